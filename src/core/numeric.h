@@ -1,0 +1,49 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tintora {
+
+// Reads the longest leading number of a field's text.
+//
+// Blanks, tabs and line feeds are ignored wherever they stand, so "1 80"
+// reads as 180 and "- 5" as -5. After them comes either
+//  - "&H" or "&O" (either letter case): the hexadecimal or octal digits that
+//    follow, read as a non-negative value; or
+//  - an optional "+" or "-", decimal digits, an optional "." with fraction
+//    digits, and an optional exponent: "E" or "D" (either case), an optional
+//    sign and digits. An exponent marker without digits is not part of the
+//    number ("1e+" reads as 1).
+// Reading stops at the first character that does not fit. Text without a
+// leading number (the empty text, "abc", "-", ".") reads as 0.
+//
+// Decimal numbers are rounded once, to the nearest double. The result is
+// never NaN. It is +infinity or -infinity exactly when the text holds a
+// number whose magnitude is beyond the largest double (for example
+// "1E999999999" or a few hundred digits); callers that need an integer see
+// that as out of range through ToInt32Nearest / ToInt16Nearest. Any input is
+// read in time linear in its length.
+double ParseLeadingNumber(std::string_view text);
+
+// Rounds to the nearest integer, ties to the even neighbour (137.5 -> 138,
+// 136.5 -> 136, -0.5 -> 0). nullopt when v is NaN or the rounded value does
+// not fit the target type.
+std::optional<std::int32_t> ToInt32Nearest(double v);
+std::optional<std::int16_t> ToInt16Nearest(double v);
+
+// Rounds like ToInt32Nearest, then clamps into the int32 range; NaN gives 0.
+// Meant for positions derived from far-off typed values, which only need to
+// stay representable.
+std::int32_t SaturatingInt32Nearest(double v);
+
+// Plain decimal, no leading zeros or blanks, "-" before negatives: "-5", "0".
+std::string DecimalText(std::int64_t v);
+
+// Upper-case hexadecimal without leading zeros: 255 -> "FF", 0 -> "0".
+// Callers pass the bit pattern of the width they mean (a 16-bit -1 is 0xFFFF).
+std::string HexText(std::uint32_t v);
+
+} // namespace tintora
