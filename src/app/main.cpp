@@ -1,0 +1,130 @@
+// Tintora: command line, then the application object.
+#include "core/branding.h"
+#include "mainwin/form1.h"
+#include "shell/app/tintora_app.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QTimer>
+
+#include <cstdio>
+
+namespace {
+
+QString Q(const std::string& s)
+{
+    return QString::fromStdString(s);
+}
+
+void PrintErr(const QString& s)
+{
+    std::fprintf(stderr, "%s\n", s.toLocal8Bit().constData());
+}
+
+// Whether `path` can be written, checked before the program starts so that
+// a wrong path fails at once. A file that did not exist is removed again.
+bool CanWrite(const QString& path, QString* why)
+{
+    const bool existed = QFileInfo::exists(path);
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Append)) {
+        *why = f.errorString();
+        return false;
+    }
+    f.close();
+    if (!existed)
+        QFile::remove(path);
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    const tintora::VersionInfo& version = tintora::ProgramVersionInfo();
+    const QString product = Q(version.productName);
+    const QString versionText = Q(tintora::VersionText(version));
+    QCoreApplication::setApplicationName(product);
+    QCoreApplication::setOrganizationName(product);
+    QCoreApplication::setApplicationVersion(versionText);
+
+    QStringList args;
+    for (int i = 0; i < argc; ++i)
+        args << QString::fromLocal8Bit(argv[i]);
+
+    // Parsed before the GUI exists, so --help and --version work without a display.
+    QCommandLineParser parser;
+    parser.setApplicationDescription(product + QStringLiteral(" - a colour picker for web pages and BASIC programs"));
+    const QCommandLineOption helpOption({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help and exit."));
+    const QCommandLineOption versionOption({QStringLiteral("v"), QStringLiteral("version")},
+                                           QStringLiteral("Show the product name and version and exit."));
+    const QCommandLineOption screenshotOption(
+        QStringLiteral("screenshot"), QStringLiteral("Start, save a PNG of the main window to FILE once it has painted, and quit."),
+        QStringLiteral("FILE"));
+    const QCommandLineOption noSplashOption(QStringLiteral("no-splash"), QStringLiteral("Open the main window without the splash."));
+    parser.addOption(helpOption);
+    parser.addOption(versionOption);
+    parser.addOption(screenshotOption);
+    parser.addOption(noSplashOption);
+    if (!parser.parse(args)) {
+        PrintErr(product + QStringLiteral(": ") + parser.errorText());
+        PrintErr(QStringLiteral("Try '%1 --help'.").arg(QFileInfo(args.value(0)).fileName()));
+        return 2;
+    }
+    if (parser.isSet(helpOption)) {
+        std::fputs(parser.helpText().toLocal8Bit().constData(), stdout);
+        return 0;
+    }
+    if (parser.isSet(versionOption)) {
+        std::printf("%s %s\n", product.toLocal8Bit().constData(), versionText.toLocal8Bit().constData());
+        return 0;
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        PrintErr(product + QStringLiteral(": unexpected argument '%1'").arg(parser.positionalArguments().first()));
+        return 2;
+    }
+    QString screenshot;
+    if (parser.isSet(screenshotOption)) {
+        screenshot = QFileInfo(parser.value(screenshotOption)).absoluteFilePath();
+        QString why;
+        if (!CanWrite(screenshot, &why)) {
+            PrintErr(product + QStringLiteral(": cannot write the screenshot to %1: %2").arg(screenshot, why));
+            return 3;
+        }
+    }
+
+    // The browser module's web engine shares OpenGL contexts with the program.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QApplication app(argc, argv);
+    app.setQuitOnLastWindowClosed(false);
+
+    tintora::TintoraApp::Options options;
+    options.programDir = QCoreApplication::applicationDirPath();
+    options.dataDir = QDir(options.programDir).absoluteFilePath(QStringLiteral("../share/tintora"));
+    options.moduleDir = QDir(options.programDir).absoluteFilePath(QStringLiteral("../lib/tintora"));
+    options.userDataDir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    options.showSplash = !parser.isSet(noSplashOption);
+    tintora::TintoraApp tintoraApp(options);
+
+    int status = 0;
+    if (!screenshot.isEmpty()) {
+        QObject::connect(&tintoraApp, &tintora::TintoraApp::mainWindowReady, &app, [&] {
+            // One more turn of the event loop so that every child control has painted.
+            QTimer::singleShot(50, &app, [&] {
+                const QPixmap shot = tintoraApp.mainWindow()->grab();
+                if (!shot.save(screenshot, "PNG")) {
+                    PrintErr(product + QStringLiteral(": cannot write the screenshot to %1").arg(screenshot));
+                    status = 3;
+                }
+                QCoreApplication::exit(status);
+            });
+        });
+    }
+    tintoraApp.Start();
+    const int rc = app.exec();
+    return status != 0 ? status : rc;
+}

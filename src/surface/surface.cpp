@@ -1,0 +1,398 @@
+#include "surface/surface.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <vector>
+
+namespace tintora {
+
+// The pixels one drawing call covers, each once, so that invert drawing of a
+// shape whose parts overlap (the octants of a circle, the ends of a wide
+// line) still flips every pixel exactly once.
+class Surface::PixelSet
+{
+public:
+    void add(int x, int y)
+    {
+        if (x < 0 || y < 0 || x >= Width || y >= Height)
+            return;
+        points_.push_back(static_cast<std::uint32_t>(y) * Width + static_cast<std::uint32_t>(x));
+    }
+    void addSpan(int x1, int x2, int y)
+    {
+        for (int x = x1; x <= x2; ++x)
+            add(x, y);
+    }
+    const std::vector<std::uint32_t>& unique()
+    {
+        std::sort(points_.begin(), points_.end());
+        points_.erase(std::unique(points_.begin(), points_.end()), points_.end());
+        return points_;
+    }
+
+private:
+    std::vector<std::uint32_t> points_;
+};
+
+namespace {
+
+// Bresenham's line from (x1, y1) towards (x2, y2); the end point only when asked.
+template <typename F>
+void WalkLine(int x1, int y1, int x2, int y2, bool includeEnd, F&& visit)
+{
+    const int dx = std::abs(x2 - x1);
+    const int dy = -std::abs(y2 - y1);
+    const int sx = x1 < x2 ? 1 : -1;
+    const int sy = y1 < y2 ? 1 : -1;
+    int err = dx + dy;
+    int x = x1;
+    int y = y1;
+    for (;;) {
+        const bool atEnd = (x == x2 && y == y2);
+        if (atEnd && !includeEnd)
+            break;
+        visit(x, y);
+        if (atEnd)
+            break;
+        const int e2 = 2 * err;
+        if (e2 >= dy) {
+            err += dy;
+            x += sx;
+        }
+        if (e2 <= dx) {
+            err += dx;
+            y += sy;
+        }
+    }
+}
+
+// The outline points of a circle by the midpoint rule, all eight octants.
+template <typename F>
+void WalkCircle(int cx, int cy, int r, F&& visit)
+{
+    if (r <= 0) {
+        visit(cx, cy);
+        return;
+    }
+    int x = r;
+    int y = 0;
+    int err = 1 - r;
+    while (x >= y) {
+        visit(cx + x, cy + y);
+        visit(cx + y, cy + x);
+        visit(cx - y, cy + x);
+        visit(cx - x, cy + y);
+        visit(cx - x, cy - y);
+        visit(cx - y, cy - x);
+        visit(cx + y, cy - x);
+        visit(cx + x, cy - y);
+        ++y;
+        if (err < 0) {
+            err += 2 * y + 1;
+        } else {
+            --x;
+            err += 2 * (y - x) + 1;
+        }
+    }
+}
+
+// A line's pixels with a pen `width` wide: flat ends, grown across the
+// line's main direction, centred on the thin line.
+template <typename F>
+void WalkWideLine(int x1, int y1, int x2, int y2, bool includeEnd, int width, F&& visit)
+{
+    const int before = (width - 1) / 2;
+    const int after = width - 1 - before;
+    const bool mostlyHorizontal = std::abs(x2 - x1) >= std::abs(y2 - y1);
+    WalkLine(x1, y1, x2, y2, includeEnd, [&](int x, int y) {
+        for (int d = -before; d <= after; ++d) {
+            if (mostlyHorizontal)
+                visit(x, y + d);
+            else
+                visit(x + d, y);
+        }
+    });
+}
+
+} // namespace
+
+Surface::Surface(std::int32_t backColor) : image_(Width, Height, QImage::Format_RGB32), backColor_(backColor)
+{
+    image_.fill(ToQRgb(backColor_));
+}
+
+void Surface::markDirty(const QRect& r)
+{
+    dirty_ |= r.intersected(QRect(0, 0, Width, Height));
+}
+
+void Surface::Cls()
+{
+    image_.fill(ToQRgb(backColor_));
+    currentX_ = 0;
+    currentY_ = 0;
+    markDirty(image_.rect());
+}
+
+std::int32_t Surface::Point(int x, int y) const
+{
+    if (x < 0 || y < 0 || x >= Width || y >= Height)
+        return -1;
+    const auto* line = reinterpret_cast<const QRgb*>(image_.constScanLine(y));
+    return FromQRgb(line[x]);
+}
+
+std::int32_t Surface::Point(double x, double y) const
+{
+    // Fractional coordinates go to the nearest pixel, ties to even, as every
+    // other conversion of a position to a pixel does.
+    const double rx = std::nearbyint(x);
+    const double ry = std::nearbyint(y);
+    if (!(rx >= 0.0 && ry >= 0.0 && rx < Width && ry < Height))
+        return -1;
+    return Point(static_cast<int>(rx), static_cast<int>(ry));
+}
+
+void Surface::penPixels(PixelSet& pixels)
+{
+    const auto& points = pixels.unique();
+    if (points.empty())
+        return;
+    const QRgb pen = ToQRgb(foreColor_);
+    int minX = Width, minY = Height, maxX = -1, maxY = -1;
+    for (std::uint32_t p : points) {
+        const int y = static_cast<int>(p / Width);
+        const int x = static_cast<int>(p % Width);
+        auto* line = reinterpret_cast<QRgb*>(image_.scanLine(y));
+        if (drawMode_ == DrawMode::Invert)
+            line[x] = 0xFF000000u | (~line[x] & 0x00FFFFFFu);
+        else
+            line[x] = pen;
+        minX = std::min(minX, x);
+        maxX = std::max(maxX, x);
+        minY = std::min(minY, y);
+        maxY = std::max(maxY, y);
+    }
+    markDirty(QRect(QPoint(minX, minY), QPoint(maxX, maxY)));
+}
+
+void Surface::fillRect(int left, int top, int right, int bottom, std::int32_t color)
+{
+    const QRect r = QRect(QPoint(left, top), QPoint(right - 1, bottom - 1)).intersected(image_.rect());
+    if (r.isEmpty())
+        return;
+    const QRgb c = ToQRgb(color);
+    for (int y = r.top(); y <= r.bottom(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image_.scanLine(y));
+        if (drawMode_ == DrawMode::Invert) {
+            for (int x = r.left(); x <= r.right(); ++x)
+                line[x] = 0xFF000000u | (~line[x] & 0x00FFFFFFu);
+        } else {
+            std::fill(line + r.left(), line + r.right() + 1, c);
+        }
+    }
+    markDirty(r);
+}
+
+void Surface::Line(int x1, int y1, int x2, int y2)
+{
+    PixelSet px;
+    WalkWideLine(x1, y1, x2, y2, true, drawWidth_, [&](int x, int y) { px.add(x, y); });
+    penPixels(px);
+}
+
+void Surface::MoveToEx(int x, int y)
+{
+    penX_ = x;
+    penY_ = y;
+}
+
+void Surface::LineTo(int x, int y)
+{
+    PixelSet px;
+    WalkWideLine(penX_, penY_, x, y, false, drawWidth_, [&](int px_, int py) { px.add(px_, py); });
+    penPixels(px);
+    penX_ = x;
+    penY_ = y;
+}
+
+void Surface::Circle(int cx, int cy, int r)
+{
+    if (fillStyle_ == FillStyle::Solid && r > 0) {
+        // Inside: the spans between the outline's extremes on each row.
+        std::vector<int> lo(static_cast<std::size_t>(2 * r + 1), cx), hi(static_cast<std::size_t>(2 * r + 1), cx);
+        WalkCircle(cx, cy, r, [&](int x, int y) {
+            const auto i = static_cast<std::size_t>(y - (cy - r));
+            lo[i] = std::min(lo[i], x);
+            hi[i] = std::max(hi[i], x);
+        });
+        const DrawMode mode = drawMode_;
+        drawMode_ = DrawMode::Copy;
+        for (int i = 1; i < 2 * r; ++i)
+            fillRect(lo[static_cast<std::size_t>(i)] + 1, cy - r + i, hi[static_cast<std::size_t>(i)], cy - r + i + 1,
+                     fillColor_);
+        drawMode_ = mode;
+    }
+    PixelSet px;
+    const int before = (drawWidth_ - 1) / 2;
+    const int after = drawWidth_ - 1 - before;
+    WalkCircle(cx, cy, r, [&](int x, int y) {
+        for (int dy = -before; dy <= after; ++dy)
+            for (int dx = -before; dx <= after; ++dx)
+                px.add(x + dx, y + dy);
+    });
+    penPixels(px);
+}
+
+void Surface::Rectangle(int left, int top, int right, int bottom)
+{
+    if (right <= left || bottom <= top)
+        return;
+    const int l = left, t = top, r = right - 1, b = bottom - 1;
+    if (fillStyle_ == FillStyle::Solid) {
+        const DrawMode mode = drawMode_;
+        drawMode_ = DrawMode::Copy;
+        fillRect(l + 1, t + 1, r, b, fillColor_);
+        drawMode_ = mode;
+    }
+    // The outline: a ring as wide as the pen, centred on the boundary pixels.
+    const int before = (drawWidth_ - 1) / 2;
+    const int after = drawWidth_ - 1 - before;
+    PixelSet px;
+    for (int y = t - before; y <= b + before; ++y) {
+        const bool band = (y <= t + after) || (y >= b - after);
+        if (band) {
+            px.addSpan(l - before, r + before, y);
+        } else {
+            px.addSpan(l - before, l + after, y);
+            px.addSpan(r - after, r + before, y);
+        }
+    }
+    penPixels(px);
+}
+
+void Surface::DrawEdge(int left, int top, int right, int bottom, EdgeKind kind)
+{
+    const DrawMode mode = drawMode_;
+    drawMode_ = DrawMode::Copy;
+    auto ring = [&](int l, int t, int r, int b, std::int32_t topLeft, std::int32_t bottomRight) {
+        if (r - l < 1 || b - t < 1)
+            return;
+        fillRect(l, t, r, t + 1, topLeft);                // top
+        fillRect(l, t, l + 1, b, topLeft);                // left
+        fillRect(l, b - 1, r, b, bottomRight);            // bottom
+        fillRect(r - 1, t, r, b, bottomRight);            // right
+    };
+    if (kind == EdgeKind::SunkenInner) {
+        ring(left, top, right, bottom, edgeColors_.darkShadow, edgeColors_.light);
+    } else {
+        ring(left, top, right, bottom, edgeColors_.shadow, edgeColors_.highlight);
+        ring(left + 1, top + 1, right - 1, bottom - 1, edgeColors_.darkShadow, edgeColors_.light);
+    }
+    drawMode_ = mode;
+}
+
+void Surface::BitBlt(int x, int y, int w, int h, const Dib& src, int sx, int sy)
+{
+    StretchBlt(x, y, w, h, src, sx, sy, w, h);
+}
+
+void Surface::StretchBlt(int x, int y, int w, int h, const Dib& src, int sx, int sy, int sw, int sh)
+{
+    if (w == 0 || h == 0 || sw <= 0 || sh <= 0 || src.width <= 0 || src.height <= 0)
+        return;
+    const int aw = std::abs(w);
+    const int ah = std::abs(h);
+    const int stepX = w > 0 ? 1 : -1;
+    const int stepY = h > 0 ? 1 : -1;
+    const bool oneToOne = (aw == sw && ah == sh);
+    for (int i = 0; i < ah; ++i) {
+        const int dy = y + stepY * i;
+        if (dy < 0 || dy >= Height)
+            continue;
+        // Row i of the source rectangle, counted from the bitmap's top row.
+        const int srcRow = sy + (oneToOne ? i : static_cast<int>(static_cast<long long>(i) * sh / ah));
+        if (srcRow < 0 || srcRow >= src.height)
+            continue;
+        const std::uint8_t* in = src.storedRow(src.height - 1 - srcRow);
+        auto* out = reinterpret_cast<QRgb*>(image_.scanLine(dy));
+        for (int j = 0; j < aw; ++j) {
+            const int dx = x + stepX * j;
+            if (dx < 0 || dx >= Width)
+                continue;
+            const int srcCol = sx + (oneToOne ? j : static_cast<int>(static_cast<long long>(j) * sw / aw));
+            if (srcCol < 0 || srcCol >= src.width)
+                continue;
+            const std::uint8_t* p = in + 3 * srcCol;
+            out[dx] = qRgb(p[2], p[1], p[0]);
+        }
+    }
+    const int x0 = w > 0 ? x : x + w + 1;
+    const int y0 = h > 0 ? y : y + h + 1;
+    markDirty(QRect(x0, y0, aw, ah));
+}
+
+int Surface::lineHeight() const
+{
+    return QFontMetrics(font_).height();
+}
+
+void Surface::Print(const QString& text)
+{
+    const QFontMetrics fm(font_);
+    {
+        QPainter p(&image_);
+        p.setFont(font_);
+        p.setPen(QColor(ToQRgb(foreColor_)));
+        p.drawText(currentX_, currentY_ + fm.ascent(), text);
+    }
+    markDirty(QRect(currentX_, currentY_, fm.horizontalAdvance(text) + 2, fm.height()));
+    currentX_ = 0;
+    currentY_ += fm.height();
+}
+
+void Surface::Refresh()
+{
+    const QRect r = dirty_;
+    dirty_ = QRect();
+    if (listener_ && !r.isEmpty())
+        listener_(r);
+}
+
+void Surface::InvertCircle(QImage& img, int cx, int cy, int r)
+{
+    std::vector<std::uint32_t> pts;
+    WalkCircle(cx, cy, r, [&](int x, int y) {
+        if (x >= 0 && y >= 0 && x < img.width() && y < img.height())
+            pts.push_back(static_cast<std::uint32_t>(y) * static_cast<std::uint32_t>(img.width()) +
+                          static_cast<std::uint32_t>(x));
+    });
+    std::sort(pts.begin(), pts.end());
+    pts.erase(std::unique(pts.begin(), pts.end()), pts.end());
+    for (std::uint32_t p : pts) {
+        auto* line = reinterpret_cast<QRgb*>(img.scanLine(static_cast<int>(p / static_cast<std::uint32_t>(img.width()))));
+        QRgb& px = line[p % static_cast<std::uint32_t>(img.width())];
+        px = 0xFF000000u | (~px & 0x00FFFFFFu);
+    }
+}
+
+void Surface::InvertHLine(QImage& img, int x1, int x2, int y, int width)
+{
+    const int before = (width - 1) / 2;
+    const int after = width - 1 - before;
+    const int lo = std::max(0, std::min(x1, x2));
+    const int hi = std::min(img.width() - 1, std::max(x1, x2));
+    for (int row = y - before; row <= y + after; ++row) {
+        if (row < 0 || row >= img.height())
+            continue;
+        auto* line = reinterpret_cast<QRgb*>(img.scanLine(row));
+        for (int x = lo; x <= hi; ++x)
+            line[x] = 0xFF000000u | (~line[x] & 0x00FFFFFFu);
+    }
+}
+
+} // namespace tintora

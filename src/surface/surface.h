@@ -1,0 +1,173 @@
+#pragma once
+
+#include "surface/dib.h"
+
+#include <QFont>
+#include <QImage>
+#include <QRect>
+
+#include <cstdint>
+#include <functional>
+
+namespace tintora {
+
+// Drawing modes of the surface: the pen replaces each covered pixel (Copy),
+// or each covered pixel becomes its bitwise complement (Invert). Inverting
+// the same shape twice restores every pixel.
+enum class DrawMode { Invert = 6, Copy = 13 };
+enum class FillStyle { Solid = 0, Transparent = 1 };
+
+// Kinds of sunken edge that the picker frames and the palette grid use.
+enum class EdgeKind {
+    SunkenInner, // one pixel: top/left dark shadow, bottom/right light
+    Sunken,      // two pixels: an outer shadow/highlight ring round the inner one
+};
+
+// The colours of three-dimensional edges, as the desktop scheme gives them
+// (COLORREF 0x00BBGGRR).
+struct EdgeColors {
+    std::int32_t shadow = 0x00A0A0A0;
+    std::int32_t darkShadow = 0x00696969;
+    std::int32_t light = 0x00E3E3E3;
+    std::int32_t highlight = 0x00FFFFFF;
+};
+
+// The main window's persistent drawing surface: a 480 x 519 image that keeps
+// everything drawn on it, with exact 8-bit read-back. All coordinates are
+// client pixels, x to the right, y down. Every drawing call covers exactly
+// the same pixels every time it is made with the same arguments, so that a
+// shape inverted twice is gone without a trace. Drawing outside the image
+// is clipped silently.
+class Surface
+{
+public:
+    static constexpr int Width = 480;
+    static constexpr int Height = 519;
+
+    explicit Surface(std::int32_t backColor = 0x00F0F0F0);
+
+    const QImage& image() const { return image_; }
+
+    // Drawing state.
+    std::int32_t backColor() const { return backColor_; }
+    void setBackColor(std::int32_t c) { backColor_ = c; }
+    std::int32_t foreColor() const { return foreColor_; }
+    void setForeColor(std::int32_t c) { foreColor_ = c; }
+    std::int32_t fillColor() const { return fillColor_; }
+    void setFillColor(std::int32_t c) { fillColor_ = c; }
+    FillStyle fillStyle() const { return fillStyle_; }
+    void setFillStyle(FillStyle s) { fillStyle_ = s; }
+    int drawWidth() const { return drawWidth_; }
+    void setDrawWidth(int w) { drawWidth_ = w < 1 ? 1 : w; }
+    DrawMode drawMode() const { return drawMode_; }
+    void setDrawMode(DrawMode m) { drawMode_ = m; }
+    const QFont& font() const { return font_; }
+    void setFont(const QFont& f) { font_ = f; }
+    int currentX() const { return currentX_; }
+    int currentY() const { return currentY_; }
+    void setCurrentPos(int x, int y)
+    {
+        currentX_ = x;
+        currentY_ = y;
+    }
+    void setEdgeColors(const EdgeColors& c) { edgeColors_ = c; }
+    const EdgeColors& edgeColors() const { return edgeColors_; }
+
+    // Fills the whole image with the back colour and puts the text cursor at (0, 0).
+    void Cls();
+
+    // The COLORREF of the pixel at (x, y); -1 for a point outside the image.
+    std::int32_t Point(int x, int y) const;
+    // The same query for fractional coordinates: each is rounded to the
+    // nearest pixel, ties to even (137.5 reads row 138).
+    std::int32_t Point(double x, double y) const;
+
+    // A straight line from (x1, y1) to (x2, y2), both ends included, with the
+    // pen colour and width in the drawing mode. A wide pen has flat ends and
+    // grows across the line's main direction.
+    void Line(int x1, int y1, int x2, int y2);
+
+    // The pen-position pair of the device context: LineTo draws from the
+    // current position to (x, y) without the end point, then moves there.
+    void MoveToEx(int x, int y);
+    void LineTo(int x, int y);
+
+    // Circle outline of radius r round (cx, cy) with the pen; the fill style
+    // decides whether the inside is filled (transparent leaves it alone).
+    void Circle(int cx, int cy, int r);
+
+    // A rectangle with right and bottom exclusive: the outline in the pen
+    // colour and width on the boundary pixels (a wide pen centred on them),
+    // the inside in the fill colour unless the fill is transparent.
+    void Rectangle(int left, int top, int right, int bottom);
+
+    // A sunken edge inside the rectangle (right and bottom exclusive).
+    void DrawEdge(int left, int top, int right, int bottom, EdgeKind kind);
+
+    // Copies a bitmap onto the surface. BitBlt copies w x h pixels from
+    // (sx, sy) (measured from the bitmap's top row) to (x, y). StretchBlt
+    // maps the source rectangle onto the destination; a negative width or
+    // height mirrors the image, the destination then covering x + w + 1 to x
+    // (or y + h + 1 to y).
+    void BitBlt(int x, int y, int w, int h, const Dib& src, int sx, int sy);
+    void StretchBlt(int x, int y, int w, int h, const Dib& src, int sx, int sy, int sw, int sh);
+
+    // Prints one line of text at the text cursor in the surface font and the
+    // pen colour, then moves the cursor to the start of the next line.
+    void Print(const QString& text);
+    int lineHeight() const;
+
+    // Marks what has been drawn as due for the screen. The listener (the
+    // window) receives the rectangle changed since the last refresh.
+    void Refresh();
+    // Marks a rectangle as changed without drawing (for overlays).
+    void Invalidate(const QRect& r) { markDirty(r); }
+    void setRefreshListener(std::function<void(const QRect&)> listener) { listener_ = std::move(listener); }
+    // The area changed since the last refresh.
+    QRect pendingRect() const { return dirty_; }
+
+    // Inverts the pixels of a radius-r circle outline or of a pen-width-3
+    // horizontal dash into any RGB32 image. The surface's own invert drawing
+    // and the window's marker overlay share these, so both cover the same
+    // pixels.
+    static void InvertCircle(QImage& img, int cx, int cy, int r);
+    static void InvertHLine(QImage& img, int x1, int x2, int y, int width);
+
+private:
+    class PixelSet;
+    // Draws each pixel of the set once: the pen colour in copy mode, the
+    // complement in invert mode.
+    void penPixels(PixelSet& pixels);
+    void fillRect(int left, int top, int right, int bottom, std::int32_t color);
+    void markDirty(const QRect& r);
+
+    QImage image_;
+    std::int32_t backColor_;
+    std::int32_t foreColor_ = 0;
+    std::int32_t fillColor_ = 0;
+    FillStyle fillStyle_ = FillStyle::Transparent;
+    int drawWidth_ = 1;
+    DrawMode drawMode_ = DrawMode::Copy;
+    QFont font_;
+    int currentX_ = 0;
+    int currentY_ = 0;
+    int penX_ = 0;
+    int penY_ = 0;
+    EdgeColors edgeColors_;
+    QRect dirty_;
+    std::function<void(const QRect&)> listener_;
+};
+
+// Conversions between a COLORREF (0x00BBGGRR) and Qt's 0xAARRGGBB.
+inline QRgb ToQRgb(std::int32_t c)
+{
+    const auto u = static_cast<std::uint32_t>(c);
+    return qRgb(static_cast<int>(u & 0xFF), static_cast<int>((u >> 8) & 0xFF), static_cast<int>((u >> 16) & 0xFF));
+}
+inline std::int32_t FromQRgb(QRgb c)
+{
+    return static_cast<std::int32_t>(static_cast<std::uint32_t>(qRed(c)) | (static_cast<std::uint32_t>(qGreen(c)) << 8) |
+                                     (static_cast<std::uint32_t>(qBlue(c)) << 16));
+}
+
+} // namespace tintora

@@ -1,0 +1,258 @@
+#include "surface/surface.h"
+
+#include <gtest/gtest.h>
+
+#include <QImage>
+
+namespace tintora {
+namespace {
+
+constexpr std::int32_t kBack = 0x00F0F0F0;
+
+// A surface scribbled with a varied pattern so that inversion and copies
+// have something to change.
+Surface Patterned()
+{
+    Surface s(kBack);
+    for (int y = 0; y < Surface::Height; ++y) {
+        auto* line = reinterpret_cast<QRgb*>(const_cast<QImage&>(s.image()).scanLine(y));
+        for (int x = 0; x < Surface::Width; ++x)
+            line[x] = qRgb((x * 7) & 0xFF, (y * 3) & 0xFF, (x ^ y) & 0xFF);
+    }
+    return s;
+}
+
+int CountDifferences(const QImage& a, const QImage& b)
+{
+    int n = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            n += a.pixel(x, y) != b.pixel(x, y);
+    return n;
+}
+
+TEST(Surface, PointReadsBackExactColoursAndMinusOneOutside)
+{
+    Surface s(kBack);
+    EXPECT_EQ(s.Point(0, 0), kBack);
+    s.setForeColor(0x00336699);
+    s.Line(5, 5, 5, 5);
+    EXPECT_EQ(s.Point(5, 5), 0x00336699);
+    EXPECT_EQ(s.Point(5.4, 4.6), 0x00336699);
+    EXPECT_EQ(s.Point(4.5, 5.0), s.Point(4, 5)); // ties go to even
+    EXPECT_EQ(s.Point(5.5, 5.0), s.Point(6, 5));
+    for (auto [x, y] : {std::pair{-1, 0}, {0, -1}, {480, 0}, {0, 519}, {100000, 5}})
+        EXPECT_EQ(s.Point(x, y), -1) << x << "," << y;
+    EXPECT_EQ(s.Point(-0.6, 3.0), -1);
+    EXPECT_EQ(s.Point(479.4, 518.4), kBack);
+    EXPECT_EQ(s.Point(479.6, 3.0), -1);
+    EXPECT_EQ(s.Point(479, 518), kBack);
+}
+
+TEST(Surface, ClsFillsWithBackColourAndHomesTheTextCursor)
+{
+    Surface s = Patterned();
+    s.setCurrentPos(40, 50);
+    s.setBackColor(0x00123456);
+    s.Cls();
+    for (int y = 0; y < Surface::Height; y += 7)
+        for (int x = 0; x < Surface::Width; x += 5)
+            ASSERT_EQ(s.Point(x, y), 0x00123456);
+    EXPECT_EQ(s.currentX(), 0);
+    EXPECT_EQ(s.currentY(), 0);
+}
+
+// Every drawing call in invert mode, made twice, must restore every pixel:
+// markers are moved by exactly such pairs.
+TEST(Surface, InvertTwiceRestoresEveryPixel)
+{
+    struct Case {
+        const char* name;
+        void (*draw)(Surface&);
+    };
+    const Case cases[] = {
+        {"circle r5", [](Surface& s) { s.Circle(265, 10, 5); }},
+        {"circle at corner", [](Surface& s) { s.Circle(0, 0, 5); }},
+        {"wide dash", [](Surface& s) { s.setDrawWidth(3); s.Line(294, 265, 297, 265); }},
+        {"wide diagonal", [](Surface& s) { s.setDrawWidth(3); s.Line(10, 10, 60, 33); }},
+        {"rectangle pen 3", [](Surface& s) { s.setDrawWidth(3); s.Rectangle(20, 20, 40, 40); }},
+        {"lineto", [](Surface& s) { s.MoveToEx(277, 12); s.LineTo(292, 12); }},
+    };
+    for (const Case& c : cases) {
+        Surface s = Patterned();
+        const QImage before = s.image().copy();
+        s.setDrawMode(DrawMode::Invert);
+        s.setFillStyle(FillStyle::Transparent);
+        c.draw(s);
+        EXPECT_GT(CountDifferences(before, s.image()), 0) << c.name;
+        c.draw(s);
+        EXPECT_EQ(CountDifferences(before, s.image()), 0) << c.name;
+    }
+}
+
+TEST(Surface, CircleNeverTouchesItsCentreAndOverlayCoversTheSamePixels)
+{
+    Surface s = Patterned();
+    const QImage before = s.image().copy();
+    s.setDrawMode(DrawMode::Invert);
+    s.Circle(138, 140, 5);
+    EXPECT_EQ(s.image().pixel(138, 140), before.pixel(138, 140));
+
+    QImage overlay = before.copy();
+    Surface::InvertCircle(overlay, 138, 140, 5);
+    EXPECT_EQ(CountDifferences(overlay, s.image()), 0);
+
+    // The slider dash: x 294..297 on rows y-1..y+1, nothing else.
+    Surface d = Patterned();
+    d.setDrawMode(DrawMode::Invert);
+    d.setDrawWidth(3);
+    d.Line(294, 100, 297, 100);
+    QImage dash = before.copy();
+    Surface::InvertHLine(dash, 294, 297, 100, 3);
+    EXPECT_EQ(CountDifferences(dash, d.image()), 0);
+    EXPECT_EQ(CountDifferences(before, d.image()), 12);
+    EXPECT_NE(d.image().pixel(294, 99), before.pixel(294, 99));
+    EXPECT_EQ(d.image().pixel(293, 100), before.pixel(293, 100));
+    EXPECT_EQ(d.image().pixel(298, 100), before.pixel(298, 100));
+}
+
+TEST(Surface, LineToLeavesOutTheEndPoint)
+{
+    Surface s(kBack);
+    s.setForeColor(0x000000FF);
+    s.MoveToEx(277, 20);
+    s.LineTo(292, 20);
+    for (int x = 277; x <= 291; ++x)
+        EXPECT_EQ(s.Point(x, 20), 0x000000FF) << x;
+    EXPECT_EQ(s.Point(292, 20), kBack);
+    EXPECT_EQ(s.Point(276, 20), kBack);
+    EXPECT_EQ(s.Point(280, 19), kBack);
+}
+
+TEST(Surface, RectangleOutlineAndFill)
+{
+    Surface s(kBack);
+    s.setForeColor(0);
+    s.setFillColor(0x0000FF00);
+    s.setFillStyle(FillStyle::Solid);
+    s.Rectangle(10, 10, 25, 25); // a grid cell: outline on 10 and 24
+    EXPECT_EQ(s.Point(10, 10), 0);
+    EXPECT_EQ(s.Point(24, 24), 0);
+    EXPECT_EQ(s.Point(17, 10), 0);
+    EXPECT_EQ(s.Point(11, 11), 0x0000FF00);
+    EXPECT_EQ(s.Point(23, 23), 0x0000FF00);
+    EXPECT_EQ(s.Point(25, 25), kBack);
+
+    // A 3-pixel pen centred on the boundary of (l-2, t-2, r+2, b+2) covers
+    // the two-pixel sunken edge drawn on (l-3, t-3, r+3, b+3).
+    Surface e(kBack);
+    e.DrawEdge(7, 7, 28, 28, EdgeKind::Sunken);
+    e.setFillStyle(FillStyle::Transparent);
+    e.setDrawWidth(3);
+    e.setForeColor(kBack);
+    e.Rectangle(8, 8, 27, 27);
+    for (int y = 0; y < 40; ++y)
+        for (int x = 0; x < 40; ++x)
+            ASSERT_EQ(e.Point(x, y), kBack) << x << "," << y;
+}
+
+TEST(Surface, SunkenInnerEdgeColours)
+{
+    Surface s(kBack);
+    EdgeColors c;
+    c.darkShadow = 0x00111111;
+    c.light = 0x00EEEEEE;
+    s.setEdgeColors(c);
+    s.DrawEdge(9, 9, 268, 268, EdgeKind::SunkenInner);
+    EXPECT_EQ(s.Point(100, 9), c.darkShadow);  // top
+    EXPECT_EQ(s.Point(9, 100), c.darkShadow);  // left
+    EXPECT_EQ(s.Point(100, 267), c.light);     // bottom
+    EXPECT_EQ(s.Point(267, 100), c.light);     // right
+    EXPECT_EQ(s.Point(266, 100), kBack);
+    EXPECT_EQ(s.Point(100, 266), kBack);
+}
+
+Dib Gradient(int w, int h)
+{
+    // Pixel at (column c, image row r from the top) holds (c, r, 7).
+    Dib d(w, h);
+    for (int r = 0; r < h; ++r) {
+        std::uint8_t* row = d.storedRow(h - 1 - r);
+        for (int c = 0; c < w; ++c) {
+            row[3 * c] = 7;
+            row[3 * c + 1] = static_cast<std::uint8_t>(r);
+            row[3 * c + 2] = static_cast<std::uint8_t>(c);
+        }
+    }
+    return d;
+}
+
+TEST(Surface, BlitsPlaceBitmapsAndMirrorExactly)
+{
+    const Dib d = Gradient(15, 256);
+    {
+        Surface s(kBack);
+        s.BitBlt(100, 100, 15, 256, d, 0, 0);
+        EXPECT_EQ(s.Point(100, 100), 0x00070000);            // top-left: c 0, r 0
+        EXPECT_EQ(s.Point(114, 355), 0x0007FF0E);            // c 14, r 255
+        EXPECT_EQ(s.Point(115, 100), kBack);
+    }
+    {
+        // Vertical mirror: origin (277, 265), height -256 covers rows 10..265.
+        Surface s(kBack);
+        s.StretchBlt(277, 265, 15, -256, d, 0, 0, 15, 256);
+        EXPECT_EQ(s.Point(277, 265), 0x00070000);            // image top row at the bottom
+        EXPECT_EQ(s.Point(277, 10), 0x0007FF00);             // image bottom row at the top
+        EXPECT_EQ(s.Point(291, 10), 0x0007FF0E);
+        EXPECT_EQ(s.Point(277, 9), kBack);
+        EXPECT_EQ(s.Point(277, 266), kBack);
+        EXPECT_EQ(s.Point(292, 100), kBack);
+    }
+    {
+        // Horizontal mirror: origin (265, 10), width -256 covers 10..265.
+        const Dib p = Gradient(256, 256);
+        Surface s(kBack);
+        s.StretchBlt(265, 10, -256, 256, p, 0, 0, 256, 256);
+        EXPECT_EQ(s.Point(265, 10), 0x00070000);             // column 0 at the right edge
+        EXPECT_EQ(s.Point(10, 10), 0x000700FF);              // column 255 at the left edge
+        EXPECT_EQ(s.Point(180, 138), 0x00078055);            // column 85, row 128
+        EXPECT_EQ(s.Point(9, 10), kBack);
+        EXPECT_EQ(s.Point(266, 10), kBack);
+    }
+}
+
+TEST(Surface, PrintMovesTheCursorDownOneLineAndUsesThePenColour)
+{
+    Surface s(kBack);
+    s.setForeColor(0);
+    s.setCurrentPos(312, 80);
+    s.Print(QStringLiteral("R: 255"));
+    EXPECT_EQ(s.currentY(), 80 + s.lineHeight());
+    EXPECT_EQ(s.currentX(), 0);
+    bool inked = false;
+    for (int y = 80; y < 80 + s.lineHeight(); ++y)
+        for (int x = 312; x < 392; ++x)
+            inked |= s.Point(x, y) != kBack;
+    EXPECT_TRUE(inked);
+}
+
+TEST(Surface, RefreshReportsTheChangedRectangleOnce)
+{
+    Surface s(kBack);
+    QRect seen;
+    int calls = 0;
+    s.setRefreshListener([&](const QRect& r) {
+        seen = r;
+        ++calls;
+    });
+    s.setDrawMode(DrawMode::Invert);
+    s.Circle(100, 100, 5);
+    s.Refresh();
+    EXPECT_EQ(calls, 1);
+    EXPECT_EQ(seen, QRect(95, 95, 11, 11));
+    s.Refresh();
+    EXPECT_EQ(calls, 1);
+}
+
+} // namespace
+} // namespace tintora
