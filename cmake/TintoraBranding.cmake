@@ -37,8 +37,12 @@ function(tintora_branding_library target)
   set(TINTORA_B_FILE_VERSION "${B_FILE_VERSION}")
   set(out ${CMAKE_CURRENT_BINARY_DIR}/${target}_values.cpp)
   configure_file(${PROJECT_SOURCE_DIR}/cmake/version_info.cpp.in ${out} @ONLY)
-  add_library(${target} STATIC ${out})
-  target_link_libraries(${target} PUBLIC tintora_core)
+  # An object library: its objects go straight into each executable, so the
+  # definition is found whatever order the static libraries link in.
+  add_library(${target} OBJECT ${out})
+  # Only the declaration is needed; linking tintora_core here would put it
+  # after this library and leave its calls unresolved.
+  target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR}/src)
   if(WIN32)
     set(rc ${CMAKE_CURRENT_BINARY_DIR}/${target}.rc)
     configure_file(${PROJECT_SOURCE_DIR}/cmake/version_info.rc.in ${rc} @ONLY)

@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Builds Tintora and starts it. On a machine without a display it runs the
+# program on a virtual X server and saves a picture of the main window.
+set -euo pipefail
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+build="${TINTORA_BUILD_DIR:-$root/build}"
+
+bash "$root/scripts/install-deps.sh"
+cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build "$build" --target program -j"$(nproc)"
+
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+  shot="$build/tintora-main-window.png"
+  xvfb-run -a -s "-screen 0 1280x1024x24" "$build/bin/tintora" --screenshot "$shot" "$@"
+  echo "No display found: Tintora ran on a virtual X server."
+  echo "Its main window is saved as $shot"
+else
+  exec "$build/bin/tintora" "$@"
+fi

@@ -1,0 +1,227 @@
+#include "form1_fixture.h"
+
+#include "picker/renderers.h"
+
+#include <QAbstractButton>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QRadioButton>
+
+namespace tintora::testing {
+namespace {
+
+using Form1Picker = Form1Test;
+
+int CountChangedPixels(const QImage& a, const QImage& b)
+{
+    int n = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            n += a.pixel(x, y) != b.pixel(x, y);
+    return n;
+}
+
+// What the markers alone add to the picture: one ring and one pair of dashes.
+int MarkerPixels(const PickerLayout& l, const QImage& base)
+{
+    QImage marked = base.copy();
+    Surface::InvertCircle(marked, l.SelX, l.SelY, 5);
+    const int row = static_cast<int>(std::nearbyint(l.SliderY));
+    Surface::InvertHLine(marked, 294, 297, row, 3);
+    Surface::InvertHLine(marked, 272, 275, row, 3);
+    return CountChangedPixels(base, marked);
+}
+
+TEST_F(Form1Picker, StartUpDrawsPureRedWithOneRingAndOnePairOfDashes)
+{
+    const PickerLayout& l = form->picker().layout();
+    EXPECT_EQ(l.SelX, 265);
+    EXPECT_EQ(l.SelY, 10);
+    EXPECT_EQ(l.SliderY, 265.f);
+    // Under the ring's centre: the plane's top right pixel, pure red.
+    EXPECT_EQ(pixel(265, 10), Rgb(255, 0, 0));
+    EXPECT_EQ(pixel(10, 10), Rgb(255, 255, 255));
+    EXPECT_EQ(pixel(100, 265), 0);
+    // The strip: red at both ends, blue at row 85 from the top.
+    for (int x = 277; x <= 291; ++x) {
+        EXPECT_EQ(pixel(x, 10), Rgb(255, 0, 0));
+        EXPECT_EQ(pixel(x, 265), Rgb(255, 0, 0));
+        EXPECT_EQ(pixel(x, 95), Rgb(0, 0, 255));
+    }
+    const QImage composed = form->ComposedImage();
+    EXPECT_EQ(CountChangedPixels(form->surface().image(), composed), MarkerPixels(l, form->surface().image()));
+    EXPECT_EQ(composed.pixel(265, 10), form->surface().image().pixel(265, 10));
+    // The window shows exactly that picture.
+    // (The history frame begins at row 264.)
+    const QImage shown = form->grab(QRect(0, 0, 300, 264)).toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(CountChangedPixels(shown, composed.copy(0, 0, 300, 264)), 0);
+    // The output fields keep their design texts until a colour is made current.
+    EXPECT_EQ(text("txtColor2"), QStringLiteral("RGB(255, 255, 255)"));
+}
+
+TEST_F(Form1Picker, PlanePickInHueModeWritesSaturationAndBrightness)
+{
+    press(138, 138);
+    release(138, 138);
+    EXPECT_EQ(text("txtS"), QStringLiteral("50"));
+    EXPECT_EQ(text("txtB"), QStringLiteral("49"));
+    const std::int32_t c = pixel(138, 138);
+    EXPECT_EQ(form->colorModel().CurrentColor(), c);
+    EXPECT_EQ(text("Text1"), QString::number(c & 0xFF));
+    EXPECT_EQ(text("Text2"), QString::number((c >> 8) & 0xFF));
+    EXPECT_EQ(child<QLabel>("lblSelColor")->palette().color(QPalette::Window).rgb(), QColor(c & 0xFF, (c >> 8) & 0xFF, c >> 16).rgb());
+    EXPECT_EQ(text("txtColor2"),
+              QStringLiteral("RGB(%1, %2, %3)").arg(c & 0xFF).arg((c >> 8) & 0xFF).arg((c >> 16) & 0xFF));
+    EXPECT_EQ(form->picker().layout().SelX, 138);
+}
+
+TEST_F(Form1Picker, PlaneEdgesAreInsideAndOneColumnPastIsNot)
+{
+    press(10, 100);
+    EXPECT_TRUE(form->picker().PlaneDragging());
+    release(10, 100);
+    press(265, 100);
+    EXPECT_TRUE(form->picker().PlaneDragging());
+    release(265, 100);
+    press(266, 100);
+    EXPECT_FALSE(form->picker().PlaneDragging());
+    EXPECT_FALSE(form->picker().SliderDragging());
+    release(266, 100);
+}
+
+TEST_F(Form1Picker, SliderPicksInHueModeWriteTheHue)
+{
+    const struct {
+        int y;
+        const char* hue;
+    } rows[] = {{10, "360"}, {137, "180"}, {265, "0"}, {11, "358"}};
+    for (const auto& row : rows) {
+        press(282, row.y);
+        EXPECT_EQ(text("txtH"), QString::fromLatin1(row.hue)) << row.y;
+        release(282, row.y);
+    }
+}
+
+TEST_F(Form1Picker, SliderZoneReachesTenPixelsRightOfTheStrip)
+{
+    press(302, 137);
+    EXPECT_TRUE(form->picker().SliderDragging());
+    release(302, 137);
+    press(303, 137);
+    EXPECT_FALSE(form->picker().SliderDragging());
+    release(303, 137);
+    press(276, 137);
+    EXPECT_FALSE(form->picker().SliderDragging());
+    release(276, 137);
+    // Above the strip the press is clamped to its top row.
+    press(282, 8);
+    EXPECT_EQ(form->picker().layout().SliderY, 10.f);
+    EXPECT_EQ(text("txtH"), QStringLiteral("360"));
+    release(282, 8);
+}
+
+TEST_F(Form1Picker, RightButtonChangesNothingButAnyReleaseEndsADrag)
+{
+    const QString before = text("txtS");
+    press(100, 100, Qt::RightButton);
+    EXPECT_FALSE(form->picker().PlaneDragging());
+    drag(120, 120, Qt::RightButton);
+    EXPECT_EQ(text("txtS"), before);
+    EXPECT_EQ(form->picker().layout().SelX, 265);
+
+    press(100, 100);
+    EXPECT_TRUE(form->picker().PlaneDragging());
+    release(100, 100, Qt::RightButton);
+    EXPECT_FALSE(form->picker().PlaneDragging());
+}
+
+TEST_F(Form1Picker, DraggingOffTheWindowKeepsTheRingOnThePlaneEdge)
+{
+    press(100, 100);
+    drag(-500, 900);
+    EXPECT_EQ(form->picker().layout().SelX, 10);
+    EXPECT_EQ(form->picker().layout().SelY, 265);
+    EXPECT_EQ(text("txtB"), QStringLiteral("0"));
+    drag(2000, -40);
+    EXPECT_EQ(form->picker().layout().SelX, 265);
+    EXPECT_EQ(form->picker().layout().SelY, 10);
+    EXPECT_EQ(form->colorModel().CurrentColor(), pixel(265, 10));
+    release(2000, -40);
+}
+
+TEST_F(Form1Picker, HueSliderDragPreviewsTheSwatchAndRendersThePlaneOnRelease)
+{
+    const std::int32_t planeBefore = pixel(138, 138);
+    press(282, 137);
+    drag(282, 180);
+    // During the drag the plane still shows red and the outputs the pure hue.
+    EXPECT_EQ(pixel(138, 138), planeBefore);
+    EXPECT_EQ(form->colorModel().CurrentColor(), pixel(282, 180));
+    release(282, 180);
+    // Afterwards the plane shows the new hue and the colour under the ring is taken.
+    EXPECT_NE(pixel(138, 138), planeBefore);
+    const PickerLayout& l = form->picker().layout();
+    EXPECT_EQ(form->colorModel().CurrentColor(), pixel(l.SelX, l.SelY));
+}
+
+TEST_F(Form1Picker, ModeSwitchToHuePlacesRingFromTheFields)
+{
+    child<QRadioButton>("optS")->setChecked(true);
+    child<QLineEdit>("txtH")->setText(QStringLiteral("180"));
+    child<QLineEdit>("txtS")->setText(QStringLiteral("50"));
+    child<QLineEdit>("txtB")->setText(QStringLiteral("49"));
+    child<QRadioButton>("optH")->setChecked(true);
+    const PickerLayout& l = form->picker().layout();
+    EXPECT_EQ(l.SliderY, 137.f);
+    EXPECT_EQ(l.SelX, 138);
+    EXPECT_EQ(l.SelY, 140);
+    // The current colour is the pure hue on the strip; the swatch the plane colour.
+    EXPECT_EQ(form->colorModel().CurrentColor(), pixel(280, 137));
+}
+
+TEST_F(Form1Picker, SaturationAndBrightnessModesDrawTheirPlanesAndStrips)
+{
+    child<QLineEdit>("txtS")->setText(QStringLiteral("50"));
+    child<QRadioButton>("optB")->setChecked(true);
+    EXPECT_EQ(form->picker().layout().SelY, 138);
+    EXPECT_EQ(pixel(10, 265), Rgb(255, 255, 255)); // brightness plane: white bottom row
+    press(265, 100);
+    EXPECT_EQ(text("txtH"), QStringLiteral("360"));
+    // The strip runs from the picked colour (top) to black (bottom).
+    EXPECT_EQ(pixel(280, 265), 0);
+    EXPECT_EQ(pixel(280, 10), pixel(265, 100));
+    release(265, 100);
+
+    child<QRadioButton>("optS")->setChecked(true);
+    EXPECT_EQ(pixel(100, 265), 0); // saturation plane: black bottom row
+    press(200, 50);
+    EXPECT_EQ(pixel(280, 265), Rgb(255, 255, 255));
+    EXPECT_EQ(pixel(280, 10), pixel(200, 50));
+    // The colour comes from the strip at the marker.
+    EXPECT_EQ(form->colorModel().CurrentColor(), pixel(282, static_cast<int>(std::nearbyint(form->picker().layout().SliderY))));
+    release(200, 50);
+}
+
+TEST_F(Form1Picker, CopyButtonsPutTheirFieldOnTheClipboard)
+{
+    QClipboard* cb = QGuiApplication::clipboard();
+    child<QAbstractButton>("cmdCopy1")->click();
+    EXPECT_EQ(cb->text(), QStringLiteral("#FFFF00")); // design text before any pick
+    child<QAbstractButton>("cmdCopy0")->click();
+    EXPECT_EQ(cb->text(), QStringLiteral("RGB(255, 255, 255)"));
+
+    press(265, 10); // pure red
+    release(265, 10);
+    const struct {
+        const char* button;
+        const char* expected;
+    } rows[] = {{"cmdCopy0", "RGB(255, 0, 0)"}, {"cmdCopy1", "#FF0000"}, {"cmdCopy2", "255"}, {"cmdCopy3", "&H0000FF&"}};
+    for (const auto& row : rows) {
+        child<QAbstractButton>(row.button)->click();
+        EXPECT_EQ(cb->text(), QString::fromLatin1(row.expected)) << row.button;
+    }
+}
+
+} // namespace
+} // namespace tintora::testing
