@@ -1,0 +1,95 @@
+#include "shell/windows/about_window.h"
+
+#include <QLabel>
+#include <QPixmap>
+
+#include "shell/windows/artwork.h"
+#include "shell/windows/clickable_label.h"
+#include "shell/windows/skin.h"
+#include "shell/windows/skin_label.h"
+#include "shell/windows/window_helpers.h"
+
+namespace tintora {
+
+namespace {
+
+constexpr int kClientWidth = 497;  // 7455 twips
+constexpr int kClientHeight = 169; // 2535 twips
+
+QString Q(const std::string& s)
+{
+    return QString::fromStdString(s);
+}
+
+} // namespace
+
+AboutWindow::AboutWindow(const BrandInfo& brand, const VersionInfo& version, SkinProvider* skinOrNull,
+                         QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+{
+    setObjectName(QStringLiteral("frmAbout"));
+    setFixedSize(kClientWidth, kClientHeight);
+    setFont(VerdanaFont(8.25, false));
+
+    const QRect bannerRect = FromTwips(0, 0, 7515, 1035);
+    auto* picture1 = new QLabel(this);
+    picture1->setObjectName(QStringLiteral("Picture1"));
+    picture1->setProperty("tintoraKind", QStringLiteral("PictureBox"));
+    picture1->setGeometry(bannerRect);
+    picture1->setPixmap(QPixmap::fromImage(PaintAboutBanner(bannerRect.size())));
+
+    const QFont heading = VerdanaFont(12, true);
+    QLabel* label1 = AddLabel("Label1", picture1, QRect(120, 300, 5655, 435), VerdanaFont(14.25, true),
+                              QStringLiteral("Your Program Name"));
+    AddLabel("Label2", this, QRect(180, 1260, 2295, 315), heading, QStringLiteral("Version:"));
+    QLabel* lblVersion = AddLabel("lblVersion", this, QRect(2580, 1260, 4635, 315), heading, QString());
+    AddLabel("Label3", this, QRect(180, 1680, 2295, 315), heading, QStringLiteral("Owned By:"));
+    QLabel* lblCompany = AddLabel("lblCompany", this, QRect(2580, 1680, 4635, 315), heading, QString());
+    AddLabel("Label4", this, QRect(180, 2100, 2295, 315), heading, QStringLiteral("Website:"));
+
+    auto* lblWebsite = new ClickableLabel(this);
+    lblWebsite->setObjectName(QStringLiteral("lblWebsite"));
+    lblWebsite->setGeometry(FromTwips(2580, 2100, 4635, 315));
+    lblWebsite->setFont(heading);
+    QPalette linkPalette = lblWebsite->palette();
+    linkPalette.setColor(QPalette::WindowText, QColor(0, 0, 255));
+    lblWebsite->setPalette(linkPalette);
+    connect(lblWebsite, &ClickableLabel::clicked, this, &AboutWindow::webSiteRequested);
+
+    // Below the client area, as designed: part of the window, never on screen.
+    QLabel* label5 = AddLabel(
+        "Label5", this, QRect(120, 3120, 7215, 1275), font(),
+        QStringLiteral("This program may not be sold on, bundled for sale or offered for a fee without the "
+                       "written consent of its owner. The owner keeps all rights to the source code; it is "
+                       "not licensed with the program and not for sale."));
+    label5->setWordWrap(true);
+
+    auto* template0 = new SkinLabel(0, this);
+    template0->setGeometry(FromTwips(480, 2760, 555, 195));
+    template0->hide();
+
+    setWindowTitle(QStringLiteral("About ") + Q(brand.productName));
+    label1->setText(Q(version.productName));
+    lblCompany->setText(Q(version.companyName));
+    lblVersion->setText(Q(VersionText(version)));
+    lblWebsite->setText(Q(version.comments));
+    if (brand.skinEnabled && skinOrNull != nullptr) {
+        ReplaceLabelsWithSkinLabels(this, nullptr);
+        ApplySkin(this, *skinOrNull);
+    }
+
+    CentreOnScreen(this);
+}
+
+QLabel* AboutWindow::AddLabel(const char* name, QWidget* container, QRect twips, const QFont& font,
+                              const QString& text)
+{
+    auto* label = new QLabel(container);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setGeometry(FromTwips(twips.x(), twips.y(), twips.width(), twips.height()));
+    label->setFont(font);
+    label->setText(text);
+    return label;
+}
+
+} // namespace tintora

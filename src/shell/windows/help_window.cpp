@@ -1,0 +1,124 @@
+#include "shell/windows/help_window.h"
+
+#include <QCheckBox>
+#include <QDesktopServices>
+#include <QDir>
+#include <QTextBlockFormat>
+#include <QTextBrowser>
+#include <QTextCharFormat>
+#include <QTextCursor>
+
+#include "mainwin/settings_store.h"
+#include "shell/rtf/rtf_reader.h"
+#include "shell/windows/file_exists.h"
+#include "shell/windows/on_top.h"
+#include "shell/windows/skin.h"
+#include "shell/windows/window_helpers.h"
+
+namespace tintora {
+
+namespace {
+
+const QString kSection = QStringLiteral("Settings");
+const QString kShowHelpKey = QStringLiteral("showHelp");
+const QString kHelpFileName = QStringLiteral("Help.rtf");
+
+QFont DesignTextFont()
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans")});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(8.5);
+    return font;
+}
+
+// Tells the reader of the window, below the design text, why the help file
+// is not shown.
+void AppendRefusalNote(QTextDocument& doc, const QString& fileName, const QString& reason)
+{
+    QTextCursor cursor(&doc);
+    cursor.movePosition(QTextCursor::End);
+    QTextCharFormat note;
+    note.setForeground(QColor(110, 110, 110));
+    note.setFontItalic(true);
+    cursor.insertBlock(QTextBlockFormat(), note);
+    QString text = QStringLiteral("The help file %1 could not be shown").arg(fileName);
+    text += reason.isEmpty() ? QStringLiteral(".") : QStringLiteral(": ") + reason;
+    cursor.insertText(text, note);
+}
+
+} // namespace
+
+HelpWindow::HelpWindow(const BrandInfo& brand, SettingsStore& settings, QStringList searchDirs,
+                       SkinProvider* skinOrNull, QWidget* parent)
+    : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      brand_(brand), settings_(settings), searchDirs_(std::move(searchDirs)), skin_(skinOrNull),
+      rtf1_(new QTextBrowser(this)), check1_(new QCheckBox(this))
+{
+    setObjectName(QStringLiteral("Form8"));
+    setWindowTitle(QStringLiteral("Readme/Help"));
+    setFixedSize(686, 528);
+
+    rtf1_->setObjectName(QStringLiteral("rtf1"));
+    rtf1_->setGeometry(0, 0, 685, 501);
+    rtf1_->setReadOnly(true);
+    // Links leave the help for the system's browser; other addresses (local
+    // files, relative names) are ignored so that the help text stays shown.
+    rtf1_->setOpenLinks(false);
+    connect(rtf1_, &QTextBrowser::anchorClicked, this, [](const QUrl& url) {
+        static const QStringList webSchemes = {QStringLiteral("http"), QStringLiteral("https"),
+                                               QStringLiteral("mailto")};
+        if (webSchemes.contains(url.scheme(), Qt::CaseInsensitive))
+            QDesktopServices::openUrl(url);
+    });
+    rtf1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    rtf1_->document()->setDefaultFont(DesignTextFont());
+    rtf1_->setPlainText(QStringLiteral("RichTextBox1"));
+
+    check1_->setObjectName(QStringLiteral("Check1"));
+    check1_->setGeometry(4, 508, 133, 17);
+    check1_->setText(QStringLiteral("Show at Startup"));
+    connect(check1_, &QCheckBox::toggled, this, &HelpWindow::StoreShowHelp);
+
+    CentreOnScreen(this);
+}
+
+bool HelpWindow::Load()
+{
+    if (brand_.skinEnabled && skin_ != nullptr) {
+        try {
+            ApplySkin(this, *skin_);
+        } catch (...) {
+        }
+    }
+
+    QString found;
+    for (const QString& dir : searchDirs_) {
+        if (dir.isEmpty())
+            continue;
+        found = FindNormalFile(QDir(dir).filePath(kHelpFileName));
+        if (!found.isEmpty())
+            break;
+    }
+    if (found.isEmpty())
+        return false;
+    helpFilePath_ = found;
+
+    QTextDocument& doc = *rtf1_->document();
+    const RtfResult read = ReadRtfFile(found, doc);
+    if (!read.ok)
+        AppendRefusalNote(doc, FileNamePart(found), read.message);
+
+    SetOnTop(this, true);
+
+    const QString stored = settings_.GetSetting(kSection, kShowHelpKey, QStringLiteral("1"));
+    check1_->setChecked(stored == QLatin1String("1"));
+    return true;
+}
+
+void HelpWindow::StoreShowHelp(bool ticked)
+{
+    settings_.SaveSetting(kSection, kShowHelpKey, ticked ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
+} // namespace tintora

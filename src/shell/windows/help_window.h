@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QStringList>
+#include <QWidget>
+
+#include "core/branding.h"
+
+class QCheckBox;
+class QTextBrowser;
+
+namespace tintora {
+
+class SettingsStore;
+class SkinProvider;
+
+// `Form8`, "Readme/Help": shows the help file "Help.rtf" in a fixed window of
+// 686 x 528 that stays on top of other windows and is kept out of the task
+// bar. `rtf1` is a read-only rich-text view (web and mail links open in the
+// system's browser or mail program, other links do nothing); `Check1` "Show at Startup" stores the user's
+// choice as "1" or "0" under "Settings"/"showHelp" on every change of the box.
+class HelpWindow : public QWidget
+{
+    Q_OBJECT
+public:
+    // `settings` and `skinOrNull` must outlive the window. `searchDirs` are
+    // the folders to look for the help file in, in order (the program's
+    // folder first). The window is skinned at Load when brand.skinEnabled is
+    // set and a provider is given.
+    HelpWindow(const BrandInfo& brand, SettingsStore& settings, QStringList searchDirs,
+               SkinProvider* skinOrNull, QWidget* parent = nullptr);
+
+    // The help window load; each step's failure is ignored and the next runs.
+    //  1. Skins the window when skinning is on.
+    //  2. Looks for "Help.rtf" (name matched without regard to case) in each
+    //     search folder in order. None: returns false; the window stays
+    //     hidden and the setting is not touched.
+    //  3. Reads the first file found into rtf1. A file that the reader refuses
+    //     leaves the design text "RichTextBox1" as the first paragraph and
+    //     adds a second, greyed paragraph that tells why the help could not be
+    //     shown.
+    //  4. Keeps the window on top.
+    //  5. Check1 := ticked when the stored "showHelp" (default "1") is "1",
+    //     else cleared; when that changes the box, the change is stored too.
+    // Returns true. The caller shows the window.
+    bool Load();
+
+    // The help file that the last Load showed or tried to show; "" before.
+    const QString& helpFilePath() const { return helpFilePath_; }
+
+private:
+    void StoreShowHelp(bool ticked);
+
+    BrandInfo brand_;
+    SettingsStore& settings_;
+    QStringList searchDirs_;
+    SkinProvider* skin_;
+    QString helpFilePath_;
+    QTextBrowser* rtf1_;
+    QCheckBox* check1_;
+};
+
+} // namespace tintora

@@ -1,0 +1,193 @@
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextBrowser>
+
+#include <gtest/gtest.h>
+
+#include "mainwin/settings_store.h"
+#include "recording_skin_provider.h"
+#include "shell/windows/help_window.h"
+
+namespace tintora {
+namespace {
+
+const QString kApp = QStringLiteral("tintora-help-window-test");
+const QString kAbsent = QStringLiteral("<absent>");
+
+class HelpWindowTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(programDir.isValid());
+        ASSERT_TRUE(dataDir.isValid());
+        QSettings(QSettings::IniFormat, QSettings::UserScope, kApp, kApp).clear();
+        brand.productName = "Tintora";
+    }
+    void TearDown() override { QSettings(QSettings::IniFormat, QSettings::UserScope, kApp, kApp).clear(); }
+
+    static void Write(const QString& path, const QByteArray& bytes)
+    {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly)) << path.toStdString();
+        f.write(bytes);
+    }
+    void WriteHelp(const QTemporaryDir& dir, const char* name, const QByteArray& bytes)
+    {
+        Write(dir.filePath(QString::fromLatin1(name)), bytes);
+    }
+    QString Stored() const { return settings.GetSetting("Settings", "showHelp", kAbsent); }
+    QStringList Dirs() const { return {programDir.path(), dataDir.path()}; }
+
+    static QCheckBox* Check1(HelpWindow& w) { return w.findChild<QCheckBox*>(QStringLiteral("Check1")); }
+    static QTextBrowser* Rtf1(HelpWindow& w) { return w.findChild<QTextBrowser*>(QStringLiteral("rtf1")); }
+
+    QTemporaryDir programDir;
+    QTemporaryDir dataDir;
+    BrandInfo brand;
+    SettingsStore settings{kApp};
+};
+
+const QByteArray kGoodRtf = "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Arial;}}\\f0 Hello {\\b help}\\par}";
+
+TEST_F(HelpWindowTest, HasTheDesignWindowAndControls)
+{
+    HelpWindow help(brand, settings, Dirs(), nullptr);
+    EXPECT_EQ(help.objectName(), QStringLiteral("Form8"));
+    EXPECT_EQ(help.windowTitle(), QStringLiteral("Readme/Help"));
+    EXPECT_EQ(help.size(), QSize(686, 528));
+    EXPECT_EQ(help.minimumSize(), help.maximumSize());
+    EXPECT_EQ(help.windowType(), Qt::Tool); // no task bar entry
+    EXPECT_FALSE(help.windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+    EXPECT_FALSE(help.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+
+    QTextBrowser* rtf1 = Rtf1(help);
+    ASSERT_NE(rtf1, nullptr);
+    EXPECT_EQ(rtf1->geometry(), QRect(0, 0, 685, 501));
+    EXPECT_TRUE(rtf1->isReadOnly());
+    EXPECT_EQ(rtf1->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    EXPECT_EQ(rtf1->toPlainText(), QStringLiteral("RichTextBox1"));
+    QCheckBox* check1 = Check1(help);
+    ASSERT_NE(check1, nullptr);
+    EXPECT_EQ(check1->geometry(), QRect(4, 508, 133, 17));
+    EXPECT_EQ(check1->text(), QStringLiteral("Show at Startup"));
+}
+
+TEST_F(HelpWindowTest, WithoutAHelpFileStaysHiddenAndLeavesTheSettingAlone)
+{
+    for (const QString& stored : {QStringLiteral("1"), QStringLiteral("0"), QString()}) {
+        SCOPED_TRACE(stored.toStdString());
+        QSettings(QSettings::IniFormat, QSettings::UserScope, kApp, kApp).clear();
+        if (!stored.isNull())
+            settings.SaveSetting("Settings", "showHelp", stored);
+        const QString before = Stored();
+        ASSERT_TRUE(QDir(programDir.path()).mkdir("Help.rtf")); // a folder is not the file
+        HelpWindow help(brand, settings, Dirs(), nullptr);
+        EXPECT_FALSE(help.Load());
+        EXPECT_FALSE(help.isVisible());
+        EXPECT_FALSE(help.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        EXPECT_EQ(Stored(), before);
+        EXPECT_EQ(Rtf1(help)->toPlainText(), QStringLiteral("RichTextBox1"));
+        ASSERT_TRUE(QDir(programDir.path()).rmdir("Help.rtf"));
+    }
+    HelpWindow noDirs(brand, settings, {}, nullptr);
+    EXPECT_FALSE(noDirs.Load());
+}
+
+TEST_F(HelpWindowTest, ShowsTheFirstHelpFileFoundWhateverTheCaseOfItsName)
+{
+    WriteHelp(dataDir, "help.rtf", "{\\rtf1\\ansi From the data folder\\par}");
+    {
+        HelpWindow help(brand, settings, Dirs(), nullptr);
+        ASSERT_TRUE(help.Load());
+        EXPECT_TRUE(Rtf1(help)->toPlainText().contains(QStringLiteral("From the data folder")));
+    }
+    WriteHelp(programDir, "HELP.RTF", kGoodRtf);
+    HelpWindow help(brand, settings, Dirs(), nullptr);
+    ASSERT_TRUE(help.Load());
+    EXPECT_EQ(help.helpFilePath(), programDir.filePath("HELP.RTF"));
+    EXPECT_TRUE(Rtf1(help)->toPlainText().contains(QStringLiteral("Hello help")));
+    EXPECT_FALSE(Rtf1(help)->toPlainText().contains(QStringLiteral("RichTextBox1")));
+    EXPECT_TRUE(help.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+}
+
+TEST_F(HelpWindowTest, TheBoxFollowsTheStoredChoiceAndStoresWhatItChanges)
+{
+    WriteHelp(programDir, "Help.rtf", kGoodRtf);
+    const struct {
+        const char* stored; // nullptr: nothing stored yet
+        bool ticked;
+        const char* storedAfter;
+    } rows[] = {
+        {nullptr, true, "1"}, {"1", true, "1"}, {"0", false, "0"}, {"yes", false, "yes"}, {"", false, ""},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.stored ? row.stored : "(none)");
+        QSettings(QSettings::IniFormat, QSettings::UserScope, kApp, kApp).clear();
+        if (row.stored)
+            settings.SaveSetting("Settings", "showHelp", QString::fromLatin1(row.stored));
+        HelpWindow help(brand, settings, Dirs(), nullptr);
+        ASSERT_TRUE(help.Load());
+        EXPECT_EQ(Check1(help)->isChecked(), row.ticked);
+        EXPECT_EQ(Stored(), QString::fromLatin1(row.storedAfter));
+    }
+}
+
+TEST_F(HelpWindowTest, ClickingTheBoxStoresZeroThenOne)
+{
+    WriteHelp(programDir, "Help.rtf", kGoodRtf);
+    settings.SaveSetting("Settings", "showHelp", "1");
+    HelpWindow help(brand, settings, Dirs(), nullptr);
+    ASSERT_TRUE(help.Load());
+    help.show();
+    QCheckBox* check1 = Check1(help);
+    QTest::mouseClick(check1, Qt::LeftButton, {}, QPoint(6, check1->height() / 2));
+    EXPECT_FALSE(check1->isChecked());
+    EXPECT_EQ(Stored(), QStringLiteral("0"));
+    QTest::mouseClick(check1, Qt::LeftButton, {}, QPoint(6, check1->height() / 2));
+    EXPECT_TRUE(check1->isChecked());
+    EXPECT_EQ(Stored(), QStringLiteral("1"));
+}
+
+TEST_F(HelpWindowTest, ARefusedFileKeepsTheDesignTextAndSaysWhy)
+{
+    WriteHelp(programDir, "Help.rtf", "This is plain text, not rich text.");
+    settings.SaveSetting("Settings", "showHelp", "1");
+    HelpWindow help(brand, settings, Dirs(), nullptr);
+    ASSERT_TRUE(help.Load());
+    const QTextDocument* doc = Rtf1(help)->document();
+    ASSERT_EQ(doc->blockCount(), 2);
+    EXPECT_EQ(doc->firstBlock().text(), QStringLiteral("RichTextBox1"));
+    EXPECT_TRUE(doc->lastBlock().text().contains(QStringLiteral("Help.rtf")));
+    EXPECT_FALSE(doc->toPlainText().contains(QStringLiteral("plain text, not rich")));
+    // The rest of the load still runs.
+    EXPECT_TRUE(Check1(help)->isChecked());
+    EXPECT_TRUE(help.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+}
+
+TEST_F(HelpWindowTest, IsSkinnedOnlyWhenTheBrandingSwitchesSkinningOn)
+{
+    testing::RecordingSkinProvider skin;
+    HelpWindow plain(brand, settings, Dirs(), &skin);
+    plain.Load();
+    EXPECT_TRUE(skin.calls.empty());
+
+    brand.skinEnabled = true;
+    HelpWindow skinned(brand, settings, Dirs(), &skin);
+    EXPECT_FALSE(skinned.Load()); // skinned before looking for the file
+    EXPECT_EQ(skin.calls, testing::ApplySkinCalls("Form8"));
+    EXPECT_EQ(Rtf1(skinned)->palette().color(QPalette::Base), QColor(0x10, 0x20, 0x30));
+
+    skin.throwOnColor = true;
+    WriteHelp(programDir, "Help.rtf", kGoodRtf);
+    HelpWindow failing(brand, settings, Dirs(), &skin);
+    EXPECT_TRUE(failing.Load()); // a failing skin step is skipped
+}
+
+} // namespace
+} // namespace tintora
