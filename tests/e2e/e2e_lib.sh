@@ -1,0 +1,78 @@
+# Helpers for the end-to-end tests: a private X server, the program started
+# on it from a folder of its own, and small checks.
+set -euo pipefail
+
+: "${TINTORA_BIN:?path to the tintora program}"
+: "${X11_CLOSE:?path to the x11_close helper}"
+
+for tool in Xvfb xdotool xclip python3; do
+  if ! command -v "$tool" >/dev/null; then
+    echo "SKIP: $tool is not installed"
+    exit 77
+  fi
+done
+
+work=$(mktemp -d)
+export HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" XDG_RUNTIME_DIR="$work/run"
+mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_RUNTIME_DIR"
+chmod 700 "$XDG_RUNTIME_DIR"
+unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+
+# The program runs from a folder of its own, so that its palette file and
+# help file are this test's.
+appdir="$work/app"
+mkdir -p "$appdir"
+cp "$TINTORA_BIN" "$appdir/tintora"
+app="$appdir/tintora"
+
+xvfb_pid=""
+app_pid=""
+cleanup() {
+  [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+start_x() {
+  local n
+  for n in $(seq 90 140); do
+    if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then
+      Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+      xvfb_pid=$!
+      export DISPLAY=":$n"
+      for _ in $(seq 50); do
+        xdpyinfo >/dev/null 2>&1 && return 0
+        sleep 0.1
+      done
+      kill "$xvfb_pid" 2>/dev/null || true
+    fi
+  done
+  echo "FAIL: no X server could be started"
+  exit 1
+}
+
+fail() {
+  echo "FAIL: $*"
+  exit 1
+}
+
+# Waits for the main window and prints its X id.
+main_window() {
+  local title="$1" id
+  id=$(timeout 30 xdotool search --sync --name "^${title}\$" | head -n 1) || fail "no window titled '$title'"
+  # Let the start-up sequence finish painting.
+  sleep 0.5
+  echo "$id"
+}
+
+click_at() { # window x y
+  xdotool mousemove --window "$1" "$2" "$3"
+  sleep 0.05
+  xdotool click 1
+  sleep 0.2
+}
+
+clipboard() {
+  xclip -o -selection clipboard 2>/dev/null || true
+}

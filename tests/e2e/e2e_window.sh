@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# The real program through its splash: a window titled from the branding
+# with a 480 x 519 client area, and exit status 0 when it is closed.
+source "$(dirname "${BASH_SOURCE[0]}")/e2e_lib.sh"
+start_x
+
+"$app" >"$work/out.log" 2>&1 &
+app_pid=$!
+title="$EXPECTED_TITLE"
+win=$(main_window "$title")
+geometry=$(xdotool getwindowgeometry "$win" | sed -n 's/.*Geometry: //p')
+[ "$geometry" = "480x519" ] || fail "client area is $geometry, not 480x519"
+
+"$X11_CLOSE" "$title" || fail "could not ask the window to close"
+for _ in $(seq 100); do
+  kill -0 "$app_pid" 2>/dev/null || break
+  sleep 0.1
+done
+if kill -0 "$app_pid" 2>/dev/null; then
+  fail "the program did not end when its main window was closed"
+fi
+set +e
+wait "$app_pid"
+status=$?
+set -e
+app_pid=""
+[ "$status" -eq 0 ] || fail "exit status $status after closing (log: $(cat "$work/out.log"))"
+echo "PASS: window '$title' 480x519, exit status 0 on close"

@@ -1,0 +1,79 @@
+// Asks a top-level window, found by its exact title, to close, the way a
+// window manager's close box does (a WM_DELETE_WINDOW client message).
+// Usage: x11_close "Window title". Exit 0 when the message was sent.
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+namespace {
+
+bool TitleIs(Display* d, Window w, const char* title)
+{
+    Atom utf8 = XInternAtom(d, "UTF8_STRING", False);
+    Atom netName = XInternAtom(d, "_NET_WM_NAME", False);
+    Atom type;
+    int format;
+    unsigned long count, after;
+    unsigned char* data = nullptr;
+    bool same = false;
+    if (XGetWindowProperty(d, w, netName, 0, 1024, False, utf8, &type, &format, &count, &after, &data) == Success &&
+        data) {
+        same = std::string(reinterpret_cast<char*>(data), count) == title;
+        XFree(data);
+    }
+    return same;
+}
+
+Window Find(Display* d, Window root, const char* title)
+{
+    Window parent, *children = nullptr;
+    unsigned int n = 0;
+    if (!XQueryTree(d, root, &root, &parent, &children, &n))
+        return 0;
+    Window found = 0;
+    for (unsigned int i = 0; i < n && !found; ++i) {
+        if (TitleIs(d, children[i], title))
+            found = children[i];
+        else
+            found = Find(d, children[i], title);
+    }
+    if (children)
+        XFree(children);
+    return found;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s TITLE\n", argv[0]);
+        return 2;
+    }
+    Display* d = XOpenDisplay(nullptr);
+    if (!d) {
+        std::fprintf(stderr, "x11_close: cannot open the display\n");
+        return 2;
+    }
+    const Window w = Find(d, DefaultRootWindow(d), argv[1]);
+    if (!w) {
+        std::fprintf(stderr, "x11_close: no window titled '%s'\n", argv[1]);
+        XCloseDisplay(d);
+        return 1;
+    }
+    XEvent e;
+    std::memset(&e, 0, sizeof e);
+    e.xclient.type = ClientMessage;
+    e.xclient.window = w;
+    e.xclient.message_type = XInternAtom(d, "WM_PROTOCOLS", False);
+    e.xclient.format = 32;
+    e.xclient.data.l[0] = static_cast<long>(XInternAtom(d, "WM_DELETE_WINDOW", False));
+    e.xclient.data.l[1] = CurrentTime;
+    XSendEvent(d, w, False, NoEventMask, &e);
+    XFlush(d);
+    XCloseDisplay(d);
+    return 0;
+}
