@@ -5,6 +5,7 @@
 #include "mainwin/system_colors_qt.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -15,6 +16,9 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+
+#include <algorithm>
+#include <cmath>
 
 namespace tintora {
 
@@ -69,6 +73,8 @@ Form1::Form1(QString programDir, QString userDataDir, QWidget* parent)
             picker_.optB_Click();
     });
     for (QLineEdit* f : {txtH, txtS, txtB})
+        f->installEventFilter(this);
+    for (QLineEdit* f : txtColor)
         f->installEventFilter(this);
 }
 
@@ -239,9 +245,21 @@ void Form1::paintEvent(QPaintEvent* e)
     }
 }
 
+namespace {
+
+// The client pixel under the pointer. On a scaled screen the pointer can sit
+// between logical pixels; it is read at the pixel it is over, so a pick
+// gives the same colour at every scale.
+QPointF PixelUnder(const QMouseEvent* e)
+{
+    return {std::floor(e->position().x()), std::floor(e->position().y())};
+}
+
+} // namespace
+
 void Form1::mousePressEvent(QMouseEvent* e)
 {
-    const QPointF pos = e->position();
+    const QPointF pos = PixelUnder(e);
     int button = 0;
     if (e->button() == Qt::LeftButton)
         button = LeftButton;
@@ -262,7 +280,7 @@ void Form1::mousePressEvent(QMouseEvent* e)
 
 void Form1::mouseMoveEvent(QMouseEvent* e)
 {
-    const QPointF pos = e->position();
+    const QPointF pos = PixelUnder(e);
     const bool leftAlone = e->buttons() == Qt::LeftButton;
     if (palettes_.View() != PaletteView::Picker) {
         if (leftAlone) {
@@ -288,7 +306,15 @@ void Form1::closeEvent(QCloseEvent* e)
 
 bool Form1::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::KeyRelease) {
+    if (event->type() == QEvent::KeyPress) {
+        // Ctrl+C in an output field with nothing selected copies the whole code.
+        auto* field = qobject_cast<QLineEdit*>(watched);
+        if (field && std::find(txtColor.begin(), txtColor.end(), field) != txtColor.end() &&
+            static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy) && !field->hasSelectedText()) {
+            QApplication::clipboard()->setText(field->text());
+            return true;
+        }
+    } else if (event->type() == QEvent::KeyRelease) {
         if (watched == txtH)
             picker_.txtH_KeyUp();
         else if (watched == txtS)

@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QClipboard>
 #include <QLineEdit>
 
 namespace tintora::testing {
@@ -131,6 +132,49 @@ TEST_F(Form1Layout, PresetListGetsItsTwoItemsAtLoad)
     ASSERT_EQ(list->count(), 2);
     EXPECT_EQ(list->itemText(0), QStringLiteral("Custom..."));
     EXPECT_EQ(list->itemText(1), QStringLiteral("Safe Palette (216)"));
+}
+
+} // namespace
+} // namespace tintora::testing
+
+namespace tintora::testing {
+namespace {
+
+using Form1Keyboard = Form1Test;
+
+// Tab walks the window from the top left to the bottom right. The three
+// mode options are one stop (the selected one); arrow keys move between them.
+TEST_F(Form1Keyboard, TabOrderFollowsTheWindow)
+{
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    child("Command1")->setFocus(Qt::TabFocusReason);
+    const char* expected[] = {"Command1", "Command3", "optH", "txtH", "Text1", "txtS", "Text2",
+                              "txtB",     "Text3", "txtColor2", "cmdCopy0", "txtColor3", "cmdCopy2",
+                              "txtColor4", "cmdCopy1", "txtColor5", "cmdCopy3", "Command5", "Command4", "Command1"};
+    QStringList seen;
+    for (std::size_t i = 0; i < std::size(expected); ++i) {
+        seen << QApplication::focusWidget()->objectName();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    QStringList want;
+    for (const char* name : expected)
+        want << QString::fromLatin1(name);
+    EXPECT_EQ(seen.join(u' ').toStdString(), want.join(u' ').toStdString());
+}
+
+TEST_F(Form1Keyboard, CtrlCInAnOutputFieldCopiesTheWholeCode)
+{
+    auto* field = child<QLineEdit>("txtColor4");
+    field->setFocus();
+    field->deselect();
+    QApplication::clipboard()->setText(QStringLiteral("before"));
+    QTest::keyClick(field, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("#FFFF00"));
+    // A selection copies just the selection, as in any text field.
+    field->setSelection(1, 2);
+    QTest::keyClick(field, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("FF"));
 }
 
 } // namespace
