@@ -66,6 +66,11 @@ int main(int argc, char* argv[])
         QStringLiteral("screenshot"), QStringLiteral("Start, save a PNG of the main window to FILE once it has painted, and quit."),
         QStringLiteral("FILE"));
     const QCommandLineOption noSplashOption(QStringLiteral("no-splash"), QStringLiteral("Open the main window without the splash."));
+    // For start-up measurements: quit as soon as the main window has painted.
+    QCommandLineOption exitAfterPaintOption(QStringLiteral("exit-after-first-paint"),
+                                            QStringLiteral("Quit once the main window has painted."));
+    exitAfterPaintOption.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOption(exitAfterPaintOption);
     parser.addOption(helpOption);
     parser.addOption(versionOption);
     parser.addOption(screenshotOption);
@@ -124,6 +129,8 @@ int main(int argc, char* argv[])
             });
         });
     }
+    if (parser.isSet(exitAfterPaintOption))
+        QObject::connect(&tintoraApp, &tintora::TintoraApp::mainWindowReady, &app, [] { QCoreApplication::exit(0); });
     tintoraApp.Start();
     const int rc = app.exec();
     return status != 0 ? status : rc;

@@ -3,6 +3,7 @@
 // the Tab key follows.
 #include "mainwin/form1.h"
 #include "mainwin/swatch_label.h"
+#include "mainwin/system_colors_qt.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -17,7 +18,7 @@ namespace {
 
 QFont Verdana(double points, bool bold)
 {
-    QFont f(QStringLiteral("Verdana"));
+    QFont f(DesignFontFamily(QStringLiteral("Verdana")));
     f.setPointSizeF(points);
     f.setBold(bold);
     return f;
@@ -25,7 +26,7 @@ QFont Verdana(double points, bool bold)
 
 QFont Family(const char* family, double points)
 {
-    QFont f(QString::fromLatin1(family));
+    QFont f(DesignFontFamily(QString::fromLatin1(family)));
     f.setPointSizeF(points);
     f.setBold(false);
     return f;

@@ -8,7 +8,7 @@ SettingsStore::SettingsStore(QString applicationName) : applicationName_(std::mo
 
 QString SettingsStore::GetSetting(const QString& section, const QString& key, const QString& defaultValue) const
 {
-    QSettings s(QSettings::IniFormat, QSettings::UserScope, applicationName_, applicationName_);
+    QSettings s(QSettings::NativeFormat, QSettings::UserScope, applicationName_, applicationName_);
     const QVariant v = s.value(section + QLatin1Char('/') + key);
     if (!v.isValid())
         return defaultValue;
@@ -21,7 +21,7 @@ QString SettingsStore::GetSetting(const QString& section, const QString& key, co
 
 void SettingsStore::SaveSetting(const QString& section, const QString& key, const QString& value)
 {
-    QSettings s(QSettings::IniFormat, QSettings::UserScope, applicationName_, applicationName_);
+    QSettings s(QSettings::NativeFormat, QSettings::UserScope, applicationName_, applicationName_);
     s.setValue(section + QLatin1Char('/') + key, value);
 }
 

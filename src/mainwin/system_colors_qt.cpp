@@ -1,6 +1,8 @@
 #include "mainwin/system_colors_qt.h"
 
 #include <QFont>
+#include <QFontDatabase>
+#include <QHash>
 
 namespace tintora {
 
@@ -67,6 +69,30 @@ void InstallFontSubstitutes()
     QFont::insertSubstitutions(QStringLiteral("Verdana"), {QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")});
     QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"), {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
     QFont::insertSubstitutions(QStringLiteral("Arial"), {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+}
+
+} // namespace tintora
+
+namespace tintora {
+
+QString DesignFontFamily(const QString& designFamily)
+{
+    static QHash<QString, QString> resolved;
+    const auto it = resolved.constFind(designFamily);
+    if (it != resolved.constEnd())
+        return *it;
+    QString family = designFamily;
+    if (!QFontDatabase::hasFamily(designFamily)) {
+        const QStringList substitutes = QFont::substitutes(designFamily);
+        for (const QString& s : substitutes) {
+            if (QFontDatabase::hasFamily(s)) {
+                family = s;
+                break;
+            }
+        }
+    }
+    resolved.insert(designFamily, family);
+    return family;
 }
 
 } // namespace tintora

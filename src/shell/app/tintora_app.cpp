@@ -59,9 +59,17 @@ void TintoraApp::OpenMainWindow()
     form1_->setAttribute(Qt::WA_DeleteOnClose, false);
     connect(form1_, &Form1::aboutRequested, this, &TintoraApp::OpenAbout);
     connect(form1_, &Form1::webSiteRequested, this, &TintoraApp::OpenBrowser);
-    connect(form1_, &Form1::showHelpAtStartup, this, &TintoraApp::OpenHelpAtStartup);
+    // The help window follows as soon as the main window has painted, so
+    // the program shows its face first.
+    connect(form1_, &Form1::showHelpAtStartup, this, [this] { helpDue_ = true; });
     connect(form1_, &Form1::closed, this, &TintoraApp::MainWindowClosed);
-    connect(form1_, &Form1::firstPaintDone, this, &TintoraApp::mainWindowReady);
+    connect(form1_, &Form1::firstPaintDone, this, [this] {
+        emit mainWindowReady();
+        if (helpDue_) {
+            helpDue_ = false;
+            OpenHelpAtStartup();
+        }
+    });
     form1_->Load();
     form1_->show();
 }

@@ -89,6 +89,7 @@ private:
     QPointer<QWidget> browser_;
     BrowserFactory browserFactory_;
     bool ended_ = false;
+    bool helpDue_ = false;
 };
 
 } // namespace tintora

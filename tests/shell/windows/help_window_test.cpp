@@ -26,10 +26,10 @@ protected:
     {
         ASSERT_TRUE(programDir.isValid());
         ASSERT_TRUE(dataDir.isValid());
-        QSettings(QSettings::IniFormat, QSettings::UserScope, kApp, kApp).clear();
+        QSettings(QSettings::NativeFormat, QSettings::UserScope, kApp, kApp).clear();
         brand.productName = "Tintora";
     }
-    void TearDown() override { QSettings(QSettings::IniFormat, QSettings::UserScope, kApp, kApp).clear(); }
+    void TearDown() override { QSettings(QSettings::NativeFormat, QSettings::UserScope, kApp, kApp).clear(); }
 
     static void Write(const QString& path, const QByteArray& bytes)
     {
@@ -82,7 +82,7 @@ TEST_F(HelpWindowTest, WithoutAHelpFileStaysHiddenAndLeavesTheSettingAlone)
 {
     for (const QString& stored : {QStringLiteral("1"), QStringLiteral("0"), QString()}) {
         SCOPED_TRACE(stored.toStdString());
-        QSettings(QSettings::IniFormat, QSettings::UserScope, kApp, kApp).clear();
+        QSettings(QSettings::NativeFormat, QSettings::UserScope, kApp, kApp).clear();
         if (!stored.isNull())
             settings.SaveSetting("Settings", "showHelp", stored);
         const QString before = Stored();
@@ -128,7 +128,7 @@ TEST_F(HelpWindowTest, TheBoxFollowsTheStoredChoiceAndStoresWhatItChanges)
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.stored ? row.stored : "(none)");
-        QSettings(QSettings::IniFormat, QSettings::UserScope, kApp, kApp).clear();
+        QSettings(QSettings::NativeFormat, QSettings::UserScope, kApp, kApp).clear();
         if (row.stored)
             settings.SaveSetting("Settings", "showHelp", QString::fromLatin1(row.stored));
         HelpWindow help(brand, settings, Dirs(), nullptr);
