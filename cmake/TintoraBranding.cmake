@@ -10,7 +10,8 @@ set(TINTORA_VERSION_PATCH 0 CACHE STRING "Patch version")
 set(TINTORA_VERSION_BUILD 0 CACHE STRING "Build number")
 
 # tintora_branding_library(TARGET PRODUCT p COMPANY c COMMENTS w MAJOR n MINOR n [PATCH n] [BUILD n])
-# Generates a static library that defines the program's version information.
+# Generates an object library that defines the program's version information
+# and the branding functions that read it.
 # The libraries of the program only declare it; each executable links exactly
 # one branding library, which is how a test relabels every window.
 function(tintora_branding_library target)
@@ -39,7 +40,7 @@ function(tintora_branding_library target)
   configure_file(${PROJECT_SOURCE_DIR}/cmake/version_info.cpp.in ${out} @ONLY)
   # An object library: its objects go straight into each executable, so the
   # definition is found whatever order the static libraries link in.
-  add_library(${target} OBJECT ${out})
+  add_library(${target} OBJECT ${out} ${PROJECT_SOURCE_DIR}/src/core/branding.cpp)
   # Only the declaration is needed; linking tintora_core here would put it
   # after this library and leave its calls unresolved.
   target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR}/src)

@@ -31,12 +31,19 @@ set(TINTORA_MODULE_INSTALL_DIR lib/tintora)
 set(TINTORA_RELEASE_DATE "2026-12-07" CACHE STRING "Release date of this version (YYYY-MM-DD), for the AppStream entry and the manual page")
 set(TINTORA_PACKAGE_CONTACT "" CACHE STRING "E-mail address of the package maintainer (optional)")
 
-# The web site host without scheme, path or a leading "www.".
-string(REGEX REPLACE "^[A-Za-z]+://" "" _tintora_host "${TINTORA_COMMENTS}")
-string(REGEX REPLACE "[/?#].*$" "" _tintora_host "${_tintora_host}")
+# The branding's web site (a host name, perhaps with a scheme or a path).
+string(REGEX REPLACE "^[A-Za-z]+://" "" _tintora_site "${TINTORA_COMMENTS}")
+string(REGEX REPLACE "/+$" "" _tintora_site "${_tintora_site}")
+set(TINTORA_HOMEPAGE "" CACHE STRING "Home page for the AppStream entry, the manual page and the package; empty: https:// and the branding's web site")
+if(TINTORA_HOMEPAGE)
+  set(TINTORA_HOMEPAGE_URL "${TINTORA_HOMEPAGE}")
+else()
+  set(TINTORA_HOMEPAGE_URL "https://${_tintora_site}/")
+endif()
+# The host without path or a leading "www.".
+string(REGEX REPLACE "[/?#].*$" "" _tintora_host "${_tintora_site}")
 string(REGEX REPLACE "^www\\." "" _tintora_host "${_tintora_host}")
 string(TOLOWER "${_tintora_host}" _tintora_host)
-set(TINTORA_HOMEPAGE_URL "https://${TINTORA_COMMENTS}/" CACHE STRING "Home page for the AppStream entry, the manual page and the package")
 
 # AppStream id: the web site host reversed, then the product name, e.g.
 # "example.varnholtsoftware.tintora". Each part is reduced to the characters
@@ -77,7 +84,9 @@ configure_file(${TINTORA_DESKTOP_SOURCE_DIR}/tintora.1.in ${_tintora_gen}/tintor
 
 # Re-run the configuration when resources/ changes, so that a help file
 # added or removed later is picked up.
-set_property(DIRECTORY ${PROJECT_SOURCE_DIR} APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/resources)
+if(IS_DIRECTORY ${PROJECT_SOURCE_DIR}/resources)
+  set_property(DIRECTORY ${PROJECT_SOURCE_DIR} APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/resources)
+endif()
 
 set(TINTORA_HAVE_HELP_FILE OFF)
 if(EXISTS ${TINTORA_HELP_SOURCE})
@@ -154,9 +163,10 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${TINTORA_HOMEPAGE_URL}")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core, fonts-liberation")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-qpa-plugins, qt6-wayland")
+# The summary above is the first line of the Description field; this is the
+# text below it.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-  "${CPACK_PACKAGE_DESCRIPTION_SUMMARY}
-${TINTORA_PRODUCT_NAME} picks a colour by hue, saturation or brightness, from the
+  "${TINTORA_PRODUCT_NAME} picks a colour by hue, saturation or brightness, from the
 216 web-safe colours, from a personal palette or from the recently kept
 colours, and shows it as an RGB call, a decimal value, an HTML code and a
 hexadecimal constant for BASIC source, each ready to copy.")

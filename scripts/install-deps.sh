@@ -14,6 +14,7 @@ packages=(
   xvfb xauth xdotool xclip x11-utils libx11-dev
   fonts-dejavu-core fonts-liberation
   desktop-file-utils appstream
+  dpkg-dev strace
 )
 
 missing=()

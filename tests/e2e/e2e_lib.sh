@@ -76,3 +76,15 @@ click_at() { # window x y
 clipboard() {
   xclip -o -selection clipboard 2>/dev/null || true
 }
+
+# Waits until the clipboard holds `expected` (events may take a moment on a
+# loaded machine); fails with what it holds otherwise.
+expect_clip() { # expected what
+  local got=""
+  for _ in $(seq 60); do
+    got=$(clipboard)
+    [ "$got" = "$1" ] && return 0
+    sleep 0.1
+  done
+  fail "$2 gave '$got', expected '$1'"
+}

@@ -30,7 +30,14 @@ pick_codes() { # scale -> the four codes after a press on logical (138, 138) and
       dx=$(scaled "$1" "$scale")
       dy=$(scaled "$2" "$scale")
       click_at "$win" "$dx" "$dy"
-      out="$out $(clipboard)"
+      # Each copy differs from the one before it: wait for the change.
+      local now prev="${out##* }"
+      for _ in $(seq 60); do
+        now=$(clipboard)
+        [ "$now" != "$prev" ] && break
+        sleep 0.1
+      done
+      out="$out $now"
     done
   done
   kill "$app_pid"
