@@ -5,7 +5,7 @@ namespace tintora {
 Rgb CurrentColorModel::SetCurrentColor(ColorRef color)
 {
     const ColorChange change = state_.SetCurrentColor(color, sys_);
-    sink_.ShowOutputs(change.outputs);
+    Show(change.outputs);
     return change.rgb;
 }
 
@@ -19,7 +19,24 @@ std::optional<SafeColor> CurrentColorModel::SafeColorFromIndex(int index)
 
 void CurrentColorModel::AssignCurrentColor(ColorRef color)
 {
-    sink_.ShowOutputs(state_.SetCurrentColorWithoutSplit(color, sys_));
+    Show(state_.SetCurrentColorWithoutSplit(color, sys_));
+}
+
+void CurrentColorModel::Show(const ColorOutputs& outputs)
+{
+    if (batchDepth_ > 0)
+        pending_ = outputs;
+    else
+        sink_.ShowOutputs(outputs);
+}
+
+CurrentColorModel::Batch::~Batch()
+{
+    if (--model_.batchDepth_ == 0 && model_.pending_) {
+        const ColorOutputs outputs = std::move(*model_.pending_);
+        model_.pending_.reset();
+        model_.sink_.ShowOutputs(outputs);
+    }
 }
 
 } // namespace tintora

@@ -44,10 +44,29 @@ public:
     // regenerated, without a split.
     void AssignCurrentColor(ColorRef color);
 
+    // While a batch is open the outputs are regenerated into a pending slot
+    // and shown once, when the outermost batch closes: one user event that
+    // makes several colours current in turn updates the fields once.
+    class Batch
+    {
+    public:
+        explicit Batch(CurrentColorModel& model) : model_(model) { ++model_.batchDepth_; }
+        ~Batch();
+        Batch(const Batch&) = delete;
+        Batch& operator=(const Batch&) = delete;
+
+    private:
+        CurrentColorModel& model_;
+    };
+
 private:
+    void Show(const ColorOutputs& outputs);
+
     OutputsSink& sink_;
     ColorState state_;
     SystemColorTable sys_{};
+    int batchDepth_ = 0;
+    std::optional<ColorOutputs> pending_;
 };
 
 } // namespace tintora

@@ -76,6 +76,10 @@ Form1::Form1(QString programDir, QString userDataDir, QWidget* parent)
         f->installEventFilter(this);
     for (QLineEdit* f : txtColor)
         f->installEventFilter(this);
+    // Text fields paint their whole rectangle, so a changed field repaints
+    // itself alone and not the frame behind it.
+    for (QLineEdit* f : findChildren<QLineEdit*>())
+        f->setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 Form1::~Form1() = default;
@@ -201,11 +205,17 @@ void Form1::MarkersChanged(int x, int y, int width, int height)
 
 void Form1::ShowOutputs(const ColorOutputs& outputs)
 {
+    // Only what changed is touched, so a drag repaints only the codes that
+    // differ from the last move.
     for (std::size_t i = 0; i < txtColor.size(); ++i) {
-        txtColor[i]->setText(Q(outputs.text[i]));
-        txtColor[i]->setEnabled(outputs.enabled[i]);
+        const QString t = Q(outputs.text[i]);
+        if (txtColor[i]->text() != t)
+            txtColor[i]->setText(t);
+        if (txtColor[i]->isEnabled() != outputs.enabled[i])
+            txtColor[i]->setEnabled(outputs.enabled[i]);
     }
-    cboSysColors->setCurrentIndex(outputs.sysColorIndex);
+    if (cboSysColors->currentIndex() != outputs.sysColorIndex)
+        cboSysColors->setCurrentIndex(outputs.sysColorIndex);
 }
 
 // ---- events ------------------------------------------------------------------
@@ -259,6 +269,7 @@ QPointF PixelUnder(const QMouseEvent* e)
 
 void Form1::mousePressEvent(QMouseEvent* e)
 {
+    const CurrentColorModel::Batch batch(color_);
     const QPointF pos = PixelUnder(e);
     int button = 0;
     if (e->button() == Qt::LeftButton)
@@ -280,6 +291,7 @@ void Form1::mousePressEvent(QMouseEvent* e)
 
 void Form1::mouseMoveEvent(QMouseEvent* e)
 {
+    const CurrentColorModel::Batch batch(color_);
     const QPointF pos = PixelUnder(e);
     const bool leftAlone = e->buttons() == Qt::LeftButton;
     if (palettes_.View() != PaletteView::Picker) {
@@ -295,6 +307,7 @@ void Form1::mouseMoveEvent(QMouseEvent* e)
 
 void Form1::mouseReleaseEvent(QMouseEvent*)
 {
+    const CurrentColorModel::Batch batch(color_);
     picker_.MouseUp();
 }
 

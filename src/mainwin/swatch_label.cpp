@@ -14,6 +14,8 @@ SwatchLabel::SwatchLabel(QWidget* parent) : QLabel(parent)
 
 void SwatchLabel::setColor(ColorRef color)
 {
+    if (color == color_ && autoFillBackground() && palette().color(QPalette::Window) == QColor(ToQRgb(color)))
+        return;
     color_ = color;
     QPalette p = palette();
     // Values that are not plain colours (a read off the picture gives -1)

@@ -213,6 +213,16 @@ void Surface::MoveToEx(int x, int y)
 
 void Surface::LineTo(int x, int y)
 {
+    if (y == penY_ && drawWidth_ == 1 && drawMode_ == DrawMode::Copy) {
+        // A thin horizontal line in copy mode, as the slider strips draw
+        // 256 of them: one span, without the general pixel set.
+        const int lo = x > penX_ ? penX_ : x + 1;
+        const int hi = x > penX_ ? x - 1 : penX_;
+        if (lo <= hi)
+            fillRect(lo, y, hi + 1, y + 1, foreColor_);
+        penX_ = x;
+        return;
+    }
     PixelSet px;
     WalkWideLine(penX_, penY_, x, y, false, drawWidth_, [&](int px_, int py) { px.add(px_, py); });
     penPixels(px);
@@ -310,6 +320,22 @@ void Surface::StretchBlt(int x, int y, int w, int h, const Dib& src, int sx, int
     const int stepX = w > 0 ? 1 : -1;
     const int stepY = h > 0 ? 1 : -1;
     const bool oneToOne = (aw == sw && ah == sh);
+
+    // Source column of each destination column that lands on the image and
+    // on the bitmap, worked out once for all rows.
+    std::vector<int> cols;
+    std::vector<int> dstCols;
+    cols.reserve(static_cast<std::size_t>(aw));
+    dstCols.reserve(static_cast<std::size_t>(aw));
+    for (int j = 0; j < aw; ++j) {
+        const int dx = x + stepX * j;
+        const int srcCol = sx + (oneToOne ? j : static_cast<int>(static_cast<long long>(j) * sw / aw));
+        if (dx < 0 || dx >= Width || srcCol < 0 || srcCol >= src.width)
+            continue;
+        cols.push_back(3 * srcCol);
+        dstCols.push_back(dx);
+    }
+    const std::size_t n = cols.size();
     for (int i = 0; i < ah; ++i) {
         const int dy = y + stepY * i;
         if (dy < 0 || dy >= Height)
@@ -320,15 +346,9 @@ void Surface::StretchBlt(int x, int y, int w, int h, const Dib& src, int sx, int
             continue;
         const std::uint8_t* in = src.storedRow(src.height - 1 - srcRow);
         auto* out = reinterpret_cast<QRgb*>(image_.scanLine(dy));
-        for (int j = 0; j < aw; ++j) {
-            const int dx = x + stepX * j;
-            if (dx < 0 || dx >= Width)
-                continue;
-            const int srcCol = sx + (oneToOne ? j : static_cast<int>(static_cast<long long>(j) * sw / aw));
-            if (srcCol < 0 || srcCol >= src.width)
-                continue;
-            const std::uint8_t* p = in + 3 * srcCol;
-            out[dx] = qRgb(p[2], p[1], p[0]);
+        for (std::size_t k = 0; k < n; ++k) {
+            const std::uint8_t* p = in + cols[k];
+            out[dstCols[k]] = 0xFF000000u | (static_cast<QRgb>(p[2]) << 16) | (static_cast<QRgb>(p[1]) << 8) | p[0];
         }
     }
     const int x0 = w > 0 ? x : x + w + 1;

@@ -6,6 +6,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QPaintEvent>
 #include <QRadioButton>
 
 namespace tintora::testing {
@@ -220,6 +221,56 @@ TEST_F(Form1Picker, CopyButtonsPutTheirFieldOnTheClipboard)
     for (const auto& row : rows) {
         child<QAbstractButton>(row.button)->click();
         EXPECT_EQ(cb->text(), QString::fromLatin1(row.expected)) << row.button;
+    }
+}
+
+} // namespace
+} // namespace tintora::testing
+
+namespace tintora::testing {
+namespace {
+
+// Collects the region the main window is asked to repaint.
+class PaintRegion : public QObject
+{
+public:
+    QRegion region;
+
+protected:
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        if (e->type() == QEvent::Paint)
+            region += static_cast<QPaintEvent*>(e)->region();
+        return false;
+    }
+};
+
+using Form1Repaint = Form1Test;
+
+// A drag repaints the markers and, in saturation and brightness modes, the
+// strip; never the plane or the whole window.
+TEST_F(Form1Repaint, DragMovesRepaintOnlyWhatChanged)
+{
+    for (const char* mode : {"optH", "optS", "optB"}) {
+        SCOPED_TRACE(mode);
+        child<QRadioButton>(mode)->setChecked(true);
+        press(100, 100);
+        QApplication::processEvents();
+        PaintRegion paints;
+        form->installEventFilter(&paints);
+        drag(120, 110);
+        QApplication::processEvents();
+        form->removeEventFilter(&paints);
+        release(120, 110);
+
+        const QRect ringOld(95, 95, 11, 11);
+        const QRect ringNew(115, 105, 11, 11);
+        QRegion allowed = QRegion(ringOld) + ringNew;
+        if (std::string(mode) != "optH")
+            allowed += QRect(272, 0, 30, 270); // the strip, its frame and the dashes
+        EXPECT_FALSE(paints.region.isEmpty());
+        EXPECT_TRUE((paints.region - allowed).isEmpty()) << "repainted beyond the markers and strip";
+        EXPECT_FALSE(paints.region.contains(QRect(30, 30, 40, 40)));
     }
 }
 

@@ -1,0 +1,130 @@
+// A drag is the program's hot path: every move takes a colour from the
+// picture, regenerates the output codes and, in saturation and brightness
+// modes, redraws the slider strip. This measures one move through the real
+// main window (events in, repaint out) in each mode, beside the same moves
+// sent to the colour plane of Qt's own colour dialog, and reports how many
+// pixels of the main window each move repaints.
+#include "mainwin/form1.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QRadioButton>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <memory>
+
+namespace {
+
+// Sums the area that paint events ask the watched widget to repaint.
+class PaintCounter : public QObject
+{
+public:
+    long long pixels = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        if (e->type() == QEvent::Paint) {
+            for (const QRect& r : static_cast<QPaintEvent*>(e)->region())
+                pixels += static_cast<long long>(r.width()) * r.height();
+        }
+        return false;
+    }
+};
+
+void Send(QWidget* w, QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons held, QPointF p)
+{
+    QMouseEvent e(type, p, w->mapToGlobal(p), button, held, Qt::NoModifier);
+    QApplication::sendEvent(w, &e);
+}
+
+struct Window {
+    QTemporaryDir dir;
+    std::unique_ptr<tintora::Form1> form;
+    PaintCounter counter;
+
+    explicit Window(const char* mode)
+    {
+        form = std::make_unique<tintora::Form1>(dir.path(), dir.path() + QStringLiteral("/user"));
+        form->Load();
+        form->findChild<QRadioButton*>(QString::fromLatin1(mode))->setChecked(true);
+        QApplication::processEvents();
+        form->installEventFilter(&counter);
+    }
+};
+
+// Moves back and forth over the given span, one move per iteration.
+void Drag(benchmark::State& state, const char* mode, QPointF from, QPointF to)
+{
+    Window w(mode);
+    Send(w.form.get(), QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton, from);
+    QApplication::processEvents();
+    w.counter.pixels = 0;
+    int i = 0;
+    for (auto _ : state) {
+        const double t = (i++ % 64) / 63.0;
+        const QPointF p = from + (to - from) * t;
+        Send(w.form.get(), QEvent::MouseMove, Qt::NoButton, Qt::LeftButton, p);
+        QApplication::processEvents();
+    }
+    Send(w.form.get(), QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton, to);
+    state.counters["window_px_repainted_per_move"] =
+        benchmark::Counter(static_cast<double>(w.counter.pixels), benchmark::Counter::kAvgIterations);
+}
+
+void BM_Drag_Tintora_HuePlane(benchmark::State& s) { Drag(s, "optH", {20, 20}, {250, 250}); }
+void BM_Drag_Tintora_SaturationPlane(benchmark::State& s) { Drag(s, "optS", {20, 20}, {250, 250}); }
+void BM_Drag_Tintora_BrightnessPlane(benchmark::State& s) { Drag(s, "optB", {20, 20}, {250, 250}); }
+void BM_Drag_Tintora_HueSlider(benchmark::State& s) { Drag(s, "optH", {282, 12}, {282, 262}); }
+
+void BM_Drag_QColorDialog_Plane(benchmark::State& state)
+{
+    QColorDialog dialog;
+    dialog.setOption(QColorDialog::DontUseNativeDialog);
+    dialog.show();
+    QApplication::processEvents();
+    QWidget* plane = nullptr;
+    for (QWidget* w : dialog.findChildren<QWidget*>()) {
+        if (QByteArray(w->metaObject()->className()).endsWith("QColorPicker"))
+            plane = w;
+    }
+    if (!plane) {
+        state.SkipWithError("the colour dialog's plane was not found");
+        return;
+    }
+    const QPointF from(5, 5);
+    const QPointF to(plane->width() - 5, plane->height() - 5);
+    Send(plane, QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton, from);
+    QApplication::processEvents();
+    int i = 0;
+    for (auto _ : state) {
+        const double t = (i++ % 64) / 63.0;
+        Send(plane, QEvent::MouseMove, Qt::NoButton, Qt::LeftButton, from + (to - from) * t);
+        QApplication::processEvents();
+    }
+    Send(plane, QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton, to);
+}
+
+} // namespace
+
+BENCHMARK(BM_Drag_Tintora_HuePlane)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Drag_Tintora_SaturationPlane)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Drag_Tintora_BrightnessPlane)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Drag_Tintora_HueSlider)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Drag_QColorDialog_Plane)->Unit(benchmark::kMicrosecond);
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QStandardPaths::setTestModeEnabled(true);
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,497 @@
+#include "shell/rtf/rtf_document_builder.h"
+
+#include "shell/rtf/rtf_field_instruction.h"
+#include "shell/rtf/rtf_formats.h"
+#include "shell/rtf/rtf_tokenizer.h"
+
+#include <QTextBlockFormat>
+#include <QTextCharFormat>
+
+#include <algorithm>
+
+namespace tintora {
+
+namespace {
+
+constexpr char16_t ReplacementChar = 0xFFFD;
+constexpr int MaxUnicodeSkip = 16;
+
+// Control characters other than tab would show as boxes; a literal line
+// break would split the paragraph behind the builder's back.
+void DropControlChars(QString& text)
+{
+    text.removeIf([](QChar c) { return c.unicode() < 0x20 && c != u'\t'; });
+}
+
+} // namespace
+
+RtfDocumentBuilder::RtfDocumentBuilder(QTextDocument& doc) : writer_(doc)
+{
+    stack_.reserve(MaxDepth + 1);
+    stack_.emplace_back(); // the state outside every group
+}
+
+void RtfDocumentBuilder::Build(QByteArrayView data)
+{
+    RtfTokenizer tokenizer(data);
+    RtfToken token;
+    while (tokenizer.Next(token)) {
+        switch (token.kind) {
+        case RtfToken::Kind::GroupOpen:
+            OpenGroup();
+            break;
+        case RtfToken::Kind::GroupClose:
+            CloseGroup();
+            break;
+        case RtfToken::Kind::ControlWord:
+            ControlWord(token);
+            break;
+        case RtfToken::Kind::ControlSymbol:
+            ControlSymbol(token.symbol);
+            break;
+        case RtfToken::Kind::HexByte:
+            HexByte(static_cast<unsigned char>(token.symbol));
+            break;
+        case RtfToken::Kind::Text:
+            Text(token.text);
+            break;
+        case RtfToken::Kind::Binary:
+            // Embedded binary data (pictures, objects) is never shown.
+            starPending_ = false;
+            break;
+        }
+    }
+    FlushText();
+    writer_.Finish(BlockFormat());
+}
+
+void RtfDocumentBuilder::OpenGroup()
+{
+    FlushText();
+    fallbackLeft_ = 0;
+    starPending_ = false;
+    if (skipNesting_ > 0) {
+        ++skipNesting_;
+        return;
+    }
+    if (static_cast<int>(stack_.size()) > MaxDepth) {
+        ++overflow_;
+        return;
+    }
+    stack_.push_back(stack_.back());
+}
+
+void RtfDocumentBuilder::CloseGroup()
+{
+    FlushText();
+    fallbackLeft_ = 0;
+    starPending_ = false;
+    if (skipNesting_ > 1) {
+        --skipNesting_;
+        return;
+    }
+    // The skipped group itself closes here like any other group.
+    skipNesting_ = 0;
+    if (overflow_ > 0) {
+        --overflow_;
+        return;
+    }
+    if (stack_.size() <= 1) {
+        return; // a stray brace
+    }
+    if (State().destination == RtfDestination::FontTable) {
+        tables_.EndFont();
+    }
+    stack_.pop_back();
+}
+
+void RtfDocumentBuilder::Skip()
+{
+    if (InGroup()) {
+        FlushText();
+        skipNesting_ = 1;
+    }
+}
+
+void RtfDocumentBuilder::ControlWord(const RtfToken& token)
+{
+    if (skipNesting_ > 0) {
+        return;
+    }
+    const RtfKeyword keyword = LookupKeyword(token.text);
+    if (starPending_) {
+        // \* marks a destination that readers may ignore; the only one read
+        // here is a field's instruction, which some writers put behind it.
+        starPending_ = false;
+        if (keyword == RtfKeyword::FieldInstruction) {
+            Keyword(keyword, token.hasParam, token.param);
+        } else {
+            Skip();
+        }
+        return;
+    }
+    if (ConsumeFallback()) {
+        return;
+    }
+    Keyword(keyword, token.hasParam, token.param);
+}
+
+void RtfDocumentBuilder::ControlSymbol(char symbol)
+{
+    if (skipNesting_ > 0) {
+        return;
+    }
+    if (symbol == '*') {
+        starPending_ = true;
+        return;
+    }
+    starPending_ = false;
+    if (ConsumeFallback()) {
+        return;
+    }
+    switch (symbol) {
+    case '\\':
+    case '{':
+    case '}':
+        AppendBytes(QByteArrayView(&symbol, 1));
+        break;
+    case '~':
+        AppendChar(0x00A0); // no-break space
+        break;
+    case '_':
+        AppendChar(0x2011); // no-break hyphen
+        break;
+    case '-':
+        AppendChar(0x00AD); // optional hyphen
+        break;
+    case '\n':
+        Keyword(RtfKeyword::Par, false, 0);
+        break;
+    default:
+        break; // \: index subentries, \| formulas and unknown symbols
+    }
+}
+
+void RtfDocumentBuilder::Keyword(RtfKeyword keyword, bool hasParam, int param)
+{
+    if (keyword == RtfKeyword::Unicode) {
+        if (hasParam) {
+            Unicode(param);
+        }
+        return;
+    }
+    if (const char16_t ch = KeywordCharacter(keyword); ch != 0) {
+        AppendChar(ch);
+        return;
+    }
+    // Every other word may change how the text before it is formatted.
+    FlushText();
+    if (ApplyCharacterKeyword(State().chars, keyword, hasParam, param) ||
+        ParagraphKeyword(keyword, hasParam, param) ||
+        TableKeyword(keyword)) {
+        return;
+    }
+    RtfGroupState& s = State();
+    const bool inFontTable = s.destination == RtfDestination::FontTable;
+    const bool inColorTable = s.destination == RtfDestination::ColorTable;
+    switch (keyword) {
+    case RtfKeyword::FontTable:
+    case RtfKeyword::ColorTable:
+    case RtfKeyword::Field:
+    case RtfKeyword::FieldInstruction:
+    case RtfKeyword::FieldResult:
+    case RtfKeyword::SkippedDestination:
+        DestinationKeyword(keyword);
+        break;
+    case RtfKeyword::Ansi:
+        documentCodePage_ = 1252;
+        break;
+    case RtfKeyword::Mac:
+        documentCodePage_ = 10000;
+        break;
+    case RtfKeyword::Pc:
+        documentCodePage_ = 437;
+        break;
+    case RtfKeyword::Pca:
+        documentCodePage_ = 850;
+        break;
+    case RtfKeyword::AnsiCodePage:
+        if (hasParam && param > 0) {
+            documentCodePage_ = param;
+        }
+        break;
+    case RtfKeyword::DefaultFont:
+        defaultFont_ = hasParam ? param : -1;
+        break;
+    case RtfKeyword::UnicodeSkip:
+        s.unicodeSkip = std::clamp(hasParam ? param : 1, 0, MaxUnicodeSkip);
+        break;
+    case RtfKeyword::Font:
+        if (inFontTable) {
+            tables_.BeginFont(hasParam ? param : -1);
+        } else if (hasParam) {
+            s.chars.font = param;
+        }
+        break;
+    case RtfKeyword::FontCharset:
+        if (inFontTable) {
+            tables_.SetFontCharset(param);
+        }
+        break;
+    case RtfKeyword::FontCodePage:
+        if (inFontTable) {
+            tables_.SetFontCodePage(param);
+        }
+        break;
+    case RtfKeyword::FontFamilyModern:
+        if (inFontTable) {
+            tables_.SetFontFixedPitch();
+        }
+        break;
+    case RtfKeyword::Red:
+    case RtfKeyword::Green:
+    case RtfKeyword::Blue:
+        if (inColorTable) {
+            using Channel = RtfStyleTables::Channel;
+            const Channel channel = keyword == RtfKeyword::Red     ? Channel::Red
+                                    : keyword == RtfKeyword::Green ? Channel::Green
+                                                                   : Channel::Blue;
+            tables_.SetColorComponent(channel, param);
+        }
+        break;
+    default:
+        break; // \rtf, \pntext, \listtext and words that do not matter here
+    }
+}
+
+void RtfDocumentBuilder::DestinationKeyword(RtfKeyword keyword)
+{
+    if (overflow_ > 0 && keyword != RtfKeyword::FieldResult) {
+        // Too deep to scope a destination to its group: leave it out.
+        Skip();
+        return;
+    }
+    RtfGroupState& s = State();
+    switch (keyword) {
+    case RtfKeyword::FontTable:
+        s.destination = RtfDestination::FontTable;
+        break;
+    case RtfKeyword::ColorTable:
+        s.destination = RtfDestination::ColorTable;
+        tables_.BeginColorTable();
+        break;
+    case RtfKeyword::Field:
+        s.field = -1;
+        if (static_cast<int>(fields_.size()) < MaxFields) {
+            fields_.emplace_back();
+            s.field = static_cast<int>(fields_.size()) - 1;
+        }
+        break;
+    case RtfKeyword::FieldInstruction:
+        s.destination = RtfDestination::FieldInstruction;
+        break;
+    case RtfKeyword::FieldResult:
+        StartFieldResult();
+        break;
+    default:
+        Skip();
+        break;
+    }
+}
+
+void RtfDocumentBuilder::StartFieldResult()
+{
+    RtfGroupState& s = State();
+    s.destination = RtfDestination::Body;
+    if (s.field < 0) {
+        return;
+    }
+    Field& field = fields_[static_cast<std::size_t>(s.field)];
+    field.href = HyperlinkTarget(field.instruction);
+    if (!field.href.isEmpty()) {
+        s.link = s.field;
+    }
+}
+
+bool RtfDocumentBuilder::ParagraphKeyword(RtfKeyword keyword, bool hasParam, int param)
+{
+    RtfGroupState& s = State();
+    if (keyword == RtfKeyword::Par) {
+        if (s.destination == RtfDestination::Body) {
+            writer_.EndParagraph(BlockFormat(), s.paragraph.inTable, rowCells_);
+        }
+        return true;
+    }
+    return ApplyParagraphKeyword(s.paragraph, keyword, hasParam, param);
+}
+
+bool RtfDocumentBuilder::TableKeyword(RtfKeyword keyword)
+{
+    const bool inBody = State().destination == RtfDestination::Body;
+    switch (keyword) {
+    case RtfKeyword::Cell:
+        if (inBody) {
+            writer_.EndCell(BlockFormat(), rowCells_);
+        }
+        return true;
+    case RtfKeyword::Row:
+        if (inBody) {
+            writer_.EndRow();
+        }
+        return true;
+    case RtfKeyword::RowDefaults:
+        rowCells_ = 0;
+        return true;
+    case RtfKeyword::CellEdge:
+        rowCells_ = std::min(rowCells_ + 1, RtfDocumentWriter::MaxColumns);
+        return true;
+    default:
+        return false;
+    }
+}
+
+void RtfDocumentBuilder::Text(QByteArrayView bytes)
+{
+    if (skipNesting_ > 0) {
+        return;
+    }
+    starPending_ = false;
+    if (fallbackLeft_ > 0) {
+        const qsizetype skipped = std::min<qsizetype>(fallbackLeft_, bytes.size());
+        fallbackLeft_ -= static_cast<int>(skipped);
+        bytes = bytes.sliced(skipped);
+    }
+    if (!bytes.isEmpty()) {
+        AppendBytes(bytes);
+    }
+}
+
+void RtfDocumentBuilder::HexByte(unsigned char byte)
+{
+    if (skipNesting_ > 0) {
+        return;
+    }
+    starPending_ = false;
+    if (ConsumeFallback()) {
+        return;
+    }
+    const char c = static_cast<char>(byte);
+    AppendBytes(QByteArrayView(&c, 1));
+}
+
+void RtfDocumentBuilder::Unicode(int value)
+{
+    // Writers store the code unit as a signed 16-bit number.
+    const int unit = value < 0 ? value + 65536 : value;
+    char16_t ch = unit >= 0 && unit <= 0xFFFF ? static_cast<char16_t>(unit) : ReplacementChar;
+    // Word writes the glyphs of symbol fonts in the private range F020..F0FF.
+    const RtfStyleTables::Font* font = CurrentFont();
+    if (font != nullptr && font->symbols != RtfTextDecoder::SymbolSet::None && ch >= 0xF020 && ch <= 0xF0FF) {
+        ch = RtfTextDecoder::SymbolChar(static_cast<unsigned char>(ch & 0xFF), font->symbols);
+    }
+    AppendChar(ch);
+    fallbackLeft_ = State().unicodeSkip;
+}
+
+bool RtfDocumentBuilder::ConsumeFallback()
+{
+    if (fallbackLeft_ > 0) {
+        --fallbackLeft_;
+        return true;
+    }
+    return false;
+}
+
+bool RtfDocumentBuilder::DropsText() const
+{
+    const RtfGroupState& s = State();
+    switch (s.destination) {
+    case RtfDestination::Body:
+        return s.chars.hidden;
+    case RtfDestination::FieldInstruction:
+        return s.field < 0;
+    default:
+        return false;
+    }
+}
+
+void RtfDocumentBuilder::AppendBytes(QByteArrayView bytes)
+{
+    if (DropsText()) {
+        return;
+    }
+    const RtfDestination destination = State().destination;
+    if (destination == RtfDestination::ColorTable) {
+        tables_.ColorTableText(bytes);
+        return;
+    }
+    RtfTextDecoder::SymbolSet symbols = RtfTextDecoder::SymbolSet::None;
+    if (destination != RtfDestination::FontTable) {
+        if (const RtfStyleTables::Font* font = CurrentFont()) {
+            symbols = font->symbols;
+        }
+    }
+    text_.AppendBytes(bytes, CurrentCodePage(), symbols);
+}
+
+void RtfDocumentBuilder::AppendChar(char16_t ch)
+{
+    if (!DropsText() && State().destination != RtfDestination::ColorTable) {
+        text_.AppendChar(ch);
+    }
+}
+
+void RtfDocumentBuilder::FlushText()
+{
+    QString text = text_.Take();
+    if (text.isEmpty()) {
+        return;
+    }
+    RtfGroupState& s = State();
+    switch (s.destination) {
+    case RtfDestination::Body:
+        DropControlChars(text);
+        writer_.InsertText(text, CharFormat(), s.paragraph.inTable, rowCells_);
+        break;
+    case RtfDestination::FontTable:
+        tables_.FontTableText(text);
+        break;
+    case RtfDestination::FieldInstruction:
+        if (s.field >= 0) {
+            QString& instruction = fields_[static_cast<std::size_t>(s.field)].instruction;
+            instruction += text.left(MaxInstructionLength - instruction.size());
+        }
+        break;
+    case RtfDestination::ColorTable:
+        break;
+    }
+}
+
+const RtfStyleTables::Font* RtfDocumentBuilder::CurrentFont() const
+{
+    const RtfCharProps& c = State().chars;
+    return tables_.FontAt(c.font >= 0 ? c.font : defaultFont_);
+}
+
+int RtfDocumentBuilder::CurrentCodePage() const
+{
+    if (State().destination == RtfDestination::FontTable) {
+        return tables_.FontTableCodePage(documentCodePage_);
+    }
+    const RtfStyleTables::Font* font = CurrentFont();
+    return font != nullptr && font->codePage > 0 ? font->codePage : documentCodePage_;
+}
+
+QTextCharFormat RtfDocumentBuilder::CharFormat() const
+{
+    const RtfGroupState& s = State();
+    const QString href = s.link >= 0 ? fields_[static_cast<std::size_t>(s.link)].href : QString();
+    return tables_.CharFormat(s.chars, defaultFont_, href);
+}
+
+QTextBlockFormat RtfDocumentBuilder::BlockFormat() const
+{
+    return RtfBlockFormat(State().paragraph);
+}
+
+} // namespace tintora

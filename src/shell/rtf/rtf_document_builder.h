@@ -1,0 +1,102 @@
+#pragma once
+
+#include "shell/rtf/rtf_document_writer.h"
+#include "shell/rtf/rtf_group_state.h"
+#include "shell/rtf/rtf_keywords.h"
+#include "shell/rtf/rtf_style_tables.h"
+#include "shell/rtf/rtf_text_buffer.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <vector>
+
+class QTextBlockFormat;
+class QTextCharFormat;
+class QTextDocument;
+
+namespace tintora {
+
+struct RtfToken;
+
+// Reads RTF tokens and builds a QTextDocument from them.
+//
+// The reader is iterative, with an explicit stack of group states, and
+// every structure it keeps is bounded:
+//  - Groups nest at most MaxDepth deep. Deeper groups are still counted so
+//    that braces stay balanced, but their state is not saved: formatting
+//    set inside them stays in effect until the deepest saved group closes.
+//    Destinations opened inside them are still skipped correctly.
+//  - Skipped destinations (\*\anything, \pict, \info, \stylesheet, ...) are
+//    passed over by counting braces; nothing inside them is kept.
+//  - The font and colour tables are bounded (RtfStyleTables); a document
+//    keeps MaxFields fields with instructions of at most
+//    MaxInstructionLength characters.
+//  - A '}' that closes nothing is ignored; groups still open at the end of
+//    the input are closed.
+class RtfDocumentBuilder
+{
+public:
+    static constexpr int MaxDepth = 256;
+    static constexpr int MaxFields = 65536;
+    static constexpr int MaxInstructionLength = 2048;
+
+    // `doc` should be empty; the builder appends to it.
+    explicit RtfDocumentBuilder(QTextDocument& doc);
+
+    void Build(QByteArrayView data);
+
+private:
+    struct Field {
+        QString instruction;
+        QString href;
+    };
+
+    RtfGroupState& State() { return stack_.back(); }
+    const RtfGroupState& State() const { return stack_.back(); }
+    bool InGroup() const { return stack_.size() > 1 || overflow_ > 0; }
+
+    void OpenGroup();
+    void CloseGroup();
+    void ControlWord(const RtfToken& token);
+    void ControlSymbol(char symbol);
+    void Keyword(RtfKeyword keyword, bool hasParam, int param);
+    void DestinationKeyword(RtfKeyword keyword);
+    bool ParagraphKeyword(RtfKeyword keyword, bool hasParam, int param);
+    bool TableKeyword(RtfKeyword keyword);
+    void Skip();
+
+    // Text in reading order, collected until the next word that may change
+    // its format and then written to the group's destination.
+    void Text(QByteArrayView bytes);
+    void HexByte(unsigned char byte);
+    void Unicode(int value);
+    void AppendBytes(QByteArrayView bytes);
+    void AppendChar(char16_t ch);
+    bool DropsText() const;
+    bool ConsumeFallback();
+    void FlushText();
+
+    void StartFieldResult();
+
+    const RtfStyleTables::Font* CurrentFont() const;
+    int CurrentCodePage() const;
+    QTextCharFormat CharFormat() const;
+    QTextBlockFormat BlockFormat() const;
+
+    RtfDocumentWriter writer_;
+    RtfTextBuffer text_;
+    std::vector<RtfGroupState> stack_;
+    qsizetype overflow_ = 0;    // groups opened beyond MaxDepth and not closed yet
+    qsizetype skipNesting_ = 0; // > 0 while inside a skipped destination
+    bool starPending_ = false;
+    int fallbackLeft_ = 0; // fallback characters still to skip after \uN
+
+    int documentCodePage_ = RtfTextDecoder::DefaultCodePage;
+    int defaultFont_ = -1;
+    RtfStyleTables tables_;
+    std::vector<Field> fields_;
+    int rowCells_ = 0;
+};
+
+} // namespace tintora

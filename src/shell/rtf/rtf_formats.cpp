@@ -1,0 +1,173 @@
+#include "shell/rtf/rtf_formats.h"
+
+#include <QTextBlockFormat>
+#include <QTextOption>
+
+#include <algorithm>
+#include <vector>
+
+namespace tintora {
+
+namespace {
+
+constexpr int MaxTwips = 31680; // 22 inches, the widest page RTF writers allow
+
+bool Flag(bool hasParam, int param)
+{
+    return !hasParam || param != 0;
+}
+
+double Pixels(int twips)
+{
+    // Qt lays documents out at 96 dots per inch: 15 twips per pixel.
+    return std::clamp(twips, -MaxTwips, MaxTwips) / 15.0;
+}
+
+} // namespace
+
+bool ApplyCharacterKeyword(RtfCharProps& c, RtfKeyword keyword, bool hasParam, int param)
+{
+    switch (keyword) {
+    case RtfKeyword::Plain:
+        c = RtfCharProps{};
+        return true;
+    case RtfKeyword::Bold:
+        c.bold = Flag(hasParam, param);
+        return true;
+    case RtfKeyword::Italic:
+        c.italic = Flag(hasParam, param);
+        return true;
+    case RtfKeyword::Strike:
+        c.strike = Flag(hasParam, param);
+        return true;
+    case RtfKeyword::Hidden:
+        c.hidden = Flag(hasParam, param);
+        return true;
+    case RtfKeyword::Underline:
+        c.underline = Flag(hasParam, param) ? RtfCharProps::Underline::Single : RtfCharProps::Underline::None;
+        return true;
+    case RtfKeyword::UnderlineDouble:
+        c.underline = Flag(hasParam, param) ? RtfCharProps::Underline::Double : RtfCharProps::Underline::None;
+        return true;
+    case RtfKeyword::UnderlineNone:
+        c.underline = RtfCharProps::Underline::None;
+        return true;
+    case RtfKeyword::FontSize:
+        // Word accepts sizes from 1 to 1638 points.
+        c.halfPoints = hasParam && param > 0 ? std::clamp(param, 2, 3276) : 24;
+        return true;
+    case RtfKeyword::Foreground:
+        c.foreground = hasParam ? param : 0;
+        return true;
+    case RtfKeyword::Background:
+        c.background = hasParam ? param : 0;
+        return true;
+    case RtfKeyword::Super:
+        c.script = RtfCharProps::Script::Super;
+        return true;
+    case RtfKeyword::Sub:
+        c.script = RtfCharProps::Script::Sub;
+        return true;
+    case RtfKeyword::NoSuperSub:
+        c.script = RtfCharProps::Script::Normal;
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool ApplyParagraphKeyword(RtfParagraphProps& p, RtfKeyword keyword, bool hasParam, int param)
+{
+    const int value = hasParam ? param : 0;
+    switch (keyword) {
+    case RtfKeyword::Pard:
+        p = RtfParagraphProps{};
+        return true;
+    case RtfKeyword::AlignLeft:
+        p.align = RtfParagraphProps::Align::Left;
+        return true;
+    case RtfKeyword::AlignCenter:
+        p.align = RtfParagraphProps::Align::Center;
+        return true;
+    case RtfKeyword::AlignRight:
+        p.align = RtfParagraphProps::Align::Right;
+        return true;
+    case RtfKeyword::AlignJustify:
+        p.align = RtfParagraphProps::Align::Justify;
+        return true;
+    case RtfKeyword::LeftIndent:
+        p.leftIndent = value;
+        return true;
+    case RtfKeyword::RightIndent:
+        p.rightIndent = value;
+        return true;
+    case RtfKeyword::FirstIndent:
+        p.firstIndent = value;
+        return true;
+    case RtfKeyword::SpaceBefore:
+        p.spaceBefore = value;
+        return true;
+    case RtfKeyword::SpaceAfter:
+        p.spaceAfter = value;
+        return true;
+    case RtfKeyword::TabStop:
+        if (p.tabCount < RtfParagraphProps::MaxTabStops) {
+            p.tabs[static_cast<std::size_t>(p.tabCount++)] = value;
+        }
+        return true;
+    case RtfKeyword::InTable:
+        p.inTable = true;
+        return true;
+    default:
+        return false;
+    }
+}
+
+QTextBlockFormat RtfBlockFormat(const RtfParagraphProps& p)
+{
+    QTextBlockFormat format;
+    switch (p.align) {
+    case RtfParagraphProps::Align::Left:
+        format.setAlignment(Qt::AlignLeft);
+        break;
+    case RtfParagraphProps::Align::Center:
+        format.setAlignment(Qt::AlignHCenter);
+        break;
+    case RtfParagraphProps::Align::Right:
+        format.setAlignment(Qt::AlignRight);
+        break;
+    case RtfParagraphProps::Align::Justify:
+        format.setAlignment(Qt::AlignJustify);
+        break;
+    }
+    format.setLeftMargin(std::max(0.0, Pixels(p.leftIndent)));
+    format.setRightMargin(std::max(0.0, Pixels(p.rightIndent)));
+    format.setTextIndent(Pixels(p.firstIndent));
+    format.setTopMargin(std::max(0.0, Pixels(p.spaceBefore)));
+    format.setBottomMargin(std::max(0.0, Pixels(p.spaceAfter)));
+    // RTF measures tab stops from the left edge of the text column; Qt from
+    // where the first line starts. A hanging indent also has a stop of its
+    // own at the left indent, which word processors use for list bullets.
+    const double lineStart = std::max(0.0, format.leftMargin() + format.textIndent());
+    std::vector<double> stops;
+    for (int i = 0; i < p.tabCount; ++i) {
+        stops.push_back(Pixels(p.tabs[static_cast<std::size_t>(i)]) - lineStart);
+    }
+    if (format.textIndent() < 0) {
+        stops.push_back(format.leftMargin() - lineStart);
+    }
+    std::sort(stops.begin(), stops.end());
+    stops.erase(std::unique(stops.begin(), stops.end()), stops.end());
+    QList<QTextOption::Tab> tabs;
+    for (const double stop : stops) {
+        if (stop > 0) {
+            tabs.append(QTextOption::Tab(stop, QTextOption::LeftTab));
+        }
+    }
+    if (!tabs.isEmpty()) {
+        format.setTabPositions(tabs);
+    }
+    return format;
+}
+
+} // namespace tintora

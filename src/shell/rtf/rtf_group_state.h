@@ -1,0 +1,60 @@
+#pragma once
+
+#include <array>
+
+namespace tintora {
+
+// Where the text of a group goes.
+enum class RtfDestination {
+    Body,             // the document (also list bullets and field results)
+    FontTable,        // font names
+    ColorTable,       // colour entries, ended by ';'
+    FieldInstruction, // the instruction of the enclosing \field
+};
+
+// Paragraph properties; lengths in twips (1/1440 inch), as RTF writes them.
+struct RtfParagraphProps {
+    static constexpr int MaxTabStops = 32;
+    enum class Align { Left, Center, Right, Justify };
+
+    Align align = Align::Left;
+    int leftIndent = 0;
+    int rightIndent = 0;
+    int firstIndent = 0;
+    int spaceBefore = 0;
+    int spaceAfter = 0;
+    bool inTable = false;
+    int tabCount = 0;
+    std::array<int, MaxTabStops> tabs{};
+};
+
+// Character properties. Colours are indexes into the colour table; 0 is the
+// automatic colour.
+struct RtfCharProps {
+    enum class Underline { None, Single, Double };
+    enum class Script { Normal, Super, Sub };
+
+    int font = -1;       // \fN, -1 for the document default
+    int halfPoints = 24; // \fsN
+    bool bold = false;
+    bool italic = false;
+    bool strike = false;
+    bool hidden = false;
+    Underline underline = Underline::None;
+    Script script = Script::Normal;
+    int foreground = 0;
+    int background = 0;
+};
+
+// The state that a group saves on { and restores on }. Plain data, so the
+// stack copies it cheaply.
+struct RtfGroupState {
+    RtfDestination destination = RtfDestination::Body;
+    RtfCharProps chars;
+    RtfParagraphProps paragraph;
+    int unicodeSkip = 1; // \ucN: fallback characters after each \uN
+    int field = -1;      // the \field this group belongs to, an index into the builder's fields
+    int link = -1;       // in a field result: the field whose hyperlink the text carries
+};
+
+} // namespace tintora

@@ -1,0 +1,205 @@
+#include "shell/rtf/rtf_keywords.h"
+
+#include <algorithm>
+#include <string_view>
+
+namespace tintora {
+
+namespace {
+
+struct Entry {
+    std::string_view name;
+    RtfKeyword keyword;
+};
+
+using K = RtfKeyword;
+
+// Sorted by name for binary search; the static_assert below keeps it so.
+constexpr Entry Keywords[] = {
+    {"aftncn", K::SkippedDestination},
+    {"aftnsep", K::SkippedDestination},
+    {"aftnsepc", K::SkippedDestination},
+    {"annotation", K::SkippedDestination},
+    {"ansi", K::Ansi},
+    {"ansicpg", K::AnsiCodePage},
+    {"atnauthor", K::SkippedDestination},
+    {"atnid", K::SkippedDestination},
+    {"b", K::Bold},
+    {"blue", K::Blue},
+    {"bullet", K::Bullet},
+    {"cb", K::Background},
+    {"cell", K::Cell},
+    {"cellx", K::CellEdge},
+    {"cf", K::Foreground},
+    {"chcbpat", K::Background},
+    {"colortbl", K::ColorTable},
+    {"column", K::Par},
+    {"cpg", K::FontCodePage},
+    {"datastore", K::SkippedDestination},
+    {"deff", K::DefaultFont},
+    {"docvar", K::SkippedDestination},
+    {"emdash", K::EmDash},
+    {"emspace", K::EmSpace},
+    {"endash", K::EnDash},
+    {"enspace", K::EnSpace},
+    {"f", K::Font},
+    {"falt", K::SkippedDestination},
+    {"fcharset", K::FontCharset},
+    {"fi", K::FirstIndent},
+    {"field", K::Field},
+    {"fldinst", K::FieldInstruction},
+    {"fldrslt", K::FieldResult},
+    {"fmodern", K::FontFamilyModern},
+    {"fonttbl", K::FontTable},
+    {"footer", K::SkippedDestination},
+    {"footerf", K::SkippedDestination},
+    {"footerl", K::SkippedDestination},
+    {"footerr", K::SkippedDestination},
+    {"footnote", K::SkippedDestination},
+    {"fs", K::FontSize},
+    {"ftncn", K::SkippedDestination},
+    {"ftnsep", K::SkippedDestination},
+    {"ftnsepc", K::SkippedDestination},
+    {"green", K::Green},
+    {"header", K::SkippedDestination},
+    {"headerf", K::SkippedDestination},
+    {"headerl", K::SkippedDestination},
+    {"headerr", K::SkippedDestination},
+    {"highlight", K::Background},
+    {"i", K::Italic},
+    {"info", K::SkippedDestination},
+    {"intbl", K::InTable},
+    {"ldblquote", K::LeftDoubleQuote},
+    {"li", K::LeftIndent},
+    {"lin", K::LeftIndent},
+    {"line", K::Line},
+    {"listoverridetable", K::SkippedDestination},
+    {"listtable", K::SkippedDestination},
+    {"listtext", K::ListText},
+    {"lquote", K::LeftQuote},
+    {"ltrmark", K::LtrMark},
+    {"mac", K::Mac},
+    {"nestcell", K::NestedCell},
+    {"nestrow", K::NestedRow},
+    {"nonesttables", K::SkippedDestination},
+    {"nosupersub", K::NoSuperSub},
+    {"objdata", K::SkippedDestination},
+    {"page", K::Par},
+    {"par", K::Par},
+    {"pard", K::Pard},
+    {"pc", K::Pc},
+    {"pca", K::Pca},
+    {"pict", K::SkippedDestination},
+    {"plain", K::Plain},
+    {"pn", K::SkippedDestination},
+    {"pntext", K::PnText},
+    {"qc", K::AlignCenter},
+    {"qj", K::AlignJustify},
+    {"ql", K::AlignLeft},
+    {"qmspace", K::QuarterEmSpace},
+    {"qr", K::AlignRight},
+    {"rdblquote", K::RightDoubleQuote},
+    {"red", K::Red},
+    {"revtbl", K::SkippedDestination},
+    {"ri", K::RightIndent},
+    {"rin", K::RightIndent},
+    {"row", K::Row},
+    {"rquote", K::RightQuote},
+    {"rsidtbl", K::SkippedDestination},
+    {"rtf", K::Rtf},
+    {"rtlmark", K::RtlMark},
+    {"sa", K::SpaceAfter},
+    {"sb", K::SpaceBefore},
+    {"sect", K::Par},
+    {"strike", K::Strike},
+    {"striked", K::Strike},
+    {"stylesheet", K::SkippedDestination},
+    {"sub", K::Sub},
+    {"super", K::Super},
+    {"tab", K::Tab},
+    {"tc", K::SkippedDestination},
+    {"template", K::SkippedDestination},
+    {"trowd", K::RowDefaults},
+    {"tx", K::TabStop},
+    {"u", K::Unicode},
+    {"uc", K::UnicodeSkip},
+    {"ul", K::Underline},
+    {"uld", K::Underline},
+    {"uldash", K::Underline},
+    {"uldashd", K::Underline},
+    {"uldashdd", K::Underline},
+    {"uldb", K::UnderlineDouble},
+    {"ulhwave", K::Underline},
+    {"ulnone", K::UnderlineNone},
+    {"ulth", K::Underline},
+    {"ululdbwave", K::UnderlineDouble},
+    {"ulw", K::Underline},
+    {"ulwave", K::Underline},
+    {"userprops", K::SkippedDestination},
+    {"v", K::Hidden},
+    {"xe", K::SkippedDestination},
+    {"xmlnstbl", K::SkippedDestination},
+    {"zwj", K::ZeroWidthJoiner},
+    {"zwnj", K::ZeroWidthNonJoiner},
+};
+
+static_assert(std::is_sorted(std::begin(Keywords), std::end(Keywords),
+                             [](const Entry& a, const Entry& b) { return a.name < b.name; }),
+              "keyword table must stay sorted");
+
+} // namespace
+
+RtfKeyword LookupKeyword(QByteArrayView name)
+{
+    const std::string_view key(name.data(), static_cast<std::size_t>(name.size()));
+    const auto* it = std::lower_bound(std::begin(Keywords), std::end(Keywords), key,
+                                      [](const Entry& e, std::string_view k) { return e.name < k; });
+    if (it != std::end(Keywords) && it->name == key) {
+        return it->keyword;
+    }
+    return RtfKeyword::Unknown;
+}
+
+char16_t KeywordCharacter(RtfKeyword keyword)
+{
+    switch (keyword) {
+    case K::Tab:
+    case K::NestedCell:
+        return u'\t';
+    case K::Line:
+    case K::NestedRow:
+        return 0x2028;
+    case K::EmDash:
+        return 0x2014;
+    case K::EnDash:
+        return 0x2013;
+    case K::Bullet:
+        return 0x2022;
+    case K::LeftQuote:
+        return 0x2018;
+    case K::RightQuote:
+        return 0x2019;
+    case K::LeftDoubleQuote:
+        return 0x201C;
+    case K::RightDoubleQuote:
+        return 0x201D;
+    case K::EmSpace:
+        return 0x2003;
+    case K::EnSpace:
+        return 0x2002;
+    case K::QuarterEmSpace:
+        return 0x2005;
+    case K::ZeroWidthJoiner:
+        return 0x200D;
+    case K::ZeroWidthNonJoiner:
+        return 0x200C;
+    case K::LtrMark:
+        return 0x200E;
+    case K::RtlMark:
+        return 0x200F;
+    default:
+        return 0;
+    }
+}
+
+} // namespace tintora

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QByteArrayView>
+
+namespace tintora {
+
+// The control words the reader acts on. Every other word is ignored, or,
+// behind \*, makes its group skipped.
+enum class RtfKeyword {
+    Unknown,
+    // Destinations.
+    Rtf, FontTable, ColorTable, Field, FieldInstruction, FieldResult, ListText, PnText,
+    SkippedDestination, // a destination whose content is never shown
+    // Document and font table.
+    Ansi, Mac, Pc, Pca, AnsiCodePage, DefaultFont, UnicodeSkip, Unicode,
+    Font, FontCharset, FontCodePage, FontFamilyModern,
+    // Colour table.
+    Red, Green, Blue,
+    // Character formatting.
+    Plain, Bold, Italic, Underline, UnderlineDouble, UnderlineNone, Strike, FontSize,
+    Foreground, Background, Super, Sub, NoSuperSub, Hidden,
+    // Paragraphs.
+    Par, Pard, AlignLeft, AlignCenter, AlignRight, AlignJustify, LeftIndent, RightIndent,
+    FirstIndent, SpaceBefore, SpaceAfter, TabStop, InTable, Cell, Row, RowDefaults, CellEdge,
+    NestedCell, NestedRow,
+    // Characters written as words.
+    Line, Tab, EmDash, EnDash, Bullet, LeftQuote, RightQuote, LeftDoubleQuote, RightDoubleQuote,
+    EmSpace, EnSpace, QuarterEmSpace, ZeroWidthJoiner, ZeroWidthNonJoiner, LtrMark, RtlMark,
+};
+
+// The keyword for a control word's name (case-sensitive, as RTF is).
+RtfKeyword LookupKeyword(QByteArrayView name);
+
+// The character that a character keyword (\tab, \line, \emdash, ...)
+// stands for; 0 for every other keyword. \line is U+2028, the line break
+// inside a paragraph; \nestcell and \nestrow of tables inside table cells
+// become a tab and a line break.
+char16_t KeywordCharacter(RtfKeyword keyword);
+
+} // namespace tintora
