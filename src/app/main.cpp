@@ -105,7 +105,10 @@ int main(int argc, char* argv[])
     // The browser module's web engine shares OpenGL contexts with the program.
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
+    // The application object ends the program by its own rule.
     app.setQuitOnLastWindowClosed(false);
+    // Ties the windows to the menu entry on desktops that group by it.
+    QGuiApplication::setDesktopFileName(QStringLiteral("tintora"));
 
     tintora::TintoraApp::Options options;
     options.programDir = QCoreApplication::applicationDirPath();

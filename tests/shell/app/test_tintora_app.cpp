@@ -1,0 +1,184 @@
+#include "core/branding.h"
+#include "mainwin/form1.h"
+#include "mainwin/settings_store.h"
+#include "shell/app/tintora_app.h"
+#include "shell/windows/help_window.h"
+#include "shell/windows/skin.h"
+#include "shell/windows/splash_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QFile>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace tintora {
+namespace {
+
+class TintoraAppTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        settings.SaveSetting(QStringLiteral("Settings"), QStringLiteral("showHelp"), QStringLiteral("1"));
+    }
+
+    std::unique_ptr<TintoraApp> MakeApp(bool splash)
+    {
+        TintoraApp::Options o;
+        o.programDir = programDir.path();
+        o.userDataDir = programDir.path() + QStringLiteral("/user");
+        o.showSplash = splash;
+        auto app = std::make_unique<TintoraApp>(o);
+        app->setBrowserFactory([this](const BrandInfo&) {
+            ++browsersMade;
+            auto* w = new QWidget;
+            w->setObjectName(QStringLiteral("frmWebsite"));
+            return w;
+        });
+        return app;
+    }
+
+    void WriteHelp(const char* name = "Help.rtf")
+    {
+        QFile f(programDir.filePath(QString::fromLatin1(name)));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("{\\rtf1\\ansi Tintora help\\par}");
+    }
+
+    QTemporaryDir programDir;
+    SettingsStore settings{QString::fromStdString(LoadBranding().productName)};
+    int browsersMade = 0;
+};
+
+TEST_F(TintoraAppTest, SplashOpensTheMainWindowOnceAndHides)
+{
+    auto app = MakeApp(true);
+    app->Start();
+    ASSERT_NE(app->splash(), nullptr);
+    EXPECT_TRUE(app->splash()->isVisible());
+    EXPECT_EQ(app->mainWindow(), nullptr);
+    QTRY_VERIFY_WITH_TIMEOUT(app->mainWindow() != nullptr, 10000);
+    Form1* first = app->mainWindow();
+    EXPECT_FALSE(app->splash()->isVisible());
+    EXPECT_TRUE(first->isVisible());
+    EXPECT_FALSE(app->state().mainWindowClosed);
+    QTest::qWait(100);
+    EXPECT_EQ(app->mainWindow(), first);
+}
+
+TEST_F(TintoraAppTest, ClosingTheMainWindowEndsTheProgram)
+{
+    auto app = MakeApp(false);
+    QSignalSpy finished(app.get(), &TintoraApp::finished);
+    app->Start();
+    app->OpenAbout();
+    app->mainWindow()->close();
+    ASSERT_EQ(finished.count(), 1);
+    EXPECT_EQ(finished.at(0).at(0).toInt(), 0);
+}
+
+TEST_F(TintoraAppTest, AnOpenBrowserKeepsTheProgramUntilItCloses)
+{
+    auto app = MakeApp(false);
+    QSignalSpy finished(app.get(), &TintoraApp::finished);
+    app->Start();
+    app->OpenBrowser();
+    ASSERT_NE(app->browserWindow(), nullptr);
+    app->mainWindow()->close();
+    EXPECT_EQ(finished.count(), 0);
+    EXPECT_TRUE(app->state().mainWindowClosed);
+    EXPECT_FALSE(app->mainWindow()->isVisible());
+    app->browserWindow()->close(); // deletes itself
+    QTRY_COMPARE(finished.count(), 1);
+    EXPECT_EQ(finished.at(0).at(0).toInt(), 0);
+}
+
+TEST_F(TintoraAppTest, ClosingTheBrowserFirstLeavesTheMainWindowRunning)
+{
+    auto app = MakeApp(false);
+    QSignalSpy finished(app.get(), &TintoraApp::finished);
+    app->Start();
+    app->OpenBrowser();
+    app->browserWindow()->close();
+    QTRY_VERIFY(app->browserWindow() == nullptr);
+    EXPECT_EQ(finished.count(), 0);
+    EXPECT_TRUE(app->mainWindow()->isVisible());
+    // Opening it again starts over.
+    app->OpenBrowser();
+    EXPECT_EQ(browsersMade, 2);
+}
+
+TEST_F(TintoraAppTest, TheWebSiteLabelRaisesAnOpenBrowserWithoutANewOne)
+{
+    auto app = MakeApp(false);
+    app->Start();
+    app->OpenAbout();
+    ASSERT_NE(app->aboutWindow(), nullptr);
+    emit app->aboutWindow()->webSiteRequested();
+    emit app->aboutWindow()->webSiteRequested();
+    EXPECT_EQ(browsersMade, 1);
+    app->OpenAbout();
+    EXPECT_EQ(app->aboutWindow()->isVisible(), true);
+}
+
+TEST_F(TintoraAppTest, HelpOpensAfterTheMainWindowWhenShowHelpIsOne)
+{
+    WriteHelp("HELP.RTF"); // the name is matched without regard to case
+    auto app = MakeApp(false);
+    app->Start();
+    QTRY_VERIFY_WITH_TIMEOUT(app->helpWindow() != nullptr && app->helpWindow()->isVisible(), 10000);
+    EXPECT_EQ(app->helpWindow()->windowTitle(), QStringLiteral("Readme/Help"));
+}
+
+TEST_F(TintoraAppTest, HelpStaysClosedForZeroGarbageOrNoFile)
+{
+    WriteHelp();
+    for (const char* stored : {"0", "yes", " 1", "garbage\x01"}) {
+        SCOPED_TRACE(stored);
+        settings.SaveSetting(QStringLiteral("Settings"), QStringLiteral("showHelp"), QString::fromLatin1(stored));
+        auto app = MakeApp(false);
+        app->Start();
+        QTest::qWait(100);
+        EXPECT_TRUE(app->helpWindow() == nullptr || !app->helpWindow()->isVisible());
+    }
+    QFile::remove(programDir.filePath(QStringLiteral("Help.rtf")));
+    settings.SaveSetting(QStringLiteral("Settings"), QStringLiteral("showHelp"), QStringLiteral("1"));
+    auto app = MakeApp(false);
+    app->Start();
+    QTest::qWait(100);
+    EXPECT_TRUE(app->helpWindow() == nullptr || !app->helpWindow()->isVisible());
+}
+
+// A skin provider that records the program-wide calls.
+class CountingSkin : public SkinProvider
+{
+public:
+    int starts = 0;
+    int ends = 0;
+    std::int32_t ColorProperty(int id) override { return id * 0x010101; }
+    void SkinWindow(QWidget*) override {}
+    void EngineStart() override { ++starts; }
+    void EngineEnd() override { ++ends; }
+};
+
+TEST_F(TintoraAppTest, SkinIsStartedAtTheSplashAndReleasedOnceAtTheEnd)
+{
+    auto app = MakeApp(true);
+    auto skin = std::make_unique<CountingSkin>();
+    CountingSkin* counts = skin.get();
+    app->setSkinProvider(std::move(skin), true);
+    app->Start();
+    EXPECT_EQ(counts->starts, 1);
+    QTRY_VERIFY_WITH_TIMEOUT(app->mainWindow() != nullptr, 10000);
+    app->mainWindow()->close();
+    app->mainWindow()->close();
+    EXPECT_EQ(counts->ends, 1);
+}
+
+} // namespace
+} // namespace tintora
