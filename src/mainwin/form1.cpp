@@ -220,16 +220,22 @@ void Form1::ShowOutputs(const ColorOutputs& outputs)
 
 // ---- events ------------------------------------------------------------------
 
+void Form1::DrawMarkers(QImage& img, QPoint origin) const
+{
+    if (!picker_.MarkersVisible())
+        return;
+    // The ring and the dashes invert what lies beneath them.
+    const PickerLayout& l = picker_.layout();
+    Surface::InvertCircle(img, l.SelX - origin.x(), l.SelY - origin.y(), 5);
+    const int row = picker_.MarkerRow() - origin.y();
+    Surface::InvertHLine(img, l.SliderRight + 2 - origin.x(), l.SliderRight + 5 - origin.x(), row, 3);
+    Surface::InvertHLine(img, l.SliderLeft - 5 - origin.x(), l.SliderLeft - 2 - origin.x(), row, 3);
+}
+
 QImage Form1::ComposedImage() const
 {
     QImage img = surface_.image().copy();
-    if (picker_.MarkersVisible()) {
-        const PickerLayout& l = picker_.layout();
-        Surface::InvertCircle(img, l.SelX, l.SelY, 5);
-        const int row = picker_.MarkerRow();
-        Surface::InvertHLine(img, l.SliderRight + 2, l.SliderRight + 5, row, 3);
-        Surface::InvertHLine(img, l.SliderLeft - 5, l.SliderLeft - 2, row, 3);
-    }
+    DrawMarkers(img, QPoint(0, 0));
     return img;
 }
 
@@ -239,14 +245,7 @@ void Form1::paintEvent(QPaintEvent* e)
     QPainter p(this);
     if (!r.isEmpty()) {
         QImage part = surface_.image().copy(r);
-        if (picker_.MarkersVisible()) {
-            // The ring and the dashes invert what lies beneath them.
-            const PickerLayout& l = picker_.layout();
-            Surface::InvertCircle(part, l.SelX - r.x(), l.SelY - r.y(), 5);
-            const int row = picker_.MarkerRow() - r.y();
-            Surface::InvertHLine(part, l.SliderRight + 2 - r.x(), l.SliderRight + 5 - r.x(), row, 3);
-            Surface::InvertHLine(part, l.SliderLeft - 5 - r.x(), l.SliderLeft - 2 - r.x(), row, 3);
-        }
+        DrawMarkers(part, r.topLeft());
         p.drawImage(r.topLeft(), part);
     }
     if (loaded_ && !painted_) {

@@ -111,6 +111,9 @@ private:
     void ShowOutputs(const ColorOutputs& outputs) override;
 
     void BuildControls();
+    // Draws the ring and the slider dashes over a piece of the surface
+    // whose top left corner is `origin`.
+    void DrawMarkers(QImage& img, QPoint origin) const;
     QLineEdit* Field(ChannelField field) const;
     void ShowMessage(const QString& text);
     void RefreshSystemColors();

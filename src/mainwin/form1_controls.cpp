@@ -100,46 +100,49 @@ void Form1::BuildControls()
     Frame2 = Make<QWidget>(this, QStringLiteral("Frame2"), 300, 112, 173, 149);
     const QFont regular = Verdana(8.25, false);
     const QFont sansSerif = Family("MS Sans Serif", 8.25);
-    optH = Make<QRadioButton>(Frame2, QStringLiteral("optH"), 0, 34, 35, 17);
-    optH->setText(QStringLiteral("H:"));
-    optH->setToolTip(QStringLiteral("Hue"));
-    optH->setFont(regular);
+    // One row per channel pair: option, field, unit label; then R, G or B.
+    auto option = [&](const char* name, int y, int w, const char* caption, const char* tip) {
+        auto* o = Make<QRadioButton>(Frame2, QString::fromLatin1(name), 0, y, w, 17);
+        o->setText(QString::fromLatin1(caption));
+        o->setToolTip(QString::fromLatin1(tip));
+        o->setFont(regular);
+        return o;
+    };
+    auto field = [&](const char* name, int x, int y, const char* text, const char* tip) {
+        auto* f = TextField(Frame2, QString::fromLatin1(name), x, y, 49, 19, QString::fromLatin1(text));
+        f->setToolTip(QString::fromLatin1(tip));
+        return f;
+    };
+    auto label = [&](const char* name, QRect r, const QString& caption, const QFont* font, const char* tip) {
+        auto* l = Label(Frame2, QString::fromLatin1(name), r.x(), r.y(), r.width(), r.height(), caption);
+        if (font)
+            l->setFont(*font);
+        if (tip)
+            l->setToolTip(QString::fromLatin1(tip));
+        return l;
+    };
+    const QFont arial12 = Family("Arial", 12);
+    const QFont arial = Family("Arial", 8.25);
+
+    optH = option("optH", 34, 35, "H:", "Hue");
     optH->setChecked(true);
-    txtH = TextField(Frame2, QStringLiteral("txtH"), 36, 32, 49, 19, QStringLiteral("0"));
-    txtH->setToolTip(QStringLiteral("Hue"));
+    txtH = field("txtH", 36, 32, "0", "Hue");
     txtH->setFont(sansSerif);
-    lblH = Label(Frame2, QStringLiteral("lblH"), 88, 32, 11, 11, QStringLiteral("\u00B0"));
-    lblH->setFont(Family("Arial", 12));
-    lblR = Label(Frame2, QStringLiteral("lblR"), 104, 36, 17, 15, QStringLiteral("R:"));
-    lblR->setToolTip(QStringLiteral("Red"));
-    Text1 = TextField(Frame2, QStringLiteral("Text1"), 120, 32, 49, 19, QStringLiteral("255"));
-    Text1->setToolTip(QStringLiteral("Red"));
+    lblH = label("lblH", {88, 32, 11, 11}, QStringLiteral("\u00B0"), &arial12, nullptr);
+    lblR = label("lblR", {104, 36, 17, 15}, QStringLiteral("R:"), nullptr, "Red");
+    Text1 = field("Text1", 120, 32, "255", "Red");
 
-    optS = Make<QRadioButton>(Frame2, QStringLiteral("optS"), 0, 54, 43, 17);
-    optS->setText(QStringLiteral("S:"));
-    optS->setToolTip(QStringLiteral("Saturation"));
-    optS->setFont(regular);
-    txtS = TextField(Frame2, QStringLiteral("txtS"), 36, 52, 49, 19, QStringLiteral("100"));
-    txtS->setToolTip(QStringLiteral("Saturation"));
-    lblS = Label(Frame2, QStringLiteral("lblS"), 88, 52, 11, 13, QStringLiteral("%"));
-    lblS->setFont(Family("Arial", 8.25));
-    lblG = Label(Frame2, QStringLiteral("lblG"), 103, 54, 19, 15, QStringLiteral("G:"));
-    lblG->setToolTip(QStringLiteral("Green"));
-    Text2 = TextField(Frame2, QStringLiteral("Text2"), 120, 52, 49, 19, QStringLiteral("0"));
-    Text2->setToolTip(QStringLiteral("Green"));
+    optS = option("optS", 54, 43, "S:", "Saturation");
+    txtS = field("txtS", 36, 52, "100", "Saturation");
+    lblS = label("lblS", {88, 52, 11, 13}, QStringLiteral("%"), &arial, nullptr);
+    lblG = label("lblG", {103, 54, 19, 15}, QStringLiteral("G:"), nullptr, "Green");
+    Text2 = field("Text2", 120, 52, "0", "Green");
 
-    optB = Make<QRadioButton>(Frame2, QStringLiteral("optB"), 0, 74, 45, 17);
-    optB->setText(QStringLiteral("B:"));
-    optB->setToolTip(QStringLiteral("Brightness"));
-    optB->setFont(regular);
-    txtB = TextField(Frame2, QStringLiteral("txtB"), 36, 75, 49, 19, QStringLiteral("100"));
-    txtB->setToolTip(QStringLiteral("Brightness"));
-    lblBB = Label(Frame2, QStringLiteral("lblBB"), 88, 72, 13, 17, QStringLiteral("%"));
-    lblBB->setFont(Family("Arial", 8.25));
-    lblB = Label(Frame2, QStringLiteral("lblB"), 104, 74, 21, 15, QStringLiteral("B:"));
-    lblB->setToolTip(QStringLiteral("Blue"));
-    Text3 = TextField(Frame2, QStringLiteral("Text3"), 120, 72, 49, 19, QStringLiteral("0"));
-    Text3->setToolTip(QStringLiteral("Blue"));
+    optB = option("optB", 74, 45, "B:", "Brightness");
+    txtB = field("txtB", 36, 75, "100", "Brightness");
+    lblBB = label("lblBB", {88, 72, 13, 17}, QStringLiteral("%"), &arial, nullptr);
+    lblB = label("lblB", {104, 74, 21, 15}, QStringLiteral("B:"), nullptr, "Blue");
+    Text3 = field("Text3", 120, 72, "0", "Blue");
 
     Frame3 = Make<QWidget>(this, QStringLiteral("Frame3"), 296, 112, 181, 101);
     Frame3->hide();

@@ -92,22 +92,28 @@ void PickerController::DrawSatBriPlane(int red, int green, int blue)
     DrawSelFrame();
 }
 
+namespace {
+
+// The two hue planes are mirrored horizontally: hue column 0 lands on the
+// plane's right edge.
+void PlaceHuePlane(Surface& s, const PickerLayout& l, const Dib& plane)
+{
+    s.setDrawWidth(1);
+    s.setDrawMode(DrawMode::Copy);
+    s.StretchBlt(l.PlaneRight, l.PlaneTop, -256, 256, plane, 0, 0, 256, 256);
+}
+
+} // namespace
+
 void PickerController::DrawHueSatPlane()
 {
-    surface_.setDrawWidth(1);
-    surface_.setDrawMode(DrawMode::Copy);
-    const Dib plane = RenderHueSatPlane();
-    // Mirrored horizontally: hue column 0 lands on the plane's right edge.
-    surface_.StretchBlt(layout_.PlaneRight, layout_.PlaneTop, -256, 256, plane, 0, 0, 256, 256);
+    PlaceHuePlane(surface_, layout_, RenderHueSatPlane());
     DrawSelFrame();
 }
 
 void PickerController::DrawHueBriPlane()
 {
-    surface_.setDrawWidth(1);
-    surface_.setDrawMode(DrawMode::Copy);
-    const Dib plane = RenderHueBriPlane();
-    surface_.StretchBlt(layout_.PlaneRight, layout_.PlaneTop, -256, 256, plane, 0, 0, 256, 256);
+    PlaceHuePlane(surface_, layout_, RenderHueBriPlane());
     DrawSelFrame();
 }
 

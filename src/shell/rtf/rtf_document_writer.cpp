@@ -10,7 +10,17 @@
 
 namespace tintora {
 
-RtfDocumentWriter::RtfDocumentWriter(QTextDocument& doc) : cursor_(&doc) {}
+RtfDocumentWriter::RtfDocumentWriter(QTextDocument& doc) : cursor_(&doc)
+{
+    // One edit block for the whole document: the document and any view of
+    // it hear of the change once, at the end, instead of after every run.
+    cursor_.beginEditBlock();
+}
+
+RtfDocumentWriter::~RtfDocumentWriter()
+{
+    cursor_.endEditBlock();
+}
 
 void RtfDocumentWriter::InsertText(const QString& text, const QTextCharFormat& format, bool inTable,
                                    int columns)

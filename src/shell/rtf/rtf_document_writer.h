@@ -26,6 +26,9 @@ public:
 
     // Starts writing at the beginning of `doc`, which should be empty.
     explicit RtfDocumentWriter(QTextDocument& doc);
+    ~RtfDocumentWriter();
+    RtfDocumentWriter(const RtfDocumentWriter&) = delete;
+    RtfDocumentWriter& operator=(const RtfDocumentWriter&) = delete;
 
     // `columns` is the number of cells the current row declares (may be 0).
     void InsertText(const QString& text, const QTextCharFormat& format, bool inTable, int columns);
