@@ -1,0 +1,34 @@
+// Linked with other branding values than the shipped ones: the main window
+// takes every name from them without a change to its code.
+#include "mainwin/form1.h"
+
+#include <gtest/gtest.h>
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+namespace tintora {
+namespace {
+
+TEST(Form1Rebrand, TitleAndWebSiteButtonFollowTheBranding)
+{
+    QStandardPaths::setTestModeEnabled(true);
+    QTemporaryDir dir;
+    Form1 form(dir.path(), dir.path());
+    form.setMessageHook([](const QString&, const QString&) {});
+    form.Load();
+    EXPECT_EQ(form.windowTitle(), QStringLiteral("Farbwerk by Example Owner Ltd"));
+    EXPECT_EQ(form.findChild<QPushButton*>(QStringLiteral("Command4"))->text(),
+              QStringLiteral("Visit www.farbwerk.example"));
+    // A message carries the product name as its title.
+    QString title;
+    form.setMessageHook([&](const QString& t, const QString&) { title = t; });
+    form.findChild<QLineEdit*>(QStringLiteral("txtH"))->setText(QStringLiteral("400"));
+    form.picker().txtH_LostFocus();
+    EXPECT_EQ(title, QStringLiteral("Farbwerk"));
+}
+
+} // namespace
+} // namespace tintora
