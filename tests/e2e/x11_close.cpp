@@ -1,10 +1,12 @@
 // Asks a top-level window, found by its exact title, to close, the way a
 // window manager's close box does (a WM_DELETE_WINDOW client message).
-// Usage: x11_close "Window title". Exit 0 when the message was sent.
+// Usage: x11_close "Window title" | x11_close --id WINDOW. Exit 0 when the
+// message was sent.
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 
@@ -49,8 +51,9 @@ Window Find(Display* d, Window root, const char* title)
 
 int main(int argc, char** argv)
 {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s TITLE\n", argv[0]);
+    const bool byId = argc == 3 && std::strcmp(argv[1], "--id") == 0;
+    if (argc != 2 && !byId) {
+        std::fprintf(stderr, "usage: %s TITLE | %s --id WINDOW\n", argv[0], argv[0]);
         return 2;
     }
     Display* d = XOpenDisplay(nullptr);
@@ -58,9 +61,9 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "x11_close: cannot open the display\n");
         return 2;
     }
-    const Window w = Find(d, DefaultRootWindow(d), argv[1]);
+    const Window w = byId ? static_cast<Window>(std::strtoul(argv[2], nullptr, 0)) : Find(d, DefaultRootWindow(d), argv[1]);
     if (!w) {
-        std::fprintf(stderr, "x11_close: no window titled '%s'\n", argv[1]);
+        std::fprintf(stderr, "x11_close: no window '%s'\n", argv[argc - 1]);
         XCloseDisplay(d);
         return 1;
     }
