@@ -91,6 +91,7 @@ void RtfDocumentBuilder::CloseGroup()
         return;
     }
     // The skipped group itself closes here like any other group.
+    const bool skipped = skipNesting_ == 1;
     skipNesting_ = 0;
     if (overflow_ > 0) {
         --overflow_;
@@ -99,7 +100,9 @@ void RtfDocumentBuilder::CloseGroup()
     if (stack_.size() <= 1) {
         return; // a stray brace
     }
-    if (State().destination == RtfDestination::FontTable) {
+    // A font entry ends with its group, but not with a group skipped inside
+    // it, such as the \*\panose that comes before the name.
+    if (!skipped && State().destination == RtfDestination::FontTable) {
         tables_.EndFont();
     }
     stack_.pop_back();
@@ -187,8 +190,7 @@ void RtfDocumentBuilder::Keyword(RtfKeyword keyword, bool hasParam, int param)
     // Every other word may change how the text before it is formatted.
     FlushText();
     if (ApplyCharacterKeyword(State().chars, keyword, hasParam, param) ||
-        ParagraphKeyword(keyword, hasParam, param) ||
-        TableKeyword(keyword)) {
+        ParagraphKeyword(keyword, hasParam, param) || TableKeyword(keyword)) {
         return;
     }
     RtfGroupState& s = State();

@@ -38,7 +38,7 @@ void RtfDocumentWriter::EndParagraph(const QTextBlockFormat& format, bool inTabl
     SyncTable(inTable, columns);
     cursor_.setBlockFormat(format);
     cursor_.insertBlock(format);
-    trailingBreak_ = table_ == nullptr;
+    trailingBreak_ = mode_ == TableMode::None;
 }
 
 void RtfDocumentWriter::EndCell(const QTextBlockFormat& format, int columns)
@@ -52,7 +52,7 @@ void RtfDocumentWriter::EndCell(const QTextBlockFormat& format, int columns)
 
 void RtfDocumentWriter::EndRow()
 {
-    if (table_ != nullptr) {
+    if (mode_ != TableMode::None) {
         rowEnded_ = true;
         cellEnded_ = false;
     }
@@ -60,7 +60,7 @@ void RtfDocumentWriter::EndRow()
 
 void RtfDocumentWriter::Finish(const QTextBlockFormat& format)
 {
-    if (table_ != nullptr) {
+    if (mode_ == TableMode::Grid) {
         return;
     }
     if (trailingBreak_ && cursor_.block().length() == 1) {
@@ -75,43 +75,32 @@ void RtfDocumentWriter::Finish(const QTextBlockFormat& format)
 void RtfDocumentWriter::SyncTable(bool inTable, int columns)
 {
     if (!inTable) {
-        if (table_ != nullptr) {
-            cursor_.movePosition(QTextCursor::End);
-            table_ = nullptr;
-        }
-        return;
-    }
-    if (table_ == nullptr) {
+        LeaveTable();
+    } else if (mode_ == TableMode::None) {
         StartTable(columns);
-        return;
-    }
-    if (rowEnded_) {
-        table_->appendRows(1);
-        ++row_;
-        column_ = 0;
-        rowEnded_ = false;
-        cellEnded_ = false;
-        MoveToCell();
-        return;
-    }
-    if (cellEnded_) {
-        cellEnded_ = false;
-        if (column_ >= table_->columns()) {
-            if (table_->columns() < MaxColumns) {
-                table_->appendColumns(1);
-            } else {
-                column_ = table_->columns() - 1;
-                MoveToCell();
-                cursor_.insertText(QStringLiteral("\t"));
-                return;
-            }
-        }
-        MoveToCell();
+    } else if (rowEnded_) {
+        NextRow(columns);
+    } else if (cellEnded_) {
+        NextCell();
     }
 }
 
 void RtfDocumentWriter::StartTable(int columns)
 {
+    rowEnded_ = false;
+    cellEnded_ = false;
+    trailingBreak_ = false;
+    row_ = 0;
+    column_ = 0;
+    if (tableCount_ >= MaxTables) {
+        mode_ = TableMode::Text;
+        if (cursor_.block().length() > 1) {
+            cursor_.insertBlock();
+        }
+        return;
+    }
+    ++tableCount_;
+    mode_ = TableMode::Grid;
     // QTextDocument always keeps a paragraph before a table. When the
     // current paragraph is an empty one that only a paragraph break opened,
     // fold it away so the table follows the text directly.
@@ -122,17 +111,65 @@ void RtfDocumentWriter::StartTable(int columns)
             cursor_.deletePreviousChar();
         }
     }
-    const int count = std::clamp(columns, 1, MaxColumns);
     QTextTableFormat format;
     format.setCellPadding(3);
     format.setCellSpacing(0);
     format.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
-    table_ = cursor_.insertTable(1, count, format);
-    row_ = 0;
-    column_ = 0;
+    table_ = cursor_.insertTable(1, std::clamp(columns, 1, MaxColumns), format);
+}
+
+void RtfDocumentWriter::LeaveTable()
+{
+    if (mode_ == TableMode::Grid) {
+        cursor_.movePosition(QTextCursor::End);
+    } else if (mode_ == TableMode::Text && rowEnded_) {
+        cursor_.insertBlock();
+    }
+    mode_ = TableMode::None;
+    table_ = nullptr;
     rowEnded_ = false;
     cellEnded_ = false;
-    trailingBreak_ = false;
+}
+
+void RtfDocumentWriter::NextRow(int columns)
+{
+    rowEnded_ = false;
+    cellEnded_ = false;
+    column_ = 0;
+    if (mode_ == TableMode::Text) {
+        cursor_.insertBlock();
+        return;
+    }
+    if (table_->rows() >= MaxTableRows) {
+        LeaveTable();
+        StartTable(columns);
+        return;
+    }
+    table_->appendRows(1);
+    ++row_;
+    MoveToCell();
+}
+
+void RtfDocumentWriter::NextCell()
+{
+    cellEnded_ = false;
+    if (mode_ == TableMode::Text) {
+        cursor_.insertText(QStringLiteral("\t"));
+        return;
+    }
+    if (column_ < table_->columns()) {
+        MoveToCell();
+        return;
+    }
+    if (table_->columns() < MaxColumns) {
+        table_->appendColumns(1);
+        MoveToCell();
+        return;
+    }
+    // No column left: the cell joins the last one, after a tab.
+    column_ = table_->columns() - 1;
+    MoveToCell();
+    cursor_.insertText(QStringLiteral("\t"));
 }
 
 void RtfDocumentWriter::MoveToCell()

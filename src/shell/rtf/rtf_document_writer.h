@@ -19,10 +19,17 @@ namespace tintora {
 // with more cells than declared grows the table up to MaxColumns columns,
 // after which further cells are joined into the last one, separated by a
 // tab. The first paragraph not in a table ends it.
+//
+// Qt rebuilds a table's cell grid after every added row, so a long table
+// costs time quadratic in its rows. To stay linear, a table is continued
+// in a new one after MaxTableRows rows, and after MaxTables tables further
+// rows are written as lines of text with the cells separated by tabs.
 class RtfDocumentWriter
 {
 public:
     static constexpr int MaxColumns = 64;
+    static constexpr int MaxTableRows = 256;
+    static constexpr int MaxTables = 256;
 
     // Starts writing at the beginning of `doc`, which should be empty.
     explicit RtfDocumentWriter(QTextDocument& doc);
@@ -41,12 +48,19 @@ public:
     void Finish(const QTextBlockFormat& format);
 
 private:
+    enum class TableMode { None, Grid, Text };
+
     void SyncTable(bool inTable, int columns);
     void StartTable(int columns);
+    void LeaveTable();
+    void NextRow(int columns);
+    void NextCell();
     void MoveToCell();
 
     QTextCursor cursor_;
+    TableMode mode_ = TableMode::None;
     QTextTable* table_ = nullptr;
+    int tableCount_ = 0;
     int row_ = 0;
     int column_ = 0;
     bool rowEnded_ = false;

@@ -47,8 +47,8 @@ Check CheckInput(const QByteArray& data)
     if (data.startsWith("\xEF\xBB\xBF")) {
         start = 3;
     }
-    while (start < data.size() && (data[start] == ' ' || data[start] == '\t' || data[start] == '\r' ||
-                                   data[start] == '\n')) {
+    while (start < data.size() &&
+           (data[start] == ' ' || data[start] == '\t' || data[start] == '\r' || data[start] == '\n')) {
         ++start;
     }
     if (!QByteArrayView(data).sliced(start).startsWith("{\\rtf")) {

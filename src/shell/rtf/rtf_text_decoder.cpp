@@ -54,8 +54,7 @@ constexpr GlyphMapping WingdingsGlyphs[] = {
     {0xE8, 0x2794}, {0xF0, 0x21E8}, {0xFB, 0x2717}, {0xFC, 0x2713}, {0xFE, 0x2611},
 };
 
-template <std::size_t N>
-char16_t Lookup(const GlyphMapping (&table)[N], unsigned char byte)
+template <std::size_t N> char16_t Lookup(const GlyphMapping (&table)[N], unsigned char byte)
 {
     for (const GlyphMapping& m : table) {
         if (m.byte == byte) {

@@ -17,9 +17,9 @@ struct RtfToken {
         Binary,        // the data of \binN; bytes in `text`
     };
     Kind kind = Kind::Text;
-    QByteArrayView text;  // ControlWord: the name (at most RtfTokenizer::MaxWordLength letters);
-                          // Text, Binary: the bytes
-    int param = 0;        // ControlWord: the parameter, clamped to the 32-bit range
+    QByteArrayView text; // ControlWord: the name (at most RtfTokenizer::MaxWordLength letters);
+                         // Text, Binary: the bytes
+    int param = 0;       // ControlWord: the parameter, clamped to the 32-bit range
     bool hasParam = false;
     char symbol = 0;
 };

@@ -1,0 +1,228 @@
+#include "shell/rtf/rtf_reader.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextDocument>
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace tintora {
+namespace {
+
+// The text of every paragraph, joined by '\n', with characters exactly as
+// stored (no-break spaces and line separators are not normalised).
+QString RawText(const QTextDocument& doc)
+{
+    QStringList blocks;
+    for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) {
+        blocks << b.text();
+    }
+    return blocks.join(u'\n');
+}
+
+QString Read(const QByteArray& rtf)
+{
+    QTextDocument doc;
+    const RtfResult result = ReadRtf(rtf, doc);
+    EXPECT_TRUE(result.ok) << result.message.toStdString();
+    return RawText(doc);
+}
+
+struct TextCase {
+    const char* name;
+    QByteArray rtf;
+    QString expected;
+};
+
+TEST(RtfReader, ReadsTheTextOfDocuments)
+{
+    const std::vector<TextCase> cases = {
+        {"plain text", R"({\rtf1\ansi Hello world})", "Hello world"},
+        {"paragraphs", R"({\rtf1 one\par two\par three})", "one\ntwo\nthree"},
+        {"a final paragraph mark adds no empty paragraph", R"({\rtf1 one\par two\par})", "one\ntwo"},
+        {"empty paragraphs in between stay", R"({\rtf1 one\par\par two})", "one\n\ntwo"},
+        {"bare line breaks are not text", "{\\rtf1 one\r\ntwo}", "onetwo"},
+        {"backslash LF is a paragraph", "{\\rtf1 one\\\ntwo}", "one\ntwo"},
+        {"backslash CR LF is one paragraph", "{\\rtf1 one\\\r\ntwo}", "one\ntwo"},
+        {"escaped braces and backslash", R"({\rtf1 a\{b\}c\\d})", "a{b}c\\d"},
+        {"hex escape in code page 1252", R"({\rtf1\ansi caf\'e9 \'93q\'94 \'80})", u"café “q” €"_qs},
+        {"\\u with the default skip of one", R"({\rtf1 caf\u233?})", u"café"_qs},
+        {"\\u skip counts a hex escape as one", R"({\rtf1 caf\u233\'e9!})", u"café!"_qs},
+        {"\\uc2 skips two", R"({\rtf1\uc2 x\u233\'65\'65y})", u"xéy"_qs},
+        {"\\uc0 skips nothing", R"({\rtf1\uc0 x\u233 y})", u"xéy"_qs},
+        {"\\uc is scoped by groups", R"({\rtf1 {\uc0 a\u233 b}\u233?c})", u"aébéc"_qs},
+        {"a group end stops the skip", R"({\rtf1\uc2 {\u233?}x})", u"éx"_qs},
+        {"negative \\u", R"({\rtf1 \u-3?})", u"\uFFFD"_qs},
+        {"surrogate pair, positive", R"({\rtf1 \u55357?\u56832?})", u"😀"_qs},
+        {"surrogate pair, negative", R"({\rtf1 \u-10179?\u-8704?})", u"😀"_qs},
+        {"lone high surrogate", R"({\rtf1 a\u55357?b})", u"a\uFFFDb"_qs},
+        {"lone low surrogate", R"({\rtf1 a\u56832?b})", u"a\uFFFDb"_qs},
+        {"document code page", R"({\rtf1\ansi\ansicpg1251 \'cf\'f0\'e8\'e2\'e5\'f2})", u"Привет"_qs},
+        {"font charset selects a code page",
+         R"({\rtf1\ansi{\fonttbl{\f0 Arial;}{\f1\fcharset204 Arial Cyr;}}\f0 a\f1 \'cf\'f0\'e8})",
+         u"aПри"_qs},
+        {"double-byte code page", R"({\rtf1\ansi\ansicpg932 \'82\'a0!})", u"あ!"_qs},
+        {"Symbol bullet by charset", R"({\rtf1{\fonttbl{\f1\fcharset2 Symbol;}}{\f1\'B7}\tab item})",
+         u"•\titem"_qs},
+        {"Symbol bullet by family name", R"({\rtf1{\fonttbl{\f1\fnil Symbol;}}{\f1\'b7} x})", u"• x"_qs},
+        {"Symbol glyph as private-use \\u", R"({\rtf1{\fonttbl{\f1\fcharset2 Symbol;}}{\f1\u-3913?}})",
+         u"•"_qs},
+        {"Wingdings square bullet", R"({\rtf1{\fonttbl{\f3\fcharset2 Wingdings;}}{\f3\'a7} x})", u"▪ x"_qs},
+        {"character words", R"({\rtf1 a\tab b\emdash c\~d\line e\bullet})", u"a\tb—c\u00A0d\u2028e•"_qs},
+        {"nested ignorable destinations",
+         R"({\rtf1{\*\foo {\bar x}{\*\baz y}z}{\info{\title T}{\author A}}{\stylesheet{\s1 H;}}visible})",
+         "visible"},
+        {"skipped picture with hex data", R"({\rtf1 a{\pict\pngblip 89504e47{\*\x y}0d0a}b})", "ab"},
+        {"binary blob with braces and backslashes", "{\\rtf1 a{\\*\\blob\\bin6 }{\\x\\}}b}", "ab"},
+        {"binary blob outside a destination", "{\\rtf1 a\\bin3 {{{b}", "ab"},
+        {"binary blob running past the end", "{\\rtf1 a\\bin999 xyz", "a"},
+        {"hidden text", R"({\rtf1 a{\v hidden}b})", "ab"},
+        {"old-style bullet text kept, its definition skipped",
+         R"({\rtf1{\fonttbl{\f1\fcharset2 Symbol;}}{\*\pn\pnlvlblt{\pntxtb\'B7}}{\pntext\f1\'B7\tab}Item})",
+         u"•\tItem"_qs},
+        {"list text kept, list table skipped",
+         R"({\rtf1{\*\listtable{\list{\listlevel{\leveltext\'02\'00.;}}}}{\listtext 1.\tab}First})",
+         "1.\tFirst"},
+        {"field result shown", R"({\rtf1 p{\field{\*\fldinst PAGE}{\fldrslt 3}}})", "p3"},
+        {"extra closing braces", R"({\rtf1 {\b a}} b}})", "a b"},
+        {"missing closing braces", R"({\rtf1 {\b a {\i b)", "a b"},
+        {"leading BOM and white space", "\xEF\xBB\xBF \r\n{\\rtf1 ok}", "ok"},
+        {"control characters dropped",
+         "{\\rtf1 a\x01\x0c"
+         "b\\u7?c}",
+         "abc"},
+    };
+    for (const TextCase& c : cases) {
+        EXPECT_EQ(Read(c.rtf), c.expected) << c.name;
+    }
+}
+
+TEST(RtfReader, RefusesWhatIsNotRtfAndKeepsTheDocument)
+{
+    struct Case {
+        const char* name;
+        QByteArray data;
+        const char* messagePart;
+    };
+    QByteArray tooLarge = "{\\rtf1 " + QByteArray(RtfMaxBytes, 'x') + "}";
+    const std::vector<Case> cases = {
+        {"empty", QByteArray(), "empty"},
+        {"plain text", "Hello, not RTF", "does not start with {\\rtf"},
+        {"only white space", "  \n ", "does not start with {\\rtf"},
+        {"brace without rtf", "{\\rtx1 a}", "does not start with {\\rtf"},
+        {"binary", QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16), "binary"},
+        {"NUL inside an RTF header", QByteArray("{\\rtf1\0\0\0", 9), "binary"},
+        {"UTF-16 text", QByteArray("{\0\\\0r\0t\0f\0", 10), "binary"},
+        {"too large", tooLarge, "file too large"},
+    };
+    for (const Case& c : cases) {
+        QTextDocument doc;
+        doc.setPlainText("keep me");
+        const RtfResult result = ReadRtf(c.data, doc);
+        EXPECT_FALSE(result.ok) << c.name;
+        EXPECT_TRUE(result.message.contains(QLatin1String(c.messagePart)))
+            << c.name << ": " << result.message.toStdString();
+        EXPECT_EQ(doc.toPlainText(), "keep me") << c.name;
+    }
+}
+
+TEST(RtfReader, ReplacesThePreviousContent)
+{
+    QTextDocument doc;
+    doc.setPlainText("old text");
+    ASSERT_TRUE(ReadRtf(R"({\rtf1 new})", doc).ok);
+    EXPECT_EQ(doc.toPlainText(), "new");
+}
+
+TEST(RtfReader, DeepNestingFinishesQuickly)
+{
+    constexpr int depth = 100000;
+    QElapsedTimer timer;
+    timer.start();
+    // Balanced, with formatting that must not leak out of the deep groups.
+    EXPECT_EQ(Read("{\\rtf1 " + QByteArray(depth, '{') + "deep" + QByteArray(depth, '}') + " tail}"),
+              "deep tail");
+    // Never closed.
+    EXPECT_EQ(Read("{\\rtf1 " + QByteArray(depth, '{') + "open"), "open");
+    // A skipped destination beyond the depth limit is still skipped whole,
+    // and the text after it is kept.
+    EXPECT_EQ(Read("{\\rtf1 " + QByteArray(300, '{') + "{\\*\\x hidden{\\y more}}seen" +
+                   QByteArray(300, '}') + " end}"),
+              "seen end");
+    EXPECT_LT(timer.elapsed(), 5000);
+}
+
+TEST(RtfReader, FormattingInsideGroupsBelowTheDepthLimitIsScoped)
+{
+    QTextDocument doc;
+    const QByteArray rtf = "{\\rtf1 " + QByteArray(200, '{') + "{\\b bold}plain" + QByteArray(200, '}') + "}";
+    ASSERT_TRUE(ReadRtf(rtf, doc).ok);
+    const QTextBlock block = doc.firstBlock();
+    ASSERT_EQ(block.text(), "boldplain");
+    QTextCursor cursor(block);
+    cursor.setPosition(block.position() + 6); // inside "plain"
+    EXPECT_NE(cursor.charFormat().fontWeight(), QFont::Bold);
+}
+
+TEST(RtfReader, ReadsFilesAndRefusesBadOnes)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    QTextDocument doc;
+    doc.setPlainText("keep me");
+
+    RtfResult result = ReadRtfFile(dir.filePath("missing.rtf"), doc);
+    EXPECT_FALSE(result.ok);
+    EXPECT_TRUE(result.message.contains("not found")) << result.message.toStdString();
+
+    result = ReadRtfFile(dir.path(), doc);
+    EXPECT_FALSE(result.ok);
+    EXPECT_TRUE(result.message.contains("folder")) << result.message.toStdString();
+
+    // A 50 MB file (sparse, so the test writes almost nothing) is refused
+    // from its size alone.
+    QFile big(dir.filePath("big.rtf"));
+    ASSERT_TRUE(big.open(QIODevice::WriteOnly));
+    big.write("{\\rtf1 ");
+    ASSERT_TRUE(big.resize(50LL * 1024 * 1024));
+    big.close();
+    QElapsedTimer timer;
+    timer.start();
+    result = ReadRtfFile(big.fileName(), doc);
+    EXPECT_FALSE(result.ok);
+    EXPECT_TRUE(result.message.contains("file too large (52428800 bytes")) << result.message.toStdString();
+    EXPECT_LT(timer.elapsed(), 1000);
+    EXPECT_EQ(doc.toPlainText(), "keep me");
+
+    QFile good(dir.filePath("good.rtf"));
+    ASSERT_TRUE(good.open(QIODevice::WriteOnly));
+    good.write("{\\rtf1\\ansi Good \\'e9}");
+    good.close();
+    result = ReadRtfFile(good.fileName(), doc);
+    EXPECT_TRUE(result.ok) << result.message.toStdString();
+    EXPECT_EQ(doc.toPlainText(), u"Good é"_qs);
+}
+
+TEST(RtfReader, HelpFileReadsWithItsSections)
+{
+    QTextDocument doc;
+    const RtfResult result = ReadRtfFile(QStringLiteral(TINTORA_HELP_RTF), doc);
+    ASSERT_TRUE(result.ok) << result.message.toStdString();
+    const QString text = doc.toPlainText();
+    for (const char* part : {"Tintora", "Picking a colour", "Hue", "Saturation", "Brightness", "Copy",
+                             "web-safe", "Add", "Keep", "Show at Startup"}) {
+        EXPECT_TRUE(text.contains(QLatin1String(part))) << part;
+    }
+    EXPECT_FALSE(text.contains(u'\\')) << "an RTF control word leaked into the text";
+    EXPECT_FALSE(text.contains(u'{'));
+    EXPECT_TRUE(text.contains(u'•')) << "the bullets should read as bullets";
+    EXPECT_FALSE(text.contains(QChar(0xFFFD)));
+}
+
+} // namespace
+} // namespace tintora
