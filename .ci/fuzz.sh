@@ -11,7 +11,7 @@ set -euo pipefail
 
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="${FUZZ_BUILD:-${root}/build-fuzz}"
-seconds="${FUZZ_SECONDS:-30}"
+seconds="${FUZZ_SECONDS:-20}"
 jobs="${FUZZ_JOBS:-2}"
 
 # Everything is instrumented for coverage; only the fuzz targets link the
@@ -29,7 +29,7 @@ cmake -S "${root}" -B "${build}" \
   exit 1
 }
 
-targets=(fuzz_rtf)
+targets=(fuzz_rtf fuzz_palette)
 if [ -f "${root}/fuzz/fuzz_parse.cpp" ]; then
   targets+=(fuzz_parse)
 fi
@@ -39,7 +39,8 @@ cmake --build "${build}" --target "${targets[@]}" -j "${jobs}"
 # field texts for the number parse.
 seeds="${build}/seeds"
 rm -rf "${seeds}"
-mkdir -p "${seeds}/fuzz_rtf" "${seeds}/fuzz_parse"
+mkdir -p "${seeds}/fuzz_rtf" "${seeds}/fuzz_parse" "${seeds}/fuzz_palette"
+printf ' 0 \r\n 255 \r\n-5 \r\n\t2\t55x\r\n12.5\r\n99999999999\r\n' >"${seeds}/fuzz_palette/a"
 cp "${root}/resources/Help.rtf" "${seeds}/fuzz_rtf/help.rtf"
 n=0
 while IFS= read -r line; do
