@@ -1,6 +1,7 @@
 #include "mainwin/form1.h"
 
 #include "core/color_conversions.h"
+#include "mainwin/classic_field_style.h"
 #include "mainwin/swatch_label.h"
 #include "mainwin/system_colors_qt.h"
 
@@ -78,8 +79,11 @@ Form1::Form1(QString programDir, QString userDataDir, QWidget* parent)
         f->installEventFilter(this);
     // Text fields paint their whole rectangle, so a changed field repaints
     // itself alone and not the frame behind it.
-    for (QLineEdit* f : findChildren<QLineEdit*>())
+    fieldStyle_ = std::make_unique<ClassicFieldStyle>();
+    for (QLineEdit* f : findChildren<QLineEdit*>()) {
         f->setAttribute(Qt::WA_OpaquePaintEvent);
+        f->setStyle(fieldStyle_.get());
+    }
 }
 
 Form1::~Form1() = default;

@@ -13,6 +13,7 @@
 
 #include <array>
 #include <functional>
+#include <memory>
 
 class QComboBox;
 class QGroupBox;
@@ -24,6 +25,7 @@ class QRadioButton;
 namespace tintora {
 
 class SwatchLabel;
+class ClassicFieldStyle;
 
 // The main window: a fixed 480 x 519 client area holding the picker surface,
 // the channel fields, the palette controls, the history row and the output
@@ -129,6 +131,7 @@ private:
     bool painted_ = false;
     bool saveFailureReported_ = false;
     MessageHook messageHook_;
+    std::unique_ptr<ClassicFieldStyle> fieldStyle_;
 
     // Controls, by design name.
     QPushButton* Command1 = nullptr;

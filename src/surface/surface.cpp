@@ -186,16 +186,23 @@ void Surface::fillRect(int left, int top, int right, int bottom, std::int32_t co
     if (r.isEmpty())
         return;
     const QRgb c = ToQRgb(color);
+    bool changed = drawMode_ == DrawMode::Invert;
     for (int y = r.top(); y <= r.bottom(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(image_.scanLine(y));
         if (drawMode_ == DrawMode::Invert) {
             for (int x = r.left(); x <= r.right(); ++x)
                 line[x] = 0xFF000000u | (~line[x] & 0x00FFFFFFu);
         } else {
-            std::fill(line + r.left(), line + r.right() + 1, c);
+            for (int x = r.left(); x <= r.right(); ++x) {
+                changed |= line[x] != c;
+                line[x] = c;
+            }
         }
     }
-    markDirty(r);
+    // Drawing what is already there (a frame redrawn, a strip row that kept
+    // its colour) leaves nothing to repaint.
+    if (changed)
+        markDirty(r);
 }
 
 void Surface::Line(int x1, int y1, int x2, int y2)
@@ -292,10 +299,12 @@ void Surface::DrawEdge(int left, int top, int right, int bottom, EdgeKind kind)
     auto ring = [&](int l, int t, int r, int b, std::int32_t topLeft, std::int32_t bottomRight) {
         if (r - l < 1 || b - t < 1)
             return;
-        fillRect(l, t, r, t + 1, topLeft);                // top
-        fillRect(l, t, l + 1, b, topLeft);                // left
+        // Each pixel is written once, so redrawing an unchanged edge
+        // changes nothing and leaves nothing to repaint.
+        fillRect(l, t, r - 1, t + 1, topLeft);            // top, up to the right column
+        fillRect(l, t + 1, l + 1, b - 1, topLeft);        // left, down to the bottom row
         fillRect(l, b - 1, r, b, bottomRight);            // bottom
-        fillRect(r - 1, t, r, b, bottomRight);            // right
+        fillRect(r - 1, t, r, b - 1, bottomRight);        // right
     };
     if (kind == EdgeKind::SunkenInner) {
         ring(left, top, right, bottom, edgeColors_.darkShadow, edgeColors_.light);
