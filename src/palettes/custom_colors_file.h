@@ -46,7 +46,7 @@ std::int32_t ParseCustomColorLine(std::string_view line);
 // Reads up to 225 lines into slots 0..224 (line n -> slot n - 1), each by
 // ParseCustomColorLine. Lines end in LF or CR LF. Slots past the end of a
 // short stream stay 0. Reads only within the caps above; a partly read line
-// (cut by either cap) counts with the part that was read.
+// (cut by either cap) counts with the bytes that were read.
 CustomColorsParse ParseCustomColors(std::istream& in);
 
 // Writes all 225 slots, one line each, in the file's form: a blank before a
