@@ -13,7 +13,7 @@ packages=(
   clang libclang-rt-14-dev
   xvfb xauth xdotool xclip x11-utils libx11-dev
   fonts-dejavu-core fonts-liberation
-  desktop-file-utils appstream
+  desktop-file-utils appstream python3
   dpkg-dev strace
 )
 
