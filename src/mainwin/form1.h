@@ -2,7 +2,7 @@
 
 #include "core/branding.h"
 #include "core/current_color.h"
-#include "mainwin/settings_store.h"
+#include "platform/settings_store.h"
 #include "palettes/color_history.h"
 #include "palettes/custom_colors_store.h"
 #include "palettes/palette_controller.h"

@@ -1,7 +1,7 @@
 #include "shell/app/tintora_app.h"
 
 #include "mainwin/form1.h"
-#include "mainwin/settings_store.h"
+#include "platform/settings_store.h"
 #include "shell/browser_api.h"
 #include "shell/windows/about_window.h"
 #include "shell/windows/help_window.h"

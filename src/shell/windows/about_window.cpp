@@ -7,7 +7,7 @@
 #include "shell/windows/clickable_label.h"
 #include "shell/windows/skin.h"
 #include "shell/windows/skin_label.h"
-#include "shell/windows/window_helpers.h"
+#include "platform/window_helpers.h"
 
 namespace tintora {
 

@@ -8,7 +8,7 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 
-#include "shell/windows/window_helpers.h"
+#include "platform/window_helpers.h"
 
 namespace tintora {
 

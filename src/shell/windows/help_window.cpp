@@ -8,12 +8,12 @@
 #include <QTextCharFormat>
 #include <QTextCursor>
 
-#include "mainwin/settings_store.h"
+#include "platform/settings_store.h"
 #include "shell/rtf/rtf_reader.h"
 #include "shell/windows/file_exists.h"
 #include "shell/windows/on_top.h"
 #include "shell/windows/skin.h"
-#include "shell/windows/window_helpers.h"
+#include "platform/window_helpers.h"
 
 namespace tintora {
 

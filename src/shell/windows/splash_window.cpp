@@ -6,7 +6,7 @@
 
 #include "shell/windows/artwork.h"
 #include "shell/windows/skin.h"
-#include "shell/windows/window_helpers.h"
+#include "platform/window_helpers.h"
 
 namespace tintora {
 

@@ -1,6 +1,6 @@
 #include "core/branding.h"
 #include "mainwin/form1.h"
-#include "mainwin/settings_store.h"
+#include "platform/settings_store.h"
 #include "shell/app/tintora_app.h"
 #include "shell/windows/help_window.h"
 #include "shell/windows/skin.h"

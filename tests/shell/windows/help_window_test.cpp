@@ -9,7 +9,7 @@
 
 #include <gtest/gtest.h>
 
-#include "mainwin/settings_store.h"
+#include "platform/settings_store.h"
 #include "recording_skin_provider.h"
 #include "shell/windows/help_window.h"
 

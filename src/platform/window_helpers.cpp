@@ -1,4 +1,4 @@
-#include "shell/windows/window_helpers.h"
+#include "platform/window_helpers.h"
 
 #include <cmath>
 
