@@ -2,6 +2,7 @@
 
 #include "core/numeric.h"
 
+#include <algorithm>
 #include <cstdint>
 
 namespace tintora {
@@ -45,6 +46,29 @@ std::optional<SafeColor> SafeColorFromIndex(int index)
     const int g = 51 * ((i / 6) % 6);
     const int b = 51 * (i % 6);
     return SafeColor{MakeColorRef(r, g, b), Rgb{r, g, b}, GetHexVal(r, g, b)};
+}
+
+Hsb HsbFromRgb(const Rgb& rgb)
+{
+    const int hi = std::max({rgb.red, rgb.green, rgb.blue});
+    const int lo = std::min({rgb.red, rgb.green, rgb.blue});
+    const int span = hi - lo;
+    Hsb hsb;
+    hsb.brightness = static_cast<int>(RoundHalfEven(hi * 100.0 / 255.0));
+    if (hi == 0 || span == 0)
+        return hsb;
+    hsb.saturation = static_cast<int>(RoundHalfEven(span * 100.0 / hi));
+    double hue = 0.0;
+    if (hi == rgb.red)
+        hue = 60.0 * (rgb.green - rgb.blue) / span;
+    else if (hi == rgb.green)
+        hue = 60.0 * (rgb.blue - rgb.red) / span + 120.0;
+    else
+        hue = 60.0 * (rgb.red - rgb.green) / span + 240.0;
+    if (hue < 0.0)
+        hue += 360.0;
+    hsb.hue = static_cast<int>(RoundHalfEven(hue));
+    return hsb;
 }
 
 } // namespace tintora

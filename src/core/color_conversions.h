@@ -23,6 +23,19 @@ Rgb SplitColor(ColorRef color);
 // they are.
 std::string GetHexVal(int red, int green, int blue);
 
+// A colour's hue 0..360 and saturation and brightness 0..100, each rounded
+// to the nearest whole number (ties to even): what the channel fields show
+// for a colour that comes from outside the picker (a typed or pasted code,
+// the eyedropper). Greys have hue 0 and saturation 0; black has brightness 0.
+// Channels must be 0..255.
+struct Hsb {
+    int hue = 0;
+    int saturation = 0;
+    int brightness = 0;
+    bool operator==(const Hsb&) const = default;
+};
+Hsb HsbFromRgb(const Rgb& rgb);
+
 // A web-safe colour: its value, channels and GetHexVal text.
 struct SafeColor {
     ColorRef color = 0;

@@ -10,6 +10,12 @@ namespace tintora {
 // colour; -1 is what a pixel query answers for a point off the surface.
 using ColorRef = std::int32_t;
 
+// red + 256 * green + 65536 * blue. Channels must be 0..255.
+constexpr ColorRef MakeColorRef(int r, int g, int b)
+{
+    return r + 256 * g + 65536 * b;
+}
+
 // Three channels. For a plain colour each is 0..255; a negative ColorRef
 // splits into negative channels (see SplitColor).
 struct Rgb {
@@ -17,12 +23,16 @@ struct Rgb {
     int green = 0;
     int blue = 0;
     bool operator==(const Rgb&) const = default;
-};
 
-// red + 256 * green + 65536 * blue. Channels must be 0..255.
-constexpr ColorRef MakeColorRef(int r, int g, int b)
-{
-    return r + 256 * g + 65536 * b;
-}
+    // The low, middle and high bytes of `color`: the channels of a plain
+    // colour. The top byte plays no part, so any value gives 0..255 each.
+    static constexpr Rgb FromColorRef(ColorRef color)
+    {
+        const auto u = static_cast<std::uint32_t>(color);
+        return Rgb{static_cast<int>(u & 0xFFu), static_cast<int>((u >> 8) & 0xFFu), static_cast<int>((u >> 16) & 0xFFu)};
+    }
+    // The packed value. Channels must be 0..255.
+    constexpr ColorRef ToColorRef() const { return MakeColorRef(red, green, blue); }
+};
 
 } // namespace tintora

@@ -196,20 +196,6 @@ double ReadDecimal(Reader& reader)
     return negative ? -magnitude : magnitude;
 }
 
-// Rounds a finite value to an integral double, ties to even.
-double RoundHalfEven(double v)
-{
-    const double below = std::floor(v);
-    const double fraction = v - below; // exact for every finite double
-    if (fraction < 0.5) {
-        return below;
-    }
-    if (fraction > 0.5) {
-        return below + 1.0;
-    }
-    return std::fmod(below, 2.0) == 0.0 ? below : below + 1.0;
-}
-
 template <typename Int> std::optional<Int> ToIntNearest(double v)
 {
     if (!std::isfinite(v)) {
@@ -224,6 +210,19 @@ template <typename Int> std::optional<Int> ToIntNearest(double v)
 }
 
 } // namespace
+
+double RoundHalfEven(double v)
+{
+    const double below = std::floor(v);
+    const double fraction = v - below; // exact for every finite double
+    if (fraction < 0.5) {
+        return below;
+    }
+    if (fraction > 0.5) {
+        return below + 1.0;
+    }
+    return std::fmod(below, 2.0) == 0.0 ? below : below + 1.0;
+}
 
 double ParseLeadingNumber(std::string_view text)
 {

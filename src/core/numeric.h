@@ -28,6 +28,11 @@ namespace tintora {
 // read in time linear in its length.
 double ParseLeadingNumber(std::string_view text);
 
+// The nearest integral value of a finite v, ties to the even neighbour
+// (137.5 -> 138, 136.5 -> 136, -0.5 -> -0). The one "nearest" rule of the
+// program: positions, typed values and shaded channels all round with it.
+double RoundHalfEven(double v);
+
 // Rounds to the nearest integer, ties to the even neighbour (137.5 -> 138,
 // 136.5 -> 136, -0.5 -> 0). nullopt when v is NaN or the rounded value does
 // not fit the target type.

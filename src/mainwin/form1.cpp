@@ -2,41 +2,35 @@
 
 #include "core/color_conversions.h"
 #include "mainwin/classic_field_style.h"
+#include "mainwin/focus_area.h"
 #include "mainwin/swatch_label.h"
 #include "mainwin/system_colors_qt.h"
+#include "platform/settings_store.h"
+#include "platform/window_helpers.h"
 
 #include <QApplication>
-#include <QKeyEvent>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 
 #include <algorithm>
 #include <cmath>
 
 namespace tintora {
 
-namespace {
-
-QString Q(const std::string& s)
-{
-    return QString::fromStdString(s);
-}
-
-} // namespace
-
 Form1::Form1(QString programDir, QString userDataDir, QWidget* parent)
-    : QWidget(parent), color_(*this), picker_(surface_, color_, *this), store_(std::move(programDir), std::move(userDataDir)),
-      palettes_(surface_, color_, store_)
+    : QWidget(parent), picker_(surface_), store_(std::move(programDir), std::move(userDataDir)),
+      palettes_(surface_, store_)
 {
-    InstallFontSubstitutes();
     setObjectName(QStringLiteral("Form1"));
     // Fixed single border with a close box only.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
@@ -48,35 +42,36 @@ Form1::Form1(QString programDir, QString userDataDir, QWidget* parent)
     surface_.setFont(font());
     surface_.setRefreshListener([this](const QRect& r) { update(r); });
 
-    connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
-    connect(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
-    connect(Command4, &QPushButton::clicked, this, &Form1::webSiteRequested);
-    connect(Command5, &QPushButton::clicked, this, &Form1::aboutRequested);
-    connect(cmdADD, &QPushButton::clicked, this, &Form1::cmdADD_Click);
-    connect(cmbPreset, &QComboBox::activated, this, [this](int) { cmbPreset_Click(); });
-    connect(lblADDColor, &SwatchLabel::clicked, this, &Form1::lblADDColor_Click);
-    connect(lblSelColor, &SwatchLabel::clicked, this, &Form1::lblSelColor_Click);
-    connect(Label2, &SwatchLabel::clicked, this, &Form1::Label2_Click);
+    connect(keepButton_, &QPushButton::clicked, this, &Form1::keepColor);
+    connect(presetsButton_, &QPushButton::clicked, this, &Form1::togglePaletteView);
+    connect(visitButton_, &QPushButton::clicked, this, &Form1::webSiteRequested);
+    connect(aboutButton_, &QPushButton::clicked, this, &Form1::aboutRequested);
+    connect(addButton_, &QPushButton::clicked, this, &Form1::addColorToPalette);
+    connect(presetList_, &QComboBox::activated, this, [this](int) { onPresetChosen(); });
+    connect(addSwatch_, &SwatchLabel::clicked, this, &Form1::onAddSwatchClicked);
+    connect(newSwatch_, &SwatchLabel::clicked, this, &Form1::onNewSwatchClicked);
+    connect(oldSwatch_, &SwatchLabel::clicked, this, &Form1::onOldSwatchClicked);
     for (int i = 0; i < ColorHistory::Size; ++i)
-        connect(hist[static_cast<std::size_t>(i)], &SwatchLabel::clicked, this, [this, i] { hist_Click(i); });
+        connect(historySwatches_[static_cast<std::size_t>(i)], &SwatchLabel::clicked, this,
+                [this, i] { onHistorySwatchClicked(i); });
     for (int i = 0; i < 4; ++i)
-        connect(cmdCopy[static_cast<std::size_t>(i)], &QPushButton::clicked, this, [this, i] { cmdCopy_Click(i); });
-    connect(optH, &QRadioButton::toggled, this, [this](bool on) {
-        if (on)
-            picker_.optH_Click();
-    });
-    connect(optS, &QRadioButton::toggled, this, [this](bool on) {
-        if (on)
-            picker_.optS_Click();
-    });
-    connect(optB, &QRadioButton::toggled, this, [this](bool on) {
-        if (on)
-            picker_.optB_Click();
-    });
-    for (QLineEdit* f : {txtH, txtS, txtB})
+        connect(copyButtons_[static_cast<std::size_t>(i)], &QPushButton::clicked, this, [this, i] { copyOutput(i); });
+    const std::pair<QRadioButton*, PickerMode> options[] = {
+        {hueOption_, PickerMode::Hue}, {saturationOption_, PickerMode::Saturation}, {brightnessOption_, PickerMode::Brightness}};
+    for (const auto& [option, mode] : options)
+        connect(option, &QRadioButton::toggled, this, [this, mode = mode](bool on) {
+            if (on)
+                setMode(mode);
+        });
+    for (QLineEdit* f : {hueField_, saturationField_, brightnessField_})
         f->installEventFilter(this);
-    for (QLineEdit* f : txtColor)
+    for (QLineEdit* f : outputFields_)
         f->installEventFilter(this);
+
+    auto* help = new QShortcut(QKeySequence::HelpContents, this);
+    help->setContext(Qt::WindowShortcut);
+    connect(help, &QShortcut::activated, this, &Form1::helpRequested);
+
     // Text fields paint their whole rectangle, so a changed field repaints
     // itself alone and not the frame behind it.
     fieldStyle_ = std::make_unique<ClassicFieldStyle>();
@@ -91,19 +86,21 @@ Form1::~Form1() = default;
 void Form1::Load()
 {
     brand_ = LoadBranding();
-    setWindowTitle(Q(brand_.productName) + QStringLiteral(" by ") + Q(brand_.companyName));
-    Command4->setText(QStringLiteral("Visit ") + Q(brand_.webSite));
+    const QString product = QString::fromStdString(brand_.productName);
+    setWindowTitle(product + QStringLiteral(" by ") + QString::fromStdString(brand_.companyName));
+    visitButton_->setText(QStringLiteral("Visit ") + QString::fromStdString(brand_.webSite));
     palettes_.SetView(PaletteView::Picker);
-    cmbPreset->clear();
-    cmbPreset->addItem(QStringLiteral("Custom..."));
-    cmbPreset->addItem(QStringLiteral("Safe Palette (216)"));
-    cmbPreset->setCurrentIndex(-1);
+    presetList_->clear();
+    presetList_->addItem(QStringLiteral("Custom..."));
+    presetList_->addItem(QStringLiteral("Safe Palette (216)"));
+    presetList_->setCurrentIndex(-1);
     // Draws the hue strip (showing the window), the markers and the plane
-    // for pure red.
-    picker_.StartUp();
-    surface_.setForeColor(0);
+    // for pure red, and makes that red current.
+    Apply(picker_.StartUp());
+    // The window opens with the focus on "Keep", its first button.
+    keepButton_->setFocus(Qt::OtherFocusReason);
     loaded_ = true;
-    SettingsStore settings(Q(brand_.productName));
+    SettingsStore settings(product);
     if (settings.GetSetting(QStringLiteral("Settings"), QStringLiteral("showHelp"), QStringLiteral("1")) ==
         QStringLiteral("1"))
         emit showHelpAtStartup();
@@ -114,7 +111,7 @@ void Form1::Load()
 void Form1::DrawPicker()
 {
     // The ring is state drawn at paint time: showing the picker shows it.
-    picker_.SetMarkersVisible(true);
+    Apply(picker_.SetMarkersVisible(true));
 }
 
 std::string Form1::GetHexVal(int red, int green, int blue) const
@@ -124,60 +121,92 @@ std::string Form1::GetHexVal(int red, int green, int blue) const
 
 void Form1::LoadColorDialog(ColorRef oldColor)
 {
-    lblSelColor->setColor(oldColor);
+    newSwatch_->setColor(oldColor);
 }
 
-// ---- PickerView --------------------------------------------------------------
+// ---- applying an update ------------------------------------------------------
 
-PickerMode Form1::Mode() const
+PickerInput Form1::Input() const
 {
-    if (optS->isChecked())
-        return PickerMode::Saturation;
-    if (optB->isChecked())
-        return PickerMode::Brightness;
-    return PickerMode::Hue;
+    PickerInput in;
+    in.mode = mode_;
+    for (std::size_t i = 0; i < ChannelFieldCount; ++i)
+        in.fields[i] = Field(static_cast<ChannelField>(i))->text().toStdString();
+    return in;
+}
+
+void Form1::Apply(const ViewUpdate& u)
+{
+    if (u.askHueQuestion) {
+        ShowMessage(QStringLiteral("Enter an Integer Value Between 0 and 360"));
+        if (u.focusHueField)
+            hueField_->setFocus(Qt::OtherFocusReason);
+    }
+    if (u.showWindow && !isVisible()) {
+        CentreOnScreen(this);
+        show();
+    }
+    for (std::size_t i = 0; i < ChannelFieldCount; ++i) {
+        if (!u.fields[i])
+            continue;
+        QLineEdit* f = Field(static_cast<ChannelField>(i));
+        const QString t = QString::fromStdString(*u.fields[i]);
+        if (f->text() != t)
+            f->setText(t);
+    }
+    if (u.swatch)
+        newSwatch_->setColor(*u.swatch);
+    if (u.current) {
+        // Only what changed is touched, so a drag repaints only the codes
+        // that differ from the last move.
+        const ColorOutputs outputs = color_.SetCurrentColor(*u.current, sys_).outputs;
+        for (std::size_t i = 0; i < outputFields_.size(); ++i) {
+            const QString t = QString::fromStdString(outputs.text[i]);
+            if (outputFields_[i]->text() != t)
+                outputFields_[i]->setText(t);
+            if (outputFields_[i]->isEnabled() != outputs.enabled[i])
+                outputFields_[i]->setEnabled(outputs.enabled[i]);
+        }
+        if (systemColorList_->currentIndex() != outputs.sysColorIndex)
+            systemColorList_->setCurrentIndex(outputs.sysColorIndex);
+    }
+    for (const PixelRect& r : u.repaint)
+        update(QRect(r.x, r.y, r.width, r.height));
+}
+
+void Form1::setMode(PickerMode mode)
+{
+    mode_ = mode;
+    Apply(picker_.SwitchMode(Input()));
+}
+
+void Form1::showColor(const Rgb& rgb)
+{
+    Apply(picker_.ShowColor(Input(), rgb));
 }
 
 QLineEdit* Form1::Field(ChannelField field) const
 {
     switch (field) {
     case ChannelField::Hue:
-        return txtH;
+        return hueField_;
     case ChannelField::Saturation:
-        return txtS;
+        return saturationField_;
     case ChannelField::Brightness:
-        return txtB;
+        return brightnessField_;
     case ChannelField::Red:
-        return Text1;
+        return redField_;
     case ChannelField::Green:
-        return Text2;
+        return greenField_;
     case ChannelField::Blue:
-        return Text3;
+        return blueField_;
     }
-    return txtH;
-}
-
-std::string Form1::FieldText(ChannelField field) const
-{
-    return Field(field)->text().toStdString();
-}
-
-void Form1::SetFieldText(ChannelField field, const std::string& text)
-{
-    QLineEdit* f = Field(field);
-    const QString t = Q(text);
-    if (f->text() != t)
-        f->setText(t);
-}
-
-void Form1::SetSelColor(ColorRef color)
-{
-    lblSelColor->setColor(color);
+    return hueField_;
 }
 
 void Form1::ShowMessage(const QString& text)
 {
-    const QString title = Q(brand_.productName);
+    const QString title = QString::fromStdString(brand_.productName);
     if (messageHook_) {
         messageHook_(title, text);
         return;
@@ -186,43 +215,7 @@ void Form1::ShowMessage(const QString& text)
     box.exec();
 }
 
-void Form1::ShowHueMessage()
-{
-    ShowMessage(QStringLiteral("Enter an Integer Value Between 0 and 360"));
-}
-
-void Form1::FocusHueField()
-{
-    txtH->setFocus(Qt::OtherFocusReason);
-}
-
-void Form1::ShowWindow()
-{
-    if (!isVisible())
-        show();
-}
-
-void Form1::MarkersChanged(int x, int y, int width, int height)
-{
-    update(QRect(x, y, width, height));
-}
-
-void Form1::ShowOutputs(const ColorOutputs& outputs)
-{
-    // Only what changed is touched, so a drag repaints only the codes that
-    // differ from the last move.
-    for (std::size_t i = 0; i < txtColor.size(); ++i) {
-        const QString t = Q(outputs.text[i]);
-        if (txtColor[i]->text() != t)
-            txtColor[i]->setText(t);
-        if (txtColor[i]->isEnabled() != outputs.enabled[i])
-            txtColor[i]->setEnabled(outputs.enabled[i]);
-    }
-    if (cboSysColors->currentIndex() != outputs.sysColorIndex)
-        cboSysColors->setCurrentIndex(outputs.sysColorIndex);
-}
-
-// ---- events ------------------------------------------------------------------
+// ---- painting ------------------------------------------------------------------
 
 void Form1::DrawMarkers(QImage& img, QPoint origin) const
 {
@@ -258,21 +251,22 @@ void Form1::paintEvent(QPaintEvent* e)
     }
 }
 
-namespace {
+// ---- pointer -------------------------------------------------------------------
 
-// The client pixel under the pointer. On a scaled screen the pointer can sit
-// between logical pixels; it is read at the pixel it is over, so a pick
-// gives the same colour at every scale.
-QPointF PixelUnder(const QMouseEvent* e)
+// The client pixel under the pointer. On a scaled screen a logical pixel
+// covers several device pixels and the pointer's position is fractional:
+// every device pixel of a logical pixel must pick that pixel, so the
+// position is floored, never rounded. The widget-local position has been
+// rounded on its way from the window, so it is taken from the position in
+// the window, which keeps the fraction.
+QPointF Form1::PixelUnder(const QMouseEvent* e) const
 {
-    return {std::floor(e->position().x()), std::floor(e->position().y())};
+    const QPointF local = e->scenePosition() - QPointF(mapTo(window(), QPoint(0, 0)));
+    return {std::floor(local.x()), std::floor(local.y())};
 }
-
-} // namespace
 
 void Form1::mousePressEvent(QMouseEvent* e)
 {
-    const CurrentColorModel::Batch batch(color_);
     const QPointF pos = PixelUnder(e);
     int button = 0;
     if (e->button() == Qt::LeftButton)
@@ -283,35 +277,125 @@ void Form1::mousePressEvent(QMouseEvent* e)
         button = MiddleButton;
     if (palettes_.View() != PaletteView::Picker) {
         if (button == LeftButton) {
-            const auto pick = palettes_.PickPaletteCell(pos.x(), pos.y());
-            if (pick.hit)
-                lblSelColor->setColor(pick.selColor);
+            const ViewUpdate u = palettes_.PickPaletteCell(pos.x(), pos.y(), sys_);
+            if (u.current)
+                planeArea_->setFocus(Qt::MouseFocusReason);
+            Apply(u);
         }
         return;
     }
-    picker_.MouseDown(button, pos.x(), pos.y());
+    if (button == LeftButton) {
+        if (picker_.InPlane(pos.x(), pos.y()))
+            planeArea_->setFocus(Qt::MouseFocusReason);
+        else if (picker_.InSliderZone(pos.x(), pos.y()))
+            sliderArea_->setFocus(Qt::MouseFocusReason);
+    }
+    Apply(picker_.Press(Input(), button, pos.x(), pos.y()));
 }
 
 void Form1::mouseMoveEvent(QMouseEvent* e)
 {
-    const CurrentColorModel::Batch batch(color_);
     const QPointF pos = PixelUnder(e);
     const bool leftAlone = e->buttons() == Qt::LeftButton;
     if (palettes_.View() != PaletteView::Picker) {
-        if (leftAlone) {
-            const auto pick = palettes_.PickPaletteCell(pos.x(), pos.y());
-            if (pick.hit)
-                lblSelColor->setColor(pick.selColor);
-        }
+        if (leftAlone)
+            Apply(palettes_.PickPaletteCell(pos.x(), pos.y(), sys_));
         return;
     }
-    picker_.MouseMove(leftAlone ? LeftButton : 0, pos.x(), pos.y());
+    Apply(picker_.Drag(Input(), leftAlone ? LeftButton : 0, pos.x(), pos.y()));
 }
 
 void Form1::mouseReleaseEvent(QMouseEvent*)
 {
-    const CurrentColorModel::Batch batch(color_);
-    picker_.MouseUp();
+    Apply(picker_.Release(Input()));
+}
+
+// ---- keyboard ------------------------------------------------------------------
+
+namespace {
+
+// The step of an arrow key: one pixel, ten with Shift; {0, 0} for other keys.
+QPoint ArrowStep(const QKeyEvent* e)
+{
+    const int step = (e->modifiers() & Qt::ShiftModifier) ? 10 : 1;
+    switch (e->key()) {
+    case Qt::Key_Left:
+        return {-step, 0};
+    case Qt::Key_Right:
+        return {step, 0};
+    case Qt::Key_Up:
+        return {0, -step};
+    case Qt::Key_Down:
+        return {0, step};
+    default:
+        return {0, 0};
+    }
+}
+
+bool IsActivationKey(const QKeyEvent* e)
+{
+    return e->key() == Qt::Key_Space || e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
+}
+
+} // namespace
+
+bool Form1::handlePlaneKey(QKeyEvent* e)
+{
+    const QPoint step = ArrowStep(e);
+    if (palettes_.View() != PaletteView::Picker) {
+        // The grid: arrows move the selected cell, Space or Enter picks it.
+        if (!step.isNull()) {
+            const int k = palettes_.CellMovedBy(step.x() == 0 ? 0 : (step.x() > 0 ? 1 : -1),
+                                                step.y() == 0 ? 0 : (step.y() > 0 ? 1 : -1));
+            palettes_.SelectCell(k);
+            return true;
+        }
+        if (IsActivationKey(e)) {
+            Apply(palettes_.PickCell(palettes_.SelectedCell(), sys_));
+            return true;
+        }
+        return false;
+    }
+    if (step.isNull())
+        return false;
+    Apply(picker_.MoveRingBy(Input(), step.x(), step.y()));
+    return true;
+}
+
+bool Form1::handleSliderKey(QKeyEvent* e)
+{
+    if (palettes_.View() != PaletteView::Picker)
+        return false;
+    const QPoint step = ArrowStep(e);
+    int dy = step.y();
+    if (e->key() == Qt::Key_PageUp)
+        dy = -10;
+    else if (e->key() == Qt::Key_PageDown)
+        dy = 10;
+    if (dy == 0)
+        return false;
+    Apply(picker_.MoveSliderBy(Input(), dy));
+    return true;
+}
+
+void Form1::keyPressEvent(QKeyEvent* e)
+{
+    QWidget* focus = focusWidget();
+    if ((focus == planeArea_ && handlePlaneKey(e)) || (focus == sliderArea_ && handleSliderKey(e))) {
+        e->accept();
+        return;
+    }
+    QWidget::keyPressEvent(e);
+}
+
+void Form1::onChannelKeyReleased(QLineEdit* field)
+{
+    if (field == hueField_)
+        Apply(picker_.HueFieldEdited(Input()));
+    else if (field == saturationField_)
+        Apply(picker_.SaturationFieldEdited(Input()));
+    else if (field == brightnessField_)
+        Apply(picker_.BrightnessFieldEdited(Input()));
 }
 
 void Form1::closeEvent(QCloseEvent* e)
@@ -322,27 +406,33 @@ void Form1::closeEvent(QCloseEvent* e)
 
 bool Form1::eventFilter(QObject* watched, QEvent* event)
 {
+    auto* field = qobject_cast<QLineEdit*>(watched);
     if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
         // Ctrl+C in an output field with nothing selected copies the whole code.
-        auto* field = qobject_cast<QLineEdit*>(watched);
-        if (field && std::find(txtColor.begin(), txtColor.end(), field) != txtColor.end() &&
-            static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy) && !field->hasSelectedText()) {
+        if (field && std::find(outputFields_.begin(), outputFields_.end(), field) != outputFields_.end() &&
+            key->matches(QKeySequence::Copy) && !field->hasSelectedText()) {
             QApplication::clipboard()->setText(field->text());
             return true;
         }
-    } else if (event->type() == QEvent::KeyRelease) {
-        if (watched == txtH)
-            picker_.txtH_KeyUp();
-        else if (watched == txtS)
-            picker_.txtS_KeyUp();
-        else if (watched == txtB)
-            picker_.txtB_KeyUp();
-    } else if (event->type() == QEvent::FocusOut && watched == txtH) {
+        if (field && !key->isAutoRepeat())
+            keyDownIn_ = field;
+    } else if (event->type() == QEvent::KeyRelease && field) {
+        // A release counts only in the field where its key went down: the
+        // Enter that closes the hue message must not reach the hue field
+        // and ask again.
+        const bool typedHere = keyDownIn_ == field;
+        if (!static_cast<QKeyEvent*>(event)->isAutoRepeat())
+            keyDownIn_ = nullptr;
+        if (typedHere)
+            onChannelKeyReleased(field);
+    } else if (event->type() == QEvent::FocusOut && watched == hueField_) {
+        keyDownIn_ = nullptr;
         // Leaving the field, not a message box or popup taking the focus
         // for a moment.
         const auto reason = static_cast<QFocusEvent*>(event)->reason();
         if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason && isVisible())
-            picker_.txtH_LostFocus();
+            Apply(picker_.HueFieldLeft(Input()));
     }
     return QWidget::eventFilter(watched, event);
 }
@@ -356,61 +446,61 @@ void Form1::changeEvent(QEvent* e)
 
 void Form1::RefreshSystemColors()
 {
-    const SystemColorTable sys = SystemColorsFromPalette(QApplication::palette());
-    color_.setSystemColors(sys);
-    surface_.setEdgeColors(EdgeColorsFrom(sys));
-    surface_.setBackColor(sys[15]);
+    sys_ = SystemColorsFromPalette(QApplication::palette());
+    surface_.setEdgeColors(EdgeColorsFrom(sys_));
+    surface_.setBackColor(sys_[15]);
 }
 
-// ---- palettes and history ------------------------------------------------------
+// ---- palettes and history --------------------------------------------------------
 
-void Form1::Command3_Click()
+void Form1::togglePaletteView()
 {
     surface_.Cls();
     if (palettes_.View() != PaletteView::Picker) {
         // Back to the picker, rebuilt for the selected mode from the fields.
-        surface_.Cls();
-        cmbPreset->hide();
-        Command3->setText(QStringLiteral("&Preset"));
-        picker_.SetMarkersVisible(true);
-        picker_.RunModeHandler();
+        presetList_->hide();
+        presetsButton_->setText(QStringLiteral("&Preset"));
+        Apply(picker_.SetMarkersVisible(true));
+        Apply(picker_.SwitchMode(Input()));
         palettes_.SetView(PaletteView::Picker);
-        Frame2->show();
-        cmdADD->hide();
-        lblADDColor->hide();
-        Frame3->hide();
+        channelPanel_->show();
+        sliderArea_->show();
+        addButton_->hide();
+        addSwatch_->hide();
+        addPanel_->hide();
     } else {
-        Frame2->hide();
-        picker_.SetMarkersVisible(false);
+        channelPanel_->hide();
+        sliderArea_->hide();
+        Apply(picker_.SetMarkersVisible(false));
         palettes_.SetView(PaletteView::CustomColors);
         palettes_.LoadCustomColors();
-        Command3->setText(QStringLiteral("&Picker"));
-        cmbPreset->show();
-        cmbPreset->setCurrentIndex(0);
-        cmbPreset_Click();
-        lblADDColor->setColor(lblSelColor->color());
-        cmdADD->show();
-        lblADDColor->show();
-        Frame3->show();
+        presetsButton_->setText(QStringLiteral("&Picker"));
+        presetList_->show();
+        presetList_->setCurrentIndex(0);
+        onPresetChosen();
+        addSwatch_->setColor(newSwatch_->color());
+        addButton_->show();
+        addSwatch_->show();
+        addPanel_->show();
     }
     surface_.Refresh();
     update();
 }
 
-void Form1::cmbPreset_Click()
+void Form1::onPresetChosen()
 {
     surface_.Cls();
-    switch (cmbPreset->currentIndex()) {
+    switch (presetList_->currentIndex()) {
     case 0:
         palettes_.LoadCustomColors();
-        cmdADD->show();
-        lblADDColor->show();
+        addButton_->show();
+        addSwatch_->show();
         palettes_.SetView(PaletteView::CustomColors);
         break;
     case 1:
         palettes_.DrawSafePalette();
-        cmdADD->hide();
-        lblADDColor->hide();
+        addButton_->hide();
+        addSwatch_->hide();
         palettes_.SetView(PaletteView::SafePalette);
         break;
     default:
@@ -419,55 +509,55 @@ void Form1::cmbPreset_Click()
     surface_.Refresh();
 }
 
-void Form1::cmdADD_Click()
+void Form1::addColorToPalette()
 {
-    const SaveResult saved = palettes_.AddColor(lblADDColor->color());
+    const SaveResult saved = palettes_.AddColor(addSwatch_->color());
     if (!saved.ok && !saveFailureReported_) {
         // Said once a session: the colour stays in the grid until the
         // program ends, and the next "Add" tries to save again.
         saveFailureReported_ = true;
         ShowMessage(QStringLiteral("The custom colours could not be saved.\n\n%1\n\n"
                                    "The new colour stays in the palette until %2 is closed.")
-                        .arg(saved.error, Q(brand_.productName)));
+                        .arg(saved.error, QString::fromStdString(brand_.productName)));
     }
 }
 
-void Form1::lblADDColor_Click()
+void Form1::onAddSwatchClicked()
 {
-    palettes_.ShowSwatchColor(lblADDColor->color());
+    Apply(palettes_.ShowSwatchColor(addSwatch_->color(), sys_));
 }
 
-void Form1::Command1_Click()
+void Form1::keepColor()
 {
-    history_.Keep(lblSelColor->color());
-    Label2->setColor(history_.Old());
+    history_.Keep(newSwatch_->color());
+    oldSwatch_->setColor(history_.Old());
     for (int i = 0; i < ColorHistory::Size; ++i)
-        hist[static_cast<std::size_t>(i)]->setColor(history_.At(i));
+        historySwatches_[static_cast<std::size_t>(i)]->setColor(history_.At(i));
 }
 
-void Form1::hist_Click(int index)
+void Form1::onHistorySwatchClicked(int index)
 {
     if (index < 0 || index >= ColorHistory::Size)
         return;
-    palettes_.ShowSwatchColor(hist[static_cast<std::size_t>(index)]->color());
+    Apply(palettes_.ShowSwatchColor(historySwatches_[static_cast<std::size_t>(index)]->color(), sys_));
 }
 
-void Form1::lblSelColor_Click()
+void Form1::onNewSwatchClicked()
 {
-    palettes_.ShowSwatchColor(lblSelColor->color());
+    Apply(palettes_.ShowSwatchColor(newSwatch_->color(), sys_));
 }
 
-void Form1::Label2_Click()
+void Form1::onOldSwatchClicked()
 {
-    palettes_.ShowSwatchColor(Label2->color());
+    Apply(palettes_.ShowSwatchColor(oldSwatch_->color(), sys_));
 }
 
-void Form1::cmdCopy_Click(int index)
+void Form1::copyOutput(int index)
 {
     static constexpr int paired[] = {2, 4, 3, 5};
     if (index < 0 || index > 3)
         return;
-    QApplication::clipboard()->setText(txtColor[static_cast<std::size_t>(paired[index])]->text());
+    QApplication::clipboard()->setText(outputFields_[static_cast<std::size_t>(paired[index])]->text());
 }
 
 } // namespace tintora

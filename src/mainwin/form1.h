@@ -1,8 +1,8 @@
 #pragma once
 
 #include "core/branding.h"
-#include "core/current_color.h"
-#include "platform/settings_store.h"
+#include "core/color_state.h"
+#include "core/view_update.h"
 #include "palettes/color_history.h"
 #include "palettes/custom_colors_store.h"
 #include "palettes/palette_controller.h"
@@ -26,13 +26,17 @@ namespace tintora {
 
 class SwatchLabel;
 class ClassicFieldStyle;
+class FocusArea;
 
 // The main window: a fixed 480 x 519 client area holding the picker surface,
 // the channel fields, the palette controls, the history row and the output
-// codes. It builds its controls at their fixed places, forwards events to
-// the picker and palette controllers and shows their results. It never opens
+// codes. It builds its controls at their fixed places, hands events to the
+// picker and palette controllers with the mode and the field texts, and
+// applies the ViewUpdate they return in one place (Apply). It never opens
 // other windows itself: it asks for them with signals.
-class Form1 : public QWidget, private PickerView, private OutputsSink
+//
+// Each control's design name is its objectName ("Command1", "txtH", ...).
+class Form1 : public QWidget
 {
     Q_OBJECT
 public:
@@ -45,7 +49,8 @@ public:
 
     // The start-up sequence: branding, title and captions, grid cells,
     // picker layout, palette list, the picker drawn for pure red (which
-    // shows the window), then the "showHelp" setting.
+    // shows the window, centred on its screen) with pure red made current,
+    // then the "showHelp" setting.
     void Load();
     bool Loaded() const { return loaded_; }
 
@@ -57,23 +62,27 @@ public:
     std::string GetHexVal(int red, int green, int blue) const;
     void LoadColorDialog(ColorRef oldColor);
 
-    // Handlers, public so that tests and the keyboard can drive them.
-    void Command1_Click();          // "Keep"
-    void Command3_Click();          // picker <-> grid
-    void cmbPreset_Click();
-    void cmdADD_Click();
-    void lblADDColor_Click();
-    void hist_Click(int index);
-    void lblSelColor_Click();
-    void Label2_Click();
-    void cmdCopy_Click(int index);
+    // User actions, public so that tests and the keyboard can drive them.
+    void keepColor();                      // "Keep"
+    void togglePaletteView();              // "Presets" / "Picker"
+    void onPresetChosen();                 // the preset list
+    void addColorToPalette();              // "Add"
+    void onAddSwatchClicked();
+    void onHistorySwatchClicked(int index);
+    void onNewSwatchClicked();
+    void onOldSwatchClicked();
+    void copyOutput(int index);            // Copy button 0..3
+    // A colour from outside the picker (the eyedropper, a typed or pasted
+    // code) made current exactly, as the picker shows it.
+    void showColor(const Rgb& rgb);
 
-    PickerController& picker() { return picker_; }
-    PaletteController& palettes() { return palettes_; }
+    PickerMode mode() const { return mode_; }
+    const PickerController& picker() const { return picker_; }
+    const PaletteController& palettes() const { return palettes_; }
     const Surface& surface() const { return surface_; }
     const ColorHistory& history() const { return history_; }
     const BrandInfo& brand() const { return brand_; }
-    CurrentColorModel& colorModel() { return color_; }
+    const ColorState& colorModel() const { return color_; }
 
     // The surface with the markers drawn over it, as the window shows it.
     QImage ComposedImage() const;
@@ -85,6 +94,7 @@ public:
 signals:
     void aboutRequested();
     void webSiteRequested();
+    void helpRequested();
     void showHelpAtStartup();
     void closed();
     // The first paint after the start-up sequence has finished.
@@ -95,22 +105,19 @@ protected:
     void mousePressEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void changeEvent(QEvent* e) override;
 
 private:
-    // PickerView
-    PickerMode Mode() const override;
-    std::string FieldText(ChannelField field) const override;
-    void SetFieldText(ChannelField field, const std::string& text) override;
-    void SetSelColor(ColorRef color) override;
-    void ShowHueMessage() override;
-    void FocusHueField() override;
-    void ShowWindow() override;
-    void MarkersChanged(int x, int y, int width, int height) override;
-    // OutputsSink
-    void ShowOutputs(const ColorOutputs& outputs) override;
+    // Everything a controller's update asks for, in one place.
+    void Apply(const ViewUpdate& update);
+    PickerInput Input() const;
+    void setMode(PickerMode mode);
+    void onChannelKeyReleased(QLineEdit* field);
+    bool handlePlaneKey(QKeyEvent* e);
+    bool handleSliderKey(QKeyEvent* e);
 
     void BuildControls();
     // Draws the ring and the slider dashes over a piece of the surface
@@ -119,58 +126,66 @@ private:
     QLineEdit* Field(ChannelField field) const;
     void ShowMessage(const QString& text);
     void RefreshSystemColors();
+    QPointF PixelUnder(const QMouseEvent* e) const;
 
     BrandInfo brand_;
     Surface surface_;
-    CurrentColorModel color_;
+    ColorState color_;
+    SystemColorTable sys_{};
     PickerController picker_;
     CustomColorsStore store_;
     PaletteController palettes_;
     ColorHistory history_;
+    PickerMode mode_ = PickerMode::Hue;
     bool loaded_ = false;
     bool painted_ = false;
     bool saveFailureReported_ = false;
+    // The channel field in which the last key went down: a key release only
+    // counts where its press happened, so the key that closes a message box
+    // is not taken as typing in the field beneath it.
+    QLineEdit* keyDownIn_ = nullptr;
     MessageHook messageHook_;
     std::unique_ptr<ClassicFieldStyle> fieldStyle_;
 
-    // Controls, by design name.
-    QPushButton* Command1 = nullptr;
-    QPushButton* Command2 = nullptr;
-    QPushButton* Command3 = nullptr;
-    QPushButton* Command4 = nullptr;
-    QPushButton* Command5 = nullptr;
-    QPushButton* cmdADD = nullptr;
-    QGroupBox* Frame1 = nullptr;
-    QWidget* Frame2 = nullptr;
-    QWidget* Frame3 = nullptr;
-    QGroupBox* Frame4 = nullptr;
-    QGroupBox* Frame5 = nullptr;
-    QLabel* Label1 = nullptr;
-    QLabel* Label3 = nullptr;
-    SwatchLabel* lblSelColor = nullptr;
-    SwatchLabel* Label2 = nullptr;
-    SwatchLabel* lblADDColor = nullptr;
-    QRadioButton* optH = nullptr;
-    QRadioButton* optS = nullptr;
-    QRadioButton* optB = nullptr;
-    QLineEdit* txtH = nullptr;
-    QLineEdit* txtS = nullptr;
-    QLineEdit* txtB = nullptr;
-    QLabel* lblH = nullptr;
-    QLabel* lblS = nullptr;
-    QLabel* lblBB = nullptr;
-    QLabel* lblR = nullptr;
-    QLabel* lblG = nullptr;
-    QLabel* lblB = nullptr;
-    QLineEdit* Text1 = nullptr;
-    QLineEdit* Text2 = nullptr;
-    QLineEdit* Text3 = nullptr;
-    QComboBox* cmbPreset = nullptr;
-    QComboBox* cboSysColors = nullptr;
-    std::array<SwatchLabel*, ColorHistory::Size> hist{};
-    std::array<QLabel*, 5> lblCap{};
-    std::array<QLineEdit*, 8> txtColor{};
-    std::array<QPushButton*, 4> cmdCopy{};
+    QPushButton* keepButton_ = nullptr;        // Command1
+    QPushButton* cancelButton_ = nullptr;      // Command2, never shown
+    QPushButton* presetsButton_ = nullptr;     // Command3
+    QPushButton* visitButton_ = nullptr;       // Command4
+    QPushButton* aboutButton_ = nullptr;       // Command5
+    QPushButton* addButton_ = nullptr;         // cmdADD
+    QGroupBox* swatchFrame_ = nullptr;         // Frame1
+    QWidget* channelPanel_ = nullptr;          // Frame2
+    QWidget* addPanel_ = nullptr;              // Frame3
+    QGroupBox* outputsFrame_ = nullptr;        // Frame4
+    QGroupBox* historyFrame_ = nullptr;        // Frame5
+    QLabel* newCaption_ = nullptr;             // Label1
+    QLabel* oldCaption_ = nullptr;             // Label3
+    SwatchLabel* newSwatch_ = nullptr;         // lblSelColor
+    SwatchLabel* oldSwatch_ = nullptr;         // Label2
+    SwatchLabel* addSwatch_ = nullptr;         // lblADDColor
+    QRadioButton* hueOption_ = nullptr;        // optH
+    QRadioButton* saturationOption_ = nullptr; // optS
+    QRadioButton* brightnessOption_ = nullptr; // optB
+    QLineEdit* hueField_ = nullptr;            // txtH
+    QLineEdit* saturationField_ = nullptr;     // txtS
+    QLineEdit* brightnessField_ = nullptr;     // txtB
+    QLabel* degreeLabel_ = nullptr;            // lblH
+    QLabel* saturationUnit_ = nullptr;         // lblS
+    QLabel* brightnessUnit_ = nullptr;         // lblBB
+    QLabel* redCaption_ = nullptr;             // lblR
+    QLabel* greenCaption_ = nullptr;           // lblG
+    QLabel* blueCaption_ = nullptr;            // lblB
+    QLineEdit* redField_ = nullptr;            // Text1
+    QLineEdit* greenField_ = nullptr;          // Text2
+    QLineEdit* blueField_ = nullptr;           // Text3
+    QComboBox* presetList_ = nullptr;          // cmbPreset
+    QComboBox* systemColorList_ = nullptr;     // cboSysColors, never shown
+    FocusArea* planeArea_ = nullptr;           // keyboard focus for the plane or the grid
+    FocusArea* sliderArea_ = nullptr;          // keyboard focus for the slider
+    std::array<SwatchLabel*, ColorHistory::Size> historySwatches_{}; // hist(i)
+    std::array<QLabel*, 5> outputCaptions_{};                       // lblCap(i)
+    std::array<QLineEdit*, OutputCount> outputFields_{};            // txtColor(i)
+    std::array<QPushButton*, 4> copyButtons_{};                     // cmdCopy(i)
 };
 
 } // namespace tintora

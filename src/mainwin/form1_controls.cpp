@@ -1,9 +1,11 @@
 // The main window's controls at their fixed places. They are created from
 // the top left to the bottom right of the window, which is also the order
 // the Tab key follows.
+#include "mainwin/focus_area.h"
 #include "mainwin/form1.h"
 #include "mainwin/swatch_label.h"
 #include "mainwin/system_colors_qt.h"
+#include "platform/window_helpers.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -16,20 +18,9 @@ namespace tintora {
 
 namespace {
 
-QFont Verdana(double points, bool bold)
-{
-    QFont f(DesignFontFamily(QStringLiteral("Verdana")));
-    f.setPointSizeF(points);
-    f.setBold(bold);
-    return f;
-}
-
 QFont Family(const char* family, double points)
 {
-    QFont f(DesignFontFamily(QString::fromLatin1(family)));
-    f.setPointSizeF(points);
-    f.setBold(false);
-    return f;
+    return DesignFont(QString::fromLatin1(family), points, false);
 }
 
 template <typename W>
@@ -71,14 +62,14 @@ SwatchLabel* Swatch(QWidget* parent, const QString& name, int x, int y, int w, i
     return s;
 }
 
-// An output code field: centred, read-only text in Verdana regular.
+// An output code field: centred text in Verdana regular. A colour typed or
+// pasted into it is taken on Enter.
 QLineEdit* OutputField(QWidget* parent, int index, int x, int y, int w, int h, std::string_view text)
 {
     auto* t = TextField(parent, QStringLiteral("txtColor%1").arg(index), x, y, w, h,
                         QString::fromUtf8(text.data(), static_cast<int>(text.size())));
-    t->setFont(Verdana(8.25, false));
+    t->setFont(VerdanaFont(8.25, false));
     t->setAlignment(Qt::AlignCenter);
-    t->setReadOnly(true);
     return t;
 }
 
@@ -86,35 +77,44 @@ QLineEdit* OutputField(QWidget* parent, int index, int x, int y, int w, int h, s
 
 void Form1::BuildControls()
 {
-    setFont(Verdana(8.25, true));
+    setFont(VerdanaFont(8.25, true));
 
-    Command1 = Button(this, QStringLiteral("Command1"), 304, 4, 83, 59, QStringLiteral("Keep"));
-    Command3 = Button(this, QStringLiteral("Command3"), 392, 4, 83, 59, QStringLiteral("Presets"));
+    // The plane (or the grid in its place) and the slider strip are drawn on
+    // the surface; these take the keyboard focus for them, first in the Tab
+    // order as they are the first things in the window.
+    planeArea_ = Make<FocusArea>(this, QStringLiteral("planeArea"), 5, 5, 266, 266);
+    sliderArea_ = Make<FocusArea>(this, QStringLiteral("sliderArea"), 271, 5, 28, 266);
 
-    Frame1 = Make<QGroupBox>(this, QStringLiteral("Frame1"), 300, 64, 177, 59);
-    Label1 = Label(Frame1, QStringLiteral("Label1"), 8, 10, 31, 13, QStringLiteral("New"));
-    lblSelColor = Swatch(Frame1, QStringLiteral("lblSelColor"), 8, 24, 77, 29, false);
-    Label3 = Label(Frame1, QStringLiteral("Label3"), 148, 8, 23, 13, QStringLiteral("Old"));
-    Label2 = Swatch(Frame1, QStringLiteral("Label2"), 88, 24, 81, 29, false);
+    keepButton_ = Button(this, QStringLiteral("Command1"), 304, 4, 83, 59, QStringLiteral("Keep"));
+    presetsButton_ = Button(this, QStringLiteral("Command3"), 392, 4, 83, 59, QStringLiteral("Presets"));
 
-    Frame2 = Make<QWidget>(this, QStringLiteral("Frame2"), 300, 112, 173, 149);
-    const QFont regular = Verdana(8.25, false);
+    swatchFrame_ = Make<QGroupBox>(this, QStringLiteral("Frame1"), 300, 64, 177, 59);
+    // Group boxes paint their own background, so nothing drawn on the
+    // surface beneath them shows through.
+    swatchFrame_->setAutoFillBackground(true);
+    newCaption_ = Label(swatchFrame_, QStringLiteral("Label1"), 8, 10, 31, 13, QStringLiteral("New"));
+    newSwatch_ = Swatch(swatchFrame_, QStringLiteral("lblSelColor"), 8, 24, 77, 29, false);
+    oldCaption_ = Label(swatchFrame_, QStringLiteral("Label3"), 148, 8, 23, 13, QStringLiteral("Old"));
+    oldSwatch_ = Swatch(swatchFrame_, QStringLiteral("Label2"), 88, 24, 81, 29, false);
+
+    channelPanel_ = Make<QWidget>(this, QStringLiteral("Frame2"), 300, 112, 173, 149);
+    const QFont regular = VerdanaFont(8.25, false);
     const QFont sansSerif = Family("MS Sans Serif", 8.25);
     // One row per channel pair: option, field, unit label; then R, G or B.
     auto option = [&](const char* name, int y, int w, const char* caption, const char* tip) {
-        auto* o = Make<QRadioButton>(Frame2, QString::fromLatin1(name), 0, y, w, 17);
+        auto* o = Make<QRadioButton>(channelPanel_, QString::fromLatin1(name), 0, y, w, 17);
         o->setText(QString::fromLatin1(caption));
         o->setToolTip(QString::fromLatin1(tip));
         o->setFont(regular);
         return o;
     };
     auto field = [&](const char* name, int x, int y, const char* text, const char* tip) {
-        auto* f = TextField(Frame2, QString::fromLatin1(name), x, y, 49, 19, QString::fromLatin1(text));
+        auto* f = TextField(channelPanel_, QString::fromLatin1(name), x, y, 49, 19, QString::fromLatin1(text));
         f->setToolTip(QString::fromLatin1(tip));
         return f;
     };
     auto label = [&](const char* name, QRect r, const QString& caption, const QFont* font, const char* tip) {
-        auto* l = Label(Frame2, QString::fromLatin1(name), r.x(), r.y(), r.width(), r.height(), caption);
+        auto* l = Label(channelPanel_, QString::fromLatin1(name), r.x(), r.y(), r.width(), r.height(), caption);
         if (font)
             l->setFont(*font);
         if (tip)
@@ -124,79 +124,84 @@ void Form1::BuildControls()
     const QFont arial12 = Family("Arial", 12);
     const QFont arial = Family("Arial", 8.25);
 
-    optH = option("optH", 34, 35, "H:", "Hue");
-    optH->setChecked(true);
-    txtH = field("txtH", 36, 32, "0", "Hue");
-    txtH->setFont(sansSerif);
-    lblH = label("lblH", {88, 32, 11, 11}, QStringLiteral("\u00B0"), &arial12, nullptr);
-    lblR = label("lblR", {104, 36, 17, 15}, QStringLiteral("R:"), nullptr, "Red");
-    Text1 = field("Text1", 120, 32, "255", "Red");
+    hueOption_ = option("optH", 34, 35, "H:", "Hue");
+    hueOption_->setChecked(true);
+    hueField_ = field("txtH", 36, 32, "0", "Hue");
+    hueField_->setFont(sansSerif);
+    degreeLabel_ = label("lblH", {88, 32, 11, 11}, QStringLiteral("\u00B0"), &arial12, nullptr);
+    // The degree sign sits at the top of a 12-point line, which is taller
+    // than its 11-pixel label: top-aligned it shows whole.
+    degreeLabel_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    redCaption_ = label("lblR", {104, 36, 17, 15}, QStringLiteral("R:"), nullptr, "Red");
+    redField_ = field("Text1", 120, 32, "255", "Red");
 
-    optS = option("optS", 54, 43, "S:", "Saturation");
-    txtS = field("txtS", 36, 52, "100", "Saturation");
-    lblS = label("lblS", {88, 52, 11, 13}, QStringLiteral("%"), &arial, nullptr);
-    lblG = label("lblG", {103, 54, 19, 15}, QStringLiteral("G:"), nullptr, "Green");
-    Text2 = field("Text2", 120, 52, "0", "Green");
+    saturationOption_ = option("optS", 54, 43, "S:", "Saturation");
+    saturationField_ = field("txtS", 36, 52, "100", "Saturation");
+    saturationUnit_ = label("lblS", {88, 52, 11, 13}, QStringLiteral("%"), &arial, nullptr);
+    greenCaption_ = label("lblG", {103, 54, 19, 15}, QStringLiteral("G:"), nullptr, "Green");
+    greenField_ = field("Text2", 120, 52, "0", "Green");
 
-    optB = option("optB", 74, 45, "B:", "Brightness");
-    txtB = field("txtB", 36, 75, "100", "Brightness");
-    lblBB = label("lblBB", {88, 72, 13, 17}, QStringLiteral("%"), &arial, nullptr);
-    lblB = label("lblB", {104, 74, 21, 15}, QStringLiteral("B:"), nullptr, "Blue");
-    Text3 = field("Text3", 120, 72, "0", "Blue");
+    brightnessOption_ = option("optB", 74, 45, "B:", "Brightness");
+    brightnessField_ = field("txtB", 36, 75, "100", "Brightness");
+    brightnessUnit_ = label("lblBB", {88, 72, 13, 17}, QStringLiteral("%"), &arial, nullptr);
+    blueCaption_ = label("lblB", {104, 74, 21, 15}, QStringLiteral("B:"), nullptr, "Blue");
+    blueField_ = field("Text3", 120, 72, "0", "Blue");
 
-    Frame3 = Make<QWidget>(this, QStringLiteral("Frame3"), 296, 112, 181, 101);
-    Frame3->hide();
-    lblADDColor = Swatch(Frame3, QStringLiteral("lblADDColor"), 8, 48, 169, 39, true);
-    lblADDColor->hide();
+    addPanel_ = Make<QWidget>(this, QStringLiteral("Frame3"), 296, 112, 181, 101);
+    addPanel_->hide();
+    addSwatch_ = Swatch(addPanel_, QStringLiteral("lblADDColor"), 8, 48, 169, 39, true);
+    addSwatch_->hide();
 
-    cmbPreset = Make<QComboBox>(this, QStringLiteral("cmbPreset"), 304, 128, 171, 21);
-    cmbPreset->setFont(regular);
-    cmbPreset->setPlaceholderText(QStringLiteral("Safe Colors"));
-    cmbPreset->hide();
-    cmdADD = Button(this, QStringLiteral("cmdADD"), 304, 200, 171, 59, QStringLiteral("Add"));
-    cmdADD->hide();
+    presetList_ = Make<QComboBox>(this, QStringLiteral("cmbPreset"), 304, 128, 171, 21);
+    presetList_->setFont(regular);
+    presetList_->setPlaceholderText(QStringLiteral("Safe Colors"));
+    presetList_->hide();
+    addButton_ = Button(this, QStringLiteral("cmdADD"), 304, 200, 171, 59, QStringLiteral("Add"));
+    addButton_->hide();
 
-    Frame5 = Make<QGroupBox>(this, QStringLiteral("Frame5"), 4, 264, 473, 45);
-    Frame5->setTitle(QStringLiteral("Color History"));
+    historyFrame_ = Make<QGroupBox>(this, QStringLiteral("Frame5"), 4, 264, 473, 45);
+    historyFrame_->setTitle(QStringLiteral("Color History"));
+    historyFrame_->setAutoFillBackground(true);
     for (int i = 0; i < ColorHistory::Size; ++i)
-        hist[static_cast<std::size_t>(i)] = Swatch(Frame5, QStringLiteral("hist%1").arg(i), 20 + 24 * i, 16, 21, 21, true);
+        historySwatches_[static_cast<std::size_t>(i)] = Swatch(historyFrame_, QStringLiteral("hist%1").arg(i), 20 + 24 * i, 16, 21, 21, true);
 
-    Frame4 = Make<QGroupBox>(this, QStringLiteral("Frame4"), 4, 312, 473, 85);
-    Frame4->setTitle(QStringLiteral("Color Outputs"));
+    outputsFrame_ = Make<QGroupBox>(this, QStringLiteral("Frame4"), 4, 312, 473, 85);
+    outputsFrame_->setTitle(QStringLiteral("Color Outputs"));
+    outputsFrame_->setAutoFillBackground(true);
     const auto& design = DesignOutputTexts;
-    lblCap[1] = Label(Frame4, QStringLiteral("lblCap1"), 4, 16, 103, 13, QStringLiteral("RGB Color Code:"));
-    lblCap[2] = Label(Frame4, QStringLiteral("lblCap2"), 240, 16, 130, 13, QStringLiteral("Decimal Color Code:"));
-    txtColor[2] = OutputField(Frame4, 2, 4, 28, 167, 19, design[2]);
-    cmdCopy[0] = Button(Frame4, QStringLiteral("cmdCopy0"), 176, 24, 53, 21, QStringLiteral("Copy"));
-    txtColor[3] = OutputField(Frame4, 3, 240, 28, 167, 19, design[3]);
-    cmdCopy[2] = Button(Frame4, QStringLiteral("cmdCopy2"), 412, 24, 57, 21, QStringLiteral("Copy"));
-    lblCap[3] = Label(Frame4, QStringLiteral("lblCap3"), 4, 48, 112, 13, QStringLiteral("HTML Color Code:"));
-    lblCap[4] = Label(Frame4, QStringLiteral("lblCap4"), 240, 48, 123, 13, QStringLiteral("VB Hex Color Code:"));
-    txtColor[4] = OutputField(Frame4, 4, 4, 60, 167, 19, design[4]);
-    cmdCopy[1] = Button(Frame4, QStringLiteral("cmdCopy1"), 176, 56, 53, 21, QStringLiteral("Copy"));
-    txtColor[5] = OutputField(Frame4, 5, 240, 60, 167, 19, design[5]);
-    cmdCopy[3] = Button(Frame4, QStringLiteral("cmdCopy3"), 412, 60, 57, 21, QStringLiteral("Copy"));
+    outputCaptions_[1] = Label(outputsFrame_, QStringLiteral("lblCap1"), 4, 16, 103, 13, QStringLiteral("RGB Color Code:"));
+    outputCaptions_[2] = Label(outputsFrame_, QStringLiteral("lblCap2"), 240, 16, 130, 13, QStringLiteral("Decimal Color Code:"));
+    outputFields_[2] = OutputField(outputsFrame_, 2, 4, 28, 167, 19, design[2]);
+    copyButtons_[0] = Button(outputsFrame_, QStringLiteral("cmdCopy0"), 176, 24, 53, 21, QStringLiteral("Copy"));
+    outputFields_[3] = OutputField(outputsFrame_, 3, 240, 28, 167, 19, design[3]);
+    copyButtons_[2] = Button(outputsFrame_, QStringLiteral("cmdCopy2"), 412, 24, 57, 21, QStringLiteral("Copy"));
+    outputCaptions_[3] = Label(outputsFrame_, QStringLiteral("lblCap3"), 4, 48, 112, 13, QStringLiteral("HTML Color Code:"));
+    outputCaptions_[4] = Label(outputsFrame_, QStringLiteral("lblCap4"), 240, 48, 123, 13, QStringLiteral("VB Hex Color Code:"));
+    outputFields_[4] = OutputField(outputsFrame_, 4, 4, 60, 167, 19, design[4]);
+    copyButtons_[1] = Button(outputsFrame_, QStringLiteral("cmdCopy1"), 176, 56, 53, 21, QStringLiteral("Copy"));
+    outputFields_[5] = OutputField(outputsFrame_, 5, 240, 60, 167, 19, design[5]);
+    copyButtons_[3] = Button(outputsFrame_, QStringLiteral("cmdCopy3"), 412, 60, 57, 21, QStringLiteral("Copy"));
     // The QBColor code exists but is never shown.
-    lblCap[0] = Label(Frame4, QStringLiteral("lblCap0"), 88, 32, 70, 13, QStringLiteral("QBColor Code:"));
-    lblCap[0]->hide();
-    txtColor[1] = OutputField(Frame4, 1, 60, 28, 107, 19, design[1]);
-    txtColor[1]->hide();
+    outputCaptions_[0] = Label(outputsFrame_, QStringLiteral("lblCap0"), 88, 32, 70, 13, QStringLiteral("QBColor Code:"));
+    outputCaptions_[0]->hide();
+    outputFields_[1] = OutputField(outputsFrame_, 1, 60, 28, 107, 19, design[1]);
+    outputFields_[1]->hide();
 
-    Command5 = Button(this, QStringLiteral("Command5"), 4, 400, 233, 45, QStringLiteral("About this software"));
-    Command4 = Button(this, QStringLiteral("Command4"), 244, 400, 233, 45, QStringLiteral("Visit "));
+    aboutButton_ = Button(this, QStringLiteral("Command5"), 4, 400, 233, 45, QStringLiteral("About this software"));
+    visitButton_ = Button(this, QStringLiteral("Command4"), 244, 400, 233, 45, QStringLiteral("Visit "));
 
     // Outputs that live outside the client area and are never shown.
-    txtColor[0] = OutputField(this, 0, 636, 504, 100, 19, design[0]);
-    txtColor[6] = OutputField(this, 6, 436, 524, 100, 19, design[6]);
-    txtColor[7] = OutputField(this, 7, 436, 546, 100, 19, design[7]);
-    cboSysColors = Make<QComboBox>(this, QStringLiteral("cboSysColors"), 532, 432, 145, 21);
+    outputFields_[0] = OutputField(this, 0, 636, 504, 100, 19, design[0]);
+    outputFields_[6] = OutputField(this, 6, 436, 524, 100, 19, design[6]);
+    outputFields_[7] = OutputField(this, 7, 436, 546, 100, 19, design[7]);
+    systemColorList_ = Make<QComboBox>(this, QStringLiteral("cboSysColors"), 532, 432, 145, 21);
     for (std::string_view name : SysColorNames)
-        cboSysColors->addItem(QString::fromUtf8(name.data(), static_cast<int>(name.size())));
-    cboSysColors->setCurrentIndex(-1);
-    Command2 = Button(this, QStringLiteral("Command2"), 516, 304, 83, 33, QStringLiteral("&Cancel"));
-    for (QWidget* w : {static_cast<QWidget*>(txtColor[0]), static_cast<QWidget*>(txtColor[6]),
-                       static_cast<QWidget*>(txtColor[7]), static_cast<QWidget*>(cboSysColors),
-                       static_cast<QWidget*>(Command2)})
+        systemColorList_->addItem(QString::fromUtf8(name.data(), static_cast<int>(name.size())));
+    systemColorList_->setCurrentIndex(-1);
+    cancelButton_ = Button(this, QStringLiteral("Command2"), 516, 304, 83, 33, QStringLiteral("&Cancel"));
+    for (QWidget* w : {static_cast<QWidget*>(outputFields_[0]), static_cast<QWidget*>(outputFields_[6]),
+                       static_cast<QWidget*>(outputFields_[7]), static_cast<QWidget*>(systemColorList_),
+                       static_cast<QWidget*>(cancelButton_)})
         w->hide();
 }
 

@@ -7,7 +7,7 @@
 namespace tintora {
 
 // A label used as a colour swatch: its back colour is the colour it holds,
-// and a click on it is reported.
+// and a click on it, or Space or Enter while it has the focus, is reported.
 class SwatchLabel : public QLabel
 {
     Q_OBJECT
@@ -22,6 +22,8 @@ signals:
 
 protected:
     void mouseReleaseEvent(QMouseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
 
 private:
     ColorRef color_ = 0;

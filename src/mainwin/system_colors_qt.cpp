@@ -60,39 +60,5 @@ EdgeColors EdgeColorsFrom(const SystemColorTable& sys)
     return e;
 }
 
-void InstallFontSubstitutes()
-{
-    static bool done = false;
-    if (done)
-        return;
-    done = true;
-    QFont::insertSubstitutions(QStringLiteral("Verdana"), {QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")});
-    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"), {QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")});
-    QFont::insertSubstitutions(QStringLiteral("Arial"), {QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")});
-}
-
 } // namespace tintora
 
-namespace tintora {
-
-QString DesignFontFamily(const QString& designFamily)
-{
-    static QHash<QString, QString> resolved;
-    const auto it = resolved.constFind(designFamily);
-    if (it != resolved.constEnd())
-        return *it;
-    QString family = designFamily;
-    if (!QFontDatabase::hasFamily(designFamily)) {
-        const QStringList substitutes = QFont::substitutes(designFamily);
-        for (const QString& s : substitutes) {
-            if (QFontDatabase::hasFamily(s)) {
-                family = s;
-                break;
-            }
-        }
-    }
-    resolved.insert(designFamily, family);
-    return family;
-}
-
-} // namespace tintora

@@ -3,28 +3,19 @@
 #include "core/color_conversions.h"
 #include "core/numeric.h"
 
-#include <QString>
-
+#include <algorithm>
 #include <cmath>
 
 namespace tintora {
 
-PaletteController::PaletteController(Surface& surface, CurrentColorModel& color, CustomColorsStore& store)
-    : surface_(surface), color_(color), store_(store)
-{
-}
+PaletteController::PaletteController(Surface& surface, CustomColorsStore& store) : surface_(surface), store_(store) {}
 
 void PaletteController::DrawCell(int index, ColorRef fill)
 {
     const CellRect& c = cells_[static_cast<std::size_t>(index)];
-    surface_.setFillStyle(FillStyle::Solid);
-    surface_.setDrawMode(DrawMode::Copy);
-    surface_.setDrawWidth(1);
-    surface_.setForeColor(0);
     // Slot values that are not plain colours (a hand-edited file) paint
     // as their low three bytes.
-    surface_.setFillColor(static_cast<ColorRef>(static_cast<std::uint32_t>(fill) & 0x00FFFFFFu));
-    surface_.Rectangle(c.left, c.top, c.right, c.bottom);
+    surface_.Rectangle(c.left, c.top, c.right, c.bottom, Pen{0}, Fill::Solid(Rgb::FromColorRef(fill).ToColorRef()));
 }
 
 void PaletteController::LoadCustomColors()
@@ -54,52 +45,66 @@ void PaletteController::DrawSafePicker(int index, bool clear)
     if (index < 1 || index > GridCellCount)
         return;
     const CellRect& c = cells_[static_cast<std::size_t>(index)];
-    surface_.setFillStyle(FillStyle::Transparent);
-    surface_.setDrawMode(DrawMode::Copy);
-    surface_.setDrawWidth(3);
     if (!clear) {
         surface_.DrawEdge(c.left - 3, c.top - 3, c.right + 3, c.bottom + 3, EdgeKind::Sunken);
     } else {
         // A 3-pixel pen on this outline paints over the two-pixel edge.
-        surface_.setForeColor(surface_.backColor());
-        surface_.Rectangle(c.left - 2, c.top - 2, c.right + 2, c.bottom + 2);
+        surface_.Rectangle(c.left - 2, c.top - 2, c.right + 2, c.bottom + 2, Pen{surface_.backColor(), 3});
     }
-    surface_.setDrawWidth(1);
 }
 
-PaletteController::CellPick PaletteController::PickPaletteCell(double x, double y)
+ViewUpdate PaletteController::PickPaletteCell(double x, double y, const SystemColorTable& sys)
 {
-    CellPick pick;
     // Pointer positions are whole pixels; a fractional one is taken at its
     // pixel.
     const int k = PickCellAt(cells_, static_cast<int>(std::floor(x)), static_cast<int>(std::floor(y)));
     if (k == 0)
-        return pick;
-    DrawSafePicker(selectedCell_, true);
-    DrawSafePicker(k, false);
-    surface_.Refresh();
-    selectedCell_ = k;
-    pick.hit = true;
+        return {};
+    return SelectAndPick(k, sys);
+}
 
-    Rgb rgb;
-    std::string hex;
+ViewUpdate PaletteController::PickCell(int index, const SystemColorTable& sys)
+{
+    if (index < 1 || index > GridCellCount)
+        return {};
+    return SelectAndPick(index, sys);
+}
+
+int PaletteController::CellMovedBy(int dx, int dy) const
+{
+    const int row = std::clamp((selectedCell_ - 1) / GridColumns + dy, 0, GridCellCount / GridColumns - 1);
+    const int column = std::clamp((selectedCell_ - 1) % GridColumns + dx, 0, GridColumns - 1);
+    return row * GridColumns + column + 1;
+}
+
+void PaletteController::SelectCell(int index)
+{
+    if (index < 1 || index > GridCellCount)
+        return;
+    DrawSafePicker(selectedCell_, true);
+    DrawSafePicker(index, false);
+    surface_.Refresh();
+    selectedCell_ = index;
+}
+
+ViewUpdate PaletteController::SelectAndPick(int k, const SystemColorTable& sys)
+{
+    SelectCell(k);
+
+    ColorRef color = 0;
     if (view_ == PaletteView::CustomColors) {
-        const ColorRef c = customColors_[static_cast<std::size_t>(k)];
-        pick.selColor = c;
-        color_.AssignCurrentColor(c);
-        rgb = color_.SetCurrentColor(c);
-        hex = GetHexVal(rgb.red, rgb.green, rgb.blue);
-    } else {
-        // A filler cell finds no colour: black swatch, empty hex, and the
-        // current colour stays as it was.
-        if (const auto safe = color_.SafeColorFromIndex(k)) {
-            rgb = safe->rgb;
-            hex = safe->hex;
-            pick.selColor = safe->color;
-        }
+        color = customColors_[static_cast<std::size_t>(k)];
+    } else if (const auto safe = SafeColorFromIndex(k)) {
+        color = safe->color;
     }
-    ShowColorInfo(rgb.red, rgb.green, rgb.blue, hex);
-    return pick;
+    // A filler cell of the safe grid is black on the screen, so black is
+    // what it picks: the swatch, the codes and the readout agree.
+    ViewUpdate update;
+    update.swatch = color;
+    update.current = color;
+    const Rgb rgb = SplitColor(ResolveColor(color, sys));
+    ShowColorInfo(rgb.red, rgb.green, rgb.blue, GetHexVal(rgb.red, rgb.green, rgb.blue));
+    return update;
 }
 
 SaveResult PaletteController::AddColor(ColorRef addColor)
@@ -113,34 +118,36 @@ SaveResult PaletteController::AddColor(ColorRef addColor)
     return saved;
 }
 
-void PaletteController::ShowColorInfo(int red, int green, int blue, const std::string& hex)
+std::array<QString, 4> PaletteController::ColorInfoLines(int red, int green, int blue, const std::string& hex)
 {
-    surface_.setFillColor(surface_.backColor());
-    surface_.setForeColor(surface_.backColor());
-    surface_.setFillStyle(FillStyle::Solid);
-    surface_.setDrawMode(DrawMode::Copy);
-    surface_.setDrawWidth(1);
-    // The box (312, 80) to (392, 130), both corners included.
-    surface_.Rectangle(ReadoutLeft, ReadoutTop, ReadoutLeft + 81, ReadoutTop + 51);
-    surface_.setCurrentPos(ReadoutLeft, ReadoutTop);
-    surface_.setForeColor(0);
-    const QString lines[] = {
+    return {
         QStringLiteral("R: ") + QString::fromStdString(DecimalText(red)),
         QStringLiteral("G: ") + QString::fromStdString(DecimalText(green)),
         QStringLiteral("B: ") + QString::fromStdString(DecimalText(blue)),
         QStringLiteral("Hex: #") + QString::fromStdString(hex),
     };
-    for (const QString& line : lines) {
-        surface_.setCurrentPos(ReadoutLeft, surface_.currentY());
-        surface_.Print(line);
-    }
+}
+
+void PaletteController::ShowColorInfo(int red, int green, int blue, const std::string& hex)
+{
+    const std::array<QString, 4> lines = ColorInfoLines(red, green, blue, hex);
+    const int height = 4 * surface_.lineHeight();
+    const ColorRef back = surface_.backColor();
+    surface_.Rectangle(ReadoutLeft, ReadoutTop, ReadoutLeft + ReadoutWidth + 1, ReadoutTop + height + 1, Pen{back},
+                       Fill::Solid(back));
+    int y = ReadoutTop;
+    for (const QString& line : lines)
+        y = surface_.Print(ReadoutLeft, y, line, 0);
     surface_.Refresh();
 }
 
-void PaletteController::ShowSwatchColor(ColorRef color)
+ViewUpdate PaletteController::ShowSwatchColor(ColorRef color, const SystemColorTable& sys)
 {
-    const Rgb rgb = color_.SetCurrentColor(color);
+    ViewUpdate update;
+    update.current = color;
+    const Rgb rgb = SplitColor(ResolveColor(color, sys));
     ShowColorInfo(rgb.red, rgb.green, rgb.blue, GetHexVal(rgb.red, rgb.green, rgb.blue));
+    return update;
 }
 
 } // namespace tintora

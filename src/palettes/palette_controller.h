@@ -1,10 +1,14 @@
 #pragma once
 
-#include "core/current_color.h"
+#include "core/system_colors.h"
+#include "core/view_update.h"
 #include "palettes/custom_colors_store.h"
 #include "palettes/grid_cells.h"
 #include "surface/surface.h"
 
+#include <QString>
+
+#include <array>
 #include <string>
 
 namespace tintora {
@@ -14,13 +18,13 @@ enum class PaletteView { Picker = 0, CustomColors = 1, SafePalette = 4 };
 
 // The 224-cell grid that replaces the picker on demand: painting the custom
 // or web-safe palette, the sunken frame round the selected cell, picking a
-// cell and storing a colour in the personal palette. The window keeps the
-// controls (which view is shown, the swatches); this class does what happens
-// on the drawing surface and to the current colour.
+// cell and storing a colour in the personal palette, and the colour readout.
+// The window keeps the controls (which view is shown, the swatches); this
+// class draws on the surface and returns what the window must show.
 class PaletteController
 {
 public:
-    PaletteController(Surface& surface, CurrentColorModel& color, CustomColorsStore& store);
+    PaletteController(Surface& surface, CustomColorsStore& store);
 
     const GridCells& Cells() const { return cells_; }
     PaletteView View() const { return view_; }
@@ -37,32 +41,41 @@ public:
     // The sunken frame round cell `index`, or its erasure.
     void DrawSafePicker(int index, bool clear);
 
-    // What a click on the grid gave the "New" swatch.
-    struct CellPick {
-        bool hit = false;
-        ColorRef selColor = 0;
-    };
-    // Selects the cell under (x, y) (strictly inside; outlines and gaps
-    // select nothing), makes its colour current and prints the readout.
-    CellPick PickPaletteCell(double x, double y);
+    // A click on the grid: selects the cell under (x, y) (strictly inside;
+    // outlines and gaps select nothing), and its colour fills the "New"
+    // swatch, becomes current and is printed in the readout. The eight
+    // filler cells after the web-safe colours are black, and pick black.
+    ViewUpdate PickPaletteCell(double x, double y, const SystemColorTable& sys);
+    // The same for cell `index` (1..224), for the keyboard.
+    ViewUpdate PickCell(int index, const SystemColorTable& sys);
+    // The cell `dx` columns and `dy` rows from the selected one, clamped to
+    // the grid.
+    int CellMovedBy(int dx, int dy) const;
+    // Moves the selection frame to cell `index` (1..224) without picking it.
+    void SelectCell(int index);
 
     // "Add": stores `addColor` in the selected cell, repaints it and saves
     // the palette. The colour stays in memory when saving fails.
     SaveResult AddColor(ColorRef addColor);
 
-    // The four-line "R: ", "G: ", "B: ", "Hex: #" readout right of the strip.
-    void ShowColorInfo(int red, int green, int blue, const std::string& hex);
-    // A swatch click: the swatch's colour made current, then the readout.
-    void ShowSwatchColor(ColorRef color);
+    // A swatch click: the swatch's colour becomes current and the readout
+    // shows it; "New" and the picker stay as they are.
+    ViewUpdate ShowSwatchColor(ColorRef color, const SystemColorTable& sys);
 
-    static constexpr int ReadoutLeft = 312; // strip's right edge + 20
-    static constexpr int ReadoutTop = 80;
+    // The four-line "R: ", "G: ", "B: ", "Hex: #" readout, printed in the
+    // band below the two bottom buttons where no control covers it.
+    void ShowColorInfo(int red, int green, int blue, const std::string& hex);
+    static std::array<QString, 4> ColorInfoLines(int red, int green, int blue, const std::string& hex);
+
+    static constexpr int ReadoutLeft = 8;
+    static constexpr int ReadoutTop = 451;
+    static constexpr int ReadoutWidth = 100;
 
 private:
     void DrawCell(int index, ColorRef fill);
+    ViewUpdate SelectAndPick(int k, const SystemColorTable& sys);
 
     Surface& surface_;
-    CurrentColorModel& color_;
     CustomColorsStore& store_;
     GridCells cells_ = BuildGridCells();
     CustomColorArray customColors_{};

@@ -12,71 +12,140 @@ namespace {
 
 constexpr int RingRadius = 5;
 
-// Nearest integer, ties to even (the default rounding mode).
-double RoundEven(double v)
+// A position rounded to a whole pixel and clamped into lo..hi (NaN gives lo).
+int PixelIn(double v, int lo, int hi)
 {
-    return std::nearbyint(v);
-}
-
-int ClampInt(double v, int lo, int hi)
-{
-    if (!(v >= lo)) // also NaN
+    const double r = RoundHalfEven(v);
+    if (!(r >= lo))
         return lo;
-    if (v > hi)
+    if (r > hi)
         return hi;
-    return static_cast<int>(v);
+    return static_cast<int>(r);
 }
 
 } // namespace
 
-PickerController::PickerController(Surface& surface, CurrentColorModel& color, PickerView& view)
-    : surface_(surface), color_(color), view_(view)
+// ---- one action's working state ---------------------------------------------
+
+double PickerController::Action::Value(ChannelField f) const
 {
+    return ParseLeadingNumber(texts[static_cast<std::size_t>(f)]);
 }
+
+void PickerController::Action::Write(ChannelField f, std::string text)
+{
+    texts[static_cast<std::size_t>(f)] = text;
+    update.setField(f, std::move(text));
+}
+
+void PickerController::Action::WriteNumber(ChannelField f, double value)
+{
+    Write(f, DecimalText(static_cast<std::int64_t>(value)));
+}
+
+void PickerController::Action::WriteRgb(const Rgb& rgb)
+{
+    Write(ChannelField::Red, DecimalText(rgb.red));
+    Write(ChannelField::Green, DecimalText(rgb.green));
+    Write(ChannelField::Blue, DecimalText(rgb.blue));
+}
+
+Rgb PickerController::Action::MakeCurrent(ColorRef color)
+{
+    // Colours read off the surface are plain values or -1 (off the images),
+    // never system-colour constants, so the plain split is the whole story.
+    update.current = color;
+    return SplitColor(color);
+}
+
+ViewUpdate PickerController::Finish(Action& a)
+{
+    a.update.repaint = std::move(repaint_);
+    repaint_.clear();
+    return std::move(a.update);
+}
+
+// ---- markers -------------------------------------------------------------------
+
+PickerController::PickerController(Surface& surface) : surface_(surface) {}
 
 int PickerController::MarkerRow() const
 {
-    return static_cast<int>(RoundEven(layout_.SliderY));
+    return static_cast<int>(RoundHalfEven(layout_.SliderY));
 }
 
-void PickerController::SetMarkersVisible(bool visible)
+ViewUpdate PickerController::SetMarkersVisible(bool visible)
 {
-    if (markersVisible_ == visible)
-        return;
-    markersVisible_ = visible;
-    RingChanged(layout_.SelX, layout_.SelY);
-    DashesChanged(MarkerRow());
+    Action a{PickerInput{}};
+    if (markersVisible_ != visible) {
+        markersVisible_ = visible;
+        RingChanged(layout_.SelX, layout_.SelY);
+        DashesChanged(MarkerRow());
+    }
+    return Finish(a);
 }
 
 void PickerController::RingChanged(int x, int y)
 {
-    view_.MarkersChanged(x - RingRadius, y - RingRadius, 2 * RingRadius + 1, 2 * RingRadius + 1);
+    repaint_.push_back({x - RingRadius, y - RingRadius, 2 * RingRadius + 1, 2 * RingRadius + 1});
 }
 
 void PickerController::DashesChanged(int row)
 {
     // Both dashes and the strip between them: x 272..297, rows row-1..row+1.
-    view_.MarkersChanged(layout_.SliderLeft - 5, row - 1, (layout_.SliderRight + 5) - (layout_.SliderLeft - 5) + 1, 3);
+    repaint_.push_back({layout_.SliderLeft - 5, row - 1, (layout_.SliderRight + 5) - (layout_.SliderLeft - 5) + 1, 3});
 }
 
-// ---- drawing -------------------------------------------------------------
-
-void PickerController::StartUp()
+void PickerController::MoveSelection(int x, int y)
 {
+    const int oldX = layout_.SelX;
+    const int oldY = layout_.SelY;
+    layout_.SelX = std::clamp(x, layout_.PlaneLeft, layout_.PlaneRight);
+    layout_.SelY = std::clamp(y, layout_.PlaneTop, layout_.PlaneBottom);
+    if (markersVisible_ && (oldX != layout_.SelX || oldY != layout_.SelY)) {
+        RingChanged(oldX, oldY);
+        RingChanged(layout_.SelX, layout_.SelY);
+    }
+}
+
+void PickerController::MoveSliderMarker(double y)
+{
+    const int oldRow = MarkerRow();
+    if (!(y >= layout_.SliderTop)) // also NaN
+        y = layout_.SliderTop;
+    if (y > layout_.SliderBottom)
+        y = layout_.SliderBottom;
+    layout_.SliderY = static_cast<float>(y);
+    if (markersVisible_ && oldRow != MarkerRow()) {
+        DashesChanged(oldRow);
+        DashesChanged(MarkerRow());
+    }
+}
+
+// ---- drawing -----------------------------------------------------------------
+
+ViewUpdate PickerController::StartUp()
+{
+    Action a{PickerInput{}};
     layout_ = PickerLayout::Build();
     DrawHueStrip();
+    a.update.showWindow = true;
     layout_.SelX = layout_.PlaneRight;
     layout_.SelY = layout_.PlaneTop;
     layout_.SliderY = static_cast<float>(layout_.SliderBottom);
+    markersVisible_ = false;
     SetMarkersVisible(true);
     DrawSatBriPlane(255, 0, 0);
+    // The pure red under the ring is the colour the window opens with: the
+    // codes, the "New" swatch and the fields' "255", "0", "0" all show it.
+    const ColorRef red = surface_.Point(layout_.SelX, layout_.SelY);
+    a.MakeCurrent(red);
+    a.update.swatch = red;
+    return Finish(a);
 }
 
 void PickerController::DrawHueStrip()
 {
-    view_.ShowWindow();
-    surface_.setDrawWidth(1);
-    surface_.setDrawMode(DrawMode::Copy);
     const Dib strip = RenderHueStrip();
     // Mirrored vertically: the first buffer row lands on the strip's top row.
     surface_.StretchBlt(layout_.SliderLeft, layout_.SliderBottom, 15, -256, strip, 0, 0, 15, 256);
@@ -85,8 +154,6 @@ void PickerController::DrawHueStrip()
 
 void PickerController::DrawSatBriPlane(int red, int green, int blue)
 {
-    surface_.setDrawWidth(1);
-    surface_.setDrawMode(DrawMode::Copy);
     const Dib plane = RenderSatBriPlane(std::clamp(red, 0, 255), std::clamp(green, 0, 255), std::clamp(blue, 0, 255));
     surface_.BitBlt(layout_.PlaneLeft, layout_.PlaneTop, 256, 256, plane, 0, 0);
     DrawSelFrame();
@@ -98,9 +165,15 @@ namespace {
 // plane's right edge.
 void PlaceHuePlane(Surface& s, const PickerLayout& l, const Dib& plane)
 {
-    s.setDrawWidth(1);
-    s.setDrawMode(DrawMode::Copy);
     s.StretchBlt(l.PlaneRight, l.PlaneTop, -256, 256, plane, 0, 0, 256, 256);
+}
+
+void DrawStripLines(Surface& s, const PickerLayout& l, const std::array<ColorRef, 256>& rows)
+{
+    for (int i = 0; i < 256; ++i) {
+        s.MoveToEx(l.SliderLeft, l.SliderTop + i);
+        s.LineTo(l.SliderRight, l.SliderTop + i, Pen{rows[static_cast<std::size_t>(i)]});
+    }
 }
 
 } // namespace
@@ -116,21 +189,6 @@ void PickerController::DrawHueBriPlane()
     PlaceHuePlane(surface_, layout_, RenderHueBriPlane());
     DrawSelFrame();
 }
-
-namespace {
-
-void DrawStripLines(Surface& s, const PickerLayout& l, const std::array<ColorRef, 256>& rows)
-{
-    s.setDrawMode(DrawMode::Copy);
-    s.setDrawWidth(1);
-    for (int i = 0; i < 256; ++i) {
-        s.setForeColor(rows[static_cast<std::size_t>(i)]);
-        s.MoveToEx(l.SliderLeft, l.SliderTop + i);
-        s.LineTo(l.SliderRight, l.SliderTop + i);
-    }
-}
-
-} // namespace
 
 void PickerController::DrawSaturationStrip(int red, int green, int blue)
 {
@@ -160,54 +218,7 @@ void PickerController::DrawMainFrame()
     surface_.Refresh();
 }
 
-// ---- markers -------------------------------------------------------------
-
-void PickerController::MoveSelection(int x, int y)
-{
-    const int oldX = layout_.SelX;
-    const int oldY = layout_.SelY;
-    layout_.SelX = std::clamp(x, layout_.PlaneLeft, layout_.PlaneRight);
-    layout_.SelY = std::clamp(y, layout_.PlaneTop, layout_.PlaneBottom);
-    if (markersVisible_ && (oldX != layout_.SelX || oldY != layout_.SelY)) {
-        RingChanged(oldX, oldY);
-        RingChanged(layout_.SelX, layout_.SelY);
-    }
-}
-
-void PickerController::MoveSliderMarker(double y)
-{
-    const int oldRow = MarkerRow();
-    if (!(y >= layout_.SliderTop)) // also NaN
-        y = layout_.SliderTop;
-    if (y > layout_.SliderBottom)
-        y = layout_.SliderBottom;
-    layout_.SliderY = static_cast<float>(y);
-    if (markersVisible_ && oldRow != MarkerRow()) {
-        DashesChanged(oldRow);
-        DashesChanged(MarkerRow());
-    }
-}
-
-// ---- fields --------------------------------------------------------------
-
-double PickerController::FieldValue(ChannelField f) const
-{
-    return ParseLeadingNumber(view_.FieldText(f));
-}
-
-void PickerController::SetFieldNumber(ChannelField f, double value)
-{
-    view_.SetFieldText(f, DecimalText(static_cast<std::int64_t>(value)));
-}
-
-void PickerController::WriteRgb(const Rgb& rgb)
-{
-    view_.SetFieldText(ChannelField::Red, DecimalText(rgb.red));
-    view_.SetFieldText(ChannelField::Green, DecimalText(rgb.green));
-    view_.SetFieldText(ChannelField::Blue, DecimalText(rgb.blue));
-}
-
-// ---- pointer -------------------------------------------------------------
+// ---- pointer -------------------------------------------------------------------
 
 bool PickerController::InPlane(double x, double y) const
 {
@@ -221,245 +232,282 @@ bool PickerController::InSliderZone(double x, double y) const
            y < layout_.SliderBottom + 3;
 }
 
-void PickerController::MouseDown(int button, double x, double y)
+ViewUpdate PickerController::Press(const PickerInput& in, int button, double x, double y)
 {
+    Action a(in);
     if (button != LeftButton)
-        return;
+        return Finish(a);
     if (InPlane(x, y)) {
         planeDragging_ = true;
-        PickPlanePoint(x, y);
+        PickPlanePoint(a, x, y);
     }
     if (InSliderZone(x, y)) {
         sliderDragging_ = true;
-        if (y > layout_.SliderBottom)
-            y = layout_.SliderBottom;
-        if (y < layout_.SliderTop)
-            y = layout_.SliderTop;
-        PickSliderPoint(y);
+        PickSliderPoint(a, std::clamp(y, static_cast<double>(layout_.SliderTop), static_cast<double>(layout_.SliderBottom)));
     }
+    return Finish(a);
 }
 
-void PickerController::MouseMove(int buttons, double x, double y)
+ViewUpdate PickerController::Drag(const PickerInput& in, int buttons, double x, double y)
 {
+    Action a(in);
     if (buttons != LeftButton)
-        return;
+        return Finish(a);
     if (planeDragging_) {
-        x = std::clamp(x, static_cast<double>(layout_.PlaneLeft), static_cast<double>(layout_.PlaneRight));
-        y = std::clamp(y, static_cast<double>(layout_.PlaneTop), static_cast<double>(layout_.PlaneBottom));
-        PickPlanePoint(x, y);
+        PickPlanePoint(a, std::clamp(x, static_cast<double>(layout_.PlaneLeft), static_cast<double>(layout_.PlaneRight)),
+                       std::clamp(y, static_cast<double>(layout_.PlaneTop), static_cast<double>(layout_.PlaneBottom)));
     }
-    if (sliderDragging_) {
-        if (y > layout_.SliderBottom)
-            y = layout_.SliderBottom;
-        if (y < layout_.SliderTop)
-            y = layout_.SliderTop;
-        PickSliderPoint(y);
-    }
+    if (sliderDragging_)
+        PickSliderPoint(a, std::clamp(y, static_cast<double>(layout_.SliderTop), static_cast<double>(layout_.SliderBottom)));
+    return Finish(a);
 }
 
-void PickerController::MouseUp()
+ViewUpdate PickerController::Release(const PickerInput& in)
 {
+    Action a(in);
     planeDragging_ = false;
-    if (sliderDragging_ && view_.Mode() == PickerMode::Hue) {
-        // The hue drag ends: the plane is rendered once for the new hue and
-        // the colour under the ring is taken.
-        const ColorRef hue = surface_.Point(layout_.SliderLeft + 3, MarkerRow());
-        const Rgb rgb = color_.SetCurrentColor(hue);
-        DrawSatBriPlane(rgb.red, rgb.green, rgb.blue);
-        PickSelectedColor();
-    }
+    if (sliderDragging_ && in.mode == PickerMode::Hue)
+        EndHueSlide(a);
     sliderDragging_ = false;
+    return Finish(a);
 }
 
-void PickerController::PickPlanePoint(double x, double y)
+void PickerController::EndHueSlide(Action& a)
+{
+    // The plane is rendered once for the new hue and the colour under the
+    // ring is taken.
+    const Rgb hue = SplitColor(surface_.Point(layout_.SliderLeft + 3, MarkerRow()));
+    DrawSatBriPlane(hue.red, hue.green, hue.blue);
+    PickSelectedColor(a);
+}
+
+ViewUpdate PickerController::MoveRingBy(const PickerInput& in, int dx, int dy)
+{
+    Action a(in);
+    PickPlanePoint(a, std::clamp(layout_.SelX + dx, layout_.PlaneLeft, layout_.PlaneRight),
+                   std::clamp(layout_.SelY + dy, layout_.PlaneTop, layout_.PlaneBottom));
+    return Finish(a);
+}
+
+ViewUpdate PickerController::MoveSliderBy(const PickerInput& in, int dy)
+{
+    Action a(in);
+    const int row = std::clamp(MarkerRow() + dy, layout_.SliderTop, layout_.SliderBottom);
+    PickSliderPoint(a, row);
+    if (in.mode == PickerMode::Hue)
+        EndHueSlide(a);
+    return Finish(a);
+}
+
+void PickerController::PickPlanePoint(Action& a, double x, double y)
 {
     // Positions come from pointer events or are clamped to the plane, so the
     // half-even rounding always lands on a plane pixel.
-    MoveSelection(ClampInt(RoundEven(x), layout_.PlaneLeft, layout_.PlaneRight),
-                  ClampInt(RoundEven(y), layout_.PlaneTop, layout_.PlaneBottom));
+    MoveSelection(PixelIn(x, layout_.PlaneLeft, layout_.PlaneRight), PixelIn(y, layout_.PlaneTop, layout_.PlaneBottom));
     ColorRef c = surface_.Point(x, y);
-    Rgb rgb = color_.SetCurrentColor(c);
+    Rgb rgb = a.MakeCurrent(c);
 
     const int dx = layout_.SelX - layout_.PlaneLeft;
     const int up = 255 - (layout_.SelY - layout_.PlaneTop);
-    const PickerMode mode = view_.Mode();
-    switch (mode) {
+    switch (a.mode) {
     case PickerMode::Saturation:
         DrawSaturationStrip(rgb.red, rgb.green, rgb.blue);
-        SetFieldNumber(ChannelField::Brightness, std::floor(static_cast<double>(up * 100) / 255.0));
-        SetFieldNumber(ChannelField::Hue, std::floor(static_cast<double>(dx * 360) / 255.0));
+        a.WriteNumber(ChannelField::Brightness, std::floor(static_cast<double>(up * 100) / 255.0));
+        a.WriteNumber(ChannelField::Hue, std::floor(static_cast<double>(dx * 360) / 255.0));
         break;
     case PickerMode::Brightness:
         DrawBrightnessStrip(rgb.red, rgb.green, rgb.blue);
-        SetFieldNumber(ChannelField::Saturation,
-                       std::floor(static_cast<double>((layout_.PlaneBottom - layout_.SelY) * 100) / 255.0));
-        SetFieldNumber(ChannelField::Hue, std::floor(static_cast<double>(dx * 360) / 255.0));
+        a.WriteNumber(ChannelField::Saturation,
+                      std::floor(static_cast<double>((layout_.PlaneBottom - layout_.SelY) * 100) / 255.0));
+        a.WriteNumber(ChannelField::Hue, std::floor(static_cast<double>(dx * 360) / 255.0));
         break;
     case PickerMode::Hue:
-        SetFieldNumber(ChannelField::Saturation, std::floor(static_cast<double>(dx * 100) / 255.0));
-        SetFieldNumber(ChannelField::Brightness, std::floor(static_cast<double>(up * 100) / 255.0));
+        a.WriteNumber(ChannelField::Saturation, std::floor(static_cast<double>(dx * 100) / 255.0));
+        a.WriteNumber(ChannelField::Brightness, std::floor(static_cast<double>(up * 100) / 255.0));
         break;
     }
-    if (mode != PickerMode::Hue) {
+    if (a.mode != PickerMode::Hue) {
         // The colour is the strip's pixel at the marker, freshly drawn.
         c = surface_.Point(static_cast<double>(layout_.SliderLeft + 5), static_cast<double>(layout_.SliderY));
-        rgb = color_.SetCurrentColor(c);
+        rgb = a.MakeCurrent(c);
     }
-    WriteRgb(rgb);
-    view_.SetSelColor(c);
+    a.WriteRgb(rgb);
+    a.update.swatch = c;
 }
 
-void PickerController::PickSliderPoint(double y)
+void PickerController::PickSliderPoint(Action& a, double y)
 {
     MoveSliderMarker(y);
     const ColorRef c = surface_.Point(static_cast<double>(layout_.SliderLeft + 5), y);
-    const Rgb rgb = color_.SetCurrentColor(c);
+    const Rgb rgb = a.MakeCurrent(c);
     const float up = (255.0f - static_cast<float>(y)) + static_cast<float>(layout_.PlaneTop);
-    const PickerMode mode = view_.Mode();
-    if (mode == PickerMode::Hue) {
-        SetFieldNumber(ChannelField::Hue, std::floor(static_cast<double>(up) * 360.0 / 255.0));
+    if (a.mode == PickerMode::Hue) {
+        a.WriteNumber(ChannelField::Hue, std::floor(static_cast<double>(up) * 360.0 / 255.0));
         // The swatch previews the typed saturation and brightness; values
         // outside 0..100 are taken as their nearest end.
-        const int s = ClampInt(RoundEven(FieldValue(ChannelField::Saturation)), 0, 100);
-        const int b = ClampInt(RoundEven(FieldValue(ChannelField::Brightness)), 0, 100);
-        UpdateHueSwatch(s, b);
+        UpdateHueSwatch(a, PixelIn(a.Value(ChannelField::Saturation), 0, 100),
+                        PixelIn(a.Value(ChannelField::Brightness), 0, 100));
     } else {
-        WriteRgb(rgb);
-        view_.SetSelColor(c);
+        a.WriteRgb(rgb);
+        a.update.swatch = c;
     }
-    if (mode == PickerMode::Saturation)
-        SetFieldNumber(ChannelField::Saturation, std::floor(static_cast<double>(up) * 100.0 / 255.0));
-    if (mode == PickerMode::Brightness)
-        SetFieldNumber(ChannelField::Brightness, std::floor(static_cast<double>(up) * 100.0 / 255.0));
+    if (a.mode == PickerMode::Saturation)
+        a.WriteNumber(ChannelField::Saturation, std::floor(static_cast<double>(up) * 100.0 / 255.0));
+    if (a.mode == PickerMode::Brightness)
+        a.WriteNumber(ChannelField::Brightness, std::floor(static_cast<double>(up) * 100.0 / 255.0));
 }
 
-void PickerController::UpdateHueSwatch(int saturation, int brightness)
+void PickerController::UpdateHueSwatch(Action& a, int saturation, int brightness)
 {
     const ColorRef h = surface_.Point(static_cast<double>(layout_.SliderLeft + 5), static_cast<double>(layout_.SliderY));
-    const Rgb rgb = color_.SetCurrentColor(h);
+    const Rgb rgb = SplitColor(h);
     const int s = std::clamp(saturation, 0, 100);
     const int b = std::clamp(brightness, 0, 100);
     auto shade = [&](int v) {
         // The integer product first, then double precision, one rounding.
         const int product = (255 - v) * (100 - s);
         const double shaded = (static_cast<double>(product) / 100.0 + v) * b / 100.0;
-        return std::clamp(static_cast<int>(RoundEven(shaded)), 0, 255);
+        return std::clamp(static_cast<int>(RoundHalfEven(shaded)), 0, 255);
     };
-    view_.SetSelColor(MakeColorRef(shade(rgb.red), shade(rgb.green), shade(rgb.blue)));
+    const ColorRef preview = MakeColorRef(shade(rgb.red), shade(rgb.green), shade(rgb.blue));
+    a.update.swatch = preview;
+    // While the hue slides, the codes describe the swatch the user sees; the
+    // release reads the rendered plane and takes its pixel instead.
+    a.MakeCurrent(preview);
 }
 
-void PickerController::PickSelectedColor()
+void PickerController::PickSelectedColor(Action& a)
 {
     const ColorRef c = surface_.Point(layout_.SelX, layout_.SelY);
-    view_.SetSelColor(c);
-    WriteRgb(color_.SetCurrentColor(c));
+    a.update.swatch = c;
+    a.WriteRgb(a.MakeCurrent(c));
 }
 
-// ---- mode switches -------------------------------------------------------
+// ---- mode switches -------------------------------------------------------------
 
-void PickerController::optH_Click()
+ViewUpdate PickerController::SwitchMode(const PickerInput& in)
 {
-    const double H = FieldValue(ChannelField::Hue);
-    const double S = FieldValue(ChannelField::Saturation);
-    const double B = FieldValue(ChannelField::Brightness);
-    DrawHueStrip();
-    MoveSliderMarker(std::floor(layout_.SliderBottom - H * 255.0 / 360.0));
-    const ColorRef c = surface_.Point(static_cast<double>(layout_.SliderLeft + 3), static_cast<double>(layout_.SliderY));
-    const Rgb rgb = color_.SetCurrentColor(c);
-    DrawSatBriPlane(rgb.red, rgb.green, rgb.blue);
-    MoveSelection(SaturatingInt32Nearest(S * 255.0 / 100.0 + layout_.PlaneLeft),
-                  SaturatingInt32Nearest(layout_.PlaneBottom - B * 255.0 / 100.0));
-    view_.SetSelColor(surface_.Point(layout_.SelX, layout_.SelY));
+    Action a(in);
+    RebuildForMode(a);
+    return Finish(a);
 }
 
-void PickerController::optS_Click()
+void PickerController::RebuildForMode(Action& a)
 {
-    const double H = FieldValue(ChannelField::Hue);
-    const double B = FieldValue(ChannelField::Brightness);
-    DrawHueBriPlane();
-    MoveSelection(SaturatingInt32Nearest(H * 255.0 / 360.0 + layout_.PlaneLeft),
-                  SaturatingInt32Nearest(layout_.PlaneBottom - B * 255.0 / 100.0));
-    const ColorRef c = surface_.Point(layout_.SelX, layout_.SelY);
-    const Rgb rgb = color_.SetCurrentColor(c);
-    DrawSaturationStrip(rgb.red, rgb.green, rgb.blue);
+    const double H = a.Value(ChannelField::Hue);
+    const double S = a.Value(ChannelField::Saturation);
+    const double B = a.Value(ChannelField::Brightness);
+    switch (a.mode) {
+    case PickerMode::Hue: {
+        DrawHueStrip();
+        MoveSliderMarker(std::floor(layout_.SliderBottom - H * 255.0 / 360.0));
+        const Rgb hue = SplitColor(
+            surface_.Point(static_cast<double>(layout_.SliderLeft + 3), static_cast<double>(layout_.SliderY)));
+        DrawSatBriPlane(hue.red, hue.green, hue.blue);
+        MoveSelection(SaturatingInt32Nearest(S * 255.0 / 100.0 + layout_.PlaneLeft),
+                      SaturatingInt32Nearest(layout_.PlaneBottom - B * 255.0 / 100.0));
+        break;
+    }
+    case PickerMode::Saturation: {
+        DrawHueBriPlane();
+        MoveSelection(SaturatingInt32Nearest(H * 255.0 / 360.0 + layout_.PlaneLeft),
+                      SaturatingInt32Nearest(layout_.PlaneBottom - B * 255.0 / 100.0));
+        const Rgb at = SplitColor(surface_.Point(layout_.SelX, layout_.SelY));
+        DrawSaturationStrip(at.red, at.green, at.blue);
+        break;
+    }
+    case PickerMode::Brightness: {
+        DrawHueSatPlane();
+        MoveSelection(SaturatingInt32Nearest(H * 255.0 / 360.0 + layout_.PlaneLeft),
+                      SaturatingInt32Nearest(layout_.PlaneBottom - S * 255.0 / 100.0));
+        const Rgb at = SplitColor(surface_.Point(layout_.SelX, layout_.SelY));
+        DrawBrightnessStrip(at.red, at.green, at.blue);
+        break;
+    }
+    }
     surface_.Refresh();
 }
 
-void PickerController::optB_Click()
-{
-    const double H = FieldValue(ChannelField::Hue);
-    const double S = FieldValue(ChannelField::Saturation);
-    DrawHueSatPlane();
-    MoveSelection(SaturatingInt32Nearest(H * 255.0 / 360.0 + layout_.PlaneLeft),
-                  SaturatingInt32Nearest(layout_.PlaneBottom - S * 255.0 / 100.0));
-    const ColorRef c = surface_.Point(layout_.SelX, layout_.SelY);
-    const Rgb rgb = color_.SetCurrentColor(c);
-    DrawBrightnessStrip(rgb.red, rgb.green, rgb.blue);
-}
+// ---- typed channels --------------------------------------------------------------
 
-void PickerController::RunModeHandler()
+bool PickerController::HueCheckFails(const Action& a) const
 {
-    switch (view_.Mode()) {
-    case PickerMode::Hue:
-        optH_Click();
-        break;
-    case PickerMode::Saturation:
-        optS_Click();
-        break;
-    case PickerMode::Brightness:
-        optB_Click();
-        break;
-    }
-}
-
-// ---- typed channels ------------------------------------------------------
-
-bool PickerController::HueCheckFails() const
-{
-    const double v = FieldValue(ChannelField::Hue);
+    const double v = a.Value(ChannelField::Hue);
     return !(v >= 0.0 && v <= 360.0) || v != std::floor(v);
 }
 
-void PickerController::txtH_KeyUp()
+ViewUpdate PickerController::HueFieldEdited(const PickerInput& in)
 {
-    if (HueCheckFails())
-        view_.ShowHueMessage();
-    if (FieldValue(ChannelField::Hue) < 0.0)
-        view_.SetFieldText(ChannelField::Hue, "0");
-    if (view_.Mode() != PickerMode::Hue || sliderDragging_)
-        return;
-    const double h = FieldValue(ChannelField::Hue);
-    MoveSliderMarker(layout_.SliderBottom - h * 255.0 / 360.0);
-    const ColorRef c = surface_.Point(static_cast<double>(layout_.SliderLeft + 5), static_cast<double>(layout_.SliderY));
-    const Rgb rgb = color_.SetCurrentColor(c);
-    DrawSatBriPlane(rgb.red, rgb.green, rgb.blue);
-    PickSelectedColor();
+    Action a(in);
+    a.update.askHueQuestion = HueCheckFails(a);
+    if (a.Value(ChannelField::Hue) < 0.0)
+        a.Write(ChannelField::Hue, "0");
+    if (a.mode != PickerMode::Hue || sliderDragging_)
+        return Finish(a);
+    MoveSliderMarker(layout_.SliderBottom - a.Value(ChannelField::Hue) * 255.0 / 360.0);
+    const Rgb hue = SplitColor(
+        surface_.Point(static_cast<double>(layout_.SliderLeft + 5), static_cast<double>(layout_.SliderY)));
+    DrawSatBriPlane(hue.red, hue.green, hue.blue);
+    PickSelectedColor(a);
+    return Finish(a);
 }
 
-void PickerController::txtH_LostFocus()
+ViewUpdate PickerController::HueFieldLeft(const PickerInput& in)
 {
-    if (!HueCheckFails())
-        return;
-    view_.ShowHueMessage();
-    view_.FocusHueField();
+    Action a(in);
+    if (HueCheckFails(a)) {
+        a.update.askHueQuestion = true;
+        a.update.focusHueField = true;
+    }
+    return Finish(a);
 }
 
-void PickerController::txtS_KeyUp()
+ViewUpdate PickerController::SaturationFieldEdited(const PickerInput& in)
 {
-    if (view_.Mode() != PickerMode::Hue)
-        return;
-    const double s = FieldValue(ChannelField::Saturation);
-    MoveSelection(SaturatingInt32Nearest(layout_.PlaneLeft + s * 255.0 / 100.0), layout_.SelY);
-    PickSelectedColor();
+    Action a(in);
+    if (a.mode == PickerMode::Hue) {
+        MoveSelection(SaturatingInt32Nearest(layout_.PlaneLeft + a.Value(ChannelField::Saturation) * 255.0 / 100.0),
+                      layout_.SelY);
+        PickSelectedColor(a);
+    }
+    return Finish(a);
 }
 
-void PickerController::txtB_KeyUp()
+ViewUpdate PickerController::BrightnessFieldEdited(const PickerInput& in)
 {
-    if (view_.Mode() != PickerMode::Hue)
-        return;
-    const double b = FieldValue(ChannelField::Brightness);
-    MoveSelection(layout_.SelX, SaturatingInt32Nearest(layout_.PlaneBottom - b * 255.0 / 100.0));
-    PickSelectedColor();
+    Action a(in);
+    if (a.mode == PickerMode::Hue) {
+        MoveSelection(layout_.SelX,
+                      SaturatingInt32Nearest(layout_.PlaneBottom - a.Value(ChannelField::Brightness) * 255.0 / 100.0));
+        PickSelectedColor(a);
+    }
+    return Finish(a);
+}
+
+// ---- colours from outside ----------------------------------------------------------
+
+ViewUpdate PickerController::ShowColor(const PickerInput& in, const Rgb& rgb)
+{
+    Action a(in);
+    const Hsb hsb = HsbFromRgb(rgb);
+    a.WriteNumber(ChannelField::Hue, hsb.hue);
+    a.WriteNumber(ChannelField::Saturation, hsb.saturation);
+    a.WriteNumber(ChannelField::Brightness, hsb.brightness);
+    a.WriteRgb(rgb);
+    if (markersVisible_) {
+        RebuildForMode(a);
+        // A mode switch leaves the saturation and brightness sliders where
+        // they were; a new colour puts them at its value too.
+        if (a.mode == PickerMode::Saturation)
+            MoveSliderMarker(layout_.SliderBottom - hsb.saturation * 255.0 / 100.0);
+        if (a.mode == PickerMode::Brightness)
+            MoveSliderMarker(layout_.SliderBottom - hsb.brightness * 255.0 / 100.0);
+    }
+    // The colour itself, not a pixel near it: the plane may hold no pixel
+    // of exactly this value.
+    a.update.current = rgb.ToColorRef();
+    a.update.swatch = rgb.ToColorRef();
+    return Finish(a);
 }
 
 } // namespace tintora

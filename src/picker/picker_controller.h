@@ -1,19 +1,34 @@
 #pragma once
 
-#include "core/current_color.h"
+#include "core/color_conversions.h"
+#include "core/view_update.h"
 #include "picker/picker_layout.h"
-#include "picker/picker_view.h"
 #include "surface/surface.h"
+
+#include <vector>
 
 namespace tintora {
 
 // Mouse buttons as the window reports them.
 enum MouseButton { LeftButton = 1, RightButton = 2, MiddleButton = 4 };
 
+// What the window gives every picker action: the selected mode and the
+// texts of the six channel fields (the channel values live only there).
+struct PickerInput {
+    PickerMode mode = PickerMode::Hue;
+    ChannelTexts fields{"0", "100", "100", "255", "0", "0"};
+};
+
 // The hue/saturation/brightness picker: renders the plane and strip of the
 // current mode onto the surface, keeps the selection ring and the slider
-// marker as state, and turns pointer input and typed channel values into
-// colour choices. The picked colour is always read back from the surface.
+// marker as state, and turns pointer input, keys and typed channel values
+// into colour choices. A colour picked on the plane or the strip is always
+// read back from the surface.
+//
+// Every action takes the window's mode and field texts and returns a
+// ViewUpdate: the field texts to write, the "New" swatch, the colour to make
+// current, the marker rectangles to repaint and whether to ask the hue
+// question. The controller never calls back into the window.
 //
 // The ring and the marker are not drawn into the surface: the window draws
 // them over it at paint time (MarkersVisible()), so reads never see them and
@@ -21,23 +36,23 @@ enum MouseButton { LeftButton = 1, RightButton = 2, MiddleButton = 4 };
 class PickerController
 {
 public:
-    PickerController(Surface& surface, CurrentColorModel& color, PickerView& view);
+    explicit PickerController(Surface& surface);
 
-    PickerLayout& layout() { return layout_; }
     const PickerLayout& layout() const { return layout_; }
 
     // Whether the ring and the slider dashes are shown (false while a
     // palette grid covers the picker).
     bool MarkersVisible() const { return markersVisible_; }
-    void SetMarkersVisible(bool visible);
+    ViewUpdate SetMarkersVisible(bool visible);
     // The rows the dashes cover: the marker row, nearest(SliderY).
     int MarkerRow() const;
     bool SliderDragging() const { return sliderDragging_; }
     bool PlaneDragging() const { return planeDragging_; }
 
-    // The start-up drawing: hue strip, marker at the bottom, ring at the top
-    // right corner, the plane for pure red.
-    void StartUp();
+    // The start-up drawing: hue strip (which shows the window), marker at
+    // the bottom, ring at the top right corner, the plane for pure red; the
+    // pure red under the ring becomes current and fills the "New" swatch.
+    ViewUpdate StartUp();
 
     // Renderers placed on the surface with their frames.
     void DrawHueStrip();
@@ -49,55 +64,75 @@ public:
     void DrawSelFrame();
     void DrawMainFrame();
 
-    // Marker moves. Positions are clamped into the plane and the strip, so
-    // no read lands off the rendered images.
-    void MoveSelection(int x, int y);
-    void MoveSliderMarker(double y);
-
-    // Pointer events (client pixels). Press and move act for the left
+    // Pointer events (client pixels). Press and drag act for the left
     // button only; a release of any button ends a drag.
-    void MouseDown(int button, double x, double y);
-    void MouseMove(int buttons, double x, double y);
-    void MouseUp();
+    ViewUpdate Press(const PickerInput& in, int button, double x, double y);
+    ViewUpdate Drag(const PickerInput& in, int buttons, double x, double y);
+    ViewUpdate Release(const PickerInput& in);
 
-    void PickPlanePoint(double x, double y);
-    void PickSliderPoint(double y);
-    void UpdateHueSwatch(int saturation, int brightness);
-    void PickSelectedColor();
+    // Keyboard: the ring or the slider marker moves by whole pixels, clamped
+    // to the plane or the strip, and the move picks as a press and release
+    // at the new pixel would.
+    ViewUpdate MoveRingBy(const PickerInput& in, int dx, int dy);
+    ViewUpdate MoveSliderBy(const PickerInput& in, int dy);
 
-    // Mode switches: rebuild the picker for the mode from the field values.
-    void optH_Click();
-    void optS_Click();
-    void optB_Click();
-    // The handler of the selected mode (used when the grid gives way to the picker).
-    void RunModeHandler();
+    // The picker rebuilt for in.mode from the H, S and B fields. The current
+    // colour, the "New" swatch and the R, G, B fields stay as they are: a
+    // mode switch changes the view, never the colour the codes describe.
+    ViewUpdate SwitchMode(const PickerInput& in);
 
-    // Key release in the hue, saturation and brightness fields.
-    void txtH_KeyUp();
-    void txtS_KeyUp();
-    void txtB_KeyUp();
-    // Focus leaving the hue field: the check; on failure the message and
-    // the focus back in the field.
-    void txtH_LostFocus();
+    // A key released in the hue, saturation or brightness field.
+    ViewUpdate HueFieldEdited(const PickerInput& in);
+    ViewUpdate SaturationFieldEdited(const PickerInput& in);
+    ViewUpdate BrightnessFieldEdited(const PickerInput& in);
+    // The focus leaving the hue field: on a failed check, the hue question
+    // and the focus back in the field.
+    ViewUpdate HueFieldLeft(const PickerInput& in);
+
+    // A colour from outside the picker (a typed or pasted code, the
+    // eyedropper) made current exactly: "New" shows it, the fields show its
+    // hue, saturation, brightness and channels, and the picker is rebuilt for
+    // in.mode with its markers at the positions those numbers give.
+    ViewUpdate ShowColor(const PickerInput& in, const Rgb& rgb);
 
     bool InPlane(double x, double y) const;
     bool InSliderZone(double x, double y) const;
 
 private:
-    double FieldValue(ChannelField f) const;
-    void SetFieldNumber(ChannelField f, double value);
-    void WriteRgb(const Rgb& rgb);
-    bool HueCheckFails() const;
+    // One action's working state: the field texts as the action has left
+    // them so far, and the update it builds.
+    struct Action {
+        explicit Action(const PickerInput& in) : mode(in.mode), texts(in.fields) {}
+        PickerMode mode;
+        ChannelTexts texts;
+        ViewUpdate update;
+        double Value(ChannelField f) const;
+        void Write(ChannelField f, std::string text);
+        void WriteNumber(ChannelField f, double value);
+        void WriteRgb(const Rgb& rgb);
+        // Makes a colour read off the surface current; returns its channels.
+        Rgb MakeCurrent(ColorRef color);
+    };
+
+    ViewUpdate Finish(Action& a);
+    void MoveSelection(int x, int y);
+    void MoveSliderMarker(double y);
+    void PickPlanePoint(Action& a, double x, double y);
+    void PickSliderPoint(Action& a, double y);
+    void UpdateHueSwatch(Action& a, int saturation, int brightness);
+    void PickSelectedColor(Action& a);
+    void EndHueSlide(Action& a);
+    void RebuildForMode(Action& a);
+    bool HueCheckFails(const Action& a) const;
     void RingChanged(int x, int y);
     void DashesChanged(int row);
 
     Surface& surface_;
-    CurrentColorModel& color_;
-    PickerView& view_;
     PickerLayout layout_ = PickerLayout::Build();
     bool markersVisible_ = false;
     bool planeDragging_ = false;
     bool sliderDragging_ = false;
+    std::vector<PixelRect> repaint_;
 };
 
 } // namespace tintora

@@ -1,35 +1,64 @@
 #include "platform/window_helpers.h"
 
-#include <cmath>
+#include "core/numeric.h"
 
+#include <QFontDatabase>
 #include <QGuiApplication>
+#include <QHash>
 #include <QScreen>
 #include <QWidget>
 
 namespace tintora {
 
-namespace {
-
-int TwipsToPixels(int twips)
+int TwipsToPixels(double twips)
 {
-    return static_cast<int>(std::lround(twips / 15.0));
+    return static_cast<int>(RoundHalfEven(twips / 15.0));
 }
-
-} // namespace
 
 QRect FromTwips(int x, int y, int w, int h)
 {
     return QRect(TwipsToPixels(x), TwipsToPixels(y), TwipsToPixels(w), TwipsToPixels(h));
 }
 
-QFont VerdanaFont(qreal pointSize, bool bold)
+QString DesignFontFamily(const QString& designFamily)
 {
-    QFont font;
-    font.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")});
+    static const bool substitutesInstalled = [] {
+        const QStringList free{QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")};
+        for (const char* family : {"Verdana", "MS Sans Serif", "Arial"})
+            QFont::insertSubstitutions(QString::fromLatin1(family), free);
+        return true;
+    }();
+    (void)substitutesInstalled;
+    static QHash<QString, QString> resolved;
+    const auto it = resolved.constFind(designFamily);
+    if (it != resolved.constEnd())
+        return *it;
+    QString family = designFamily;
+    if (!QFontDatabase::hasFamily(designFamily)) {
+        const QStringList substitutes = QFont::substitutes(designFamily);
+        for (const QString& s : substitutes) {
+            if (QFontDatabase::hasFamily(s)) {
+                family = s;
+                break;
+            }
+        }
+    }
+    resolved.insert(designFamily, family);
+    return family;
+}
+
+QFont DesignFont(const QString& designFamily, qreal pointSize, bool bold)
+{
+    QFont font(DesignFontFamily(designFamily));
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(pointSize);
     font.setBold(bold);
     return font;
+}
+
+QFont VerdanaFont(qreal pointSize, bool bold)
+{
+    return DesignFont(QStringLiteral("Verdana"), pointSize, bold);
 }
 
 void CentreOnScreen(QWidget* window)

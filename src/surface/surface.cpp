@@ -1,5 +1,7 @@
 #include "surface/surface.h"
 
+#include "core/numeric.h"
+
 #include <QFontMetrics>
 #include <QPainter>
 
@@ -133,8 +135,6 @@ void Surface::markDirty(const QRect& r)
 void Surface::Cls()
 {
     image_.fill(ToQRgb(backColor_));
-    currentX_ = 0;
-    currentY_ = 0;
     markDirty(image_.rect());
 }
 
@@ -150,28 +150,28 @@ std::int32_t Surface::Point(double x, double y) const
 {
     // Fractional coordinates go to the nearest pixel, ties to even, as every
     // other conversion of a position to a pixel does.
-    const double rx = std::nearbyint(x);
-    const double ry = std::nearbyint(y);
+    const double rx = RoundHalfEven(x);
+    const double ry = RoundHalfEven(y);
     if (!(rx >= 0.0 && ry >= 0.0 && rx < Width && ry < Height))
         return -1;
     return Point(static_cast<int>(rx), static_cast<int>(ry));
 }
 
-void Surface::penPixels(PixelSet& pixels)
+void Surface::penPixels(PixelSet& pixels, const Pen& pen)
 {
     const auto& points = pixels.unique();
     if (points.empty())
         return;
-    const QRgb pen = ToQRgb(foreColor_);
+    const QRgb penColor = ToQRgb(pen.color);
     int minX = Width, minY = Height, maxX = -1, maxY = -1;
     for (std::uint32_t p : points) {
         const int y = static_cast<int>(p / Width);
         const int x = static_cast<int>(p % Width);
         auto* line = reinterpret_cast<QRgb*>(image_.scanLine(y));
-        if (drawMode_ == DrawMode::Invert)
+        if (pen.mode == DrawMode::Invert)
             line[x] = 0xFF000000u | (~line[x] & 0x00FFFFFFu);
         else
-            line[x] = pen;
+            line[x] = penColor;
         minX = std::min(minX, x);
         maxX = std::max(maxX, x);
         minY = std::min(minY, y);
@@ -180,16 +180,16 @@ void Surface::penPixels(PixelSet& pixels)
     markDirty(QRect(QPoint(minX, minY), QPoint(maxX, maxY)));
 }
 
-void Surface::fillRect(int left, int top, int right, int bottom, std::int32_t color)
+void Surface::fillRect(int left, int top, int right, int bottom, std::int32_t color, DrawMode mode)
 {
     const QRect r = QRect(QPoint(left, top), QPoint(right - 1, bottom - 1)).intersected(image_.rect());
     if (r.isEmpty())
         return;
     const QRgb c = ToQRgb(color);
-    bool changed = drawMode_ == DrawMode::Invert;
+    bool changed = mode == DrawMode::Invert;
     for (int y = r.top(); y <= r.bottom(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(image_.scanLine(y));
-        if (drawMode_ == DrawMode::Invert) {
+        if (mode == DrawMode::Invert) {
             for (int x = r.left(); x <= r.right(); ++x)
                 line[x] = 0xFF000000u | (~line[x] & 0x00FFFFFFu);
         } else {
@@ -205,11 +205,20 @@ void Surface::fillRect(int left, int top, int right, int bottom, std::int32_t co
         markDirty(r);
 }
 
-void Surface::Line(int x1, int y1, int x2, int y2)
+namespace {
+
+int PenWidth(const Pen& pen)
+{
+    return pen.width < 1 ? 1 : pen.width;
+}
+
+} // namespace
+
+void Surface::Line(int x1, int y1, int x2, int y2, const Pen& pen)
 {
     PixelSet px;
-    WalkWideLine(x1, y1, x2, y2, true, drawWidth_, [&](int x, int y) { px.add(x, y); });
-    penPixels(px);
+    WalkWideLine(x1, y1, x2, y2, true, PenWidth(pen), [&](int x, int y) { px.add(x, y); });
+    penPixels(px, pen);
 }
 
 void Surface::MoveToEx(int x, int y)
@@ -218,28 +227,28 @@ void Surface::MoveToEx(int x, int y)
     penY_ = y;
 }
 
-void Surface::LineTo(int x, int y)
+void Surface::LineTo(int x, int y, const Pen& pen)
 {
-    if (y == penY_ && drawWidth_ == 1 && drawMode_ == DrawMode::Copy) {
+    if (y == penY_ && PenWidth(pen) == 1 && pen.mode == DrawMode::Copy) {
         // A thin horizontal line in copy mode, as the slider strips draw
         // 256 of them: one span, without the general pixel set.
         const int lo = x > penX_ ? penX_ : x + 1;
         const int hi = x > penX_ ? x - 1 : penX_;
         if (lo <= hi)
-            fillRect(lo, y, hi + 1, y + 1, foreColor_);
+            fillRect(lo, y, hi + 1, y + 1, pen.color);
         penX_ = x;
         return;
     }
     PixelSet px;
-    WalkWideLine(penX_, penY_, x, y, false, drawWidth_, [&](int px_, int py) { px.add(px_, py); });
-    penPixels(px);
+    WalkWideLine(penX_, penY_, x, y, false, PenWidth(pen), [&](int px_, int py) { px.add(px_, py); });
+    penPixels(px, pen);
     penX_ = x;
     penY_ = y;
 }
 
-void Surface::Circle(int cx, int cy, int r)
+void Surface::Circle(int cx, int cy, int r, const Pen& pen, const Fill& fill)
 {
-    if (fillStyle_ == FillStyle::Solid && r > 0) {
+    if (fill.style == FillStyle::Solid && r > 0) {
         // Inside: the spans between the outline's extremes on each row.
         std::vector<int> lo(static_cast<std::size_t>(2 * r + 1), cx), hi(static_cast<std::size_t>(2 * r + 1), cx);
         WalkCircle(cx, cy, r, [&](int x, int y) {
@@ -247,38 +256,31 @@ void Surface::Circle(int cx, int cy, int r)
             lo[i] = std::min(lo[i], x);
             hi[i] = std::max(hi[i], x);
         });
-        const DrawMode mode = drawMode_;
-        drawMode_ = DrawMode::Copy;
         for (int i = 1; i < 2 * r; ++i)
             fillRect(lo[static_cast<std::size_t>(i)] + 1, cy - r + i, hi[static_cast<std::size_t>(i)], cy - r + i + 1,
-                     fillColor_);
-        drawMode_ = mode;
+                     fill.color);
     }
     PixelSet px;
-    const int before = (drawWidth_ - 1) / 2;
-    const int after = drawWidth_ - 1 - before;
+    const int before = (PenWidth(pen) - 1) / 2;
+    const int after = PenWidth(pen) - 1 - before;
     WalkCircle(cx, cy, r, [&](int x, int y) {
         for (int dy = -before; dy <= after; ++dy)
             for (int dx = -before; dx <= after; ++dx)
                 px.add(x + dx, y + dy);
     });
-    penPixels(px);
+    penPixels(px, pen);
 }
 
-void Surface::Rectangle(int left, int top, int right, int bottom)
+void Surface::Rectangle(int left, int top, int right, int bottom, const Pen& pen, const Fill& fill)
 {
     if (right <= left || bottom <= top)
         return;
     const int l = left, t = top, r = right - 1, b = bottom - 1;
-    if (fillStyle_ == FillStyle::Solid) {
-        const DrawMode mode = drawMode_;
-        drawMode_ = DrawMode::Copy;
-        fillRect(l + 1, t + 1, r, b, fillColor_);
-        drawMode_ = mode;
-    }
+    if (fill.style == FillStyle::Solid)
+        fillRect(l + 1, t + 1, r, b, fill.color);
     // The outline: a ring as wide as the pen, centred on the boundary pixels.
-    const int before = (drawWidth_ - 1) / 2;
-    const int after = drawWidth_ - 1 - before;
+    const int before = (PenWidth(pen) - 1) / 2;
+    const int after = PenWidth(pen) - 1 - before;
     PixelSet px;
     for (int y = t - before; y <= b + before; ++y) {
         const bool band = (y <= t + after) || (y >= b - after);
@@ -289,13 +291,11 @@ void Surface::Rectangle(int left, int top, int right, int bottom)
             px.addSpan(r - after, r + before, y);
         }
     }
-    penPixels(px);
+    penPixels(px, pen);
 }
 
 void Surface::DrawEdge(int left, int top, int right, int bottom, EdgeKind kind)
 {
-    const DrawMode mode = drawMode_;
-    drawMode_ = DrawMode::Copy;
     auto ring = [&](int l, int t, int r, int b, std::int32_t topLeft, std::int32_t bottomRight) {
         if (r - l < 1 || b - t < 1)
             return;
@@ -312,7 +312,6 @@ void Surface::DrawEdge(int left, int top, int right, int bottom, EdgeKind kind)
         ring(left, top, right, bottom, edgeColors_.shadow, edgeColors_.highlight);
         ring(left + 1, top + 1, right - 1, bottom - 1, edgeColors_.darkShadow, edgeColors_.light);
     }
-    drawMode_ = mode;
 }
 
 void Surface::BitBlt(int x, int y, int w, int h, const Dib& src, int sx, int sy)
@@ -370,18 +369,17 @@ int Surface::lineHeight() const
     return QFontMetrics(font_).height();
 }
 
-void Surface::Print(const QString& text)
+int Surface::Print(int x, int y, const QString& text, std::int32_t color)
 {
     const QFontMetrics fm(font_);
     {
         QPainter p(&image_);
         p.setFont(font_);
-        p.setPen(QColor(ToQRgb(foreColor_)));
-        p.drawText(currentX_, currentY_ + fm.ascent(), text);
+        p.setPen(ToQColor(color));
+        p.drawText(x, y + fm.ascent(), text);
     }
-    markDirty(QRect(currentX_, currentY_, fm.horizontalAdvance(text) + 2, fm.height()));
-    currentX_ = 0;
-    currentY_ += fm.height();
+    markDirty(QRect(x, y, fm.horizontalAdvance(text) + 2, fm.height()));
+    return y + fm.height();
 }
 
 void Surface::Refresh()

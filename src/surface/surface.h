@@ -2,6 +2,7 @@
 
 #include "surface/dib.h"
 
+#include <QColor>
 #include <QFont>
 #include <QImage>
 #include <QRect>
@@ -16,6 +17,22 @@ namespace tintora {
 // the same shape twice restores every pixel.
 enum class DrawMode { Invert = 6, Copy = 13 };
 enum class FillStyle { Solid = 0, Transparent = 1 };
+
+// How a line or an outline is drawn: its colour (COLORREF), its width in
+// pixels (at least 1) and whether it replaces or inverts what it covers.
+struct Pen {
+    std::int32_t color = 0;
+    int width = 1;
+    DrawMode mode = DrawMode::Copy;
+};
+
+// How the inside of a rectangle or circle is drawn: left alone
+// (transparent) or filled with a colour. Fills always replace pixels.
+struct Fill {
+    FillStyle style = FillStyle::Transparent;
+    std::int32_t color = 0;
+    static Fill Solid(std::int32_t c) { return Fill{FillStyle::Solid, c}; }
+};
 
 // Kinds of sunken edge that the picker frames and the palette grid use.
 enum class EdgeKind {
@@ -34,7 +51,10 @@ struct EdgeColors {
 
 // The main window's persistent drawing surface: a 480 x 519 image that keeps
 // everything drawn on it, with exact 8-bit read-back. All coordinates are
-// client pixels, x to the right, y down. Every drawing call covers exactly
+// client pixels, x to the right, y down. Each drawing call takes its pen and
+// fill as arguments, so no call inherits what an earlier one set; what the
+// surface keeps is its back colour, its text font and the edge colours of
+// the desktop scheme. Every drawing call covers exactly
 // the same pixels every time it is made with the same arguments, so that a
 // shape inverted twice is gone without a trace. Drawing outside the image
 // is clipped silently.
@@ -48,32 +68,15 @@ public:
 
     const QImage& image() const { return image_; }
 
-    // Drawing state.
+    // The surface's own properties.
     std::int32_t backColor() const { return backColor_; }
     void setBackColor(std::int32_t c) { backColor_ = c; }
-    std::int32_t foreColor() const { return foreColor_; }
-    void setForeColor(std::int32_t c) { foreColor_ = c; }
-    std::int32_t fillColor() const { return fillColor_; }
-    void setFillColor(std::int32_t c) { fillColor_ = c; }
-    FillStyle fillStyle() const { return fillStyle_; }
-    void setFillStyle(FillStyle s) { fillStyle_ = s; }
-    int drawWidth() const { return drawWidth_; }
-    void setDrawWidth(int w) { drawWidth_ = w < 1 ? 1 : w; }
-    DrawMode drawMode() const { return drawMode_; }
-    void setDrawMode(DrawMode m) { drawMode_ = m; }
     const QFont& font() const { return font_; }
     void setFont(const QFont& f) { font_ = f; }
-    int currentX() const { return currentX_; }
-    int currentY() const { return currentY_; }
-    void setCurrentPos(int x, int y)
-    {
-        currentX_ = x;
-        currentY_ = y;
-    }
     void setEdgeColors(const EdgeColors& c) { edgeColors_ = c; }
     const EdgeColors& edgeColors() const { return edgeColors_; }
 
-    // Fills the whole image with the back colour and puts the text cursor at (0, 0).
+    // Fills the whole image with the back colour.
     void Cls();
 
     // The COLORREF of the pixel at (x, y); -1 for a point outside the image.
@@ -82,24 +85,23 @@ public:
     // nearest pixel, ties to even (137.5 reads row 138).
     std::int32_t Point(double x, double y) const;
 
-    // A straight line from (x1, y1) to (x2, y2), both ends included, with the
-    // pen colour and width in the drawing mode. A wide pen has flat ends and
-    // grows across the line's main direction.
-    void Line(int x1, int y1, int x2, int y2);
+    // A straight line from (x1, y1) to (x2, y2), both ends included. A wide
+    // pen has flat ends and grows across the line's main direction.
+    void Line(int x1, int y1, int x2, int y2, const Pen& pen);
 
     // The pen-position pair of the device context: LineTo draws from the
     // current position to (x, y) without the end point, then moves there.
     void MoveToEx(int x, int y);
-    void LineTo(int x, int y);
+    void LineTo(int x, int y, const Pen& pen);
 
-    // Circle outline of radius r round (cx, cy) with the pen; the fill style
-    // decides whether the inside is filled (transparent leaves it alone).
-    void Circle(int cx, int cy, int r);
+    // Circle outline of radius r round (cx, cy), the inside filled as `fill`
+    // says.
+    void Circle(int cx, int cy, int r, const Pen& pen, const Fill& fill = {});
 
-    // A rectangle with right and bottom exclusive: the outline in the pen
-    // colour and width on the boundary pixels (a wide pen centred on them),
-    // the inside in the fill colour unless the fill is transparent.
-    void Rectangle(int left, int top, int right, int bottom);
+    // A rectangle with right and bottom exclusive: the outline on the
+    // boundary pixels (a wide pen centred on them), the inside as `fill`
+    // says.
+    void Rectangle(int left, int top, int right, int bottom, const Pen& pen, const Fill& fill = {});
 
     // A sunken edge inside the rectangle (right and bottom exclusive).
     void DrawEdge(int left, int top, int right, int bottom, EdgeKind kind);
@@ -112,9 +114,9 @@ public:
     void BitBlt(int x, int y, int w, int h, const Dib& src, int sx, int sy);
     void StretchBlt(int x, int y, int w, int h, const Dib& src, int sx, int sy, int sw, int sh);
 
-    // Prints one line of text at the text cursor in the surface font and the
-    // pen colour, then moves the cursor to the start of the next line.
-    void Print(const QString& text);
+    // Prints one line of text with its top left corner at (x, y), in the
+    // surface font and `color`. Returns the top of the next line.
+    int Print(int x, int y, const QString& text, std::int32_t color);
     int lineHeight() const;
 
     // Marks what has been drawn as due for the screen. The listener (the
@@ -137,20 +139,13 @@ private:
     class PixelSet;
     // Draws each pixel of the set once: the pen colour in copy mode, the
     // complement in invert mode.
-    void penPixels(PixelSet& pixels);
-    void fillRect(int left, int top, int right, int bottom, std::int32_t color);
+    void penPixels(PixelSet& pixels, const Pen& pen);
+    void fillRect(int left, int top, int right, int bottom, std::int32_t color, DrawMode mode = DrawMode::Copy);
     void markDirty(const QRect& r);
 
     QImage image_;
     std::int32_t backColor_;
-    std::int32_t foreColor_ = 0;
-    std::int32_t fillColor_ = 0;
-    FillStyle fillStyle_ = FillStyle::Transparent;
-    int drawWidth_ = 1;
-    DrawMode drawMode_ = DrawMode::Copy;
     QFont font_;
-    int currentX_ = 0;
-    int currentY_ = 0;
     int penX_ = 0;
     int penY_ = 0;
     EdgeColors edgeColors_;
@@ -158,11 +153,16 @@ private:
     std::function<void(const QRect&)> listener_;
 };
 
-// Conversions between a COLORREF (0x00BBGGRR) and Qt's 0xAARRGGBB.
+// Conversions between a COLORREF (0x00BBGGRR) and Qt's colours. Only the
+// low three bytes count, as on the screen.
 inline QRgb ToQRgb(std::int32_t c)
 {
     const auto u = static_cast<std::uint32_t>(c);
     return qRgb(static_cast<int>(u & 0xFF), static_cast<int>((u >> 8) & 0xFF), static_cast<int>((u >> 16) & 0xFF));
+}
+inline QColor ToQColor(std::int32_t c)
+{
+    return QColor(ToQRgb(c));
 }
 inline std::int32_t FromQRgb(QRgb c)
 {

@@ -69,7 +69,7 @@ protected:
     {
         auto* f = child<QLineEdit>(field);
         f->setText(value);
-        QTest::keyRelease(f, Qt::Key_End);
+        QTest::keyClick(f, Qt::Key_End);
     }
     std::int32_t pixel(int x, int y) const { return form->surface().Point(x, y); }
 

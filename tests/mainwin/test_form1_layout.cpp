@@ -73,24 +73,24 @@ TEST_F(Form1Layout, EveryControlAtItsRectangleWithItsCaption)
         {"hist17", "Frame5", {20 + 24 * 17, 16, 21, 21}, nullptr, true},
         {"Frame4", "Form1", {4, 312, 473, 85}, "Color Outputs", true},
         {"lblCap1", "Frame4", {4, 16, 103, 13}, "RGB Color Code:", true},
-        {"txtColor2", "Frame4", {4, 28, 167, 19}, "RGB(255, 255, 255)", true},
+        {"txtColor2", "Frame4", {4, 28, 167, 19}, "RGB(255, 0, 0)", true},
         {"cmdCopy0", "Frame4", {176, 24, 53, 21}, "Copy", true},
         {"lblCap3", "Frame4", {4, 48, 112, 13}, "HTML Color Code:", true},
-        {"txtColor4", "Frame4", {4, 60, 167, 19}, "#FFFF00", true},
+        {"txtColor4", "Frame4", {4, 60, 167, 19}, "#FF0000", true},
         {"cmdCopy1", "Frame4", {176, 56, 53, 21}, "Copy", true},
         {"lblCap2", "Frame4", {240, 16, 130, 13}, "Decimal Color Code:", true},
-        {"txtColor3", "Frame4", {240, 28, 167, 19}, "16777215", true},
+        {"txtColor3", "Frame4", {240, 28, 167, 19}, "255", true},
         {"cmdCopy2", "Frame4", {412, 24, 57, 21}, "Copy", true},
         {"lblCap4", "Frame4", {240, 48, 123, 13}, "VB Hex Color Code:", true},
-        {"txtColor5", "Frame4", {240, 60, 167, 19}, "&H00FFFF&", true},
+        {"txtColor5", "Frame4", {240, 60, 167, 19}, "&H0000FF&", true},
         {"cmdCopy3", "Frame4", {412, 60, 57, 21}, "Copy", true},
         {"lblCap0", "Frame4", {88, 32, 70, 13}, "QBColor Code:", false},
-        {"txtColor1", "Frame4", {60, 28, 107, 19}, "QBColor(15)", false},
+        {"txtColor1", "Frame4", {60, 28, 107, 19}, "QBColor(12)", false},
         {"Command5", "Form1", {4, 400, 233, 45}, "About this software", true},
         {"Command4", "Form1", {244, 400, 233, 45}, nullptr, true},
-        {"txtColor0", "Form1", {636, 504, 100, 19}, "vbConst", false},
-        {"txtColor6", "Form1", {436, 524, 100, 19}, "vbButtonFace", false},
-        {"txtColor7", "Form1", {436, 546, 100, 19}, "&H8000000F&", false},
+        {"txtColor0", "Form1", {636, 504, 100, 19}, "vbRed", false},
+        {"txtColor6", "Form1", {436, 524, 100, 19}, "N/A", false},
+        {"txtColor7", "Form1", {436, 546, 100, 19}, "N/A", false},
         {"Command2", "Form1", {516, 304, 83, 33}, "&Cancel", false},
     };
     for (const ControlRow& row : rows) {
@@ -148,10 +148,13 @@ TEST_F(Form1Keyboard, TabOrderFollowsTheWindow)
 {
     form->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
-    child("Command1")->setFocus(Qt::TabFocusReason);
-    const char* expected[] = {"Command1", "Command3", "optH", "txtH", "Text1", "txtS", "Text2",
-                              "txtB",     "Text3", "txtColor2", "cmdCopy0", "txtColor3", "cmdCopy2",
-                              "txtColor4", "cmdCopy1", "txtColor5", "cmdCopy3", "Command5", "Command4", "Command1"};
+    child("planeArea")->setFocus(Qt::TabFocusReason);
+    const char* expected[] = {"planeArea", "sliderArea", "Command1", "Command3", "lblSelColor", "Label2", "optH",
+                              "txtH", "Text1", "txtS", "Text2", "txtB", "Text3", "hist0", "hist1", "hist2", "hist3",
+                              "hist4", "hist5", "hist6", "hist7", "hist8", "hist9", "hist10", "hist11", "hist12",
+                              "hist13", "hist14", "hist15", "hist16", "hist17", "txtColor2", "cmdCopy0", "txtColor3",
+                              "cmdCopy2", "txtColor4", "cmdCopy1", "txtColor5", "cmdCopy3", "Command5", "Command4",
+                              "planeArea"};
     QStringList seen;
     for (std::size_t i = 0; i < std::size(expected); ++i) {
         seen << QApplication::focusWidget()->objectName();
@@ -170,7 +173,7 @@ TEST_F(Form1Keyboard, CtrlCInAnOutputFieldCopiesTheWholeCode)
     field->deselect();
     QApplication::clipboard()->setText(QStringLiteral("before"));
     QTest::keyClick(field, Qt::Key_C, Qt::ControlModifier);
-    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("#FFFF00"));
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("#FF0000"));
     // A selection copies just the selection, as in any text field.
     field->setSelection(1, 2);
     QTest::keyClick(field, Qt::Key_C, Qt::ControlModifier);

@@ -17,7 +17,7 @@ protected:
     {
         auto* list = child<QComboBox>("cmbPreset");
         list->setCurrentIndex(1);
-        form->cmbPreset_Click();
+        form->onPresetChosen();
     }
     std::int32_t swatch(const char* name) const
     {
@@ -26,14 +26,21 @@ protected:
     }
     // The centre of grid cell k.
     static QPoint cell(int k) { return {10 + 18 * ((k - 1) % 16) + 7, 10 + 18 * ((k - 1) / 16) + 7}; }
-    bool readoutInked() const
+    // Whether the readout in the band below the bottom buttons shows exactly
+    // these four lines: the expected picture is printed line by line on a
+    // blank surface of the same font, at (8, 451).
+    bool readoutShows(const QStringList& lines) const
     {
-        const std::int32_t back = form->surface().backColor();
-        for (int y = 80; y <= 130; ++y)
-            for (int x = 312; x <= 392; ++x)
-                if (pixel(x, y) != back)
-                    return true;
-        return false;
+        Surface expected(form->surface().backColor());
+        expected.setFont(form->surface().font());
+        int y = 451;
+        for (const QString& line : lines)
+            y = expected.Print(8, y, line, 0);
+        for (int py = 451; py < y; ++py)
+            for (int px = 8; px <= 108; ++px)
+                if (pixel(px, py) != expected.Point(px, py))
+                    return false;
+        return true;
     }
 };
 
@@ -82,7 +89,8 @@ TEST_F(Form1Palettes, SafePaletteCellsAndClicks)
     EXPECT_EQ(form->colorModel().CurrentColor(), Rgb(255, 255, 255));
     EXPECT_EQ(text("txtColor4"), QStringLiteral("#FFFFFF"));
     EXPECT_EQ(swatch("lblSelColor"), Rgb(255, 255, 255));
-    EXPECT_TRUE(readoutInked());
+    EXPECT_TRUE(readoutShows({"R: 255", "G: 255", "B: 255", "Hex: #FFFFFF"}));
+    EXPECT_FALSE(readoutShows({"R: 255", "G: 255", "B: 255", "Hex: #FFFFFE"}));
 
     click(10, 17); // the left outline of cell 1
     EXPECT_EQ(form->palettes().SelectedCell(), 216);
@@ -93,12 +101,15 @@ TEST_F(Form1Palettes, SafePaletteCellsAndClicks)
     EXPECT_EQ(form->colorModel().CurrentColor(), 0);
 
     click(cell(6).x(), cell(6).y());
-    const QString before = text("txtColor4");
-    click(cell(220).x(), cell(220).y()); // a filler cell
+    EXPECT_TRUE(readoutShows({"R: 0", "G: 0", "B: 255", "Hex: #0000FF"}));
+    // A filler cell is black on the screen, and black is what it picks: the
+    // swatch, the codes and the readout agree.
+    click(cell(220).x(), cell(220).y());
     EXPECT_EQ(form->palettes().SelectedCell(), 220);
     EXPECT_EQ(swatch("lblSelColor"), 0);
-    EXPECT_EQ(text("txtColor4"), before);
-    EXPECT_EQ(form->colorModel().CurrentColor(), Rgb(0, 0, 255));
+    EXPECT_EQ(text("txtColor4"), QStringLiteral("#000000"));
+    EXPECT_EQ(form->colorModel().CurrentColor(), 0);
+    EXPECT_TRUE(readoutShows({"R: 0", "G: 0", "B: 0", "Hex: #000000"}));
 }
 
 TEST_F(Form1Palettes, DraggingAcrossTheGridSelectsCellAfterCell)
@@ -145,7 +156,7 @@ TEST_F(Form1Palettes, AddStoresTheAddColourAndSavesTheFile)
     EXPECT_EQ(lines[17], QByteArray(" 255 \r"));
 
     // A click on the add-colour swatch makes it current.
-    form->lblADDColor_Click();
+    form->onAddSwatchClicked();
     EXPECT_EQ(form->colorModel().CurrentColor(), Rgb(255, 0, 0));
 }
 
@@ -189,22 +200,22 @@ TEST_F(Form1Palettes, KeepPushesTheNewColourIntoHistory)
 
     for (int i = 1; i <= 19; ++i) {
         form->LoadColorDialog(Rgb(i, 0, 0));
-        form->Command1_Click();
+        form->keepColor();
     }
     EXPECT_EQ(swatch("hist0"), Rgb(19, 0, 0));
     EXPECT_EQ(swatch("hist17"), Rgb(2, 0, 0));
-    form->Command1_Click();
+    form->keepColor();
     EXPECT_EQ(swatch("hist0"), swatch("hist1"));
 
     // A history click shows the colour in the outputs and the readout only.
     const QString s = text("txtS");
-    form->hist_Click(5);
+    form->onHistorySwatchClicked(5);
     EXPECT_EQ(form->colorModel().CurrentColor(), Rgb(15, 0, 0));
     EXPECT_EQ(text("txtColor2"), QStringLiteral("RGB(15, 0, 0)"));
     EXPECT_EQ(swatch("lblSelColor"), Rgb(19, 0, 0));
     EXPECT_EQ(text("txtS"), s);
-    EXPECT_TRUE(readoutInked());
-    form->Command1_Click();
+    EXPECT_TRUE(readoutShows({"R: 15", "G: 0", "B: 0", "Hex: #0F0000"}));
+    form->keepColor();
     EXPECT_EQ(swatch("hist0"), Rgb(19, 0, 0));
 }
 
@@ -212,7 +223,7 @@ TEST_F(Form1Palettes, NeverFilledHistoryPlaceMakesBlackCurrent)
 {
     press(265, 10);
     release(265, 10);
-    form->hist_Click(17);
+    form->onHistorySwatchClicked(17);
     EXPECT_EQ(form->colorModel().CurrentColor(), 0);
     EXPECT_EQ(text("txtColor4"), QStringLiteral("#000000"));
 }
@@ -229,9 +240,9 @@ TEST(Form1SaveFailure, TellsTheUserOnceAndKeepsTheColour)
     QStringList messages;
     form.setMessageHook([&](const QString&, const QString& text) { messages << text; });
     form.Load();
-    form.Command3_Click();
-    form.cmdADD_Click();
-    form.cmdADD_Click();
+    form.togglePaletteView();
+    form.addColorToPalette();
+    form.addColorToPalette();
     ASSERT_EQ(messages.size(), 1);
     EXPECT_TRUE(messages[0].contains(QStringLiteral("usercolors.cps"))) << messages[0].toStdString();
     EXPECT_EQ(form.palettes().CustomColors()[1], form.surface().Point(17, 17));

@@ -35,8 +35,7 @@ TEST(Surface, PointReadsBackExactColoursAndMinusOneOutside)
 {
     Surface s(kBack);
     EXPECT_EQ(s.Point(0, 0), kBack);
-    s.setForeColor(0x00336699);
-    s.Line(5, 5, 5, 5);
+    s.Line(5, 5, 5, 5, Pen{0x00336699});
     EXPECT_EQ(s.Point(5, 5), 0x00336699);
     EXPECT_EQ(s.Point(5.4, 4.6), 0x00336699);
     EXPECT_EQ(s.Point(4.5, 5.0), s.Point(4, 5)); // ties go to even
@@ -49,17 +48,14 @@ TEST(Surface, PointReadsBackExactColoursAndMinusOneOutside)
     EXPECT_EQ(s.Point(479, 518), kBack);
 }
 
-TEST(Surface, ClsFillsWithBackColourAndHomesTheTextCursor)
+TEST(Surface, ClsFillsWithBackColour)
 {
     Surface s = Patterned();
-    s.setCurrentPos(40, 50);
     s.setBackColor(0x00123456);
     s.Cls();
     for (int y = 0; y < Surface::Height; y += 7)
         for (int x = 0; x < Surface::Width; x += 5)
             ASSERT_EQ(s.Point(x, y), 0x00123456);
-    EXPECT_EQ(s.currentX(), 0);
-    EXPECT_EQ(s.currentY(), 0);
 }
 
 // Every drawing call in invert mode, made twice, must restore every pixel:
@@ -70,19 +66,19 @@ TEST(Surface, InvertTwiceRestoresEveryPixel)
         const char* name;
         void (*draw)(Surface&);
     };
+    static constexpr Pen thin{0, 1, DrawMode::Invert};
+    static constexpr Pen wide{0, 3, DrawMode::Invert};
     const Case cases[] = {
-        {"circle r5", [](Surface& s) { s.Circle(265, 10, 5); }},
-        {"circle at corner", [](Surface& s) { s.Circle(0, 0, 5); }},
-        {"wide dash", [](Surface& s) { s.setDrawWidth(3); s.Line(294, 265, 297, 265); }},
-        {"wide diagonal", [](Surface& s) { s.setDrawWidth(3); s.Line(10, 10, 60, 33); }},
-        {"rectangle pen 3", [](Surface& s) { s.setDrawWidth(3); s.Rectangle(20, 20, 40, 40); }},
-        {"lineto", [](Surface& s) { s.MoveToEx(277, 12); s.LineTo(292, 12); }},
+        {"circle r5", [](Surface& s) { s.Circle(265, 10, 5, thin); }},
+        {"circle at corner", [](Surface& s) { s.Circle(0, 0, 5, thin); }},
+        {"wide dash", [](Surface& s) { s.Line(294, 265, 297, 265, wide); }},
+        {"wide diagonal", [](Surface& s) { s.Line(10, 10, 60, 33, wide); }},
+        {"rectangle pen 3", [](Surface& s) { s.Rectangle(20, 20, 40, 40, wide); }},
+        {"lineto", [](Surface& s) { s.MoveToEx(277, 12); s.LineTo(292, 12, thin); }},
     };
     for (const Case& c : cases) {
         Surface s = Patterned();
         const QImage before = s.image().copy();
-        s.setDrawMode(DrawMode::Invert);
-        s.setFillStyle(FillStyle::Transparent);
         c.draw(s);
         EXPECT_GT(CountDifferences(before, s.image()), 0) << c.name;
         c.draw(s);
@@ -94,8 +90,7 @@ TEST(Surface, CircleNeverTouchesItsCentreAndOverlayCoversTheSamePixels)
 {
     Surface s = Patterned();
     const QImage before = s.image().copy();
-    s.setDrawMode(DrawMode::Invert);
-    s.Circle(138, 140, 5);
+    s.Circle(138, 140, 5, Pen{0, 1, DrawMode::Invert});
     EXPECT_EQ(s.image().pixel(138, 140), before.pixel(138, 140));
 
     QImage overlay = before.copy();
@@ -104,9 +99,7 @@ TEST(Surface, CircleNeverTouchesItsCentreAndOverlayCoversTheSamePixels)
 
     // The slider dash: x 294..297 on rows y-1..y+1, nothing else.
     Surface d = Patterned();
-    d.setDrawMode(DrawMode::Invert);
-    d.setDrawWidth(3);
-    d.Line(294, 100, 297, 100);
+    d.Line(294, 100, 297, 100, Pen{0, 3, DrawMode::Invert});
     QImage dash = before.copy();
     Surface::InvertHLine(dash, 294, 297, 100, 3);
     EXPECT_EQ(CountDifferences(dash, d.image()), 0);
@@ -119,9 +112,8 @@ TEST(Surface, CircleNeverTouchesItsCentreAndOverlayCoversTheSamePixels)
 TEST(Surface, LineToLeavesOutTheEndPoint)
 {
     Surface s(kBack);
-    s.setForeColor(0x000000FF);
     s.MoveToEx(277, 20);
-    s.LineTo(292, 20);
+    s.LineTo(292, 20, Pen{0x000000FF});
     for (int x = 277; x <= 291; ++x)
         EXPECT_EQ(s.Point(x, 20), 0x000000FF) << x;
     EXPECT_EQ(s.Point(292, 20), kBack);
@@ -132,10 +124,7 @@ TEST(Surface, LineToLeavesOutTheEndPoint)
 TEST(Surface, RectangleOutlineAndFill)
 {
     Surface s(kBack);
-    s.setForeColor(0);
-    s.setFillColor(0x0000FF00);
-    s.setFillStyle(FillStyle::Solid);
-    s.Rectangle(10, 10, 25, 25); // a grid cell: outline on 10 and 24
+    s.Rectangle(10, 10, 25, 25, Pen{0}, Fill::Solid(0x0000FF00)); // a grid cell: outline on 10 and 24
     EXPECT_EQ(s.Point(10, 10), 0);
     EXPECT_EQ(s.Point(24, 24), 0);
     EXPECT_EQ(s.Point(17, 10), 0);
@@ -147,10 +136,7 @@ TEST(Surface, RectangleOutlineAndFill)
     // the two-pixel sunken edge drawn on (l-3, t-3, r+3, b+3).
     Surface e(kBack);
     e.DrawEdge(7, 7, 28, 28, EdgeKind::Sunken);
-    e.setFillStyle(FillStyle::Transparent);
-    e.setDrawWidth(3);
-    e.setForeColor(kBack);
-    e.Rectangle(8, 8, 27, 27);
+    e.Rectangle(8, 8, 27, 27, Pen{kBack, 3});
     for (int y = 0; y < 40; ++y)
         for (int x = 0; x < 40; ++x)
             ASSERT_EQ(e.Point(x, y), kBack) << x << "," << y;
@@ -221,19 +207,35 @@ TEST(Surface, BlitsPlaceBitmapsAndMirrorExactly)
     }
 }
 
-TEST(Surface, PrintMovesTheCursorDownOneLineAndUsesThePenColour)
+TEST(Surface, PrintReturnsTheNextLineAndInksOnlyItsOwnLineInItsColour)
 {
     Surface s(kBack);
-    s.setForeColor(0);
-    s.setCurrentPos(312, 80);
-    s.Print(QStringLiteral("R: 255"));
-    EXPECT_EQ(s.currentY(), 80 + s.lineHeight());
-    EXPECT_EQ(s.currentX(), 0);
-    bool inked = false;
-    for (int y = 80; y < 80 + s.lineHeight(); ++y)
-        for (int x = 312; x < 392; ++x)
-            inked |= s.Point(x, y) != kBack;
-    EXPECT_TRUE(inked);
+    EXPECT_EQ(s.Print(312, 80, QStringLiteral("R: 255"), 0x000000FF), 80 + s.lineHeight());
+    int red = 0;
+    for (int y = 0; y < Surface::Height; ++y)
+        for (int x = 0; x < Surface::Width; ++x) {
+            const std::int32_t c = s.Point(x, y);
+            if (c == kBack)
+                continue;
+            ASSERT_TRUE(y >= 80 && y < 80 + s.lineHeight() && x >= 312) << x << "," << y;
+            red += c == 0x000000FF;
+        }
+    EXPECT_GT(red, 0);
+}
+
+// Each call takes its own pen: a wide inverting pen used before leaves no
+// trace on the next thin copy line.
+TEST(Surface, NoCallInheritsAnotherCallsPen)
+{
+    Surface s(kBack);
+    s.Line(0, 50, 100, 50, Pen{0x00FF0000, 3, DrawMode::Invert});
+    s.Line(0, 60, 100, 60, Pen{0x000000FF});
+    EXPECT_EQ(s.Point(50, 60), 0x000000FF);
+    EXPECT_EQ(s.Point(50, 59), kBack);
+    EXPECT_EQ(s.Point(50, 61), kBack);
+    s.Rectangle(200, 200, 220, 220, Pen{0}, Fill::Solid(0x0000FF00));
+    s.Rectangle(300, 300, 320, 320, Pen{0});
+    EXPECT_EQ(s.Point(310, 310), kBack);
 }
 
 TEST(Surface, RefreshReportsTheChangedRectangleOnce)
@@ -245,8 +247,7 @@ TEST(Surface, RefreshReportsTheChangedRectangleOnce)
         seen = r;
         ++calls;
     });
-    s.setDrawMode(DrawMode::Invert);
-    s.Circle(100, 100, 5);
+    s.Circle(100, 100, 5, Pen{0, 1, DrawMode::Invert});
     s.Refresh();
     EXPECT_EQ(calls, 1);
     EXPECT_EQ(seen, QRect(95, 95, 11, 11));
