@@ -86,10 +86,9 @@ ColorOutputs UpdateColorOutputs(ColorRef currentColor, const SystemColorTable& s
         }
     }
 
-    const int r = value & 0xFF;
-    const int g = (value & 0xFF00) / 256;
-    const int b = (value & 0xFF0000) / 65536;
-    out.text[2] = "RGB(" + DecimalText(r) + ", " + DecimalText(g) + ", " + DecimalText(b) + ")";
+    const Rgb channels = Rgb::FromColorRef(value);
+    out.text[2] = "RGB(" + DecimalText(channels.red) + ", " + DecimalText(channels.green) + ", " +
+                  DecimalText(channels.blue) + ")";
 
     out.text[3] = DecimalText(value);
 

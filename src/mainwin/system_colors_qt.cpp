@@ -1,26 +1,14 @@
 #include "mainwin/system_colors_qt.h"
 
-#include <QFont>
-#include <QFontDatabase>
-#include <QHash>
 
 namespace tintora {
-
-namespace {
-
-ColorRef Ref(const QColor& c)
-{
-    return FromQRgb(c.rgb());
-}
-
-} // namespace
 
 SystemColorTable SystemColorsFromPalette(const QPalette& p)
 {
     using R = QPalette::ColorRole;
-    const auto active = [&](R role) { return Ref(p.color(QPalette::Active, role)); };
-    const auto inactive = [&](R role) { return Ref(p.color(QPalette::Inactive, role)); };
-    const auto disabled = [&](R role) { return Ref(p.color(QPalette::Disabled, role)); };
+    const auto active = [&](R role) { return FromQRgb(p.color(QPalette::Active, role).rgb()); };
+    const auto inactive = [&](R role) { return FromQRgb(p.color(QPalette::Inactive, role).rgb()); };
+    const auto disabled = [&](R role) { return FromQRgb(p.color(QPalette::Disabled, role).rgb()); };
     SystemColorTable t{};
     t[0] = active(R::Button);            // scroll bars
     t[1] = active(R::Window);            // desktop

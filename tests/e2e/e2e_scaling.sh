@@ -55,4 +55,41 @@ for scale in 1.5 2; do
   got=$(pick_codes "$scale")
   [ "$got" = "$one" ] || fail "scale $scale picks gave '$got', scale 1 gave '$one'"
 done
-echo "PASS: the same codes at scale 1, 1.5 and 2:$one"
+
+# Every device pixel picks the logical pixel it belongs to: at scale 2 both
+# device pixels 274 and 275 are logical pixel 137; at 1.5 device pixel 206
+# lies inside logical 137 and 207 starts logical 138.
+html_after_clicks() { # scale "x y" ... -> the HTML code after each click
+  local scale="$1" win out=""
+  shift
+  QT_SCALE_FACTOR="$scale" "$app" --no-splash >"$work/device-$scale.log" 2>&1 &
+  app_pid=$!
+  win=$(main_window "$EXPECTED_TITLE")
+  for point in "$@"; do
+    set -- $point
+    click_at "$win" "$1" "$2"
+    xclip -selection clipboard -i </dev/null
+    click_at "$win" "$(scaled 206 "$scale")" "$(scaled 378 "$scale")"
+    local now=""
+    for _ in $(seq 60); do
+      now=$(clipboard)
+      [ -n "$now" ] && break
+      sleep 0.1
+    done
+    out="$out $now"
+  done
+  kill "$app_pid"
+  wait "$app_pid" 2>/dev/null || true
+  app_pid=""
+  echo "$out"
+}
+logical=$(html_after_clicks 1 "137 137" "138 138")
+set -- $logical
+at137="$1"
+at138="$2"
+[ "$at137" != "$at138" ] || fail "logical pixels 137 and 138 hold the same colour"
+got=$(html_after_clicks 2 "274 274" "275 275")
+[ "$got" = " $at137 $at137" ] || fail "scale 2, device pixels 274 and 275 gave '$got', logical 137 is $at137"
+got=$(html_after_clicks 1.5 "206 206" "207 207")
+[ "$got" = " $at137 $at138" ] || fail "scale 1.5, device pixels 206 and 207 gave '$got', expected $at137 $at138"
+echo "PASS: the same codes at scale 1, 1.5 and 2:$one; device pixels pick their own logical pixel"
