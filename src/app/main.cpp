@@ -1,4 +1,5 @@
 // Tintora: command line, then the application object.
+#include "app/cli_commands.h"
 #include "core/branding.h"
 #include "mainwin/form1.h"
 #include "shell/app/tintora_app.h"
@@ -75,13 +76,14 @@ int main(int argc, char* argv[])
     parser.addOption(versionOption);
     parser.addOption(screenshotOption);
     parser.addOption(noSplashOption);
+    tintora::cli::AddCliOptions(parser);
     if (!parser.parse(args)) {
         PrintErr(product + QStringLiteral(": ") + parser.errorText());
         PrintErr(QStringLiteral("Try '%1 --help'.").arg(QFileInfo(args.value(0)).fileName()));
         return 2;
     }
     if (parser.isSet(helpOption)) {
-        std::fputs(parser.helpText().toLocal8Bit().constData(), stdout);
+        std::fputs((parser.helpText() + tintora::cli::CliHelpExamples(QFileInfo(args.value(0)).fileName())).toLocal8Bit().constData(), stdout);
         return 0;
     }
     if (parser.isSet(versionOption)) {
@@ -92,6 +94,9 @@ int main(int argc, char* argv[])
         PrintErr(product + QStringLiteral(": unexpected argument '%1'").arg(parser.positionalArguments().first()));
         return 2;
     }
+    // --color, --format and the palette files need no display.
+    if (const std::optional<int> status = tintora::cli::RunCliCommands(parser, argc, argv))
+        return *status;
     QString screenshot;
     if (parser.isSet(screenshotOption)) {
         screenshot = QFileInfo(parser.value(screenshotOption)).absoluteFilePath();

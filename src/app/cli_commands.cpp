@@ -1,0 +1,216 @@
+#include "app/cli_commands.h"
+
+#include "core/color_formats.h"
+#include "core/color_notation.h"
+#include "core/color_outputs.h"
+#include "palettes/custom_colors_store.h"
+#include "palettes/palette_exchange.h"
+
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+#include <cstdio>
+
+namespace tintora::cli {
+
+namespace {
+
+const QCommandLineOption& ColorOption()
+{
+    static const QCommandLineOption option(
+        QStringLiteral("color"),
+        QStringLiteral("Print the colour VALUE as its RGB call, decimal value, HTML code and BASIC hex constant, one per "
+                       "line, and exit. VALUE is any notation that can be pasted into the window: #RRGGBB, #RGB, "
+                       "RRGGBB, rgb(r, g, b), hsl(h, s%, l%), &HBBGGRR&, a decimal value 0..16777215 or a CSS colour "
+                       "name. All digits are a decimal value."),
+        QStringLiteral("VALUE"));
+    return option;
+}
+
+const QCommandLineOption& FormatOption()
+{
+    static const QCommandLineOption option(
+        QStringLiteral("format"),
+        QStringLiteral("With --color or --pick, print one notation instead: one of %1; or a template such as "
+                       "'{r}, {g}, {b}' or '0x{HEX}' with the placeholders {r} {g} {b} {rx} {gx} {bx} {RX} {GX} {BX} "
+                       "{hex} {HEX} {bgr} {BGR} {dec} {decrgb} {rf} {gf} {bf} {h} {s} {v} ({{ and }} for braces).")
+            .arg(QString::fromStdString(FormatIdList())),
+        QStringLiteral("NAME|TEMPLATE"));
+    return option;
+}
+
+const QCommandLineOption& ExportOption()
+{
+    static const QCommandLineOption option(
+        QStringLiteral("export-palette"),
+        QStringLiteral("Write the 224 custom colours to FILE and exit: a GIMP palette (.gpl), CSS custom properties "
+                       "(.css) or a list of hex codes (.txt, .hex)."),
+        QStringLiteral("FILE"));
+    return option;
+}
+
+const QCommandLineOption& ImportOption()
+{
+    static const QCommandLineOption option(
+        QStringLiteral("import-palette"),
+        QStringLiteral("Read FILE (.gpl, .css, .txt or .hex) into the custom colours from cell 1 on, save them, say "
+                       "where they went and exit. A malformed file changes nothing."),
+        QStringLiteral("FILE"));
+    return option;
+}
+
+void Print(FILE* stream, const QString& text)
+{
+    std::fputs(text.toLocal8Bit().constData(), stream);
+    std::fputc('\n', stream);
+}
+
+int Fail(int status, const QString& message)
+{
+    Print(stderr, QCoreApplication::applicationName() + QStringLiteral(": ") + message);
+    return status;
+}
+
+QString Q(const std::string& s)
+{
+    return QString::fromStdString(s);
+}
+
+int RunColor(const QCommandLineParser& parser)
+{
+    const QString value = parser.value(ColorOption());
+    const NotationParse parsed = ParseColorNotation(value.toStdString());
+    if (!parsed.color) {
+        return Fail(2, QStringLiteral("--color: ") + Q(parsed.error));
+    }
+    const Rgb c = *parsed.color;
+    if (parser.isSet(FormatOption())) {
+        const FormattedColor out = FormatColorBySpec(c, parser.value(FormatOption()).toStdString());
+        if (!out.text) {
+            return Fail(1, QStringLiteral("--format: ") + Q(out.error));
+        }
+        Print(stdout, Q(*out.text));
+        return 0;
+    }
+    // The four designed codes, in the order of the window's fields. They
+    // describe the plain value alone, so no system colour plays a part.
+    const ColorOutputs outputs = UpdateColorOutputs(MakeColorRef(c.red, c.green, c.blue), SystemColorTable{});
+    for (const std::size_t field : {2u, 3u, 4u, 5u}) {
+        Print(stdout, Q(outputs.text[field]));
+    }
+    return 0;
+}
+
+// The palette store the window uses, from the same folders main() gives it.
+CustomColorsStore ProgramStore()
+{
+    return CustomColorsStore(QCoreApplication::applicationDirPath(),
+                             QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+}
+
+int RunPaletteCommand(const QCommandLineParser& parser, int& argc, char** argv)
+{
+    const bool exporting = parser.isSet(ExportOption());
+    const QString file = QFileInfo(parser.value(exporting ? ExportOption() : ImportOption())).absoluteFilePath();
+    if (!PaletteFormatForPath(file)) {
+        return Fail(2, QStringLiteral("%1: '%2' has an unknown file type; expected a .gpl, .css, .txt or .hex file")
+                           .arg(exporting ? QStringLiteral("--export-palette") : QStringLiteral("--import-palette"),
+                                file));
+    }
+    // applicationDirPath() and the per-user folder need an application
+    // object; a core one needs no display.
+    const QString name = QCoreApplication::applicationName();
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(name);
+    CustomColorsStore store = ProgramStore();
+    const CustomColorArray colors = store.Load();
+    if (exporting) {
+        const PaletteExport result = ExportPaletteFile(file, colors, name + QStringLiteral(" custom colours"));
+        if (!result.ok) {
+            return Fail(1, result.message);
+        }
+        Print(stdout, result.message);
+        return 0;
+    }
+    const PaletteImport result = ImportPaletteFile(file, colors);
+    if (!result.ok) {
+        return Fail(1, result.message);
+    }
+    const SaveResult saved = store.Save(result.colors);
+    if (!saved.ok) {
+        return Fail(1, QStringLiteral("Nothing was imported: %1").arg(saved.error));
+    }
+    Print(stdout, result.message + QStringLiteral(" Saved to %1.").arg(saved.path));
+    return 0;
+}
+
+} // namespace
+
+void AddCliOptions(QCommandLineParser& parser)
+{
+    parser.addOption(ColorOption());
+    parser.addOption(FormatOption());
+    parser.addOption(ExportOption());
+    parser.addOption(ImportOption());
+}
+
+QString CliHelpExamples(const QString& program)
+{
+    const QString examples = QStringLiteral(
+        "\nExamples:\n"
+        "  %1 --color '#66CCFF'                   the four codes of a colour\n"
+        "  %1 --color 'rgb(255, 128, 0)' --format css-hsl\n"
+        "  %1 --color rebeccapurple --format '0x{HEX}'\n"
+        "  %1 --color 65535 --format '{r}, {g}, {b}'\n"
+        "  %1 --pick --format hex-lower           pick from the screen, print #rrggbb\n"
+        "  %1 --export-palette colours.gpl        for GIMP, Inkscape, Krita\n"
+        "  %1 --import-palette colours.gpl\n"
+        "\nExit status: 0 done, 1 a file or format failed, 2 a bad value or option.\n");
+    return examples.arg(program);
+}
+
+std::optional<int> RunCliCommands(const QCommandLineParser& parser, int& argc, char** argv)
+{
+    // Options that another part of main() may define; only ask the parser
+    // about names it knows.
+    const bool pick = parser.optionNames().contains(QStringLiteral("pick"));
+    const bool color = parser.isSet(ColorOption());
+    const bool exporting = parser.isSet(ExportOption());
+    const bool importing = parser.isSet(ImportOption());
+    const int commands = int(pick) + int(color) + int(exporting) + int(importing);
+    if (commands > 1) {
+        return Fail(2, QStringLiteral("give only one of --color, --pick, --export-palette and --import-palette"));
+    }
+    if (parser.isSet(FormatOption())) {
+        if (!color && !pick) {
+            return Fail(2, QStringLiteral("--format needs --color VALUE or --pick"));
+        }
+        const std::string error = ValidateFormatSpec(parser.value(FormatOption()).toStdString());
+        if (!error.empty()) {
+            return Fail(2, QStringLiteral("--format: ") + Q(error));
+        }
+    }
+    if (color) {
+        return RunColor(parser);
+    }
+    if (exporting || importing) {
+        return RunPaletteCommand(parser, argc, argv);
+    }
+    return std::nullopt;
+}
+
+QString FormatPickedColor(Rgb rgb, const QCommandLineParser& parser, QString* error)
+{
+    const std::string spec = parser.isSet(FormatOption()) ? parser.value(FormatOption()).toStdString() : "html";
+    const FormattedColor out = FormatColorBySpec(rgb, spec);
+    if (!out.text) {
+        *error = Q(out.error);
+        return {};
+    }
+    return Q(*out.text);
+}
+
+} // namespace tintora::cli

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "core/color_types.h"
+
+#include <QString>
+
+#include <optional>
+
+class QCommandLineParser;
+
+namespace tintora::cli {
+
+// The commands that work without a display:
+//   --color VALUE         print VALUE (any notation the paste parser reads)
+//                         in the four designed notations, one per line:
+//                         RGB call, decimal value, HTML code, BASIC hex
+//   --format NAME|TEMPLATE  print one notation instead (with --color or
+//                         --pick); a NAME is a format id of color_formats.h,
+//                         text holding "{" a template
+//   --export-palette FILE write the custom palette to FILE (.gpl, .css,
+//                         .txt or .hex)
+//   --import-palette FILE read FILE into the custom palette and save it
+//
+// Exit status: 0 done; 1 a file could not be read, parsed or written, or the
+// colour has no form in the chosen format (#rgb); 2 a bad value or a bad
+// combination of options, with a message naming what was expected.
+
+// Adds the options above to the program's parser (before it parses).
+void AddCliOptions(QCommandLineParser& parser);
+
+// Examples for the end of --help; `program` is the name it was started by.
+QString CliHelpExamples(const QString& program);
+
+// Runs the command the parsed command line asks for and returns its exit
+// status, or nullopt when it asks for none and the program should go on
+// (the window, or --pick). Checks --format first, so a bad one exits 2
+// before anything opens. Creates a QCoreApplication of its own only while a
+// palette file is handled (no QApplication, so no display is needed); the
+// caller must not have created one yet.
+std::optional<int> RunCliCommands(const QCommandLineParser& parser, int& argc, char** argv);
+
+// The text --pick prints for the picked colour: the HTML code ("#66CCFF"),
+// or the colour in the --format given on the command line. RunCliCommands
+// has already refused a bad --format; what is left to fail is "hex3" for a
+// colour without an exact #rgb form: then the result is empty, *error says
+// why, and the caller should print it and exit 1.
+QString FormatPickedColor(Rgb rgb, const QCommandLineParser& parser, QString* error);
+
+} // namespace tintora::cli

@@ -1,0 +1,315 @@
+#include "core/color_formats.h"
+
+#include "core/color_conversions.h"
+#include "core/color_notation.h"
+#include "core/numeric.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+
+namespace tintora {
+
+namespace {
+
+constexpr std::array<ColorFormat, 13> Formats{{
+    {"html", "#RRGGBB (HTML)", true},
+    {"hex-lower", "#rrggbb (lower case)", true},
+    {"hex3", "#rgb (short)", true},
+    {"rgb", "RGB(r, g, b) (BASIC)", true},
+    {"css-rgb", "CSS rgb()", true},
+    {"css-hsl", "CSS hsl()", true},
+    {"hsb", "HSB triple (degrees, %, %)", false},
+    {"qcolor", "QColor(r, g, b)", false},
+    {"dotnet", "Color.FromArgb(r, g, b)", false},
+    {"delphi", "Delphi $00BBGGRR", false},
+    {"vbhex", "&HBBGGRR& (BASIC)", true},
+    {"decimal", "Decimal, BGR order (red low)", true},
+    {"decimal-rgb", "Decimal, RGB order (red high)", false},
+}};
+
+std::string D(int v)
+{
+    return DecimalText(v);
+}
+
+std::string Hex2(int v, bool lower)
+{
+    static constexpr char upperDigits[] = "0123456789ABCDEF";
+    static constexpr char lowerDigits[] = "0123456789abcdef";
+    const char* digits = lower ? lowerDigits : upperDigits;
+    return std::string{digits[(v >> 4) & 0xF], digits[v & 0xF]};
+}
+
+std::string Hex6(int a, int b, int c, bool lower)
+{
+    return Hex2(a, lower) + Hex2(b, lower) + Hex2(c, lower);
+}
+
+std::string Triple(Rgb c)
+{
+    return D(c.red) + ", " + D(c.green) + ", " + D(c.blue);
+}
+
+int RoundHalfUp(double v)
+{
+    return static_cast<int>(std::floor(v + 0.5));
+}
+
+// Hue in degrees [0, 360) of a colour; 0 for greys.
+double HueDegrees(Rgb c)
+{
+    const int mx = std::max({c.red, c.green, c.blue});
+    const int mn = std::min({c.red, c.green, c.blue});
+    const double d = mx - mn;
+    if (d == 0) {
+        return 0.0;
+    }
+    double h = 0.0;
+    if (mx == c.red) {
+        h = (c.green - c.blue) / d;
+        if (h < 0) {
+            h += 6.0;
+        }
+    } else if (mx == c.green) {
+        h = (c.blue - c.red) / d + 2.0;
+    } else {
+        h = (c.red - c.green) / d + 4.0;
+    }
+    return h * 60.0;
+}
+
+// A number with `decimals` fraction digits, trailing zeros dropped.
+std::string Fixed(double v, int decimals)
+{
+    char buffer[64];
+    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, v, std::chars_format::fixed, decimals);
+    std::string text(buffer, ec == std::errc() ? end : buffer);
+    if (text.find('.') != std::string::npos) {
+        while (text.back() == '0') {
+            text.pop_back();
+        }
+        if (text.back() == '.') {
+            text.pop_back();
+        }
+    }
+    if (text == "-0") {
+        text = "0";
+    }
+    return text;
+}
+
+// CSS hsl() with the fewest decimals that read back as the same colour.
+std::string CssHsl(Rgb c)
+{
+    const int mx = std::max({c.red, c.green, c.blue});
+    const int mn = std::min({c.red, c.green, c.blue});
+    const double l = (mx + mn) / 510.0;
+    const double d = (mx - mn) / 255.0;
+    const double s = d == 0 ? 0.0 : d / (1.0 - std::fabs(2.0 * l - 1.0));
+    const double h = HueDegrees(c);
+    std::string text;
+    for (int decimals = 0; decimals <= 8; ++decimals) {
+        text = "hsl(" + Fixed(h, decimals) + ", " + Fixed(s * 100.0, decimals) + "%, " + Fixed(l * 100.0, decimals) +
+               "%)";
+        const NotationParse back = ParseColorNotation(text);
+        if (back.color && *back.color == c) {
+            break;
+        }
+    }
+    return text;
+}
+
+std::string Fraction(int channel)
+{
+    return Fixed(channel / 255.0, 3);
+}
+
+// The expansion of one placeholder name, or nullopt when it is unknown.
+std::optional<std::string> Placeholder(std::string_view name, Rgb c)
+{
+    const int r = c.red;
+    const int g = c.green;
+    const int b = c.blue;
+    if (name == "r") return D(r);
+    if (name == "g") return D(g);
+    if (name == "b") return D(b);
+    if (name == "rx") return Hex2(r, true);
+    if (name == "gx") return Hex2(g, true);
+    if (name == "bx") return Hex2(b, true);
+    if (name == "RX") return Hex2(r, false);
+    if (name == "GX") return Hex2(g, false);
+    if (name == "BX") return Hex2(b, false);
+    if (name == "hex") return Hex6(r, g, b, true);
+    if (name == "HEX") return Hex6(r, g, b, false);
+    if (name == "bgr") return Hex6(b, g, r, true);
+    if (name == "BGR") return Hex6(b, g, r, false);
+    if (name == "dec") return D(MakeColorRef(r, g, b));
+    if (name == "decrgb") return D(r * 65536 + g * 256 + b);
+    if (name == "rf") return Fraction(r);
+    if (name == "gf") return Fraction(g);
+    if (name == "bf") return Fraction(b);
+    const HsbTriple hsb = RgbToHsb(c);
+    if (name == "h") return D(hsb.hue);
+    if (name == "s") return D(hsb.saturation);
+    if (name == "v") return D(hsb.brightness);
+    return std::nullopt;
+}
+
+constexpr std::string_view PlaceholderList =
+    "{r} {g} {b} {rx} {gx} {bx} {RX} {GX} {BX} {hex} {HEX} {bgr} {BGR} {dec} {decrgb} {rf} {gf} {bf} {h} {s} {v}";
+
+// Walks a template; with `out` it also expands it for `c`.
+std::string WalkTemplate(std::string_view templ, Rgb c, std::string* out)
+{
+    if (templ.size() > MaxTemplateLength) {
+        return "a template of " + std::to_string(templ.size()) + " characters is too long (at most " +
+               std::to_string(MaxTemplateLength) + ")";
+    }
+    int placeholders = 0;
+    for (std::size_t i = 0; i < templ.size(); ++i) {
+        const char ch = templ[i];
+        const auto byte = static_cast<unsigned char>(ch);
+        if (byte < 0x20 || byte == 0x7F) {
+            return "control character at position " + std::to_string(i + 1) + " of the template";
+        }
+        if (ch == '{' && i + 1 < templ.size() && templ[i + 1] == '{') {
+            if (out) out->push_back('{');
+            ++i;
+        } else if (ch == '}' && i + 1 < templ.size() && templ[i + 1] == '}') {
+            if (out) out->push_back('}');
+            ++i;
+        } else if (ch == '{') {
+            const std::size_t close = templ.find('}', i + 1);
+            if (close == std::string_view::npos) {
+                return "unclosed '{' at position " + std::to_string(i + 1) + "; write {{ for a literal brace";
+            }
+            const std::string_view name = templ.substr(i + 1, close - i - 1);
+            const std::optional<std::string> value = Placeholder(name, c);
+            if (!value) {
+                return "unknown placeholder {" + std::string(name.substr(0, 32)) + "}; expected one of " +
+                       std::string(PlaceholderList);
+            }
+            if (out) out->append(*value);
+            ++placeholders;
+            i = close;
+        } else if (ch == '}') {
+            return "unpaired '}' at position " + std::to_string(i + 1) + "; write }} for a literal brace";
+        } else if (out) {
+            out->push_back(ch);
+        }
+    }
+    if (placeholders == 0) {
+        return "the template has no placeholder; expected one of " + std::string(PlaceholderList);
+    }
+    return {};
+}
+
+} // namespace
+
+std::span<const ColorFormat> ColorFormats()
+{
+    return Formats;
+}
+
+HsbTriple RgbToHsb(Rgb c)
+{
+    const int mx = std::max({c.red, c.green, c.blue});
+    const int mn = std::min({c.red, c.green, c.blue});
+    int hue = RoundHalfUp(HueDegrees(c));
+    if (hue >= 360) {
+        hue -= 360;
+    }
+    const int saturation = mx == 0 ? 0 : RoundHalfUp((mx - mn) * 100.0 / mx);
+    const int brightness = RoundHalfUp(mx * 100.0 / 255.0);
+    return HsbTriple{hue, saturation, brightness};
+}
+
+std::optional<std::string> FormatColor(Rgb c, std::string_view id)
+{
+    const int r = c.red;
+    const int g = c.green;
+    const int b = c.blue;
+    if (id == "html") return "#" + Hex6(r, g, b, false);
+    if (id == "hex-lower") return "#" + Hex6(r, g, b, true);
+    if (id == "hex3") {
+        if (r % 17 != 0 || g % 17 != 0 || b % 17 != 0) {
+            return std::nullopt;
+        }
+        return "#" + Hex2(r, true).substr(1) + Hex2(g, true).substr(1) + Hex2(b, true).substr(1);
+    }
+    if (id == "rgb") return "RGB(" + Triple(c) + ")";
+    if (id == "css-rgb") return "rgb(" + Triple(c) + ")";
+    if (id == "css-hsl") return CssHsl(c);
+    if (id == "hsb") {
+        const HsbTriple hsb = RgbToHsb(c);
+        return D(hsb.hue) + ", " + D(hsb.saturation) + ", " + D(hsb.brightness);
+    }
+    if (id == "qcolor") return "QColor(" + Triple(c) + ")";
+    if (id == "dotnet") return "Color.FromArgb(" + Triple(c) + ")";
+    if (id == "delphi") return "$00" + Hex6(b, g, r, false);
+    if (id == "vbhex") return "&H" + Hex6(b, g, r, false) + "&";
+    if (id == "decimal") return D(MakeColorRef(r, g, b));
+    if (id == "decimal-rgb") return D(r * 65536 + g * 256 + b);
+    return std::nullopt;
+}
+
+std::string ValidateColorTemplate(std::string_view templ)
+{
+    return WalkTemplate(templ, Rgb{}, nullptr);
+}
+
+FormattedColor ExpandColorTemplate(std::string_view templ, Rgb rgb)
+{
+    std::string out;
+    std::string error = WalkTemplate(templ, rgb, &out);
+    if (!error.empty()) {
+        return FormattedColor{std::nullopt, std::move(error)};
+    }
+    return FormattedColor{std::move(out), {}};
+}
+
+std::string FormatIdList()
+{
+    std::string list;
+    for (const ColorFormat& f : Formats) {
+        if (!list.empty()) {
+            list += ", ";
+        }
+        list += f.id;
+    }
+    return list;
+}
+
+std::string ValidateFormatSpec(std::string_view spec)
+{
+    if (spec.find('{') != std::string_view::npos) {
+        return ValidateColorTemplate(spec);
+    }
+    for (const ColorFormat& f : Formats) {
+        if (f.id == spec) {
+            return {};
+        }
+    }
+    return "unknown format '" + std::string(spec.substr(0, 40)) + "'; expected one of " + FormatIdList() +
+           ", or a template such as '{r}, {g}, {b}' or '0x{HEX}'";
+}
+
+FormattedColor FormatColorBySpec(Rgb rgb, std::string_view spec)
+{
+    if (spec.find('{') != std::string_view::npos) {
+        return ExpandColorTemplate(spec, rgb);
+    }
+    if (std::string error = ValidateFormatSpec(spec); !error.empty()) {
+        return FormattedColor{std::nullopt, std::move(error)};
+    }
+    if (std::optional<std::string> text = FormatColor(rgb, spec)) {
+        return FormattedColor{std::move(text), {}};
+    }
+    return FormattedColor{std::nullopt, "#" + Hex6(rgb.red, rgb.green, rgb.blue, false) +
+                                            " has no exact #rgb form; every channel must be a doubled digit (00, 11, ..., FF)"};
+}
+
+} // namespace tintora

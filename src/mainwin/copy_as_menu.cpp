@@ -1,0 +1,131 @@
+#include "mainwin/copy_as_menu.h"
+
+#include "core/color_formats.h"
+#include "platform/settings_store.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QInputDialog>
+#include <QMessageBox>
+
+namespace tintora {
+
+namespace {
+
+const QString Section = QStringLiteral("Settings");
+const QString Key = QStringLiteral("copyTemplates");
+
+// Menu texts treat "&" as a mnemonic marker; codes such as "&H00FFFF&" must
+// show as they are.
+QString Escaped(QString text)
+{
+    return text.replace(QLatin1Char('&'), QStringLiteral("&&"));
+}
+
+} // namespace
+
+CopyAsMenu::CopyAsMenu(SettingsStore& settings, QWidget* parent) : QMenu(parent), settings_(settings)
+{
+    setObjectName(QStringLiteral("mnuCopyAs"));
+    setTitle(QStringLiteral("Copy as"));
+    rebuild();
+}
+
+void CopyAsMenu::setColor(Rgb rgb)
+{
+    color_ = rgb;
+    rebuild();
+}
+
+QStringList CopyAsMenu::templates() const
+{
+    const QString stored = settings_.GetSetting(Section, Key, QString());
+    return stored.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}
+
+bool CopyAsMenu::addTemplate(const QString& templ, QString* error)
+{
+    const std::string problem = ValidateColorTemplate(templ.toStdString());
+    QStringList list = templates();
+    if (!problem.empty()) {
+        *error = QString::fromStdString(problem);
+        return false;
+    }
+    if (list.contains(templ)) {
+        *error = QStringLiteral("This template is already in the menu.");
+        return false;
+    }
+    if (list.size() >= MaxTemplates) {
+        *error = QStringLiteral("The menu holds at most %1 templates.").arg(MaxTemplates);
+        return false;
+    }
+    list << templ;
+    settings_.SaveSetting(Section, Key, list.join(QLatin1Char('\n')));
+    rebuild();
+    return true;
+}
+
+void CopyAsMenu::addCopyEntry(const QString& text, const QString& label, const QString& objectName)
+{
+    // The code first, what it is after the tab (shown right-aligned).
+    QAction* action = addAction(Escaped(text) + QLatin1Char('\t') + Escaped(label));
+    action->setObjectName(objectName);
+    action->setData(text);
+    connect(action, &QAction::triggered, this, [this, text] {
+        QGuiApplication::clipboard()->setText(text);
+        emit copied(text);
+    });
+}
+
+void CopyAsMenu::rebuild()
+{
+    clear();
+    for (const ColorFormat& f : ColorFormats()) {
+        const std::optional<std::string> text = FormatColor(color_, f.id);
+        if (text) {
+            addCopyEntry(QString::fromStdString(*text), QString::fromUtf8(f.label.data(), static_cast<qsizetype>(f.label.size())),
+                         QStringLiteral("copyAs_") + QString::fromLatin1(f.id.data(), static_cast<qsizetype>(f.id.size())));
+        }
+    }
+    const QStringList list = templates();
+    if (!list.isEmpty()) {
+        addSeparator();
+    }
+    for (int i = 0; i < list.size(); ++i) {
+        const FormattedColor out = ExpandColorTemplate(list[i].toStdString(), color_);
+        if (out.text) {
+            addCopyEntry(QString::fromStdString(*out.text), list[i], QStringLiteral("copyAsTemplate%1").arg(i));
+        } else {
+            QAction* bad = addAction(Escaped(list[i]) + QStringLiteral("\t(not usable)"));
+            bad->setObjectName(QStringLiteral("copyAsTemplate%1").arg(i));
+            bad->setToolTip(QString::fromStdString(out.error));
+            bad->setEnabled(false);
+        }
+    }
+    addSeparator();
+    QAction* add = addAction(QStringLiteral("Add Template..."));
+    add->setObjectName(QStringLiteral("copyAsAddTemplate"));
+    connect(add, &QAction::triggered, this, &CopyAsMenu::askForTemplate);
+}
+
+void CopyAsMenu::askForTemplate()
+{
+    QWidget* owner = parentWidget();
+    bool ok = false;
+    const QString templ = QInputDialog::getText(
+        owner, QStringLiteral("Add Template"),
+        QStringLiteral("Template, for example {r}, {g}, {b} or 0x{HEX}.\n"
+                       "Placeholders: {r} {g} {b} {rx} {gx} {bx} {RX} {GX} {BX} {hex} {HEX}\n"
+                       "{bgr} {BGR} {dec} {decrgb} {rf} {gf} {bf} {h} {s} {v}; {{ and }} for braces."),
+        QLineEdit::Normal, QString(), &ok);
+    if (!ok || templ.isEmpty()) {
+        return;
+    }
+    QString error;
+    if (!addTemplate(templ, &error)) {
+        QMessageBox::warning(owner, QStringLiteral("Add Template"), QStringLiteral("The template was not added: %1").arg(error));
+    }
+}
+
+} // namespace tintora

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "core/color_types.h"
+
+#include <QMenu>
+#include <QStringList>
+
+namespace tintora {
+
+class SettingsStore;
+
+// The "Copy as" menu of a colour: every notation of color_formats.h that the
+// colour has (no "#rgb" entry where it is not exact), then the user's own
+// templates, then "Add Template...". Choosing a notation or template puts
+// its text on the clipboard as plain text and emits copied().
+//
+// Templates are kept in the settings store, section "Settings", key
+// "copyTemplates", one template a line. A template that has gone bad in the
+// file (edited by hand) shows as a disabled entry saying why.
+class CopyAsMenu : public QMenu
+{
+    Q_OBJECT
+
+public:
+    static constexpr int MaxTemplates = 20;
+
+    explicit CopyAsMenu(SettingsStore& settings, QWidget* parent = nullptr);
+
+    // Rebuilds the entries for rgb (channels 0..255).
+    void setColor(Rgb rgb);
+
+    // The stored templates, in the order they were added.
+    QStringList templates() const;
+
+    // Stores a new template and rebuilds the menu. False, with the reason in
+    // *error and nothing stored, for an invalid template, one already kept,
+    // or one past MaxTemplates.
+    bool addTemplate(const QString& templ, QString* error);
+
+signals:
+    void copied(const QString& text);
+
+private:
+    void rebuild();
+    void addCopyEntry(const QString& text, const QString& label, const QString& objectName);
+    void askForTemplate();
+
+    SettingsStore& settings_;
+    Rgb color_;
+};
+
+} // namespace tintora

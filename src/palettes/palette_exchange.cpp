@@ -1,0 +1,356 @@
+#include "palettes/palette_exchange.h"
+
+#include "core/color_formats.h"
+#include "core/color_notation.h"
+#include "core/css_color_names.h"
+#include "core/numeric.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <algorithm>
+
+namespace tintora {
+
+namespace {
+
+Rgb CellColor(std::int32_t value)
+{
+    const auto v = static_cast<std::uint32_t>(value);
+    return Rgb{static_cast<int>(v & 0xFF), static_cast<int>((v >> 8) & 0xFF), static_cast<int>((v >> 16) & 0xFF)};
+}
+
+std::string Html(Rgb c)
+{
+    return FormatColor(c, "html").value_or("");
+}
+
+std::string Padded3(int v)
+{
+    std::string text = DecimalText(v);
+    return std::string(3 - std::min<std::size_t>(3, text.size()), ' ') + text;
+}
+
+std::string_view Trim(std::string_view s)
+{
+    auto isBlank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\f'; };
+    while (!s.empty() && isBlank(s.front())) {
+        s.remove_prefix(1);
+    }
+    while (!s.empty() && isBlank(s.back())) {
+        s.remove_suffix(1);
+    }
+    return s;
+}
+
+std::string LineError(int line, const std::string& what)
+{
+    return "line " + std::to_string(line) + ": " + what;
+}
+
+// A colour line of a .gpl: three decimal numbers 0..255 and an optional
+// name. Returns an error text, empty on success.
+std::string ParseGplColorLine(std::string_view line, Rgb* out)
+{
+    int values[3] = {};
+    std::size_t pos = 0;
+    for (int i = 0; i < 3; ++i) {
+        while (pos < line.size() && (line[pos] == ' ' || line[pos] == '\t')) {
+            ++pos;
+        }
+        const std::size_t start = pos;
+        int v = 0;
+        while (pos < line.size() && line[pos] >= '0' && line[pos] <= '9' && pos - start < 4) {
+            v = v * 10 + (line[pos] - '0');
+            ++pos;
+        }
+        const bool endsField = pos >= line.size() || line[pos] == ' ' || line[pos] == '\t';
+        if (pos == start || !endsField || v > 255) {
+            return "expected red, green and blue as numbers 0..255, then an optional name";
+        }
+        values[i] = v;
+    }
+    *out = Rgb{values[0], values[1], values[2]};
+    return {};
+}
+
+// The value of a CSS custom property line "--name: value;" with an optional
+// trailing comment, or nullopt when the line is not one.
+std::optional<std::string_view> CssPropertyValue(std::string_view line)
+{
+    if (line.substr(0, 2) != "--") {
+        return std::nullopt;
+    }
+    const std::size_t colon = line.find(':');
+    if (colon == std::string_view::npos) {
+        return std::nullopt;
+    }
+    std::string_view value = line.substr(colon + 1);
+    if (const std::size_t comment = value.find("/*"); comment != std::string_view::npos) {
+        value = value.substr(0, comment);
+    }
+    value = Trim(value);
+    if (value.empty() || value.back() != ';') {
+        return std::nullopt;
+    }
+    value.remove_suffix(1);
+    return Trim(value);
+}
+
+bool IsCssFrame(std::string_view line)
+{
+    if (line == ":root {" || line == ":root{" || line == "}") {
+        return true;
+    }
+    return line.substr(0, 2) == "/*" && line.size() >= 4 && line.substr(line.size() - 2) == "*/";
+}
+
+} // namespace
+
+std::optional<PaletteFileFormat> PaletteFormatForPath(const QString& path)
+{
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == QLatin1String("gpl")) {
+        return PaletteFileFormat::Gpl;
+    }
+    if (suffix == QLatin1String("css")) {
+        return PaletteFileFormat::Css;
+    }
+    if (suffix == QLatin1String("txt") || suffix == QLatin1String("hex")) {
+        return PaletteFileFormat::HexList;
+    }
+    return std::nullopt;
+}
+
+std::string FormatPalette(const CustomColorArray& colors, PaletteFileFormat format, std::string_view name)
+{
+    std::string out;
+    switch (format) {
+    case PaletteFileFormat::Gpl:
+        out += "GIMP Palette\nName: " + std::string(name) + "\nColumns: 16\n#\n";
+        for (int cell = 1; cell <= PaletteCellCount; ++cell) {
+            const Rgb c = CellColor(colors[static_cast<std::size_t>(cell)]);
+            const std::string_view css = ExactCssColorName(c);
+            // GIMP's own writer: "%3d %3d %3d\t%s".
+            out += Padded3(c.red) + ' ' + Padded3(c.green) + ' ' + Padded3(c.blue) + '\t' +
+                   (css.empty() ? Html(c) : std::string(css)) + '\n';
+        }
+        break;
+    case PaletteFileFormat::Css:
+        out += "/* " + std::string(name) + ": cells 1 to 224, 16 per row */\n:root {\n";
+        for (int cell = 1; cell <= PaletteCellCount; ++cell) {
+            const Rgb c = CellColor(colors[static_cast<std::size_t>(cell)]);
+            const std::string_view css = ExactCssColorName(c);
+            out += "  --custom-color-" + std::to_string(cell) + ": " + Html(c) + ";";
+            if (!css.empty()) {
+                out += " /* " + std::string(css) + " */";
+            }
+            out += '\n';
+        }
+        out += "}\n";
+        break;
+    case PaletteFileFormat::HexList:
+        for (int cell = 1; cell <= PaletteCellCount; ++cell) {
+            out += Html(CellColor(colors[static_cast<std::size_t>(cell)])) + '\n';
+        }
+        break;
+    }
+    return out;
+}
+
+PaletteRead ParsePalette(std::string_view bytes, PaletteFileFormat format)
+{
+    PaletteRead read;
+    auto refuse = [&read](std::string message) {
+        read.colors.clear();
+        read.colorsInFile = 0;
+        read.error = std::move(message);
+        return read;
+    };
+    if (bytes.size() > MaxPaletteFileBytes) {
+        return refuse("the file has " + std::to_string(bytes.size()) + " bytes; palettes of more than " +
+                      std::to_string(MaxPaletteFileBytes) + " bytes are refused");
+    }
+    if (bytes.substr(0, 3) == "\xEF\xBB\xBF") {
+        bytes.remove_prefix(3);
+    }
+    int lineNumber = 0;
+    std::size_t pos = 0;
+    while (pos < bytes.size()) {
+        std::size_t end = bytes.find('\n', pos);
+        if (end == std::string_view::npos) {
+            end = bytes.size();
+        }
+        ++lineNumber;
+        std::string_view raw = bytes.substr(pos, end - pos);
+        pos = end + 1;
+        if (raw.size() > MaxPaletteLineBytes) {
+            return refuse(LineError(lineNumber, "longer than " + std::to_string(MaxPaletteLineBytes) +
+                                                    " bytes; expected one colour a line"));
+        }
+        for (const char ch : raw) {
+            const auto b = static_cast<unsigned char>(ch);
+            if ((b < 0x20 && ch != '\t' && ch != '\r' && ch != '\f') || b == 0x7F) {
+                return refuse(LineError(lineNumber, "binary data (a control byte); expected a text file"));
+            }
+        }
+        const std::string_view line = Trim(raw);
+
+        if (format == PaletteFileFormat::Gpl && lineNumber == 1) {
+            if (line != "GIMP Palette") {
+                return refuse("not a GIMP palette: the first line must be \"GIMP Palette\"");
+            }
+            continue;
+        }
+        if (line.empty()) {
+            continue;
+        }
+        Rgb color;
+        switch (format) {
+        case PaletteFileFormat::Gpl: {
+            if (line.front() == '#') {
+                continue;
+            }
+            if (line.substr(0, 5) == "Name:") {
+                read.name = std::string(Trim(line.substr(5)));
+                continue;
+            }
+            if (line.substr(0, 8) == "Columns:") {
+                const std::string_view n = Trim(line.substr(8));
+                const bool digits =
+                    !n.empty() && n.size() <= 3 && std::all_of(n.begin(), n.end(), [](char c) { return c >= '0' && c <= '9'; });
+                if (!digits || std::stoi(std::string(n)) > 256) {
+                    return refuse(LineError(lineNumber, "expected \"Columns:\" and a number 0..256"));
+                }
+                continue;
+            }
+            if (std::string error = ParseGplColorLine(line, &color); !error.empty()) {
+                return refuse(LineError(lineNumber, error));
+            }
+            break;
+        }
+        case PaletteFileFormat::Css: {
+            if (IsCssFrame(line)) {
+                continue;
+            }
+            const std::optional<std::string_view> value = CssPropertyValue(line);
+            if (!value) {
+                return refuse(LineError(lineNumber, "expected a custom property such as \"--name: #RRGGBB;\""));
+            }
+            const NotationParse parsed = ParseColorNotation(*value);
+            if (!parsed.color) {
+                return refuse(LineError(lineNumber, parsed.error));
+            }
+            color = *parsed.color;
+            break;
+        }
+        case PaletteFileFormat::HexList: {
+            const NotationParse parsed = ParseColorNotation(line);
+            if (!parsed.color) {
+                return refuse(LineError(lineNumber, parsed.error));
+            }
+            color = *parsed.color;
+            break;
+        }
+        }
+        ++read.colorsInFile;
+        if (read.colors.size() < static_cast<std::size_t>(PaletteCellCount)) {
+            read.colors.push_back(color);
+        }
+    }
+    if (format == PaletteFileFormat::Gpl && lineNumber == 0) {
+        return refuse("not a GIMP palette: the first line must be \"GIMP Palette\"");
+    }
+    if (read.colorsInFile == 0) {
+        return refuse(format == PaletteFileFormat::Gpl ? "the palette holds no colour lines (red green blue name)"
+                                                       : "the file holds no colour; expected one colour a line");
+    }
+    return read;
+}
+
+PaletteImport ApplyPaletteImport(const CustomColorArray& current, const PaletteRead& read, const QString& source)
+{
+    PaletteImport result;
+    result.colors = current;
+    if (!read.error.empty()) {
+        result.message = QStringLiteral("Nothing was imported from %1: %2").arg(source, QString::fromStdString(read.error));
+        return result;
+    }
+    const int n = static_cast<int>(read.colors.size());
+    for (int i = 0; i < n; ++i) {
+        const Rgb& c = read.colors[static_cast<std::size_t>(i)];
+        result.colors[static_cast<std::size_t>(i + 1)] = MakeColorRef(c.red, c.green, c.blue);
+    }
+    result.ok = true;
+    result.firstCell = 1;
+    result.lastCell = n;
+    result.message = n == 1 ? QStringLiteral("Read 1 colour from %1 into cell 1").arg(source)
+                            : QStringLiteral("Read %1 colours from %2 into cells 1 to %1").arg(n).arg(source);
+    result.message += QStringLiteral(" (16 per row, left to right).");
+    if (n < PaletteCellCount) {
+        result.message += QStringLiteral(" Cells %1 to %2 keep their colours.").arg(n + 1).arg(PaletteCellCount);
+    }
+    if (read.colorsInFile > PaletteCellCount) {
+        result.message += QStringLiteral(" The file holds %1 colours; only the first %2 fit, the other %3 were left out.")
+                              .arg(read.colorsInFile)
+                              .arg(PaletteCellCount)
+                              .arg(read.colorsInFile - PaletteCellCount);
+    }
+    return result;
+}
+
+PaletteImport ImportPaletteFile(const QString& path, const CustomColorArray& current)
+{
+    auto refuse = [&](const QString& why) {
+        PaletteImport result;
+        result.colors = current;
+        result.message = QStringLiteral("Nothing was imported from %1: %2").arg(path, why);
+        return result;
+    };
+    const std::optional<PaletteFileFormat> format = PaletteFormatForPath(path);
+    if (!format) {
+        return refuse(QStringLiteral("unknown file type; expected a .gpl, .css, .txt or .hex file"));
+    }
+    const QFileInfo info(path);
+    if (!info.exists()) {
+        return refuse(QStringLiteral("the file does not exist"));
+    }
+    // A pipe or device could block or never end.
+    if (!info.isFile()) {
+        return refuse(QStringLiteral("not a regular file"));
+    }
+    if (static_cast<std::size_t>(info.size()) > MaxPaletteFileBytes) {
+        return refuse(QStringLiteral("the file has %1 bytes; palettes of more than %2 bytes are refused")
+                          .arg(info.size())
+                          .arg(MaxPaletteFileBytes));
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return refuse(file.errorString());
+    }
+    // One byte more than allowed, so a file that grew since the check is
+    // still refused by the parser rather than read in part.
+    const QByteArray bytes = file.read(static_cast<qint64>(MaxPaletteFileBytes) + 1);
+    const PaletteRead read = ParsePalette(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), *format);
+    return ApplyPaletteImport(current, read, path);
+}
+
+PaletteExport ExportPaletteFile(const QString& path, const CustomColorArray& colors, const QString& name)
+{
+    const std::optional<PaletteFileFormat> format = PaletteFormatForPath(path);
+    if (!format) {
+        return PaletteExport{false, QStringLiteral("Cannot export to %1: unknown file type; expected a .gpl, .css, .txt or .hex file").arg(path)};
+    }
+    const std::string text = FormatPalette(colors, *format, name.toStdString());
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        return PaletteExport{false, QStringLiteral("Cannot export to %1: %2").arg(path, file.errorString())};
+    }
+    if (file.write(text.data(), static_cast<qint64>(text.size())) != static_cast<qint64>(text.size()) || !file.commit()) {
+        return PaletteExport{false, QStringLiteral("Cannot export to %1: %2").arg(path, file.errorString())};
+    }
+    return PaletteExport{true, QStringLiteral("Exported %1 colours to %2.").arg(PaletteCellCount).arg(path)};
+}
+
+} // namespace tintora

@@ -1,0 +1,115 @@
+#!/usr/bin/env bash
+# The display-free command line: --color, --format, --export-palette and
+# --import-palette, run as processes with no display at all; their output,
+# the files they write and their exit statuses.
+set -euo pipefail
+: "${TINTORA_BIN:?path to the tintora program}"
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+export HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data"
+mkdir -p "$HOME"
+unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
+
+# A portable copy in a folder of its own keeps its palette beside itself.
+appdir="$work/app"
+mkdir -p "$appdir"
+cp "$TINTORA_BIN" "$appdir/tintora"
+app="$appdir/tintora"
+palette="$appdir/usercolors.cps"
+
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+
+# expect STATUS EXPECTED_STDOUT STDERR_PART -- ARGS...
+expect() {
+  local want_status=$1 want_out=$2 want_err=$3
+  shift 4
+  local out err status
+  set +e
+  out=$(timeout 20 "$app" "$@" 2>"$work/err")
+  status=$?
+  set -e
+  err=$(cat "$work/err")
+  [ "$status" = "$want_status" ] || fail "$* exited $status, expected $want_status (stderr: $err)"
+  [ "$out" = "$want_out" ] || fail "$* printed '$out', expected '$want_out'"
+  if [ -n "$want_err" ]; then
+    [[ "$err" == *"$want_err"* ]] || fail "$* said '$err', expected it to contain '$want_err'"
+  elif [ -n "$err" ]; then
+    fail "$* wrote to stderr: $err"
+  fi
+}
+
+nl=$'\n'
+# The four designed codes, from every notation.
+yellow="RGB(255, 255, 0)${nl}65535${nl}#FFFF00${nl}&H00FFFF&"
+for value in '#FFFF00' '#ff0' 'FFFF00' 'rgb(255, 255, 0)' 'RGB(100%,100%,0%)' 'hsl(60, 100%, 50%)' \
+             '&H00FFFF&' '&HFFFF' '65535' 'Yellow' '  yellow  '; do
+  expect 0 "$yellow" "" -- --color "$value"
+done
+expect 0 "RGB(64, 226, 1)${nl}123456${nl}#40E201${nl}&H01E240&" "" -- --color 123456
+
+# One notation by name or template.
+expect 0 "#66ccff" "" -- --color '#66CCFF' --format hex-lower
+expect 0 "hsl(30, 50%, 40%)" "" -- --color '#996633' --format css-hsl
+expect 0 "Color.FromArgb(153, 102, 51)" "" -- --color '#996633' --format dotnet
+expect 0 "\$00336699" "" -- --color '#996633' --format delphi
+expect 0 "10053171" "" -- --color '#996633' --format decimal-rgb
+expect 0 "3368601" "" -- --color '#996633' --format decimal
+expect 0 "0x663399" "" -- --color rebeccapurple --format '0x{HEX}'
+expect 0 "255, 255, 0" "" -- --color 65535 --format '{r}, {g}, {b}'
+expect 0 "{ff0000}" "" -- --color red --format '{{{hex}}}'
+
+# Bad values exit 2 and name what was expected.
+expect 2 "" "'G' is not a hexadecimal digit; expected #RGB or #RRGGBB" -- --color '#GGGGGG'
+expect 2 "" "red 300 is beyond 0..255" -- --color 'rgb(300, 0, 0)'
+expect 2 "" "no number for the hue" -- --color 'hsl(NaN, 50%, 50%)'
+expect 2 "" "beyond 16777215" -- --color 16777216
+expect 2 "" "expected a colour" -- --color ''
+expect 2 "" "too long" -- --color "$(head -c 100000 /dev/zero | tr '\0' a)"
+expect 2 "" "unknown format 'nope'; expected one of html" -- --color red --format nope
+expect 2 "" "unknown placeholder {q}" -- --color red --format '{q}'
+expect 2 "" "--format needs --color VALUE or --pick" -- --format html
+expect 2 "" "give only one of" -- --color red --export-palette "$work/x.gpl"
+expect 2 "" "expected a .gpl, .css, .txt or .hex file" -- --export-palette "$work/x.png"
+expect 1 "" "no exact #rgb form" -- --color '#010203' --format hex3
+
+# Import a GIMP palette into the portable palette file, then export it again.
+printf 'GIMP Palette\nName: Two\nColumns: 2\n# comment\n255   0   0\tRed One\n  0   0 255\tDeep Blue\n' >"$work/two.gpl"
+expect 0 "Read 2 colours from $work/two.gpl into cells 1 to 2 (16 per row, left to right). Cells 3 to 224 keep their colours. Saved to $palette." "" \
+  -- --import-palette "$work/two.gpl"
+[ -f "$palette" ] || fail "the import wrote no palette file"
+[ "$(sed -n 2p "$palette")" = $' 255 \r' ] || fail "cell 1 is '$(sed -n 2p "$palette")'"
+[ "$(sed -n 3p "$palette")" = $' 16711680 \r' ] || fail "cell 2 is '$(sed -n 3p "$palette")'"
+
+expect 0 "Exported 224 colours to $work/out.gpl." "" -- --export-palette "$work/out.gpl"
+[ "$(head -n 1 "$work/out.gpl")" = "GIMP Palette" ] || fail "the export has no GIMP header"
+[ "$(sed -n 5p "$work/out.gpl")" = $'255   0   0\tred' ] || fail "the export's first colour is '$(sed -n 5p "$work/out.gpl")'"
+[ "$(grep -c . "$work/out.gpl")" = 228 ] || fail "the export has $(grep -c . "$work/out.gpl") lines"
+expect 0 "Exported 224 colours to $work/out.css." "" -- --export-palette "$work/out.css"
+grep -qx '  --custom-color-2: #0000FF; /\* blue \*/' "$work/out.css" || fail "the CSS export lacks cell 2"
+
+# A hostile file changes nothing.
+before=$(md5sum <"$palette")
+head -c 5000 /dev/urandom >"$work/binary.gpl"
+expect 1 "" "Nothing was imported from $work/binary.gpl" -- --import-palette "$work/binary.gpl"
+{ printf 'GIMP Palette\n1 2 3'; for _ in $(seq 10000); do printf ' 7'; done; printf '\n'; } >"$work/wide.gpl"
+expect 1 "" "line 2: longer than 1024 bytes" -- --import-palette "$work/wide.gpl"
+cp "$work/out.css" "$work/wrong.gpl"
+expect 1 "" "the first line must be \"GIMP Palette\"" -- --import-palette "$work/wrong.gpl"
+expect 1 "" "the file does not exist" -- --import-palette "$work/missing.txt"
+[ "$(md5sum <"$palette")" = "$before" ] || fail "a refused import changed the palette file"
+
+# More than 224 colours are cut, with a message.
+for i in $(seq 300); do printf '#%06X\n' "$i"; done >"$work/many.txt"
+expect 0 "Read 224 colours from $work/many.txt into cells 1 to 224 (16 per row, left to right). The file holds 300 colours; only the first 224 fit, the other 76 were left out. Saved to $palette." "" \
+  -- --import-palette "$work/many.txt"
+
+# --help lists every option with examples.
+help=$("$app" --help)
+for word in --color --format --export-palette --import-palette Examples: "--format '0x{HEX}'"; do
+  [[ "$help" == *"$word"* ]] || fail "--help does not mention $word"
+done
+
+[ "$failures" = 0 ] || { echo "$failures failure(s)"; exit 1; }
+echo "PASS"
