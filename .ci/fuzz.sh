@@ -1,10 +1,17 @@
 #!/usr/bin/env bash
-# Builds the libFuzzer targets with clang in build-fuzz/ and runs each one
+# Builds every libFuzzer target with clang in build-fuzz/ and runs each one
 # for a bounded time, starting from a seed corpus. Exits non-zero when a
 # target crashes, trips a sanitizer, times out or fails to build.
 #
+# The targets are found, not listed here: every fuzzer that fuzz/CMakeLists.txt
+# makes with tintora_add_fuzzer (the build writes their names to
+# build-fuzz/fuzz/targets.txt), and any other target whose name starts with
+# "fuzz_". Seeds come from fuzz/seeds/<target>/ when that folder exists, and
+# from the few written below.
+#
 # Environment:
-#   FUZZ_SECONDS  seconds per target (default 30)
+#   FUZZ_SECONDS  seconds per target (default 20; for a long run, e.g. 600)
+#   FUZZ_TARGETS  only these targets (names separated by blanks)
 #   FUZZ_BUILD    build folder (default <repo>/build-fuzz)
 #   FUZZ_JOBS     parallel build jobs (default 2)
 set -euo pipefail
@@ -29,10 +36,21 @@ cmake -S "${root}" -B "${build}" \
   exit 1
 }
 
-targets=(fuzz_rtf fuzz_palette)
-if [ -f "${root}/fuzz/fuzz_parse.cpp" ]; then
-  targets+=(fuzz_parse)
+if [ -n "${FUZZ_TARGETS:-}" ]; then
+  read -r -a targets <<<"${FUZZ_TARGETS}"
+else
+  mapfile -t targets < <(
+    {
+      cat "${build}/fuzz/targets.txt" 2>/dev/null || true
+      cmake --build "${build}" --target help 2>/dev/null | grep -oE '\bfuzz_[A-Za-z0-9_]+' || true
+    } | grep -vx -e '' -e fuzz_all | sort -u
+  )
 fi
+if [ "${#targets[@]}" -eq 0 ]; then
+  echo "FAILED: the fuzz build defines no fuzz targets"
+  exit 1
+fi
+echo "== fuzz targets: ${targets[*]}"
 cmake --build "${build}" --target "${targets[@]}" -j "${jobs}"
 
 # Seeds: the shipped help file and small documents for the reader; typical
@@ -40,7 +58,14 @@ cmake --build "${build}" --target "${targets[@]}" -j "${jobs}"
 seeds="${build}/seeds"
 rm -rf "${seeds}"
 mkdir -p "${seeds}/fuzz_rtf" "${seeds}/fuzz_parse" "${seeds}/fuzz_palette"
+for target in "${targets[@]}"; do
+  mkdir -p "${seeds}/${target}"
+  if [ -d "${root}/fuzz/seeds/${target}" ]; then
+    cp -r "${root}/fuzz/seeds/${target}/." "${seeds}/${target}/"
+  fi
+done
 printf ' 0 \r\n 255 \r\n-5 \r\n\t2\t55x\r\n12.5\r\n99999999999\r\n' >"${seeds}/fuzz_palette/a"
+printf '0\nabc\n\0\n\n\n+.5\n-2147483648\n2147483648\n' >"${seeds}/fuzz_palette/b"
 cp "${root}/resources/Help.rtf" "${seeds}/fuzz_rtf/help.rtf"
 n=0
 while IFS= read -r line; do
