@@ -36,16 +36,11 @@ click_at "$win" 265 10    # pure red
 click_at "$win" 433 33    # Presets: the custom colours
 click_at "$win" 35 17     # cell 2
 click_at "$win" 389 229   # Add: the save fails
-msg=""
-for _ in $(seq 50); do
-  msg=$(xdotool search --onlyvisible --pid "$app_pid" 2>/dev/null | while read -r w; do
-    [ "$w" != "$win" ] && echo "$w"
-  done | head -n 1)
-  [ -n "$msg" ] && break
-  sleep 0.1
-done
-[ -n "$msg" ] || fail "no message after a failed save"
-xdotool key --window "$msg" Return
+product="${EXPECTED_TITLE%% by *}"
+msg=$(timeout 10 xdotool search --sync --onlyvisible --name "^${product}\$" | head -n 1) ||
+  fail "no message after a failed save"
+xdotool windowfocus --sync "$msg" 2>/dev/null || true
+xdotool key Return
 sleep 0.5
 
 # Safe palette and back: the colour is still in cell 2.
