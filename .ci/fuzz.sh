@@ -43,7 +43,7 @@ else
     {
       cat "${build}/fuzz/targets.txt" 2>/dev/null || true
       cmake --build "${build}" --target help 2>/dev/null | grep -oE '\bfuzz_[A-Za-z0-9_]+' || true
-    } | grep -vx -e '' -e fuzz_all | sort -u
+    } | grep -vx -e '' -e fuzz_all | grep -v '_autogen' | sort -u
   )
 fi
 if [ "${#targets[@]}" -eq 0 ]; then
@@ -94,6 +94,17 @@ SUPP
 
 status=0
 for target in "${targets[@]}"; do
+  # tintora_add_fuzzer puts fuzzers in fuzz/; one made otherwise may sit
+  # elsewhere in the build.
+  program="${build}/fuzz/${target}"
+  if [ ! -x "${program}" ] || [ -d "${program}" ]; then
+    program=$(find "${build}" -name "${target}" -type f -perm -u+x -print -quit)
+  fi
+  if [ -z "${program}" ]; then
+    echo "FAILED: ${target} was built but its program is not found"
+    status=1
+    continue
+  fi
   corpus="${build}/corpus/${target}"
   artifacts="${build}/artifacts/${target}"
   mkdir -p "${corpus}" "${artifacts}"
@@ -101,7 +112,7 @@ for target in "${targets[@]}"; do
   if ! ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=1}" UBSAN_OPTIONS="print_stacktrace=1" \
     LSAN_OPTIONS="suppressions=${build}/lsan.supp" \
     QT_QPA_PLATFORM=offscreen \
-    "${build}/fuzz/${target}" \
+    "${program}" \
     -max_total_time="${seconds}" -timeout=10 -rss_limit_mb=2048 -max_len=65536 \
     -print_final_stats=1 -artifact_prefix="${artifacts}/" \
     "${corpus}" "${seeds}/${target}" >"${build}/${target}.log" 2>&1; then
