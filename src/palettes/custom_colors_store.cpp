@@ -205,12 +205,20 @@ QString ProblemText(const CustomColorsParse& parse)
 // ... path.bak.99. A hard link costs no copy and keeps the old content
 // whatever happens to the name afterwards; where links are not supported
 // the bytes are copied. Returns the backup's name, or empty with *error.
-QString KeepBackup(const QString& path, QString* error)
+// *already is set when one of those names is a link to this very file (a
+// backup made before a save that then failed), which is then not made again.
+QString KeepBackup(const QString& path, const struct stat& file, bool* already, QString* error)
 {
+    *already = false;
     for (int n = 1; n <= 99; ++n) {
         const QString backup = path + QStringLiteral(".bak") + (n == 1 ? QString() : QStringLiteral(".%1").arg(n));
         struct stat st {};
-        if (::lstat(Native(backup).constData(), &st) == 0 || errno != ENOENT) {
+        const int statError = ::lstat(Native(backup).constData(), &st) == 0 ? 0 : errno;
+        if (statError == 0 && st.st_dev == file.st_dev && st.st_ino == file.st_ino) {
+            *already = true;
+            return backup;
+        }
+        if (statError != ENOENT) {
             continue;
         }
         if (::link(Native(path).constData(), Native(backup).constData()) == 0) {
@@ -412,7 +420,8 @@ SaveResult CustomColorsStore::Save(const CustomColorArray& colors)
 
     mode_t mode = NewFileMode();
     struct stat st {};
-    if (::lstat(Native(result.path).constData(), &st) == 0) {
+    const int statError = ::lstat(Native(result.path).constData(), &st) == 0 ? 0 : errno;
+    if (statError == 0) {
         if (S_ISLNK(st.st_mode)) {
             return fail(Failure(result.path, QStringLiteral("it is a symbolic link; neither the link nor the "
                                                             "file it points to was changed")));
@@ -425,18 +434,21 @@ SaveResult CustomColorsStore::Save(const CustomColorArray& colors)
         const FileRead old = ReadPalette(result.path);
         if (!old.opened || !old.parse.clean()) {
             QString error;
-            const QString backup = KeepBackup(result.path, &error);
+            bool already = false;
+            const QString backup = KeepBackup(result.path, st, &already, &error);
             if (backup.isEmpty()) {
                 return fail(Failure(result.path, error + QStringLiteral("; the file was not replaced")));
             }
-            const QString why = old.opened ? ProblemText(old.parse) : QStringLiteral("it could not be opened");
-            result.notice = QStringLiteral("\"%1\" could not be read in full (%2), so the custom colours "
-                                           "shown did not all come from it. Before saving over it, the old "
-                                           "file was kept as \"%3\".")
-                                .arg(Shown(result.path), why, Shown(backup));
+            if (!already) {
+                const QString why = old.opened ? ProblemText(old.parse) : QStringLiteral("it could not be opened");
+                result.notice = QStringLiteral("\"%1\" could not be read in full (%2), so the custom colours "
+                                               "shown did not all come from it. Before saving over it, the old "
+                                               "file was kept as \"%3\".")
+                                    .arg(Shown(result.path), why, Shown(backup));
+            }
         }
-    } else if (errno != ENOENT) {
-        return fail(Failure(result.path, ErrnoText(errno)));
+    } else if (statError != ENOENT) {
+        return fail(Failure(result.path, ErrnoText(statError)));
     }
 
     std::ostringstream text;

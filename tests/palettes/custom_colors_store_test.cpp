@@ -335,6 +335,22 @@ TEST(CustomColorsStore, DamagedFileIsKeptAsBackupBeforeTheFirstSave)
     EXPECT_EQ(ReadAll(f.ProgramFile() + ".bak"), QByteArray("older backup"));
     EXPECT_EQ(ReadAll(f.ProgramFile() + ".bak.2"), QByteArray("junk\n"));
 
+    // A backup made before a save that then failed is not made twice.
+    Folders again;
+    WriteAll(again.ProgramFile(), "junk\n");
+    CustomColorsStore retry(again.program, again.user);
+    SaveResult failed;
+    {
+        FileSizeLimit limit(64);
+        failed = retry.Save(retry.Load());
+    }
+    EXPECT_FALSE(failed.ok);
+    EXPECT_FALSE(failed.notice.isEmpty());
+    const SaveResult later = retry.Save(retry.Load());
+    ASSERT_TRUE(later.ok);
+    EXPECT_TRUE(later.notice.isEmpty());
+    EXPECT_EQ(Entries(again.program), (QStringList{"usercolors.cps", "usercolors.cps.bak"}));
+
     // A clean file, short or with text after its numbers, makes no backup.
     Folders clean;
     WriteAll(clean.ProgramFile(), "0\r\n 255 red\r\n\r\n12.5\r\n");
