@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # A portable copy keeps to the palette in its own folder: a newer per-user
 # palette of another copy is neither shown nor overwritten, and "Add" writes
-# only the portable file.
+# only the portable file. A pipe in the settings file's place must not hang
+# start-up (the settings then take their defaults).
 source "$(dirname "${BASH_SOURCE[0]}")/e2e_lib.sh"
 start_x
 
@@ -16,6 +17,8 @@ mkdir -p "$(dirname "$user_file")"
 crlf_lines 65535 >"$user_file"
 touch -d '1 hour ago' "$appdir/usercolors.cps"
 user_before=$(md5sum <"$user_file")
+mkdir -p "$XDG_CONFIG_HOME/Tintora"
+mkfifo "$XDG_CONFIG_HOME/Tintora/Tintora.conf"
 
 "$app" --no-splash >"$work/out.log" 2>&1 &
 app_pid=$!
@@ -37,4 +40,5 @@ done
 [ "$(sed -n 3p "$file" | tr -d '\r')" = " 255 " ] || fail "Add did not write cell 2 into the portable palette"
 [ "$(sed -n 2p "$file" | tr -d '\r')" = " 16711680 " ] || fail "the portable palette lost its blue cell 1"
 [ "$(md5sum <"$user_file")" = "$user_before" ] || fail "the per-user palette was changed"
+[ -p "$XDG_CONFIG_HOME/Tintora/Tintora.conf" ] || fail "the settings pipe was replaced"
 echo "PASS: the portable copy shows and writes its own palette only"
