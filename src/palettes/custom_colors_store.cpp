@@ -99,7 +99,7 @@ QString Failure(const QString& path, const QString& reason)
 // link is harmless).
 bool IsRegularFile(const QString& path)
 {
-    struct stat st {};
+    struct stat st = {};
     return !path.isEmpty() && ::stat(Native(path).constData(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
@@ -138,7 +138,7 @@ void RemoveStaleTemporaries(const QString& dir)
         if (!IsTemporaryName(entry->d_name)) {
             continue;
         }
-        struct stat st {};
+        struct stat st = {};
         if (::fstatat(dfd, entry->d_name, &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(st.st_mode)) {
             ::unlinkat(dfd, entry->d_name, 0);
         }
@@ -155,7 +155,7 @@ int OpenRegularForReading(const QString& path)
         return -1;
     }
     Fd fd(::open(Native(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
-    struct stat st {};
+    struct stat st = {};
     if (fd.get() < 0 || ::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode)) {
         return -1;
     }
@@ -211,8 +211,9 @@ QString KeepBackup(const QString& path, const struct stat& file, bool* already, 
 {
     *already = false;
     for (int n = 1; n <= 99; ++n) {
-        const QString backup = path + QStringLiteral(".bak") + (n == 1 ? QString() : QStringLiteral(".%1").arg(n));
-        struct stat st {};
+        const QString backup =
+            path + QStringLiteral(".bak") + (n == 1 ? QString() : QStringLiteral(".%1").arg(n));
+        struct stat st = {};
         const int statError = ::lstat(Native(backup).constData(), &st) == 0 ? 0 : errno;
         if (statError == 0 && st.st_dev == file.st_dev && st.st_ino == file.st_ino) {
             *already = true;
@@ -366,7 +367,7 @@ QString CustomColorsStore::LoadPath() const
 {
     if (place_ == Place::PerUser) {
         const QString userFile = UserFilePath();
-        struct stat st {};
+        struct stat st = {};
         const bool userExists = !userFile.isEmpty() && ::lstat(Native(userFile).constData(), &st) == 0;
         if (!userExists && IsRegularFile(ProgramFilePath())) {
             return ProgramFilePath();
@@ -419,7 +420,7 @@ SaveResult CustomColorsStore::Save(const CustomColorArray& colors)
     }
 
     mode_t mode = NewFileMode();
-    struct stat st {};
+    struct stat st = {};
     const int statError = ::lstat(Native(result.path).constData(), &st) == 0 ? 0 : errno;
     if (statError == 0) {
         if (S_ISLNK(st.st_mode)) {
@@ -427,8 +428,9 @@ SaveResult CustomColorsStore::Save(const CustomColorArray& colors)
                                                             "file it points to was changed")));
         }
         if (!S_ISREG(st.st_mode)) {
-            return fail(Failure(result.path, QStringLiteral("something other than a file (a folder, a pipe or "
-                                                            "a device) has that name; it was left as it is")));
+            return fail(
+                Failure(result.path, QStringLiteral("something other than a file (a folder, a pipe or "
+                                                    "a device) has that name; it was left as it is")));
         }
         mode = st.st_mode & 07777;
         const FileRead old = ReadPalette(result.path);
@@ -440,11 +442,13 @@ SaveResult CustomColorsStore::Save(const CustomColorArray& colors)
                 return fail(Failure(result.path, error + QStringLiteral("; the file was not replaced")));
             }
             if (!already) {
-                const QString why = old.opened ? ProblemText(old.parse) : QStringLiteral("it could not be opened");
-                result.notice = QStringLiteral("\"%1\" could not be read in full (%2), so the custom colours "
-                                               "shown did not all come from it. Before saving over it, the old "
-                                               "file was kept as \"%3\".")
-                                    .arg(Shown(result.path), why, Shown(backup));
+                const QString why =
+                    old.opened ? ProblemText(old.parse) : QStringLiteral("it could not be opened");
+                result.notice =
+                    QStringLiteral("\"%1\" could not be read in full (%2), so the custom colours "
+                                   "shown did not all come from it. Before saving over it, the old "
+                                   "file was kept as \"%3\".")
+                        .arg(Shown(result.path), why, Shown(backup));
             }
         }
     } else if (statError != ENOENT) {

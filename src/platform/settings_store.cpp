@@ -11,7 +11,9 @@
 
 namespace tintora {
 
-SettingsStore::SettingsStore(QString applicationName) : applicationName_(std::move(applicationName)) {}
+SettingsStore::SettingsStore(QString applicationName) : applicationName_(std::move(applicationName))
+{
+}
 
 QString SettingsStore::filePath() const
 {
@@ -19,20 +21,22 @@ QString SettingsStore::filePath() const
     // on this platform. The file is then opened by name only, without the
     // system-wide fallbacks, so that only this one file is ever read.
     const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-    return QDir(config).filePath(applicationName_ + QLatin1Char('/') + applicationName_ + QStringLiteral(".conf"));
+    return QDir(config).filePath(applicationName_ + QLatin1Char('/') + applicationName_ +
+                                 QStringLiteral(".conf"));
 }
 
 bool SettingsStore::fileUsable() const
 {
     // stat, not open: opening a pipe for reading waits for a writer, which
     // would hang start-up before the main window paints.
-    struct stat st {};
+    struct stat st = {};
     if (::stat(QFile::encodeName(filePath()).constData(), &st) != 0)
         return errno == ENOENT || errno == ENOTDIR;
     return S_ISREG(st.st_mode) && st.st_size <= MaxFileBytes;
 }
 
-QString SettingsStore::GetSetting(const QString& section, const QString& key, const QString& defaultValue) const
+QString SettingsStore::GetSetting(const QString& section, const QString& key,
+                                  const QString& defaultValue) const
 {
     if (!fileUsable())
         return defaultValue;

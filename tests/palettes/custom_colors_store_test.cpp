@@ -40,7 +40,8 @@ void WriteAll(const QString& path, const QByteArray& bytes)
 
 QStringList Entries(const QString& dir)
 {
-    return QDir(dir).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::System | QDir::Hidden, QDir::Name);
+    return QDir(dir).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::System | QDir::Hidden,
+                               QDir::Name);
 }
 
 CustomColorArray Palette(std::int32_t cell1)
@@ -258,14 +259,17 @@ TEST(CustomColorsStore, SaveRefusesAnythingButARegularFile)
                                QFile::encodeName(f.ProgramFile()).constData()),
                        0);
          }},
-        {"pipe", [](const Folders& f) { ASSERT_EQ(mkfifo(QFile::encodeName(f.ProgramFile()).constData(), 0600), 0); }},
+        {"pipe",
+         [](const Folders& f) {
+             ASSERT_EQ(mkfifo(QFile::encodeName(f.ProgramFile()).constData(), 0600), 0);
+         }},
         {"folder", [](const Folders& f) { ASSERT_TRUE(QDir().mkpath(f.ProgramFile())); }},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         Folders f;
         row.make(f);
-        struct stat before {};
+        struct stat before = {};
         ASSERT_EQ(lstat(QFile::encodeName(f.ProgramFile()).constData(), &before), 0);
 
         CustomColorsStore store(f.program, f.user);
@@ -275,14 +279,15 @@ TEST(CustomColorsStore, SaveRefusesAnythingButARegularFile)
         EXPECT_FALSE(saved.ok);
         EXPECT_TRUE(saved.error.contains(f.ProgramFile())) << saved.error.toStdString();
 
-        struct stat after {};
+        struct stat after = {};
         ASSERT_EQ(lstat(QFile::encodeName(f.ProgramFile()).constData(), &after), 0);
         EXPECT_EQ(after.st_ino, before.st_ino);
         EXPECT_EQ(after.st_mode, before.st_mode);
         if (QFileInfo::exists(f.root.filePath("target"))) {
             EXPECT_EQ(ReadAll(f.root.filePath("target")), QByteArray("precious"));
         }
-        EXPECT_FALSE(QFileInfo::exists(f.root.filePath("target")) && std::string(row.name) == "dangling link");
+        EXPECT_FALSE(QFileInfo::exists(f.root.filePath("target")) &&
+                     std::string(row.name) == "dangling link");
         EXPECT_FALSE(QFileInfo::exists(f.user));
         EXPECT_EQ(store.Load()[1], 255);
     }
@@ -366,8 +371,8 @@ TEST(CustomColorsStore, LoadRemovesOnlyStaleTemporaryFiles)
     Folders f;
     WriteAll(f.ProgramFile(), "0\r\n255\r\n");
     const char* stale[] = {"usercolors.cps.Ab12Cd", "usercolors.cps.000000"};
-    const char* kept[] = {"usercolors.cps.bak", "usercolors.cps.Ab12C", "usercolors.cps.Ab12Cde",
-                          "usercolors.cps.Ab-2Cd", "other.cps.Ab12Cd", "usercolors.cpsXAb12Cd"};
+    const char* kept[] = {"usercolors.cps.bak",    "usercolors.cps.Ab12C", "usercolors.cps.Ab12Cde",
+                          "usercolors.cps.Ab-2Cd", "other.cps.Ab12Cd",     "usercolors.cpsXAb12Cd"};
     for (const char* name : stale) {
         WriteAll(QDir(f.program).filePath(name), "x");
     }
@@ -375,7 +380,8 @@ TEST(CustomColorsStore, LoadRemovesOnlyStaleTemporaryFiles)
         WriteAll(QDir(f.program).filePath(name), "x");
     }
     // A link of that name is not a temporary file of ours.
-    ASSERT_EQ(symlink("usercolors.cps", QFile::encodeName(QDir(f.program).filePath("usercolors.cps.LiNk00")).constData()),
+    ASSERT_EQ(symlink("usercolors.cps",
+                      QFile::encodeName(QDir(f.program).filePath("usercolors.cps.LiNk00")).constData()),
               0);
     CustomColorsStore store(f.program, f.user);
     EXPECT_EQ(store.Load()[1], 255);
@@ -430,11 +436,11 @@ TEST(CustomColorsStore, HugeFileLoadsInBoundedMemory)
             ASSERT_EQ(file.write(chunk), chunk.size());
         }
     }
-    rusage before {};
+    rusage before = {};
     getrusage(RUSAGE_SELF, &before);
     CustomColorsStore store(f.program, f.user);
     EXPECT_EQ(store.Load(), CustomColorArray{});
-    rusage after {};
+    rusage after = {};
     getrusage(RUSAGE_SELF, &after);
     // ru_maxrss is in KiB.
     EXPECT_LT(after.ru_maxrss - before.ru_maxrss, 8 * 1024);

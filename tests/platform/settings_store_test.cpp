@@ -39,7 +39,8 @@ TEST_F(SettingsStoreTest, ValuesLiveInTheProductsIniFile)
     QFile f(File());
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_EQ(f.readAll(), QByteArray("[Settings]\nshowHelp=0\n"));
-    EXPECT_EQ(SettingsStore(QStringLiteral("Tintora")).GetSetting("Settings", "showHelp", "1"), QStringLiteral("0"));
+    EXPECT_EQ(SettingsStore(QStringLiteral("Tintora")).GetSetting("Settings", "showHelp", "1"),
+              QStringLiteral("0"));
 }
 
 // A pipe in the file's place would block QSettings' open forever, before the
@@ -61,7 +62,7 @@ TEST_F(SettingsStoreTest, PipeInTheFilesPlaceGivesDefaultsWithoutBlocking)
     ASSERT_EQ(waitpid(child, &status, 0), child);
     ASSERT_TRUE(WIFEXITED(status)) << "blocked or crashed (signal " << WTERMSIG(status) << ")";
     EXPECT_EQ(WEXITSTATUS(status), 0);
-    struct stat st {};
+    struct stat st = {};
     ASSERT_EQ(lstat(QFile::encodeName(File()).constData(), &st), 0);
     EXPECT_TRUE(S_ISFIFO(st.st_mode));
 }
@@ -115,11 +116,11 @@ TEST_F(SettingsStoreTest, FileAtTheSizeLimitReadsInBoundedMemory)
     }
     bytes.clear();
     bytes.squeeze();
-    rusage before {};
+    rusage before = {};
     getrusage(RUSAGE_SELF, &before);
     SettingsStore store(QStringLiteral("Tintora"));
     EXPECT_EQ(store.GetSetting("Settings", "showHelp", "1"), QStringLiteral("0"));
-    rusage after {};
+    rusage after = {};
     getrusage(RUSAGE_SELF, &after);
     EXPECT_LT(after.ru_maxrss - before.ru_maxrss, 40 * 1024); // KiB
 }
