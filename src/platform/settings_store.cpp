@@ -58,7 +58,9 @@ bool SettingsStore::SaveSetting(const QString& section, const QString& key, cons
     QSettings s(filePath(), QSettings::IniFormat);
     s.setValue(section + QLatin1Char('/') + key, value);
     s.sync();
-    return s.status() == QSettings::NoError;
+    // A format error reports what was read before; the value is written all
+    // the same. Only an access error means it was not.
+    return s.status() != QSettings::AccessError;
 }
 
 } // namespace tintora

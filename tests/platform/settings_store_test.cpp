@@ -43,6 +43,22 @@ TEST_F(SettingsStoreTest, ValuesLiveInTheProductsIniFile)
               QStringLiteral("0"));
 }
 
+// A hand-edited file that QSettings cannot parse is still replaced by a save,
+// and the save says it succeeded.
+TEST_F(SettingsStoreTest, MalformedFileIsStillWritten)
+{
+    {
+        QFile f(File());
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("[Settings\nshowHelp\n=\n[[\\\n\x01\n");
+    }
+    SettingsStore store(QStringLiteral("Tintora"));
+    EXPECT_EQ(store.GetSetting("Settings", "showHelp", "1"), QStringLiteral("1"));
+    EXPECT_TRUE(store.SaveSetting("Settings", "showHelp", "0"));
+    EXPECT_EQ(SettingsStore(QStringLiteral("Tintora")).GetSetting("Settings", "showHelp", "1"),
+              QStringLiteral("0"));
+}
+
 // A pipe in the file's place would block QSettings' open forever, before the
 // main window paints. The check runs in a child with an alarm, so that a
 // regression fails here instead of hanging the suite.
