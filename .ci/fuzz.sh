@@ -1,10 +1,17 @@
 #!/usr/bin/env bash
-# Builds the libFuzzer targets with clang in build-fuzz/ and runs each one
+# Builds every libFuzzer target with clang in build-fuzz/ and runs each one
 # for a bounded time, starting from a seed corpus. Exits non-zero when a
 # target crashes, trips a sanitizer, times out or fails to build.
 #
+# The targets are found, not listed here: every fuzzer that fuzz/CMakeLists.txt
+# makes with tintora_add_fuzzer (the build writes their names to
+# build-fuzz/fuzz/targets.txt), and any other target whose name starts with
+# "fuzz_". Seeds come from fuzz/seeds/<target>/ when that folder exists, and
+# from the few written below.
+#
 # Environment:
-#   FUZZ_SECONDS  seconds per target (default 30)
+#   FUZZ_SECONDS  seconds per target (default 20; for a long run, e.g. 600)
+#   FUZZ_TARGETS  only these targets (names separated by blanks)
 #   FUZZ_BUILD    build folder (default <repo>/build-fuzz)
 #   FUZZ_JOBS     parallel build jobs (default 2)
 set -euo pipefail
@@ -29,10 +36,21 @@ cmake -S "${root}" -B "${build}" \
   exit 1
 }
 
-targets=(fuzz_rtf fuzz_palette)
-if [ -f "${root}/fuzz/fuzz_parse.cpp" ]; then
-  targets+=(fuzz_parse)
+if [ -n "${FUZZ_TARGETS:-}" ]; then
+  read -r -a targets <<<"${FUZZ_TARGETS}"
+else
+  mapfile -t targets < <(
+    {
+      cat "${build}/fuzz/targets.txt" 2>/dev/null || true
+      cmake --build "${build}" --target help 2>/dev/null | grep -oE '\bfuzz_[A-Za-z0-9_]+' || true
+    } | grep -vx -e '' -e fuzz_all | grep -v '_autogen' | sort -u
+  )
 fi
+if [ "${#targets[@]}" -eq 0 ]; then
+  echo "FAILED: the fuzz build defines no fuzz targets"
+  exit 1
+fi
+echo "== fuzz targets: ${targets[*]}"
 cmake --build "${build}" --target "${targets[@]}" -j "${jobs}"
 
 # Seeds: the shipped help file and small documents for the reader; typical
@@ -40,7 +58,14 @@ cmake --build "${build}" --target "${targets[@]}" -j "${jobs}"
 seeds="${build}/seeds"
 rm -rf "${seeds}"
 mkdir -p "${seeds}/fuzz_rtf" "${seeds}/fuzz_parse" "${seeds}/fuzz_palette"
+for target in "${targets[@]}"; do
+  mkdir -p "${seeds}/${target}"
+  if [ -d "${root}/fuzz/seeds/${target}" ]; then
+    cp -r "${root}/fuzz/seeds/${target}/." "${seeds}/${target}/"
+  fi
+done
 printf ' 0 \r\n 255 \r\n-5 \r\n\t2\t55x\r\n12.5\r\n99999999999\r\n' >"${seeds}/fuzz_palette/a"
+printf '0\nabc\n\0\n\n\n+.5\n-2147483648\n2147483648\n' >"${seeds}/fuzz_palette/b"
 cp "${root}/resources/Help.rtf" "${seeds}/fuzz_rtf/help.rtf"
 n=0
 while IFS= read -r line; do
@@ -69,6 +94,17 @@ SUPP
 
 status=0
 for target in "${targets[@]}"; do
+  # tintora_add_fuzzer puts fuzzers in fuzz/; one made otherwise may sit
+  # elsewhere in the build.
+  program="${build}/fuzz/${target}"
+  if [ ! -x "${program}" ] || [ -d "${program}" ]; then
+    program=$(find "${build}" -name "${target}" -type f -perm -u+x -print -quit)
+  fi
+  if [ -z "${program}" ]; then
+    echo "FAILED: ${target} was built but its program is not found"
+    status=1
+    continue
+  fi
   corpus="${build}/corpus/${target}"
   artifacts="${build}/artifacts/${target}"
   mkdir -p "${corpus}" "${artifacts}"
@@ -76,7 +112,7 @@ for target in "${targets[@]}"; do
   if ! ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=1}" UBSAN_OPTIONS="print_stacktrace=1" \
     LSAN_OPTIONS="suppressions=${build}/lsan.supp" \
     QT_QPA_PLATFORM=offscreen \
-    "${build}/fuzz/${target}" \
+    "${program}" \
     -max_total_time="${seconds}" -timeout=10 -rss_limit_mb=2048 -max_len=65536 \
     -print_final_stats=1 -artifact_prefix="${artifacts}/" \
     "${corpus}" "${seeds}/${target}" >"${build}/${target}.log" 2>&1; then

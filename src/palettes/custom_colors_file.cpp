@@ -25,6 +25,13 @@ constexpr std::uint64_t MagnitudeLimit = std::uint64_t{1} << 31;
 
 std::int32_t ParseCustomColorLine(std::string_view line)
 {
+    bool readable = true;
+    return ParseCustomColorLine(line, &readable);
+}
+
+std::int32_t ParseCustomColorLine(std::string_view line, bool* readable)
+{
+    *readable = true;
     std::size_t i = 0;
     const auto skipBlanks = [&] {
         while (i < line.size() && IsBlank(line[i])) {
@@ -73,6 +80,11 @@ std::int32_t ParseCustomColorLine(std::string_view line)
     }
 
     if (!anyDigit || tooLarge) {
+        std::size_t j = 0;
+        while (j < line.size() && IsBlank(line[j])) {
+            ++j;
+        }
+        *readable = j == line.size();
         return 0;
     }
     const bool roundUp =
@@ -82,11 +94,13 @@ std::int32_t ParseCustomColorLine(std::string_view line)
     }
     if (negative) {
         if (magnitude > MagnitudeLimit) {
+            *readable = false;
             return 0;
         }
         return static_cast<std::int32_t>(-static_cast<std::int64_t>(magnitude));
     }
     if (magnitude > static_cast<std::uint64_t>(std::numeric_limits<std::int32_t>::max())) {
+        *readable = false;
         return 0;
     }
     return static_cast<std::int32_t>(magnitude);
@@ -101,6 +115,13 @@ CustomColorsParse ParseCustomColors(std::istream& in)
         return result;
     }
 
+    const auto noteProblem = [&result](CustomColorsProblem problem, int line) {
+        if (result.problem == CustomColorsProblem::None) {
+            result.problem = problem;
+            result.problemLine = line;
+        }
+    };
+
     std::size_t budget = CustomColorsMaxReadBytes;
     bool atEnd = false;
     bool reachedEof = false;
@@ -114,6 +135,7 @@ CustomColorsParse ParseCustomColors(std::istream& in)
                 atEnd = true;
                 if (!Traits::eq_int_type(buf->sgetc(), Traits::eof())) {
                     result.truncated = true;
+                    noteProblem(CustomColorsProblem::ReadCap, 0);
                 }
                 break;
             }
@@ -128,10 +150,14 @@ CustomColorsParse ParseCustomColors(std::istream& in)
             if (c == '\n') {
                 break;
             }
+            if (c < 0x20 && c != '\t' && c != '\r') {
+                noteProblem(CustomColorsProblem::Binary, result.linesRead + 1);
+            }
             if (line.size() < CustomColorsMaxLineBytes) {
                 line.push_back(Traits::to_char_type(c));
             } else {
                 result.truncated = true;
+                noteProblem(CustomColorsProblem::LongLine, result.linesRead + 1);
             }
         }
         if (!tookAny) {
@@ -140,11 +166,33 @@ CustomColorsParse ParseCustomColors(std::istream& in)
         if (!line.empty() && line.back() == '\r') {
             line.pop_back();
         }
-        result.colors[static_cast<std::size_t>(result.linesRead)] = ParseCustomColorLine(line);
+        bool readable = true;
+        result.colors[static_cast<std::size_t>(result.linesRead)] = ParseCustomColorLine(line, &readable);
         ++result.linesRead;
+        if (!readable) {
+            noteProblem(CustomColorsProblem::NotANumber, result.linesRead);
+        }
     }
-    if (!atEnd && !Traits::eq_int_type(buf->sgetc(), Traits::eof())) {
-        result.truncated = true;
+    // After the last slot only blank lines may follow (an editor's final
+    // empty line); anything else would be dropped by the next save.
+    while (!atEnd) {
+        const Traits::int_type c = buf->sgetc();
+        if (Traits::eq_int_type(c, Traits::eof())) {
+            reachedEof = true;
+            break;
+        }
+        if (budget == 0) {
+            result.truncated = true;
+            noteProblem(CustomColorsProblem::ReadCap, 0);
+            break;
+        }
+        if (c != ' ' && c != '\t' && c != '\r' && c != '\n') {
+            result.truncated = true;
+            noteProblem(CustomColorsProblem::ExtraLines, 0);
+            break;
+        }
+        buf->sbumpc();
+        --budget;
     }
     if (reachedEof) {
         in.setstate(std::ios::eofbit);

@@ -23,14 +23,36 @@ using CustomColorArray = std::array<std::int32_t, CustomColorSlots>;
 inline constexpr std::size_t CustomColorsMaxLineBytes = 4096;
 inline constexpr std::size_t CustomColorsMaxReadBytes = std::size_t{1} << 20;
 
+// Why a stream was not read cleanly, that is why writing the values back
+// would not reproduce what the stream holds. Only the first problem met is
+// kept.
+enum class CustomColorsProblem {
+    None,
+    LongLine,   // a line longer than CustomColorsMaxLineBytes
+    ReadCap,    // bytes left past CustomColorsMaxReadBytes
+    ExtraLines, // text after the 225th line (blank lines do not count)
+    NotANumber, // a line with text that does not start with a number, or
+                // with a number that does not fit in 32 bits
+    Binary,     // a control byte other than tab, CR and LF (NUL, ...)
+};
+
 struct CustomColorsParse {
     CustomColorArray colors{};
     // Lines taken from the stream, 0..225 (a last line without a line end
     // counts; an empty stream has none).
     int linesRead = 0;
-    // Something was left unread: lines past the 225th, the tail of an
-    // over-long line, or bytes past CustomColorsMaxReadBytes.
+    // Something was left unread: lines past the 225th other than blank
+    // ones, the tail of an over-long line, or bytes past
+    // CustomColorsMaxReadBytes.
     bool truncated = false;
+    // The first problem met, and its line (1-based; 0 for ReadCap and
+    // ExtraLines, which concern the rest of the stream). Empty and blank
+    // lines, text after a line's number and a short stream are no problem:
+    // they read as the file format says and write back to the same values.
+    CustomColorsProblem problem = CustomColorsProblem::None;
+    int problemLine = 0;
+
+    bool clean() const { return problem == CustomColorsProblem::None; }
 };
 
 // The value of one line (without its line end). Blanks and tabs are ignored
@@ -42,6 +64,10 @@ struct CustomColorsParse {
 // not start with a number, and a number whose rounded value does not fit in
 // 32 bits, give 0.
 std::int32_t ParseCustomColorLine(std::string_view line);
+
+// As ParseCustomColorLine; *readable is false when the line holds something
+// other than blanks but no number that fits (the value is then 0).
+std::int32_t ParseCustomColorLine(std::string_view line, bool* readable);
 
 // Reads up to 225 lines into slots 0..224 (line n -> slot n - 1), each by
 // ParseCustomColorLine. Lines end in LF or CR LF. Slots past the end of a

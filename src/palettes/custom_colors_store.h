@@ -4,66 +4,88 @@
 
 #include <QString>
 
+#include <bitset>
+
 namespace tintora {
 
 struct SaveResult {
     bool ok = false;
-    // The file written when ok; otherwise the file that was tried first.
+    // The palette file: written when ok, left as it was otherwise.
     QString path;
-    // Empty when ok; otherwise a readable reason for every place tried,
-    // each naming its file.
+    // Empty when ok; otherwise a readable reason that names the file.
     QString error;
+    // Non-empty when this save kept the old file as a backup first, because
+    // it had not been read cleanly (see Save). Says why and where the backup
+    // is. Each backup is reported by the save that made it, so at most once
+    // per damaged file.
+    QString notice;
 };
 
 // Where the personal palette "usercolors.cps" lives, and reading and writing
 // it there.
 //
-// Two places can hold the file: P, in the program's folder (a portable
-// install keeps its palette beside itself), and U, in the per-user data
-// folder (used when the program's folder cannot be written, e.g. a system
-// install).
-//
-// Save writes P when the program's folder is writable; when it is not, or
-// when writing P fails, it writes U instead (creating the per-user folder).
-// It fails only when both fail.
-//
-// Load reads the file the last successful Save wrote, judged from what is on
-// disk, considering only P and U that are regular files:
-//  - program folder not writable: U if it exists, else P (a palette shipped
-//    with a read-only install is shown until the user's first save);
-//  - program folder writable: P, unless U exists and either P does not or U
-//    was modified later than P (a save that fell back to U because writing P
-//    failed).
-// With neither present Load gives all zeros. Load never creates, changes or
-// removes a file.
-//
-// "Writable" means that the program folder exists as a folder and the
-// process has write permission on it; a folder where writing still fails
-// (for example a read-only medium that reports otherwise) is handled by the
-// fallback in Save and the modification-time rule in Load.
+// The place is decided once, when the store is made, from the program's
+// folder:
+//  - Installed: the program folder is <prefix>/bin with <prefix>/share/tintora
+//    beside it. The palette is the per-user file U (userDataDir), whoever
+//    runs the program; nothing is read from or written to the program folder.
+//  - Portable: not installed, and the program folder is writable. The
+//    palette is P, the file in the program folder, and nothing else: U is
+//    never read or written, however new it is.
+//  - PerUser: not installed and the program folder is not writable. The
+//    palette is U. Until U exists, Load shows P (read only) when there is
+//    one, so a palette shipped beside a read-only copy is seen until the
+//    first save writes U.
+// Deciding once keeps one file for the whole session: a folder that turns
+// read-only later makes saves fail (and the colours stay, see Save), rather
+// than starting a second palette elsewhere.
 class CustomColorsStore
 {
 public:
     static constexpr const char* FileName = "usercolors.cps";
 
+    enum class Place { Portable, Installed, PerUser };
+
     // programDir: the program's folder (QCoreApplication::applicationDirPath()
     // in the program). userDataDir: the per-user data folder
-    // (QStandardPaths::writableLocation(AppDataLocation)); empty disables the
-    // fallback.
+    // (QStandardPaths::writableLocation(AppDataLocation)); empty means there is
+    // none, and a store that needs it cannot save.
     CustomColorsStore(QString programDir, QString userDataDir);
 
-    // The palette from the file chosen as described above. Missing,
-    // unreadable or non-regular files (a folder, a pipe, a device) give all
-    // zeros; a huge or binary file gives what its first lines hold within the
-    // reader's caps (ParseCustomColors). Never blocks on a pipe.
-    CustomColorArray Load() const;
+    // The palette: the file's values (all zeros when it is missing,
+    // unreadable, or not a regular file) with the colours of failed saves
+    // laid over them. Files are read within the reader's caps
+    // (ParseCustomColors) and never block: a pipe or device in the file's
+    // place reads as missing.
+    //
+    // Also removes temporary files that an interrupted save left beside the
+    // palette ("usercolors.cps." and six letters or digits, regular files
+    // only). Never creates or changes the palette file.
+    CustomColorArray Load();
 
-    // Replaces the whole file atomically: a failed write leaves the old
-    // file byte for byte as it was, and no temporary file behind.
+    // Replaces the palette file with colors, atomically: the file is always
+    // either the old content or the new, the folder is synced after the
+    // rename, and no temporary file stays behind.
+    //
+    // Refuses, leaving everything as it was, when the palette's name is taken
+    // by anything but a regular file: a symbolic link (whose target is left
+    // untouched), a folder, a pipe or a device.
+    //
+    // When the file on disk was not read cleanly (a reader cap was hit, a
+    // line holds no number, binary bytes), the old file is first kept as
+    // "usercolors.cps.bak" (or ".bak.2" ... ".bak.99" when that name is taken)
+    // and SaveResult::notice says so. If no backup can be made, nothing is
+    // saved.
+    //
+    // When the save fails, the colours that differ from the file stay in the
+    // store for the rest of the session: Load lays them over the file, so
+    // they survive reloads until a later save succeeds.
     SaveResult Save(const CustomColorArray& colors);
 
-    // The file Save tries first: P when the program folder is writable,
-    // else U.
+    Place place() const { return place_; }
+
+    // The palette file Save writes (empty when there is none: a place that
+    // needs the per-user folder without one).
     QString FilePath() const;
 
     // The file Load reads now (it may not exist).
@@ -71,11 +93,26 @@ public:
 
     QString ProgramFilePath() const;
     QString UserFilePath() const; // empty when there is no per-user folder
+
+    // Now, not at construction: the folder exists and the process may write
+    // into it.
     bool ProgramDirWritable() const;
+
+    // True while colours of a failed save are kept in memory only.
+    bool HasUnsavedColors() const { return unsaved_.any(); }
+
+    // True when programDir is <prefix>/bin with <prefix>/share/tintora.
+    static bool IsInstalledLayout(const QString& programDir);
 
 private:
     QString programDir_;
     QString userDataDir_;
+    Place place_;
+    // The values the palette file held at the last Load or successful Save,
+    // against which a failed save finds the colours it must keep.
+    CustomColorArray fileColors_{};
+    CustomColorArray unsavedColors_{};
+    std::bitset<CustomColorSlots> unsaved_;
 };
 
 } // namespace tintora

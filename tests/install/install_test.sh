@@ -407,12 +407,13 @@ lines() { [ -f "$1" ] && wc -l <"$1" | tr -d ' ' || echo none; }
 if ! command -v xdotool >/dev/null 2>&1; then
     skip_check "xdotool is not installed: the personal palette is not saved"
 else
-    # The program's folder is writable: the palette is saved beside the program.
+    # An installed program never writes into its own folders, even where it
+    # could (as root): the palette is the per-user file.
     add_palette_colour palette_writable
-    if [ -f "$inst/bin/usercolors.cps" ] && [ ! -e "$user_palette" ]; then
-        pass "program folder writable: usercolors.cps saved in <prefix>/bin ($(lines "$inst/bin/usercolors.cps") lines)"
+    if [ -f "$user_palette" ] && [ ! -e "$inst/bin/usercolors.cps" ]; then
+        pass "installed, program folder writable: usercolors.cps saved in $palette_rel ($(lines "$user_palette") lines)"
     else
-        fail "program folder writable: expected <prefix>/bin/usercolors.cps only (bin: $(lines "$inst/bin/usercolors.cps"), per-user: $(lines "$user_palette"))"
+        fail "installed, program folder writable: expected only $palette_rel (bin: $(lines "$inst/bin/usercolors.cps"), per-user: $(lines "$user_palette"))"
     fi
     rm -f "$inst/bin/usercolors.cps" "$user_palette"
 

@@ -264,5 +264,39 @@ TEST(ParseCustomColors, BinaryInputGivesZerosWithoutFailing)
     EXPECT_TRUE(parsed.truncated);
 }
 
+// Which streams count as read cleanly decides whether a save first keeps a
+// backup: only what the writer would not reproduce is a problem.
+TEST(ParseCustomColors, ProblemsAndTheirLines)
+{
+    struct Row {
+        const char* name;
+        std::string bytes;
+        CustomColorsProblem problem;
+        int line;
+    };
+    const std::string full = ZeroLines(225);
+    const Row rows[] = {
+        {"empty", "", CustomColorsProblem::None, 0},
+        {"short with blank lines", "1\r\n\r\n \t \r\n255 red\r\n+12.5\r\n", CustomColorsProblem::None, 0},
+        {"blank lines after the last slot", full + "\r\n  \n\n", CustomColorsProblem::None, 0},
+        {"text after the last slot", full + "\r\n 9 \r\n", CustomColorsProblem::ExtraLines, 0},
+        {"no number", "1\r\n2\r\nred\r\n", CustomColorsProblem::NotANumber, 3},
+        {"too large", "1\r\n99999999999\r\n", CustomColorsProblem::NotANumber, 2},
+        {"below int32", "-2147483649\r\n", CustomColorsProblem::NotANumber, 1},
+        {"control byte", std::string("1\r\n2\r\n3\x01\r\n", 10), CustomColorsProblem::Binary, 3},
+        {"nul", std::string("\0", 1), CustomColorsProblem::Binary, 1},
+        {"long line", "1\r\n" + std::string(CustomColorsMaxLineBytes + 1, '5') + "\r\n",
+         CustomColorsProblem::LongLine, 2},
+        {"first problem wins", "x\r\n\x02\r\n", CustomColorsProblem::NotANumber, 1},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const CustomColorsParse parsed = Parse(row.bytes);
+        EXPECT_EQ(parsed.problem, row.problem);
+        EXPECT_EQ(parsed.problemLine, row.line);
+        EXPECT_EQ(parsed.clean(), row.problem == CustomColorsProblem::None);
+    }
+}
+
 } // namespace
 } // namespace tintora
