@@ -512,12 +512,21 @@ void Form1::onPresetChosen()
 void Form1::addColorToPalette()
 {
     const SaveResult saved = palettes_.AddColor(addSwatch_->color());
-    if (!saved.ok && !saveFailureReported_) {
-        // Said once a session: the colour stays in the grid until the
-        // program ends, and the next "Add" tries to save again.
+    // A file that was not read cleanly was kept aside before this first
+    // save over it: the user hears where, once.
+    if (!saved.notice.isEmpty())
+        ShowMessage(saved.notice);
+    if (saved.ok) {
+        // A later failure is news again.
+        saveFailureReported_ = false;
+        return;
+    }
+    if (!saveFailureReported_) {
         saveFailureReported_ = true;
         ShowMessage(QStringLiteral("The custom colours could not be saved.\n\n%1\n\n"
-                                   "The new colour stays in the palette until %2 is closed.")
+                                   "The colours you add stay in the palette, also when you switch to the other "
+                                   "grid and back, until a later \"Add\" saves them. Colours not saved by then "
+                                   "are lost when %2 is closed.")
                         .arg(saved.error, QString::fromStdString(brand_.productName)));
     }
 }
