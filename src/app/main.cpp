@@ -1,4 +1,5 @@
 // Tintora: command line, then the application object.
+#include "app/pick_command.h"
 #include "core/branding.h"
 #include "mainwin/form1.h"
 #include "shell/app/tintora_app.h"
@@ -75,6 +76,11 @@ int main(int argc, char* argv[])
     parser.addOption(versionOption);
     parser.addOption(screenshotOption);
     parser.addOption(noSplashOption);
+    const QCommandLineOption pickOption(QStringLiteral("pick"),
+                                        QStringLiteral("Pick a colour from the screen, print its HTML code (#RRGGBB) and "
+                                                       "exit: 0 after a pick, 1 after a cancel or when the screen cannot "
+                                                       "be read."));
+    parser.addOption(pickOption);
     if (!parser.parse(args)) {
         PrintErr(product + QStringLiteral(": ") + parser.errorText());
         PrintErr(QStringLiteral("Try '%1 --help'.").arg(QFileInfo(args.value(0)).fileName()));
@@ -109,6 +115,8 @@ int main(int argc, char* argv[])
     app.setQuitOnLastWindowClosed(false);
     // Ties the windows to the menu entry on desktops that group by it.
     QGuiApplication::setDesktopFileName(QStringLiteral("tintora"));
+    if (parser.isSet(pickOption))
+        return tintora::RunPickCommand(product.toStdString());
 
     tintora::TintoraApp::Options options;
     options.programDir = QCoreApplication::applicationDirPath();

@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QWindow>
 
 namespace tintora {
 
@@ -23,6 +24,7 @@ EyedropperOverlay::EyedropperOverlay(const QImage& grab, qreal dpr, const QRect&
       grab_(grab.convertToFormat(QImage::Format_RGB32)), dpr_(dpr)
 {
     setObjectName(QStringLiteral("EyedropperOverlay"));
+    setWindowTitle(tr("Pick from Screen"));
     // Drawn 1:1 on the screen's device pixels.
     grab_.setDevicePixelRatio(dpr_);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -150,14 +152,48 @@ void EyedropperOverlay::followPointer(QPointF logical)
     setCurrentPixel(DevicePixelAt(logical, dpr_, grab_.size()));
 }
 
+bool EyedropperOverlay::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == windowHandle()) {
+        switch (event->type()) {
+        case QEvent::MouseMove:
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+            windowPosition_ = static_cast<QMouseEvent*>(event)->position();
+            windowPositionFresh_ = true;
+            break;
+        default:
+            break;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void EyedropperOverlay::showEvent(QShowEvent* event)
+{
+    if (QWindow* window = windowHandle())
+        window->installEventFilter(this);
+    QWidget::showEvent(event);
+}
+
+QPointF EyedropperOverlay::exactPosition(const QMouseEvent* event)
+{
+    // The same event, seen by the window before it was rounded for the widget.
+    const QPointF rounded = event->position();
+    const bool same = windowPositionFresh_ && qAbs(windowPosition_.x() - rounded.x()) < 1.0 &&
+                      qAbs(windowPosition_.y() - rounded.y()) < 1.0;
+    windowPositionFresh_ = false;
+    return same ? windowPosition_ : rounded;
+}
+
 void EyedropperOverlay::mouseMoveEvent(QMouseEvent* event)
 {
-    followPointer(event->position());
+    followPointer(exactPosition(event));
 }
 
 void EyedropperOverlay::mousePressEvent(QMouseEvent* event)
 {
-    followPointer(event->position());
+    followPointer(exactPosition(event));
     if (event->button() == Qt::LeftButton)
         leftPressed_ = true;
     else if (event->button() == Qt::RightButton)
@@ -171,7 +207,7 @@ void EyedropperOverlay::mouseReleaseEvent(QMouseEvent* event)
     if (event->button() != Qt::LeftButton || !leftPressed_)
         return;
     leftPressed_ = false;
-    followPointer(event->position());
+    followPointer(exactPosition(event));
     emit pickRequested(currentColor());
 }
 

@@ -59,8 +59,15 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Qt hands widgets mouse positions rounded to whole logical pixels, so at
+    // a fractional scale some device pixels could never be pointed at. The
+    // window still sees the exact position; it is kept for the widget's
+    // handler of the same event.
+    QPointF exactPosition(const QMouseEvent* event);
     void followPointer(QPointF logical);
     void paintMagnifier(QPainter& painter) const;
 
@@ -69,6 +76,8 @@ private:
     QPoint current_;
     bool magnifierShown_ = false;
     bool leftPressed_ = false;
+    QPointF windowPosition_;
+    bool windowPositionFresh_ = false;
 };
 
 } // namespace tintora
