@@ -3,6 +3,7 @@
 #include "eyedropper/eyedropper_overlay.h"
 #include "eyedropper/pixel_mapping.h"
 #include "eyedropper/portal_color_picker.h"
+#include "eyedropper/x11_shm_grab.h"
 
 #include <QCursor>
 #include <QDBusConnection>
@@ -16,6 +17,9 @@ namespace {
 
 QImage GrabScreen(QScreen* screen)
 {
+    QImage fast = GrabScreenThroughSharedMemory(screen);
+    if (!fast.isNull())
+        return fast;
     return screen->grabWindow(0).toImage();
 }
 
