@@ -121,6 +121,11 @@ QImage GrabScreenThroughSharedMemory(QScreen* screen)
     Display* display = x11 ? x11->display() : nullptr;
     if (!display || !XShmQueryExtension(display))
         return {};
+    // Read from the default X screen's root only; a screen of another X
+    // screen (a separate virtual desktop) is left to QScreen::grabWindow.
+    const QScreen* primary = QGuiApplication::primaryScreen();
+    if (!primary || !primary->virtualSiblings().contains(screen))
+        return {};
     // A screen's logical origin is its device origin; only its size scales.
     const QRect logical = screen->geometry();
     const qreal dpr = screen->devicePixelRatio();
