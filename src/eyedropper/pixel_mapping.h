@@ -16,7 +16,7 @@ namespace tintora {
 // top-left corner) lies on device pixel floor(p * dpr).
 //
 // A pointer sitting on device pixel n reaches the program as n / dpr, which
-// multiplied back can fall a hair short of n (7 / 1.5 * 1.5 = 6.999...); such
+// multiplied back can fall a hair short of n (61 / 1.75 * 1.75 = 60.999...); such
 // a product snaps up to n, so the pixel under the hot spot is exactly the one
 // the pointer sits on. The result is clamped into the image; a non-finite
 // position gives the nearest edge (NaN gives 0), a non-finite or non-positive

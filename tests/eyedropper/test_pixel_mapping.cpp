@@ -29,15 +29,15 @@ TEST(PixelMapping, LogicalPositionToDevicePixel)
         {137, 42, 2, hd, 274, 84},
         {137.5, 42.5, 2, hd, 275, 85},
         {959.5, 539.5, 2, hd, 1919, 1079},
-        // Scale 1.5: device pixels arrive as n / 1.5, whose product with 1.5
-        // can fall just short of n.
+        // Scale 1.5: device pixels arrive as n / 1.5.
         {7 / 1.5, 1 / 1.5, 1.5, hd, 7, 1},
         {205 / 1.5, 1079 / 1.5, 1.5, hd, 205, 1079},
         {1919 / 1.5, 3 / 1.5, 1.5, hd, 1919, 3},
         {137, 137, 1.5, hd, 205, 205},  // 205.5 lies on pixel 205
-        // 1.25 and 1.75, the other common fractional scales.
+        // 1.25 and 1.75, the other common fractional scales; at 1.75,
+        // 61 / 1.75 * 1.75 falls just short of 61.
         {33 / 1.25, 101 / 1.25, 1.25, hd, 33, 101},
-        {33 / 1.75, 1001 / 1.75, 1.75, hd, 33, 1001},
+        {61 / 1.75, 122 / 1.75, 1.75, hd, 61, 122},
         // Clamped into the grab.
         {-1, -0.25, 1, hd, 0, 0},
         {1920, 5000, 1, hd, 1919, 1079},
