@@ -25,7 +25,15 @@ run_pick() {
   xdotool mousemove 390 190
   QT_SCALE_FACTOR="$scale" "$app" --pick >"$work/pick.out" 2>"$work/pick.err" &
   app_pid=$!
-  timeout 30 xdotool search --sync --name '^Pick from Screen$' >/dev/null || fail "scale $scale: no eyedropper window"
+  # Polled rather than `search --sync`, which gives up when a window that
+  # the program creates at start-up vanishes while it looks.
+  local found=""
+  for _ in $(seq 300); do
+    found=$(xdotool search --name '^Pick from Screen$' 2>/dev/null || true)
+    [ -n "$found" ] && break
+    sleep 0.1
+  done
+  [ -n "$found" ] || fail "scale $scale: no eyedropper window"
   sleep 0.3
   # Moved in two steps, so that the pointer's arrival is a motion event.
   xdotool mousemove $((x + 3)) $((y + 3))
