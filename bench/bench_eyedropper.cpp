@@ -16,9 +16,9 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QFile>
 #include <QKeyEvent>
 #include <QPaintEvent>
-#include <QFile>
 #include <QScreen>
 
 #include <unistd.h>
@@ -26,7 +26,8 @@
 namespace {
 
 // Counts paint events and the area they repaint.
-class PaintCounter : public QObject {
+class PaintCounter : public QObject
+{
 public:
     int paints = 0;
     long long pixels = 0;
@@ -63,14 +64,16 @@ double ServerCpuMs()
 }
 
 // Adds the X server's CPU time per iteration to the report.
-class ServerCpu {
+class ServerCpu
+{
 public:
     explicit ServerCpu(benchmark::State& state) : state_(state), start_(ServerCpuMs()) {}
     ~ServerCpu()
     {
         const double end = ServerCpuMs();
         if (start_ >= 0 && end >= 0)
-            state_.counters["server_cpu_ms"] = benchmark::Counter(end - start_, benchmark::Counter::kAvgIterations);
+            state_.counters["server_cpu_ms"] =
+                benchmark::Counter(end - start_, benchmark::Counter::kAvgIterations);
     }
 
 private:

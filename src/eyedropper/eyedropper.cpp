@@ -33,7 +33,9 @@ bool OnWayland()
 
 } // namespace
 
-Eyedropper::Eyedropper(QObject* parent) : QObject(parent), grabber_(GrabScreen) {}
+Eyedropper::Eyedropper(QObject* parent) : QObject(parent), grabber_(GrabScreen)
+{
+}
 
 Eyedropper::~Eyedropper()
 {
@@ -102,8 +104,9 @@ void Eyedropper::startGrab()
     for (QScreen* screen : screens) {
         QImage grab = grabber_(screen);
         if (grab.isNull()) {
-            finishFailed(tr("Cannot pick from the screen: the screen \"%1\" could not be read on this platform (%2).")
-                             .arg(screen->name(), QGuiApplication::platformName()));
+            finishFailed(
+                tr("Cannot pick from the screen: the screen \"%1\" could not be read on this platform (%2).")
+                    .arg(screen->name(), QGuiApplication::platformName()));
             return;
         }
         grabs << grab;

@@ -29,7 +29,8 @@ class PortalColorPicker;
 // the portal's picker), or failed with a message for the user saying why no
 // colour could be picked. Nothing else changes; the caller decides what to
 // do with the colour. A start() while one is running is ignored.
-class Eyedropper : public QObject {
+class Eyedropper : public QObject
+{
     Q_OBJECT
 public:
     // Returns a screen's device pixels; a null image means it could not be read.

@@ -19,8 +19,10 @@ constexpr int kLabelHeight = 20;
 
 } // namespace
 
-EyedropperOverlay::EyedropperOverlay(const QImage& grab, qreal dpr, const QRect& screenGeometry, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::BypassWindowManagerHint),
+EyedropperOverlay::EyedropperOverlay(const QImage& grab, qreal dpr, const QRect& screenGeometry,
+                                     QWidget* parent)
+    : QWidget(parent,
+              Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::BypassWindowManagerHint),
       grab_(grab.convertToFormat(QImage::Format_RGB32)), dpr_(dpr)
 {
     setObjectName(QStringLiteral("EyedropperOverlay"));

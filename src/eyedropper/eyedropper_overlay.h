@@ -16,7 +16,8 @@ namespace tintora {
 // (Shift: ten) without moving the pointer. A left click (on release) or
 // Enter asks for the pixel under the magnifier's centre; Escape or a right
 // click asks to cancel.
-class EyedropperOverlay : public QWidget {
+class EyedropperOverlay : public QWidget
+{
     Q_OBJECT
 public:
     // Magnified area: kMagnifiedPixels x kMagnifiedPixels device pixels,

@@ -46,7 +46,8 @@ PortalColorPicker::PortalColorPicker(const QDBusConnection& bus, QObject* parent
     responseTimer_.setSingleShot(true);
     connect(&responseTimer_, &QTimer::timeout, this, [this] {
         finish();
-        emit failed(tr("The desktop portal's colour picker did not answer within %1 seconds.").arg(Seconds(responseMs_)));
+        emit failed(tr("The desktop portal's colour picker did not answer within %1 seconds.")
+                        .arg(Seconds(responseMs_)));
     });
 }
 
@@ -74,7 +75,8 @@ void PortalColorPicker::start(const QString& parentWindow)
     sender.replace(QLatin1Char('.'), QLatin1Char('_'));
     listenOn(QStringLiteral("/org/freedesktop/portal/desktop/request/%1/%2").arg(sender, token));
 
-    QDBusMessage call = QDBusMessage::createMethodCall(kService, kPath, kScreenshot, QStringLiteral("PickColor"));
+    QDBusMessage call =
+        QDBusMessage::createMethodCall(kService, kPath, kScreenshot, QStringLiteral("PickColor"));
     call << parentWindow << QVariantMap{{QStringLiteral("handle_token"), token}};
     auto* watcher = new QDBusPendingCallWatcher(bus_.asyncCall(call, callMs_), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this, &PortalColorPicker::onCallFinished);

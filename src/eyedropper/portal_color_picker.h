@@ -20,7 +20,8 @@ namespace tintora {
 // Each start() ends in exactly one of the signals. `unavailable` means that
 // no portal with a colour picker is on the bus (the caller may try another
 // way); `failed` means that the portal was there but gave no colour.
-class PortalColorPicker : public QObject {
+class PortalColorPicker : public QObject
+{
     Q_OBJECT
 public:
     explicit PortalColorPicker(const QDBusConnection& bus, QObject* parent = nullptr);

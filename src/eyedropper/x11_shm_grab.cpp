@@ -41,7 +41,7 @@ void Destroy(Segment* s)
     if (s->attached)
         XShmDetach(s->display, &s->info);
     if (s->image)
-        XDestroyImage(s->image);  // frees only the XImage: its data is the segment
+        XDestroyImage(s->image); // frees only the XImage: its data is the segment
     if (s->info.shmaddr && s->info.shmaddr != reinterpret_cast<char*>(-1))
         shmdt(s->info.shmaddr);
     delete s;
@@ -133,8 +133,8 @@ QImage GrabScreenThroughSharedMemory(QScreen* screen)
     const int h = qRound(logical.height() * dpr);
     const int xscreen = DefaultScreen(display);
     Visual* visual = DefaultVisual(display, xscreen);
-    if (DefaultDepth(display, xscreen) != 24 || visual->red_mask != 0xFF0000 || visual->green_mask != 0xFF00 ||
-        visual->blue_mask != 0xFF)
+    if (DefaultDepth(display, xscreen) != 24 || visual->red_mask != 0xFF0000 ||
+        visual->green_mask != 0xFF00 || visual->blue_mask != 0xFF)
         return {};
 
     Segment* s = TakeKept(display, w, h);
@@ -145,7 +145,8 @@ QImage GrabScreenThroughSharedMemory(QScreen* screen)
     XSync(display, False);
     gXError = false;
     auto* previous = XSetErrorHandler(NoteXError);
-    const bool read = XShmGetImage(display, DefaultRootWindow(display), s->image, logical.x(), logical.y(), AllPlanes);
+    const bool read =
+        XShmGetImage(display, DefaultRootWindow(display), s->image, logical.x(), logical.y(), AllPlanes);
     XSync(display, False);
     XSetErrorHandler(previous);
     if (!read || gXError) {
@@ -153,8 +154,8 @@ QImage GrabScreenThroughSharedMemory(QScreen* screen)
         return {};
     }
     // The image reads the segment in place; the segment goes with the image.
-    return QImage(reinterpret_cast<uchar*>(s->image->data), w, h, s->image->bytes_per_line, QImage::Format_RGB32,
-                  Release, s);
+    return QImage(reinterpret_cast<uchar*>(s->image->data), w, h, s->image->bytes_per_line,
+                  QImage::Format_RGB32, Release, s);
 }
 
 } // namespace tintora

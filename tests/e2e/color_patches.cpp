@@ -31,15 +31,16 @@ int main()
     attributes.border_pixel = 0;
     attributes.colormap = XCreateColormap(d, RootWindow(d, screen), info.visual, AllocNone);
     attributes.event_mask = ExposureMask;
-    const Window w = XCreateWindow(d, RootWindow(d, screen), 0, 0, 400, 200, 0, 24, InputOutput, info.visual,
-                                   CWOverrideRedirect | CWBackPixel | CWBorderPixel | CWColormap | CWEventMask,
-                                   &attributes);
+    const Window w = XCreateWindow(
+        d, RootWindow(d, screen), 0, 0, 400, 200, 0, 24, InputOutput, info.visual,
+        CWOverrideRedirect | CWBackPixel | CWBorderPixel | CWColormap | CWEventMask, &attributes);
     GC gc = XCreateGC(d, w, 0, nullptr);
     XMapRaised(d, w);
     struct Area {
         int x, width;
         unsigned long rgb;
-    } const areas[] = {{0, 200, 0x66CCFF}, {200, 200, 0xFF6600}, {299, 1, 0xABCDEF}, {300, 1, 0xFEDCBA}, {301, 1, 0x123456}};
+    } const areas[] = {
+        {0, 200, 0x66CCFF}, {200, 200, 0xFF6600}, {299, 1, 0xABCDEF}, {300, 1, 0xFEDCBA}, {301, 1, 0x123456}};
     bool ready = false;
     for (;;) {
         XEvent e;

@@ -22,7 +22,8 @@
 
 namespace {
 
-class Screenshot : public QObject, protected QDBusContext {
+class Screenshot : public QObject, protected QDBusContext
+{
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.freedesktop.portal.Screenshot")
 public:
@@ -38,9 +39,11 @@ public slots:
         }
         QString sender = message().service().mid(1);
         sender.replace(QLatin1Char('.'), QLatin1Char('_'));
-        const QString token = mode == QLatin1String("other-path") ? QStringLiteral("chosen")
-                                                                   : options.value(QStringLiteral("handle_token")).toString();
-        const QString path = QStringLiteral("/org/freedesktop/portal/desktop/request/%1/%2").arg(sender, token);
+        const QString token = mode == QLatin1String("other-path")
+                                  ? QStringLiteral("chosen")
+                                  : options.value(QStringLiteral("handle_token")).toString();
+        const QString path =
+            QStringLiteral("/org/freedesktop/portal/desktop/request/%1/%2").arg(sender, token);
         if (mode != QLatin1String("no-response"))
             QTimer::singleShot(20, this, [this, path, mode] { respond(path, mode); });
         return QDBusObjectPath(path);
@@ -66,8 +69,8 @@ private:
             code = 2;
         else if (mode == QLatin1String("bad-color"))
             color(1.5, -0.5, 0.5);
-        QDBusMessage signal =
-            QDBusMessage::createSignal(path, QStringLiteral("org.freedesktop.portal.Request"), QStringLiteral("Response"));
+        QDBusMessage signal = QDBusMessage::createSignal(
+            path, QStringLiteral("org.freedesktop.portal.Request"), QStringLiteral("Response"));
         signal << code << results;
         QDBusConnection::sessionBus().send(signal);
     }

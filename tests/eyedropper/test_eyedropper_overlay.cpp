@@ -29,7 +29,8 @@ struct Outcome {
     std::unique_ptr<QSignalSpy> picked, cancelled, failed;
 };
 
-class EyedropperTest : public ::testing::Test {
+class EyedropperTest : public ::testing::Test
+{
 protected:
     void SetUp() override
     {
@@ -148,14 +149,15 @@ TEST(EyedropperOverlay, PicksDevicePixelsOfAScaledGrab)
     for (const Row& row : rows) {
         EyedropperOverlay overlay(Numbered(QSize(600, 300)), row.dpr, QRect(0, 0, 300, 150));
         QSignalSpy picked(&overlay, &EyedropperOverlay::pickRequested);
-        QMouseEvent press(QEvent::MouseButtonPress, row.logical, overlay.mapToGlobal(row.logical), Qt::LeftButton,
-                          Qt::LeftButton, Qt::NoModifier);
-        QMouseEvent release(QEvent::MouseButtonRelease, row.logical, overlay.mapToGlobal(row.logical), Qt::LeftButton,
-                            Qt::NoButton, Qt::NoModifier);
+        QMouseEvent press(QEvent::MouseButtonPress, row.logical, overlay.mapToGlobal(row.logical),
+                          Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        QMouseEvent release(QEvent::MouseButtonRelease, row.logical, overlay.mapToGlobal(row.logical),
+                            Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
         QApplication::sendEvent(&overlay, &press);
         QApplication::sendEvent(&overlay, &release);
         ASSERT_EQ(picked.count(), 1);
-        EXPECT_EQ(picked.at(0).at(0).value<Rgb>(), (Rgb{row.device.x() % 256, row.device.y() % 256, 7})) << row.dpr;
+        EXPECT_EQ(picked.at(0).at(0).value<Rgb>(), (Rgb{row.device.x() % 256, row.device.y() % 256, 7}))
+            << row.dpr;
     }
 }
 
@@ -173,7 +175,8 @@ TEST(EyedropperOverlay, AKeyMovesTheMagnifierOnePixel)
     EXPECT_EQ(after, before.translated(1, 0));
     // The magnifier shows the new centre pixel's code and colour.
     const QImage shown = overlay.grab().toImage();
-    const QPoint centre = after.topLeft() + QPoint(1 + 5 * EyedropperOverlay::kZoom + 4, 1 + 5 * EyedropperOverlay::kZoom + 4);
+    const QPoint centre =
+        after.topLeft() + QPoint(1 + 5 * EyedropperOverlay::kZoom + 4, 1 + 5 * EyedropperOverlay::kZoom + 4);
     EXPECT_EQ(shown.pixel(centre), qRgb(101, 100, 7));
     const QPoint leftNeighbour = centre - QPoint(EyedropperOverlay::kZoom, 0);
     EXPECT_EQ(shown.pixel(leftNeighbour), qRgb(100, 100, 7));
@@ -181,4 +184,3 @@ TEST(EyedropperOverlay, AKeyMovesTheMagnifierOnePixel)
 
 } // namespace
 } // namespace tintora
-

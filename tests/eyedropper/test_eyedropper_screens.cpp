@@ -28,7 +28,8 @@ QImage ScreenImage(QScreen* screen)
 
 void Click(QWidget* w, QPointF at)
 {
-    QMouseEvent press(QEvent::MouseButtonPress, at, w->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent press(QEvent::MouseButtonPress, at, w->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
     QMouseEvent release(QEvent::MouseButtonRelease, at, w->mapToGlobal(at), Qt::LeftButton, Qt::NoButton,
                         Qt::NoModifier);
     QApplication::sendEvent(w, &press);
@@ -43,7 +44,7 @@ TEST(EyedropperScreens, EachScreenPicksItsOwnDevicePixels)
 
     struct Row {
         int screen;
-        QPointF logical;  // relative to the screen
+        QPointF logical; // relative to the screen
         Rgb expected;
     } rows[] = {
         {0, QPointF(300, 200), Rgb{300 % 256, 200, 0}},

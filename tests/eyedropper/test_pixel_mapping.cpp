@@ -33,7 +33,7 @@ TEST(PixelMapping, LogicalPositionToDevicePixel)
         {7 / 1.5, 1 / 1.5, 1.5, hd, 7, 1},
         {205 / 1.5, 1079 / 1.5, 1.5, hd, 205, 1079},
         {1919 / 1.5, 3 / 1.5, 1.5, hd, 1919, 3},
-        {137, 137, 1.5, hd, 205, 205},  // 205.5 lies on pixel 205
+        {137, 137, 1.5, hd, 205, 205}, // 205.5 lies on pixel 205
         // 1.25 and 1.75, the other common fractional scales; at 1.75,
         // 61 / 1.75 * 1.75 falls just short of 61.
         {33 / 1.25, 101 / 1.25, 1.25, hd, 33, 101},
@@ -63,7 +63,8 @@ TEST(PixelMapping, EveryDevicePixelIsReachable)
     for (const double dpr : {1.0, 1.25, 1.5, 1.75, 2.0, 2.5, 3.0}) {
         const QSize size(3840, 2160);
         for (int n = 0; n < size.width(); ++n) {
-            const QPoint back = DevicePixelAt(LogicalPositionOf(QPoint(n, n % size.height()), dpr), dpr, size);
+            const QPoint back =
+                DevicePixelAt(LogicalPositionOf(QPoint(n, n % size.height()), dpr), dpr, size);
             ASSERT_EQ(back, QPoint(n, n % size.height())) << "scale " << dpr;
         }
     }
@@ -92,7 +93,8 @@ TEST(PixelMapping, TwoScreensOfDifferentScale)
     for (const Row& r : rows) {
         const Screen& s = screens[r.screen];
         ASSERT_TRUE(QRectF(s.logical).contains(r.global));
-        const QSize device(static_cast<int>(s.logical.width() * s.dpr), static_cast<int>(s.logical.height() * s.dpr));
+        const QSize device(static_cast<int>(s.logical.width() * s.dpr),
+                           static_cast<int>(s.logical.height() * s.dpr));
         EXPECT_EQ(DevicePixelAt(r.global - s.logical.topLeft(), s.dpr, device), r.device);
     }
 }
@@ -107,7 +109,7 @@ TEST(PixelMapping, PortalChannelsToRgb)
         {0.4, 0.8, 1.0, Rgb{102, 204, 255}},
         {0, 0, 0, Rgb{0, 0, 0}},
         {102 / 255.0, 204 / 255.0, 1 / 255.0, Rgb{102, 204, 1}},
-        {0.5, 0.2, 0.6, Rgb{128, 51, 153}},  // 127.5 rounds to the even 128
+        {0.5, 0.2, 0.6, Rgb{128, 51, 153}}, // 127.5 rounds to the even 128
         {1.0000001, 0, 0, std::nullopt},
         {-0.0001, 0, 0, std::nullopt},
         {0, nan, 0, std::nullopt},

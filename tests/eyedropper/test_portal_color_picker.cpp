@@ -12,7 +12,8 @@
 namespace tintora {
 namespace {
 
-class PortalTest : public ::testing::Test {
+class PortalTest : public ::testing::Test
+{
 protected:
     static void SetUpTestSuite()
     {
@@ -20,7 +21,8 @@ protected:
         if (daemon.isEmpty())
             return;
         bus_ = new QProcess;
-        bus_->start(daemon, {QStringLiteral("--session"), QStringLiteral("--nofork"), QStringLiteral("--print-address")});
+        bus_->start(daemon, {QStringLiteral("--session"), QStringLiteral("--nofork"),
+                             QStringLiteral("--print-address")});
         if (bus_->waitForReadyRead(10000))
             address_ = QString::fromUtf8(bus_->readLine()).trimmed();
     }
@@ -59,10 +61,7 @@ protected:
         ASSERT_TRUE(portal_.waitForReadyRead(10000)) << "the stand-in portal did not start";
     }
 
-    static QDBusConnection Bus(const QString& name)
-    {
-        return QDBusConnection::connectToBus(address_, name);
-    }
+    static QDBusConnection Bus(const QString& name) { return QDBusConnection::connectToBus(address_, name); }
 
     inline static QProcess* bus_ = nullptr;
     inline static QString address_;
@@ -77,7 +76,8 @@ QString RunPicker(PortalColorPicker& picker, int waitMs)
         ended = QStringLiteral("picked %1 %2 %3").arg(c.red).arg(c.green).arg(c.blue);
     });
     QObject::connect(&picker, &PortalColorPicker::cancelled, [&] { ended = QStringLiteral("cancelled"); });
-    QObject::connect(&picker, &PortalColorPicker::failed, [&](const QString& m) { ended = QStringLiteral("failed: ") + m; });
+    QObject::connect(&picker, &PortalColorPicker::failed,
+                     [&](const QString& m) { ended = QStringLiteral("failed: ") + m; });
     QObject::connect(&picker, &PortalColorPicker::unavailable,
                      [&](const QString& m) { ended = QStringLiteral("unavailable: ") + m; });
     picker.start();
@@ -89,7 +89,7 @@ TEST_F(PortalTest, AnswersRefusalsAndSilence)
 {
     struct Row {
         QStringList portal;
-        QString ended;  // the start of what the run ended with
+        QString ended; // the start of what the run ended with
     } rows[] = {
         {{"answer", "0.4", "0.8", "1"}, "picked 102 204 255"},
         {{"other-path", "0", "0.2", "0.6"}, "picked 0 51 153"},
