@@ -133,34 +133,6 @@ TEST_F(EyedropperTest, AScreenThatCannotBeReadFailsWithAMessage)
     EXPECT_FALSE(dropper.running());
 }
 
-// At scale 2 the overlay maps logical positions to the device pixels of its
-// grab: the pointer on device pixel 275 arrives as 137.5.
-TEST(EyedropperOverlay, PicksDevicePixelsOfAScaledGrab)
-{
-    struct Row {
-        qreal dpr;
-        QPointF logical;
-        QPoint device;
-    } rows[] = {
-        {2.0, QPointF(137.5, 20.5), QPoint(275, 41)},
-        {2.0, QPointF(137, 20), QPoint(274, 40)},
-        {1.5, QPointF(205 / 1.5, 7 / 1.5), QPoint(205, 7)},
-    };
-    for (const Row& row : rows) {
-        EyedropperOverlay overlay(Numbered(QSize(600, 300)), row.dpr, QRect(0, 0, 300, 150));
-        QSignalSpy picked(&overlay, &EyedropperOverlay::pickRequested);
-        QMouseEvent press(QEvent::MouseButtonPress, row.logical, overlay.mapToGlobal(row.logical),
-                          Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-        QMouseEvent release(QEvent::MouseButtonRelease, row.logical, overlay.mapToGlobal(row.logical),
-                            Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(&overlay, &press);
-        QApplication::sendEvent(&overlay, &release);
-        ASSERT_EQ(picked.count(), 1);
-        EXPECT_EQ(picked.at(0).at(0).value<Rgb>(), (Rgb{row.device.x() % 256, row.device.y() % 256, 7}))
-            << row.dpr;
-    }
-}
-
 // An arrow key moves the magnifier and its centre by one device pixel.
 TEST(EyedropperOverlay, AKeyMovesTheMagnifierOnePixel)
 {
