@@ -11,7 +11,7 @@ packages=(
   libgl-dev libglx-dev libxkbcommon-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
-  xvfb xauth xdotool xclip x11-utils libx11-dev
+  xvfb xauth xdotool xclip x11-utils libx11-dev libxext-dev dbus-daemon
   fonts-dejavu-core fonts-liberation
   desktop-file-utils appstream python3
   dpkg-dev strace

@@ -1,5 +1,6 @@
 // Tintora: command line, then the application object.
 #include "app/cli_commands.h"
+#include "app/pick_command.h"
 #include "core/branding.h"
 #include "mainwin/form1.h"
 #include "shell/app/tintora_app.h"
@@ -77,6 +78,11 @@ int main(int argc, char* argv[])
     parser.addOption(screenshotOption);
     parser.addOption(noSplashOption);
     tintora::cli::AddCliOptions(parser);
+    const QCommandLineOption pickOption(QStringLiteral("pick"),
+                                        QStringLiteral("Pick a colour from the screen, print its HTML code (#RRGGBB) and "
+                                                       "exit: 0 after a pick, 1 after a cancel or when the screen cannot "
+                                                       "be read."));
+    parser.addOption(pickOption);
     if (!parser.parse(args)) {
         PrintErr(product + QStringLiteral(": ") + parser.errorText());
         PrintErr(QStringLiteral("Try '%1 --help'.").arg(QFileInfo(args.value(0)).fileName()));
@@ -114,6 +120,21 @@ int main(int argc, char* argv[])
     app.setQuitOnLastWindowClosed(false);
     // Ties the windows to the menu entry on desktops that group by it.
     QGuiApplication::setDesktopFileName(QStringLiteral("tintora"));
+    if (parser.isSet(pickOption)) {
+        // --format was checked above; what can still fail is a notation the
+        // picked colour has no form in (#rgb for most colours).
+        bool formatFailed = false;
+        const int status = tintora::RunPickCommand(product.toStdString(), [&](tintora::Rgb rgb) {
+            QString why;
+            const QString text = tintora::cli::FormatPickedColor(rgb, parser, &why);
+            if (text.isEmpty()) {
+                formatFailed = true;
+                PrintErr(product + QStringLiteral(": ") + why);
+            }
+            return text.toStdString();
+        });
+        return formatFailed ? 1 : status;
+    }
 
     tintora::TintoraApp::Options options;
     options.programDir = QCoreApplication::applicationDirPath();
