@@ -84,8 +84,10 @@ void CopyAsMenu::rebuild()
     for (const ColorFormat& f : ColorFormats()) {
         const std::optional<std::string> text = FormatColor(color_, f.id);
         if (text) {
-            addCopyEntry(QString::fromStdString(*text), QString::fromUtf8(f.label.data(), static_cast<qsizetype>(f.label.size())),
-                         QStringLiteral("copyAs_") + QString::fromLatin1(f.id.data(), static_cast<qsizetype>(f.id.size())));
+            addCopyEntry(QString::fromStdString(*text),
+                         QString::fromUtf8(f.label.data(), static_cast<qsizetype>(f.label.size())),
+                         QStringLiteral("copyAs_") +
+                             QString::fromLatin1(f.id.data(), static_cast<qsizetype>(f.id.size())));
         }
     }
     const QStringList list = templates();
@@ -95,7 +97,8 @@ void CopyAsMenu::rebuild()
     for (int i = 0; i < list.size(); ++i) {
         const FormattedColor out = ExpandColorTemplate(list[i].toStdString(), color_);
         if (out.text) {
-            addCopyEntry(QString::fromStdString(*out.text), list[i], QStringLiteral("copyAsTemplate%1").arg(i));
+            addCopyEntry(QString::fromStdString(*out.text), list[i],
+                         QStringLiteral("copyAsTemplate%1").arg(i));
         } else {
             QAction* bad = addAction(Escaped(list[i]) + QStringLiteral("\t(not usable)"));
             bad->setObjectName(QStringLiteral("copyAsTemplate%1").arg(i));
@@ -124,7 +127,8 @@ void CopyAsMenu::askForTemplate()
     }
     QString error;
     if (!addTemplate(templ, &error)) {
-        QMessageBox::warning(owner, QStringLiteral("Add Template"), QStringLiteral("The template was not added: %1").arg(error));
+        QMessageBox::warning(owner, QStringLiteral("Add Template"),
+                             QStringLiteral("The template was not added: %1").arg(error));
     }
 }
 

@@ -65,13 +65,14 @@ struct PaletteImport {
     CustomColorArray colors{}; // the palette after the import (unchanged when !ok)
     int firstCell = 0;         // cells that received colours, 1-based
     int lastCell = 0;
-    QString message;           // what was read and where it went, or why nothing changed
+    QString message; // what was read and where it went, or why nothing changed
 };
 
 // Puts the colours read into cells 1, 2, ... of `current`; cells past them,
 // and slot 0, keep their values. Colours past the 224th are left out and the
 // message says so.
-PaletteImport ApplyPaletteImport(const CustomColorArray& current, const PaletteRead& read, const QString& source);
+PaletteImport ApplyPaletteImport(const CustomColorArray& current, const PaletteRead& read,
+                                 const QString& source);
 
 // Reads and applies a palette file; its format comes from the extension.
 // Anything but a regular file of a known extension is refused unread.

@@ -23,7 +23,8 @@ protected:
     void SetUp() override { QStandardPaths::setTestModeEnabled(true); }
 
     // A settings store of its own for every test.
-    SettingsStore settings{QStringLiteral("TintoraTest-") + QUuid::createUuid().toString(QUuid::WithoutBraces)};
+    SettingsStore settings{QStringLiteral("TintoraTest-") +
+                           QUuid::createUuid().toString(QUuid::WithoutBraces)};
 };
 
 QAction* Entry(const QMenu& menu, const char* name)
@@ -89,7 +90,8 @@ TEST_F(CopyAsMenuTest, TemplatesAreKeptInTheSettings)
     EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("153, 102, 51"));
 
     // A template spoilt in the settings file is shown, disabled, not copied.
-    settings.SaveSetting(QStringLiteral("Settings"), QStringLiteral("copyTemplates"), QStringLiteral("{r}\n{nope}"));
+    settings.SaveSetting(QStringLiteral("Settings"), QStringLiteral("copyTemplates"),
+                         QStringLiteral("{r}\n{nope}"));
     menu.setColor(Rgb{153, 102, 51});
     ASSERT_NE(Entry(menu, "copyAsTemplate1"), nullptr);
     EXPECT_FALSE(Entry(menu, "copyAsTemplate1")->isEnabled());
@@ -104,9 +106,13 @@ TEST(ColorFactsLabel, ContrastVerdictsAndName)
         Rgb newColor, oldColor;
         QString text;
     } cases[] = {
-        {{0, 0, 0}, {255, 255, 255}, "Contrast 21:1 - AA: normal, large - AAA: normal, large\nName: black (exact)"},
+        {{0, 0, 0},
+         {255, 255, 255},
+         "Contrast 21:1 - AA: normal, large - AAA: normal, large\nName: black (exact)"},
         {{0x77, 0x77, 0x77}, {255, 255, 255}, "Contrast 4.47:1 - AA: large - AAA: none\nNearest name: gray"},
-        {{0x76, 0x76, 0x76}, {255, 255, 255}, "Contrast 4.54:1 - AA: normal, large - AAA: large\nNearest name: gray"},
+        {{0x76, 0x76, 0x76},
+         {255, 255, 255},
+         "Contrast 4.54:1 - AA: normal, large - AAA: large\nNearest name: gray"},
         {{255, 0, 0}, {255, 0, 0}, "Contrast 1:1 - AA: none - AAA: none\nName: red (exact)"},
     };
     for (const auto& c : cases) {
