@@ -114,7 +114,7 @@ std::string Fraction(int channel)
 
 struct PlaceholderEntry {
     std::string_view name;
-    std::string (*expand)(Rgb);
+    std::string (*expand)(Rgb) = nullptr;
 };
 
 constexpr PlaceholderEntry Placeholders[] = {
@@ -177,7 +177,7 @@ std::string HsbText(Rgb c)
 
 struct FormatEntry {
     ColorFormat format;
-    std::optional<std::string> (*make)(Rgb);
+    std::optional<std::string> (*make)(Rgb) = nullptr;
 };
 
 constexpr std::array<FormatEntry, 13> FormatTable{{
