@@ -133,25 +133,20 @@ int RunPaletteCommand(const QCommandLineParser& parser, int& argc, char** argv)
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(name);
     CustomColorsStore store = ProgramStore();
-    const CustomColorArray colors = store.Load();
     if (exporting) {
         const PaletteExport result =
-            ExportPaletteFile(file, colors, name + QStringLiteral(" custom colours"));
+            ExportPaletteFile(file, store.Load(), name + QStringLiteral(" custom colours"));
         if (!result.ok) {
             return Fail(1, result.message);
         }
         Print(stdout, result.message);
         return 0;
     }
-    const PaletteImport result = ImportPaletteFile(file, colors);
+    const PaletteImport result = ImportPaletteIntoStore(file, store);
     if (!result.ok) {
         return Fail(1, result.message);
     }
-    const SaveResult saved = store.Save(result.colors);
-    if (!saved.ok) {
-        return Fail(1, QStringLiteral("Nothing was imported: %1").arg(saved.error));
-    }
-    Print(stdout, result.message + QStringLiteral(" Saved to %1.").arg(saved.path));
+    Print(stdout, result.message);
     return 0;
 }
 

@@ -4,6 +4,7 @@
 #include "core/color_notation.h"
 #include "core/css_color_names.h"
 #include "core/numeric.h"
+#include "palettes/custom_colors_store.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -364,6 +365,31 @@ PaletteExport ExportPaletteFile(const QString& path, const CustomColorArray& col
         return PaletteExport{false, QStringLiteral("Cannot export to %1: %2").arg(path, file.errorString())};
     }
     return PaletteExport{true, QStringLiteral("Exported %1 colours to %2.").arg(PaletteCellCount).arg(path)};
+}
+
+PaletteImport ImportPaletteIntoStore(const QString& path, CustomColorsStore& store)
+{
+    const CustomColorArray current = store.Load();
+    PaletteImport result = ImportPaletteFile(path, current);
+    if (!result.ok) {
+        return result;
+    }
+    const SaveResult saved = store.Save(result.colors);
+    if (!saved.ok) {
+        PaletteImport failed;
+        failed.colors = current;
+        failed.message = QStringLiteral("Nothing was imported from %1: the palette could not be saved. %2")
+                             .arg(path, saved.error);
+        return failed;
+    }
+    result.message += QStringLiteral(" Saved to %1.").arg(saved.path);
+    return result;
+}
+
+QString PaletteFileDialogFilter()
+{
+    return QStringLiteral(
+        "GIMP palette (*.gpl);;CSS custom properties (*.css);;List of hex codes (*.txt *.hex)");
 }
 
 } // namespace tintora

@@ -89,4 +89,16 @@ struct PaletteExport {
 // and the CSS comment.
 PaletteExport ExportPaletteFile(const QString& path, const CustomColorArray& colors, const QString& name);
 
+class CustomColorsStore;
+
+// The import of a file straight into the palette file: loads the palette
+// from `store`, imports `path` into it and saves it through the store.
+// When the file is refused or the save fails, ok is false, the message says
+// why, and the palette file is as it was. On success `colors` is what was
+// saved and the message ends with where it was saved.
+PaletteImport ImportPaletteIntoStore(const QString& path, CustomColorsStore& store);
+
+// The filters of a file dialog for import and export, GIMP palette first.
+QString PaletteFileDialogFilter();
+
 } // namespace tintora

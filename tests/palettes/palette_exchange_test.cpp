@@ -1,5 +1,7 @@
 #include "palettes/palette_exchange.h"
 
+#include "palettes/custom_colors_store.h"
+
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -185,6 +187,33 @@ TEST(PaletteExchange, FilesAreWrittenAtomicallyAndRefusedUnread)
         << intoFile.message.toStdString();
     EXPECT_FALSE(ExportPaletteFile(dir.filePath(QStringLiteral("folder.gpl")), colors, "x").ok);
     EXPECT_TRUE(QFileInfo(dir.filePath(QStringLiteral("folder.gpl"))).isDir());
+}
+
+TEST(PaletteExchange, ImportIntoTheStoreSavesOrChangesNothing)
+{
+    QTemporaryDir dir;
+    const QString gpl = dir.filePath(QStringLiteral("two.gpl"));
+    {
+        QFile f(gpl);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("GIMP Palette\n255 0 0 Red\n0 0 255 Blue\n");
+    }
+    CustomColorsStore store(dir.filePath(QStringLiteral("bin")), QString());
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("bin")));
+    const PaletteImport ok = ImportPaletteIntoStore(gpl, store);
+    ASSERT_TRUE(ok.ok) << ok.message.toStdString();
+    EXPECT_TRUE(ok.message.endsWith(QStringLiteral(" Saved to %1.").arg(store.ProgramFilePath())));
+    EXPECT_EQ(store.Load()[2], 0xFF0000);
+
+    // Nowhere to save: the import fails and says so.
+    QFile blocker(dir.filePath(QStringLiteral("file")));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    CustomColorsStore nowhere(dir.filePath(QStringLiteral("file/bin")), QString());
+    const PaletteImport failed = ImportPaletteIntoStore(gpl, nowhere);
+    EXPECT_FALSE(failed.ok);
+    EXPECT_TRUE(failed.message.contains(QStringLiteral("could not be saved")))
+        << failed.message.toStdString();
+    EXPECT_EQ(failed.colors, CustomColorArray{});
 }
 
 } // namespace
