@@ -66,6 +66,17 @@ bool CopyAsMenu::addTemplate(const QString& templ, QString* error)
     return true;
 }
 
+bool CopyAsMenu::removeTemplate(const QString& templ)
+{
+    QStringList list = templates();
+    if (!list.removeOne(templ)) {
+        return false;
+    }
+    settings_.SaveSetting(Section, Key, list.join(QLatin1Char('\n')));
+    rebuild();
+    return true;
+}
+
 void CopyAsMenu::addCopyEntry(const QString& text, const QString& label, const QString& objectName)
 {
     // The code first, what it is after the tab (shown right-aligned).
@@ -81,6 +92,12 @@ void CopyAsMenu::addCopyEntry(const QString& text, const QString& label, const Q
 void CopyAsMenu::rebuild()
 {
     clear();
+    if (removeMenu_) {
+        // Later: rebuild may run from one of its own entries.
+        removeMenu_->setObjectName(QString());
+        removeMenu_->deleteLater();
+        removeMenu_ = nullptr;
+    }
     for (const ColorFormat& f : ColorFormats()) {
         const std::optional<std::string> text = FormatColor(color_, f.id);
         if (text) {
@@ -110,6 +127,17 @@ void CopyAsMenu::rebuild()
     QAction* add = addAction(QStringLiteral("Add Template..."));
     add->setObjectName(QStringLiteral("copyAsAddTemplate"));
     connect(add, &QAction::triggered, this, &CopyAsMenu::askForTemplate);
+    if (!list.isEmpty()) {
+        removeMenu_ = addMenu(QStringLiteral("Remove Template"));
+        removeMenu_->setObjectName(QStringLiteral("mnuRemoveTemplate"));
+        for (const QString& templ : list) {
+            QAction* entry = removeMenu_->addAction(Escaped(templ));
+            // Queued: the menu that holds the entry is rebuilt by the removal.
+            connect(
+                entry, &QAction::triggered, this, [this, templ] { removeTemplate(templ); },
+                Qt::QueuedConnection);
+        }
+    }
 }
 
 void CopyAsMenu::askForTemplate()

@@ -97,6 +97,15 @@ TEST_F(CopyAsMenuTest, TemplatesAreKeptInTheSettings)
     EXPECT_FALSE(Entry(menu, "copyAsTemplate1")->isEnabled());
     EXPECT_TRUE(Entry(menu, "copyAsTemplate1")->toolTip().contains(QStringLiteral("{nope}")));
     ASSERT_NE(Entry(menu, "copyAsAddTemplate"), nullptr);
+
+    // Removing one through its submenu keeps the others.
+    QMenu* remove = menu.findChild<QMenu*>(QStringLiteral("mnuRemoveTemplate"));
+    ASSERT_NE(remove, nullptr);
+    ASSERT_EQ(remove->actions().size(), 2);
+    remove->actions().at(1)->trigger();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(menu.templates(), QStringList{QStringLiteral("{r}")});
+    EXPECT_FALSE(menu.removeTemplate(QStringLiteral("{nope}")));
 }
 
 TEST(ColorFactsLabel, ContrastVerdictsAndName)
