@@ -10,8 +10,11 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFontMetrics>
+#include <QInputDialog>
+#include <QMessageBox>
 #include <QSignalSpy>
 #include <QStandardPaths>
+#include <QTimer>
 #include <QUuid>
 
 namespace tintora {
@@ -106,6 +109,37 @@ TEST_F(CopyAsMenuTest, TemplatesAreKeptInTheSettings)
     QCoreApplication::processEvents();
     EXPECT_EQ(menu.templates(), QStringList{QStringLiteral("{r}")});
     EXPECT_FALSE(menu.removeTemplate(QStringLiteral("{nope}")));
+}
+
+// The user's path: "Add Template..." asks for the text; a bad one is
+// refused with a message naming the fault and is not stored.
+TEST_F(CopyAsMenuTest, AddTemplateAsksAndRefusesBadOnes)
+{
+    QWidget owner;
+    CopyAsMenu menu(settings, &owner);
+    QStringList shownMessages;
+    auto answer = [&](const QString& text) {
+        QTimer::singleShot(0, [&, text] {
+            auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            dialog->setTextValue(text);
+            // A refusal shows a message box next; close it too.
+            QTimer::singleShot(0, [&] {
+                if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                    shownMessages << box->text();
+                    box->accept();
+                }
+            });
+            dialog->accept();
+        });
+        Entry(menu, "copyAsAddTemplate")->trigger();
+    };
+    answer(QStringLiteral("#{hex}"));
+    answer(QStringLiteral("{red}"));
+    EXPECT_EQ(menu.templates(), QStringList{QStringLiteral("#{hex}")});
+    ASSERT_EQ(shownMessages.size(), 1);
+    EXPECT_TRUE(shownMessages[0].contains(QStringLiteral("unknown placeholder {red}")))
+        << shownMessages[0].toStdString();
 }
 
 TEST(ColorFactsLabel, ContrastVerdictsAndName)
