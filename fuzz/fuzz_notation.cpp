@@ -43,7 +43,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Check(InRange(c.red) && InRange(c.green) && InRange(c.blue));
 
     // Blanks around the text change nothing.
-    const tintora::NotationParse padded = tintora::ParseColorNotation(" \t" + std::string(text.substr(0, 200)) + "\r\n ");
+    const tintora::NotationParse padded =
+        tintora::ParseColorNotation(" \t" + std::string(text.substr(0, 200)) + "\r\n ");
     if (size <= 200) {
         Check(padded.color && *padded.color == c);
     }
@@ -58,7 +59,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             Check(back.color && *back.color == c);
         }
     }
-    const tintora::FormattedColor templ = tintora::ExpandColorTemplate("{{{r}}} {HEX} {bgr} {dec} {rf} {h}", c);
+    const tintora::FormattedColor templ =
+        tintora::ExpandColorTemplate("{{{r}}} {HEX} {bgr} {dec} {rf} {h}", c);
     Check(templ.text.has_value());
     return 0;
 }

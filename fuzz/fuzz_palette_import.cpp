@@ -45,7 +45,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Check(applied.ok == read.error.empty());
     Check(!applied.message.isEmpty());
     for (std::size_t i = 0; i < current.size(); ++i) {
-        const bool received = applied.ok && static_cast<int>(i) >= applied.firstCell && static_cast<int>(i) <= applied.lastCell;
+        const bool received =
+            applied.ok && static_cast<int>(i) >= applied.firstCell && static_cast<int>(i) <= applied.lastCell;
         if (!received) {
             Check(applied.colors[i] == current[i]);
         }
@@ -53,10 +54,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     // What was imported exports and reads back unchanged.
     if (applied.ok) {
-        const tintora::PaletteRead again =
-            tintora::ParsePalette(tintora::FormatPalette(applied.colors, tintora::PaletteFileFormat::Gpl, "f"),
-                                  tintora::PaletteFileFormat::Gpl);
-        Check(again.error.empty() && again.colors.size() == static_cast<std::size_t>(tintora::PaletteCellCount));
+        const tintora::PaletteRead again = tintora::ParsePalette(
+            tintora::FormatPalette(applied.colors, tintora::PaletteFileFormat::Gpl, "f"),
+            tintora::PaletteFileFormat::Gpl);
+        Check(again.error.empty() &&
+              again.colors.size() == static_cast<std::size_t>(tintora::PaletteCellCount));
         for (std::size_t i = 0; i < again.colors.size(); ++i) {
             const tintora::Rgb& c = again.colors[i];
             Check(tintora::MakeColorRef(c.red, c.green, c.blue) == (applied.colors[i + 1] & 0xFFFFFF));

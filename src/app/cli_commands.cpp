@@ -22,10 +22,12 @@ const QCommandLineOption& ColorOption()
 {
     static const QCommandLineOption option(
         QStringLiteral("color"),
-        QStringLiteral("Print the colour VALUE as its RGB call, decimal value, HTML code and BASIC hex constant, one per "
-                       "line, and exit. VALUE is any notation that can be pasted into the window: #RRGGBB, #RGB, "
-                       "RRGGBB, rgb(r, g, b), hsl(h, s%, l%), &HBBGGRR&, a decimal value 0..16777215 or a CSS colour "
-                       "name. All digits are a decimal value."),
+        QStringLiteral(
+            "Print the colour VALUE as its RGB call, decimal value, HTML code and BASIC hex constant, one "
+            "per "
+            "line, and exit. VALUE is any notation that can be pasted into the window: #RRGGBB, #RGB, "
+            "RRGGBB, rgb(r, g, b), hsl(h, s%, l%), &HBBGGRR&, a decimal value 0..16777215 or a CSS colour "
+            "name. All digits are a decimal value."),
         QStringLiteral("VALUE"));
     return option;
 }
@@ -34,9 +36,10 @@ const QCommandLineOption& FormatOption()
 {
     static const QCommandLineOption option(
         QStringLiteral("format"),
-        QStringLiteral("With --color or --pick, print one notation instead: one of %1; or a template such as "
-                       "'{r}, {g}, {b}' or '0x{HEX}' with the placeholders {r} {g} {b} {rx} {gx} {bx} {RX} {GX} {BX} "
-                       "{hex} {HEX} {bgr} {BGR} {dec} {decrgb} {rf} {gf} {bf} {h} {s} {v} ({{ and }} for braces).")
+        QStringLiteral(
+            "With --color or --pick, print one notation instead: one of %1; or a template such as "
+            "'{r}, {g}, {b}' or '0x{HEX}' with the placeholders {r} {g} {b} {rx} {gx} {bx} {RX} {GX} {BX} "
+            "{hex} {HEX} {bgr} {BGR} {dec} {decrgb} {rf} {gf} {bf} {h} {s} {v} ({{ and }} for braces).")
             .arg(QString::fromStdString(FormatIdList())),
         QStringLiteral("NAME|TEMPLATE"));
     return option;
@@ -46,8 +49,9 @@ const QCommandLineOption& ExportOption()
 {
     static const QCommandLineOption option(
         QStringLiteral("export-palette"),
-        QStringLiteral("Write the 224 custom colours to FILE and exit: a GIMP palette (.gpl), CSS custom properties "
-                       "(.css) or a list of hex codes (.txt, .hex)."),
+        QStringLiteral(
+            "Write the 224 custom colours to FILE and exit: a GIMP palette (.gpl), CSS custom properties "
+            "(.css) or a list of hex codes (.txt, .hex)."),
         QStringLiteral("FILE"));
     return option;
 }
@@ -56,8 +60,9 @@ const QCommandLineOption& ImportOption()
 {
     static const QCommandLineOption option(
         QStringLiteral("import-palette"),
-        QStringLiteral("Read FILE (.gpl, .css, .txt or .hex) into the custom colours from cell 1 on, save them, say "
-                       "where they went and exit. A malformed file changes nothing."),
+        QStringLiteral(
+            "Read FILE (.gpl, .css, .txt or .hex) into the custom colours from cell 1 on, save them, say "
+            "where they went and exit. A malformed file changes nothing."),
         QStringLiteral("FILE"));
     return option;
 }
@@ -114,11 +119,13 @@ CustomColorsStore ProgramStore()
 int RunPaletteCommand(const QCommandLineParser& parser, int& argc, char** argv)
 {
     const bool exporting = parser.isSet(ExportOption());
-    const QString file = QFileInfo(parser.value(exporting ? ExportOption() : ImportOption())).absoluteFilePath();
+    const QString file =
+        QFileInfo(parser.value(exporting ? ExportOption() : ImportOption())).absoluteFilePath();
     if (!PaletteFormatForPath(file)) {
-        return Fail(2, QStringLiteral("%1: '%2' has an unknown file type; expected a .gpl, .css, .txt or .hex file")
-                           .arg(exporting ? QStringLiteral("--export-palette") : QStringLiteral("--import-palette"),
-                                file));
+        return Fail(
+            2, QStringLiteral("%1: '%2' has an unknown file type; expected a .gpl, .css, .txt or .hex file")
+                   .arg(exporting ? QStringLiteral("--export-palette") : QStringLiteral("--import-palette"),
+                        file));
     }
     // applicationDirPath() and the per-user folder need an application
     // object; a core one needs no display.
@@ -126,24 +133,20 @@ int RunPaletteCommand(const QCommandLineParser& parser, int& argc, char** argv)
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(name);
     CustomColorsStore store = ProgramStore();
-    const CustomColorArray colors = store.Load();
     if (exporting) {
-        const PaletteExport result = ExportPaletteFile(file, colors, name + QStringLiteral(" custom colours"));
+        const PaletteExport result =
+            ExportPaletteFile(file, store.Load(), name + QStringLiteral(" custom colours"));
         if (!result.ok) {
             return Fail(1, result.message);
         }
         Print(stdout, result.message);
         return 0;
     }
-    const PaletteImport result = ImportPaletteFile(file, colors);
+    const PaletteImport result = ImportPaletteIntoStore(file, store);
     if (!result.ok) {
         return Fail(1, result.message);
     }
-    const SaveResult saved = store.Save(result.colors);
-    if (!saved.ok) {
-        return Fail(1, QStringLiteral("Nothing was imported: %1").arg(saved.error));
-    }
-    Print(stdout, result.message + QStringLiteral(" Saved to %1.").arg(saved.path));
+    Print(stdout, result.message);
     return 0;
 }
 
@@ -159,16 +162,16 @@ void AddCliOptions(QCommandLineParser& parser)
 
 QString CliHelpExamples(const QString& program)
 {
-    const QString examples = QStringLiteral(
-        "\nExamples:\n"
-        "  %1 --color '#66CCFF'                   the four codes of a colour\n"
-        "  %1 --color 'rgb(255, 128, 0)' --format css-hsl\n"
-        "  %1 --color rebeccapurple --format '0x{HEX}'\n"
-        "  %1 --color 65535 --format '{r}, {g}, {b}'\n"
-        "  %1 --pick --format hex-lower           pick from the screen, print #rrggbb\n"
-        "  %1 --export-palette colours.gpl        for GIMP, Inkscape, Krita\n"
-        "  %1 --import-palette colours.gpl\n"
-        "\nExit status: 0 done, 1 a file or format failed, 2 a bad value or option.\n");
+    const QString examples =
+        QStringLiteral("\nExamples:\n"
+                       "  %1 --color '#66CCFF'                   the four codes of a colour\n"
+                       "  %1 --color 'rgb(255, 128, 0)' --format css-hsl\n"
+                       "  %1 --color rebeccapurple --format '0x{HEX}'\n"
+                       "  %1 --color 65535 --format '{r}, {g}, {b}'\n"
+                       "  %1 --pick --format hex-lower           pick from the screen, print #rrggbb\n"
+                       "  %1 --export-palette colours.gpl        for GIMP, Inkscape, Krita\n"
+                       "  %1 --import-palette colours.gpl\n"
+                       "\nExit status: 0 done, 1 a file or format failed, 2 a bad value or option.\n");
     return examples.arg(program);
 }
 
@@ -182,7 +185,8 @@ std::optional<int> RunCliCommands(const QCommandLineParser& parser, int& argc, c
     const bool importing = parser.isSet(ImportOption());
     const int commands = int(pick) + int(color) + int(exporting) + int(importing);
     if (commands > 1) {
-        return Fail(2, QStringLiteral("give only one of --color, --pick, --export-palette and --import-palette"));
+        return Fail(
+            2, QStringLiteral("give only one of --color, --pick, --export-palette and --import-palette"));
     }
     if (parser.isSet(FormatOption())) {
         if (!color && !pick) {
@@ -204,7 +208,8 @@ std::optional<int> RunCliCommands(const QCommandLineParser& parser, int& argc, c
 
 QString FormatPickedColor(Rgb rgb, const QCommandLineParser& parser, QString* error)
 {
-    const std::string spec = parser.isSet(FormatOption()) ? parser.value(FormatOption()).toStdString() : "html";
+    const std::string spec =
+        parser.isSet(FormatOption()) ? parser.value(FormatOption()).toStdString() : "html";
     const FormattedColor out = FormatColorBySpec(rgb, spec);
     if (!out.text) {
         *error = Q(out.error);

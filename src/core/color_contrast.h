@@ -10,7 +10,7 @@ double RelativeLuminance(Rgb rgb);
 
 // WCAG 2.x contrast: the verdicts for text in one colour on the other.
 struct ContrastVerdict {
-    double ratio = 1.0;   // (L1 + 0.05) / (L2 + 0.05), lighter over darker: 1..21
+    double ratio = 1.0;     // (L1 + 0.05) / (L2 + 0.05), lighter over darker: 1..21
     bool aaNormal = false;  // ratio >= 4.5  (success criterion 1.4.3)
     bool aaLarge = false;   // ratio >= 3    (1.4.3, large text)
     bool aaaNormal = false; // ratio >= 7    (1.4.6)

@@ -14,22 +14,6 @@ namespace tintora {
 
 namespace {
 
-constexpr std::array<ColorFormat, 13> Formats{{
-    {"html", "#RRGGBB (HTML)", true},
-    {"hex-lower", "#rrggbb (lower case)", true},
-    {"hex3", "#rgb (short)", true},
-    {"rgb", "RGB(r, g, b) (BASIC)", true},
-    {"css-rgb", "CSS rgb()", true},
-    {"css-hsl", "CSS hsl()", true},
-    {"hsb", "HSB triple (degrees, %, %)", false},
-    {"qcolor", "QColor(r, g, b)", false},
-    {"dotnet", "Color.FromArgb(r, g, b)", false},
-    {"delphi", "Delphi $00BBGGRR", false},
-    {"vbhex", "&HBBGGRR& (BASIC)", true},
-    {"decimal", "Decimal, BGR order (red low)", true},
-    {"decimal-rgb", "Decimal, RGB order (red high)", false},
-}};
-
 std::string D(int v)
 {
     return DecimalText(v);
@@ -85,7 +69,8 @@ double HueDegrees(Rgb c)
 std::string Fixed(double v, int decimals)
 {
     char buffer[64];
-    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, v, std::chars_format::fixed, decimals);
+    const auto [end, ec] =
+        std::to_chars(buffer, buffer + sizeof buffer, v, std::chars_format::fixed, decimals);
     std::string text(buffer, ec == std::errc() ? end : buffer);
     if (text.find('.') != std::string::npos) {
         while (text.back() == '0') {
@@ -112,8 +97,8 @@ std::string CssHsl(Rgb c)
     const double h = HueDegrees(c);
     std::string text;
     for (int decimals = 0; decimals <= 8; ++decimals) {
-        text = "hsl(" + Fixed(h, decimals) + ", " + Fixed(s * 100.0, decimals) + "%, " + Fixed(l * 100.0, decimals) +
-               "%)";
+        text = "hsl(" + Fixed(h, decimals) + ", " + Fixed(s * 100.0, decimals) + "%, " +
+               Fixed(l * 100.0, decimals) + "%)";
         const NotationParse back = ParseColorNotation(text);
         if (back.color && *back.color == c) {
             break;
@@ -127,39 +112,108 @@ std::string Fraction(int channel)
     return Fixed(channel / 255.0, 3);
 }
 
+struct PlaceholderEntry {
+    std::string_view name;
+    std::string (*expand)(Rgb) = nullptr;
+};
+
+constexpr PlaceholderEntry Placeholders[] = {
+    {"r", [](Rgb c) { return D(c.red); }},
+    {"g", [](Rgb c) { return D(c.green); }},
+    {"b", [](Rgb c) { return D(c.blue); }},
+    {"rx", [](Rgb c) { return Hex2(c.red, true); }},
+    {"gx", [](Rgb c) { return Hex2(c.green, true); }},
+    {"bx", [](Rgb c) { return Hex2(c.blue, true); }},
+    {"RX", [](Rgb c) { return Hex2(c.red, false); }},
+    {"GX", [](Rgb c) { return Hex2(c.green, false); }},
+    {"BX", [](Rgb c) { return Hex2(c.blue, false); }},
+    {"hex", [](Rgb c) { return Hex6(c.red, c.green, c.blue, true); }},
+    {"HEX", [](Rgb c) { return Hex6(c.red, c.green, c.blue, false); }},
+    {"bgr", [](Rgb c) { return Hex6(c.blue, c.green, c.red, true); }},
+    {"BGR", [](Rgb c) { return Hex6(c.blue, c.green, c.red, false); }},
+    {"dec", [](Rgb c) { return D(MakeColorRef(c.red, c.green, c.blue)); }},
+    {"decrgb", [](Rgb c) { return D(c.red * 65536 + c.green * 256 + c.blue); }},
+    {"rf", [](Rgb c) { return Fraction(c.red); }},
+    {"gf", [](Rgb c) { return Fraction(c.green); }},
+    {"bf", [](Rgb c) { return Fraction(c.blue); }},
+    {"h", [](Rgb c) { return D(RgbToHsb(c).hue); }},
+    {"s", [](Rgb c) { return D(RgbToHsb(c).saturation); }},
+    {"v", [](Rgb c) { return D(RgbToHsb(c).brightness); }},
+};
+
 // The expansion of one placeholder name, or nullopt when it is unknown.
 std::optional<std::string> Placeholder(std::string_view name, Rgb c)
 {
-    const int r = c.red;
-    const int g = c.green;
-    const int b = c.blue;
-    if (name == "r") return D(r);
-    if (name == "g") return D(g);
-    if (name == "b") return D(b);
-    if (name == "rx") return Hex2(r, true);
-    if (name == "gx") return Hex2(g, true);
-    if (name == "bx") return Hex2(b, true);
-    if (name == "RX") return Hex2(r, false);
-    if (name == "GX") return Hex2(g, false);
-    if (name == "BX") return Hex2(b, false);
-    if (name == "hex") return Hex6(r, g, b, true);
-    if (name == "HEX") return Hex6(r, g, b, false);
-    if (name == "bgr") return Hex6(b, g, r, true);
-    if (name == "BGR") return Hex6(b, g, r, false);
-    if (name == "dec") return D(MakeColorRef(r, g, b));
-    if (name == "decrgb") return D(r * 65536 + g * 256 + b);
-    if (name == "rf") return Fraction(r);
-    if (name == "gf") return Fraction(g);
-    if (name == "bf") return Fraction(b);
-    const HsbTriple hsb = RgbToHsb(c);
-    if (name == "h") return D(hsb.hue);
-    if (name == "s") return D(hsb.saturation);
-    if (name == "v") return D(hsb.brightness);
+    for (const PlaceholderEntry& p : Placeholders) {
+        if (p.name == name) {
+            return p.expand(c);
+        }
+    }
     return std::nullopt;
 }
 
-constexpr std::string_view PlaceholderList =
-    "{r} {g} {b} {rx} {gx} {bx} {RX} {GX} {BX} {hex} {HEX} {bgr} {BGR} {dec} {decrgb} {rf} {gf} {bf} {h} {s} {v}";
+std::string PlaceholderListText()
+{
+    std::string list;
+    for (const PlaceholderEntry& p : Placeholders) {
+        list += (list.empty() ? "{" : " {") + std::string(p.name) + "}";
+    }
+    return list;
+}
+
+std::optional<std::string> ShortHex(Rgb c)
+{
+    if (c.red % 17 != 0 || c.green % 17 != 0 || c.blue % 17 != 0) {
+        return std::nullopt;
+    }
+    return "#" + Hex2(c.red, true).substr(1) + Hex2(c.green, true).substr(1) + Hex2(c.blue, true).substr(1);
+}
+
+std::string HsbText(Rgb c)
+{
+    const HsbTriple hsb = RgbToHsb(c);
+    return D(hsb.hue) + ", " + D(hsb.saturation) + ", " + D(hsb.brightness);
+}
+
+struct FormatEntry {
+    ColorFormat format;
+    std::optional<std::string> (*make)(Rgb) = nullptr;
+};
+
+constexpr std::array<FormatEntry, 13> FormatTable{{
+    {{"html", "#RRGGBB (HTML)", true},
+     [](Rgb c) -> std::optional<std::string> { return "#" + Hex6(c.red, c.green, c.blue, false); }},
+    {{"hex-lower", "#rrggbb (lower case)", true},
+     [](Rgb c) -> std::optional<std::string> { return "#" + Hex6(c.red, c.green, c.blue, true); }},
+    {{"hex3", "#rgb (short)", true}, ShortHex},
+    {{"rgb", "RGB(r, g, b) (BASIC)", true},
+     [](Rgb c) -> std::optional<std::string> { return "RGB(" + Triple(c) + ")"; }},
+    {{"css-rgb", "CSS rgb()", true},
+     [](Rgb c) -> std::optional<std::string> { return "rgb(" + Triple(c) + ")"; }},
+    {{"css-hsl", "CSS hsl()", true}, [](Rgb c) -> std::optional<std::string> { return CssHsl(c); }},
+    {{"hsb", "HSB triple (degrees, %, %)", false},
+     [](Rgb c) -> std::optional<std::string> { return HsbText(c); }},
+    {{"qcolor", "QColor(r, g, b)", false},
+     [](Rgb c) -> std::optional<std::string> { return "QColor(" + Triple(c) + ")"; }},
+    {{"dotnet", "Color.FromArgb(r, g, b)", false},
+     [](Rgb c) -> std::optional<std::string> { return "Color.FromArgb(" + Triple(c) + ")"; }},
+    {{"delphi", "Delphi $00BBGGRR", false},
+     [](Rgb c) -> std::optional<std::string> { return "$00" + Hex6(c.blue, c.green, c.red, false); }},
+    {{"vbhex", "&HBBGGRR& (BASIC)", true},
+     [](Rgb c) -> std::optional<std::string> { return "&H" + Hex6(c.blue, c.green, c.red, false) + "&"; }},
+    {{"decimal", "Decimal, BGR order (red low)", true},
+     [](Rgb c) -> std::optional<std::string> { return D(MakeColorRef(c.red, c.green, c.blue)); }},
+    {{"decimal-rgb", "Decimal, RGB order (red high)", false},
+     [](Rgb c) -> std::optional<std::string> { return D(c.red * 65536 + c.green * 256 + c.blue); }},
+}};
+
+constexpr std::array<ColorFormat, FormatTable.size()> Formats = [] {
+    std::array<ColorFormat, FormatTable.size()> formats{};
+    for (std::size_t i = 0; i < FormatTable.size(); ++i) {
+        formats[i] = FormatTable[i].format;
+    }
+    return formats;
+}();
 
 // Walks a template; with `out` it also expands it for `c`.
 std::string WalkTemplate(std::string_view templ, Rgb c, std::string* out)
@@ -176,10 +230,14 @@ std::string WalkTemplate(std::string_view templ, Rgb c, std::string* out)
             return "control character at position " + std::to_string(i + 1) + " of the template";
         }
         if (ch == '{' && i + 1 < templ.size() && templ[i + 1] == '{') {
-            if (out) out->push_back('{');
+            if (out) {
+                out->push_back('{');
+            }
             ++i;
         } else if (ch == '}' && i + 1 < templ.size() && templ[i + 1] == '}') {
-            if (out) out->push_back('}');
+            if (out) {
+                out->push_back('}');
+            }
             ++i;
         } else if (ch == '{') {
             const std::size_t close = templ.find('}', i + 1);
@@ -190,9 +248,11 @@ std::string WalkTemplate(std::string_view templ, Rgb c, std::string* out)
             const std::optional<std::string> value = Placeholder(name, c);
             if (!value) {
                 return "unknown placeholder {" + std::string(name.substr(0, 32)) + "}; expected one of " +
-                       std::string(PlaceholderList);
+                       PlaceholderListText();
             }
-            if (out) out->append(*value);
+            if (out) {
+                out->append(*value);
+            }
             ++placeholders;
             i = close;
         } else if (ch == '}') {
@@ -202,7 +262,7 @@ std::string WalkTemplate(std::string_view templ, Rgb c, std::string* out)
         }
     }
     if (placeholders == 0) {
-        return "the template has no placeholder; expected one of " + std::string(PlaceholderList);
+        return "the template has no placeholder; expected one of " + PlaceholderListText();
     }
     return {};
 }
@@ -229,30 +289,11 @@ HsbTriple RgbToHsb(Rgb c)
 
 std::optional<std::string> FormatColor(Rgb c, std::string_view id)
 {
-    const int r = c.red;
-    const int g = c.green;
-    const int b = c.blue;
-    if (id == "html") return "#" + Hex6(r, g, b, false);
-    if (id == "hex-lower") return "#" + Hex6(r, g, b, true);
-    if (id == "hex3") {
-        if (r % 17 != 0 || g % 17 != 0 || b % 17 != 0) {
-            return std::nullopt;
+    for (const FormatEntry& entry : FormatTable) {
+        if (entry.format.id == id) {
+            return entry.make(c);
         }
-        return "#" + Hex2(r, true).substr(1) + Hex2(g, true).substr(1) + Hex2(b, true).substr(1);
     }
-    if (id == "rgb") return "RGB(" + Triple(c) + ")";
-    if (id == "css-rgb") return "rgb(" + Triple(c) + ")";
-    if (id == "css-hsl") return CssHsl(c);
-    if (id == "hsb") {
-        const HsbTriple hsb = RgbToHsb(c);
-        return D(hsb.hue) + ", " + D(hsb.saturation) + ", " + D(hsb.brightness);
-    }
-    if (id == "qcolor") return "QColor(" + Triple(c) + ")";
-    if (id == "dotnet") return "Color.FromArgb(" + Triple(c) + ")";
-    if (id == "delphi") return "$00" + Hex6(b, g, r, false);
-    if (id == "vbhex") return "&H" + Hex6(b, g, r, false) + "&";
-    if (id == "decimal") return D(MakeColorRef(r, g, b));
-    if (id == "decimal-rgb") return D(r * 65536 + g * 256 + b);
     return std::nullopt;
 }
 
@@ -308,8 +349,9 @@ FormattedColor FormatColorBySpec(Rgb rgb, std::string_view spec)
     if (std::optional<std::string> text = FormatColor(rgb, spec)) {
         return FormattedColor{std::move(text), {}};
     }
-    return FormattedColor{std::nullopt, "#" + Hex6(rgb.red, rgb.green, rgb.blue, false) +
-                                            " has no exact #rgb form; every channel must be a doubled digit (00, 11, ..., FF)"};
+    return FormattedColor{
+        std::nullopt, "#" + Hex6(rgb.red, rgb.green, rgb.blue, false) +
+                          " has no exact #rgb form; every channel must be a doubled digit (00, 11, ..., FF)"};
 }
 
 } // namespace tintora

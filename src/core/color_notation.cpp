@@ -151,7 +151,8 @@ NotationParse ParseDecimal(std::string_view text)
     for (const char c : text) {
         value = value * 10 + static_cast<unsigned>(c - '0');
         if (value > 0xFFFFFF) {
-            return Fail("the decimal value " + std::string(text.substr(0, 24)) + (text.size() > 24 ? "..." : "") +
+            return Fail("the decimal value " + std::string(text.substr(0, 24)) +
+                        (text.size() > 24 ? "..." : "") +
                         " is beyond 16777215; expected a decimal value 0..16777215");
         }
     }
@@ -286,8 +287,7 @@ std::string Number(double v)
 
 NotationParse ParseRgbCall(std::string_view text)
 {
-    constexpr std::string_view form =
-        "expected rgb(r, g, b) with each channel 0..255 or 0%..100%";
+    constexpr std::string_view form = "expected rgb(r, g, b) with each channel 0..255 or 0%..100%";
     ArgumentReader in(text);
     in.TakeWord("rgb");
     if (!in.Take('(')) {
@@ -325,8 +325,7 @@ NotationParse ParseRgbCall(std::string_view text)
 
 NotationParse ParseHslCall(std::string_view text)
 {
-    constexpr std::string_view form =
-        "expected hsl(h, s%, l%) with h in degrees and s, l 0..100";
+    constexpr std::string_view form = "expected hsl(h, s%, l%) with h in degrees and s, l 0..100";
     ArgumentReader in(text);
     in.TakeWord("hsl");
     if (!in.Take('(')) {
@@ -352,7 +351,8 @@ NotationParse ParseHslCall(std::string_view text)
         }
         in.Take('%');
         if (*v < 0.0 || *v > 100.0) {
-            return Fail(std::string(names[i]) + " " + Number(*v) + "% is beyond 0%..100%; " + std::string(form));
+            return Fail(std::string(names[i]) + " " + Number(*v) + "% is beyond 0%..100%; " +
+                        std::string(form));
         }
         sl[i] = *v / 100.0;
     }
@@ -387,14 +387,15 @@ Rgb HslToRgb(double hue, double saturation, double lightness)
 NotationParse ParseColorNotation(std::string_view text)
 {
     if (text.size() > MaxNotationLength) {
-        return Fail("text of " + std::to_string(text.size()) + " characters is too long for a colour (at most " +
-                    std::to_string(MaxNotationLength) + "); " + std::string(ExpectedAny));
+        return Fail("text of " + std::to_string(text.size()) +
+                    " characters is too long for a colour (at most " + std::to_string(MaxNotationLength) +
+                    "); " + std::string(ExpectedAny));
     }
     for (std::size_t i = 0; i < text.size(); ++i) {
         const auto c = static_cast<unsigned char>(text[i]);
         if ((c < 0x20 && c != '\t' && c != '\n' && c != '\r') || c == 0x7F) {
-            return Fail("control character " + Shown(text[i]) + " at position " + std::to_string(i + 1) + "; " +
-                        std::string(ExpectedAny));
+            return Fail("control character " + Shown(text[i]) + " at position " + std::to_string(i + 1) +
+                        "; " + std::string(ExpectedAny));
         }
     }
     auto isTrim = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };

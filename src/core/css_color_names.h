@@ -24,8 +24,8 @@ std::optional<Rgb> CssColorByName(std::string_view name);
 struct NearestCssName {
     std::string_view name;
     Rgb rgb;
-    bool exact = false;   // the colour is the named colour itself
-    double deltaE = 0.0;  // CIE76 distance in CIELAB, 0 when exact
+    bool exact = false;  // the colour is the named colour itself
+    double deltaE = 0.0; // CIE76 distance in CIELAB, 0 when exact
 };
 
 // The CSS name nearest to a colour (channels 0..255).

@@ -58,7 +58,8 @@ void ColorFactsLabel::setColors(Rgb newColor, Rgb oldColor)
                               "Normal text: AA %2 (4.5:1), AAA %3 (7:1)\n"
                               "Large text: AA %4 (3:1), AAA %5 (4.5:1)\n"
                               "%6")
-                   .arg(Ratio(v.ratio), Verdict(v.aaNormal), Verdict(v.aaaNormal), Verdict(v.aaLarge), Verdict(v.aaaLarge),
+                   .arg(Ratio(v.ratio), Verdict(v.aaNormal), Verdict(v.aaaNormal), Verdict(v.aaLarge),
+                        Verdict(v.aaaLarge),
                         name.exact ? QStringLiteral("CSS name: %1").arg(cssName)
                                    : QStringLiteral("Nearest CSS name: %1 (CIELAB distance %2)")
                                          .arg(cssName)

@@ -66,6 +66,17 @@ bool CopyAsMenu::addTemplate(const QString& templ, QString* error)
     return true;
 }
 
+bool CopyAsMenu::removeTemplate(const QString& templ)
+{
+    QStringList list = templates();
+    if (!list.removeOne(templ)) {
+        return false;
+    }
+    settings_.SaveSetting(Section, Key, list.join(QLatin1Char('\n')));
+    rebuild();
+    return true;
+}
+
 void CopyAsMenu::addCopyEntry(const QString& text, const QString& label, const QString& objectName)
 {
     // The code first, what it is after the tab (shown right-aligned).
@@ -81,11 +92,19 @@ void CopyAsMenu::addCopyEntry(const QString& text, const QString& label, const Q
 void CopyAsMenu::rebuild()
 {
     clear();
+    if (removeMenu_) {
+        // Later: rebuild may run from one of its own entries.
+        removeMenu_->setObjectName(QString());
+        removeMenu_->deleteLater();
+        removeMenu_ = nullptr;
+    }
     for (const ColorFormat& f : ColorFormats()) {
         const std::optional<std::string> text = FormatColor(color_, f.id);
         if (text) {
-            addCopyEntry(QString::fromStdString(*text), QString::fromUtf8(f.label.data(), static_cast<qsizetype>(f.label.size())),
-                         QStringLiteral("copyAs_") + QString::fromLatin1(f.id.data(), static_cast<qsizetype>(f.id.size())));
+            addCopyEntry(QString::fromStdString(*text),
+                         QString::fromUtf8(f.label.data(), static_cast<qsizetype>(f.label.size())),
+                         QStringLiteral("copyAs_") +
+                             QString::fromLatin1(f.id.data(), static_cast<qsizetype>(f.id.size())));
         }
     }
     const QStringList list = templates();
@@ -95,7 +114,8 @@ void CopyAsMenu::rebuild()
     for (int i = 0; i < list.size(); ++i) {
         const FormattedColor out = ExpandColorTemplate(list[i].toStdString(), color_);
         if (out.text) {
-            addCopyEntry(QString::fromStdString(*out.text), list[i], QStringLiteral("copyAsTemplate%1").arg(i));
+            addCopyEntry(QString::fromStdString(*out.text), list[i],
+                         QStringLiteral("copyAsTemplate%1").arg(i));
         } else {
             QAction* bad = addAction(Escaped(list[i]) + QStringLiteral("\t(not usable)"));
             bad->setObjectName(QStringLiteral("copyAsTemplate%1").arg(i));
@@ -107,6 +127,17 @@ void CopyAsMenu::rebuild()
     QAction* add = addAction(QStringLiteral("Add Template..."));
     add->setObjectName(QStringLiteral("copyAsAddTemplate"));
     connect(add, &QAction::triggered, this, &CopyAsMenu::askForTemplate);
+    if (!list.isEmpty()) {
+        removeMenu_ = addMenu(QStringLiteral("Remove Template"));
+        removeMenu_->setObjectName(QStringLiteral("mnuRemoveTemplate"));
+        for (const QString& templ : list) {
+            QAction* entry = removeMenu_->addAction(Escaped(templ));
+            // Queued: the menu that holds the entry is rebuilt by the removal.
+            connect(
+                entry, &QAction::triggered, this, [this, templ] { removeTemplate(templ); },
+                Qt::QueuedConnection);
+        }
+    }
 }
 
 void CopyAsMenu::askForTemplate()
@@ -124,7 +155,8 @@ void CopyAsMenu::askForTemplate()
     }
     QString error;
     if (!addTemplate(templ, &error)) {
-        QMessageBox::warning(owner, QStringLiteral("Add Template"), QStringLiteral("The template was not added: %1").arg(error));
+        QMessageBox::warning(owner, QStringLiteral("Add Template"),
+                             QStringLiteral("The template was not added: %1").arg(error));
     }
 }
 

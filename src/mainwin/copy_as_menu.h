@@ -11,7 +11,7 @@ class SettingsStore;
 
 // The "Copy as" menu of a colour: every notation of color_formats.h that the
 // colour has (no "#rgb" entry where it is not exact), then the user's own
-// templates, then "Add Template...". Choosing a notation or template puts
+// templates, then "Add Template..." and a "Remove Template" submenu. Choosing a notation or template puts
 // its text on the clipboard as plain text and emits copied().
 //
 // Templates are kept in the settings store, section "Settings", key
@@ -37,6 +37,10 @@ public:
     // or one past MaxTemplates.
     bool addTemplate(const QString& templ, QString* error);
 
+    // Removes a stored template and rebuilds the menu; false when it is not
+    // stored.
+    bool removeTemplate(const QString& templ);
+
 signals:
     void copied(const QString& text);
 
@@ -47,6 +51,7 @@ private:
 
     SettingsStore& settings_;
     Rgb color_;
+    QMenu* removeMenu_ = nullptr; // a child that clear() would keep
 };
 
 } // namespace tintora

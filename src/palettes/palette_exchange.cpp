@@ -4,6 +4,7 @@
 #include "core/color_notation.h"
 #include "core/css_color_names.h"
 #include "core/numeric.h"
+#include "palettes/custom_colors_store.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -18,7 +19,8 @@ namespace {
 Rgb CellColor(std::int32_t value)
 {
     const auto v = static_cast<std::uint32_t>(value);
-    return Rgb{static_cast<int>(v & 0xFF), static_cast<int>((v >> 8) & 0xFF), static_cast<int>((v >> 16) & 0xFF)};
+    return Rgb{static_cast<int>(v & 0xFF), static_cast<int>((v >> 8) & 0xFF),
+               static_cast<int>((v >> 16) & 0xFF)};
 }
 
 std::string Html(Rgb c)
@@ -219,7 +221,8 @@ PaletteRead ParsePalette(std::string_view bytes, PaletteFileFormat format)
             if (line.substr(0, 8) == "Columns:") {
                 const std::string_view n = Trim(line.substr(8));
                 const bool digits =
-                    !n.empty() && n.size() <= 3 && std::all_of(n.begin(), n.end(), [](char c) { return c >= '0' && c <= '9'; });
+                    !n.empty() && n.size() <= 3 &&
+                    std::all_of(n.begin(), n.end(), [](char c) { return c >= '0' && c <= '9'; });
                 if (!digits || std::stoi(std::string(n)) > 256) {
                     return refuse(LineError(lineNumber, "expected \"Columns:\" and a number 0..256"));
                 }
@@ -236,7 +239,8 @@ PaletteRead ParsePalette(std::string_view bytes, PaletteFileFormat format)
             }
             const std::optional<std::string_view> value = CssPropertyValue(line);
             if (!value) {
-                return refuse(LineError(lineNumber, "expected a custom property such as \"--name: #RRGGBB;\""));
+                return refuse(
+                    LineError(lineNumber, "expected a custom property such as \"--name: #RRGGBB;\""));
             }
             const NotationParse parsed = ParseColorNotation(*value);
             if (!parsed.color) {
@@ -263,24 +267,27 @@ PaletteRead ParsePalette(std::string_view bytes, PaletteFileFormat format)
         return refuse("not a GIMP palette: the first line must be \"GIMP Palette\"");
     }
     if (read.colorsInFile == 0) {
-        return refuse(format == PaletteFileFormat::Gpl ? "the palette holds no colour lines (red green blue name)"
-                                                       : "the file holds no colour; expected one colour a line");
+        return refuse(format == PaletteFileFormat::Gpl
+                          ? "the palette holds no colour lines (red green blue name)"
+                          : "the file holds no colour; expected one colour a line");
     }
     return read;
 }
 
-PaletteImport ApplyPaletteImport(const CustomColorArray& current, const PaletteRead& read, const QString& source)
+PaletteImport ApplyPaletteImport(const CustomColorArray& current, const PaletteRead& read,
+                                 const QString& source)
 {
     PaletteImport result;
     result.colors = current;
     if (!read.error.empty()) {
-        result.message = QStringLiteral("Nothing was imported from %1: %2").arg(source, QString::fromStdString(read.error));
+        result.message = QStringLiteral("Nothing was imported from %1: %2")
+                             .arg(source, QString::fromStdString(read.error));
         return result;
     }
     const int n = static_cast<int>(read.colors.size());
-    for (int i = 0; i < n; ++i) {
-        const Rgb& c = read.colors[static_cast<std::size_t>(i)];
-        result.colors[static_cast<std::size_t>(i + 1)] = MakeColorRef(c.red, c.green, c.blue);
+    for (std::size_t i = 0; i < read.colors.size(); ++i) {
+        const Rgb& c = read.colors[i];
+        result.colors[i + 1] = MakeColorRef(c.red, c.green, c.blue);
     }
     result.ok = true;
     result.firstCell = 1;
@@ -289,13 +296,15 @@ PaletteImport ApplyPaletteImport(const CustomColorArray& current, const PaletteR
                             : QStringLiteral("Read %1 colours from %2 into cells 1 to %1").arg(n).arg(source);
     result.message += QStringLiteral(" (16 per row, left to right).");
     if (n < PaletteCellCount) {
-        result.message += QStringLiteral(" Cells %1 to %2 keep their colours.").arg(n + 1).arg(PaletteCellCount);
+        result.message +=
+            QStringLiteral(" Cells %1 to %2 keep their colours.").arg(n + 1).arg(PaletteCellCount);
     }
     if (read.colorsInFile > PaletteCellCount) {
-        result.message += QStringLiteral(" The file holds %1 colours; only the first %2 fit, the other %3 were left out.")
-                              .arg(read.colorsInFile)
-                              .arg(PaletteCellCount)
-                              .arg(read.colorsInFile - PaletteCellCount);
+        result.message +=
+            QStringLiteral(" The file holds %1 colours; only the first %2 fit, the other %3 were left out.")
+                .arg(read.colorsInFile)
+                .arg(PaletteCellCount)
+                .arg(read.colorsInFile - PaletteCellCount);
     }
     return result;
 }
@@ -332,7 +341,8 @@ PaletteImport ImportPaletteFile(const QString& path, const CustomColorArray& cur
     // One byte more than allowed, so a file that grew since the check is
     // still refused by the parser rather than read in part.
     const QByteArray bytes = file.read(static_cast<qint64>(MaxPaletteFileBytes) + 1);
-    const PaletteRead read = ParsePalette(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), *format);
+    const PaletteRead read =
+        ParsePalette(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), *format);
     return ApplyPaletteImport(current, read, path);
 }
 
@@ -340,17 +350,46 @@ PaletteExport ExportPaletteFile(const QString& path, const CustomColorArray& col
 {
     const std::optional<PaletteFileFormat> format = PaletteFormatForPath(path);
     if (!format) {
-        return PaletteExport{false, QStringLiteral("Cannot export to %1: unknown file type; expected a .gpl, .css, .txt or .hex file").arg(path)};
+        return PaletteExport{
+            false,
+            QStringLiteral("Cannot export to %1: unknown file type; expected a .gpl, .css, .txt or .hex file")
+                .arg(path)};
     }
     const std::string text = FormatPalette(colors, *format, name.toStdString());
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         return PaletteExport{false, QStringLiteral("Cannot export to %1: %2").arg(path, file.errorString())};
     }
-    if (file.write(text.data(), static_cast<qint64>(text.size())) != static_cast<qint64>(text.size()) || !file.commit()) {
+    if (file.write(text.data(), static_cast<qint64>(text.size())) != static_cast<qint64>(text.size()) ||
+        !file.commit()) {
         return PaletteExport{false, QStringLiteral("Cannot export to %1: %2").arg(path, file.errorString())};
     }
     return PaletteExport{true, QStringLiteral("Exported %1 colours to %2.").arg(PaletteCellCount).arg(path)};
+}
+
+PaletteImport ImportPaletteIntoStore(const QString& path, CustomColorsStore& store)
+{
+    const CustomColorArray current = store.Load();
+    PaletteImport result = ImportPaletteFile(path, current);
+    if (!result.ok) {
+        return result;
+    }
+    const SaveResult saved = store.Save(result.colors);
+    if (!saved.ok) {
+        PaletteImport failed;
+        failed.colors = current;
+        failed.message = QStringLiteral("Nothing was imported from %1: the palette could not be saved. %2")
+                             .arg(path, saved.error);
+        return failed;
+    }
+    result.message += QStringLiteral(" Saved to %1.").arg(saved.path);
+    return result;
+}
+
+QString PaletteFileDialogFilter()
+{
+    return QStringLiteral(
+        "GIMP palette (*.gpl);;CSS custom properties (*.css);;List of hex codes (*.txt *.hex)");
 }
 
 } // namespace tintora

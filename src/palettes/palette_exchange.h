@@ -65,13 +65,14 @@ struct PaletteImport {
     CustomColorArray colors{}; // the palette after the import (unchanged when !ok)
     int firstCell = 0;         // cells that received colours, 1-based
     int lastCell = 0;
-    QString message;           // what was read and where it went, or why nothing changed
+    QString message; // what was read and where it went, or why nothing changed
 };
 
 // Puts the colours read into cells 1, 2, ... of `current`; cells past them,
 // and slot 0, keep their values. Colours past the 224th are left out and the
 // message says so.
-PaletteImport ApplyPaletteImport(const CustomColorArray& current, const PaletteRead& read, const QString& source);
+PaletteImport ApplyPaletteImport(const CustomColorArray& current, const PaletteRead& read,
+                                 const QString& source);
 
 // Reads and applies a palette file; its format comes from the extension.
 // Anything but a regular file of a known extension is refused unread.
@@ -87,5 +88,17 @@ struct PaletteExport {
 // an unknown extension is refused. `name` goes into the .gpl's "Name:" line
 // and the CSS comment.
 PaletteExport ExportPaletteFile(const QString& path, const CustomColorArray& colors, const QString& name);
+
+class CustomColorsStore;
+
+// The import of a file straight into the palette file: loads the palette
+// from `store`, imports `path` into it and saves it through the store.
+// When the file is refused or the save fails, ok is false, the message says
+// why, and the palette file is as it was. On success `colors` is what was
+// saved and the message ends with where it was saved.
+PaletteImport ImportPaletteIntoStore(const QString& path, CustomColorsStore& store);
+
+// The filters of a file dialog for import and export, GIMP palette first.
+QString PaletteFileDialogFilter();
 
 } // namespace tintora

@@ -94,7 +94,10 @@ TEST(ParseColorNotation, RejectedTextsSayWhatWasExpected)
         {"transparent", "not a CSS colour name"},
         {"0xFF0000", "expected a colour"},
         {std::string("red\x01", 4), "control character byte 0x01 at position 4"},
-        {std::string("#FF\0" "0000", 7), "control character"},
+        {std::string("#FF\0"
+                     "0000",
+                     7),
+         "control character"},
         {"#FF\n0000", "more than one line"},
         {std::string(1 << 20, 'a'), "too long"},
     };
@@ -109,20 +112,21 @@ TEST(ParseColorNotation, RejectedTextsSayWhatWasExpected)
 
 TEST(ColorFormats, EveryFormatOfSampleColours)
 {
-    const std::vector<std::string> ids = {"html",   "hex-lower", "hex3",   "rgb",    "css-rgb",
-                                          "css-hsl", "hsb",      "qcolor", "dotnet", "delphi",
-                                          "vbhex",  "decimal",   "decimal-rgb"};
+    const std::vector<std::string> ids = {"html",    "hex-lower", "hex3",       "rgb",    "css-rgb",
+                                          "css-hsl", "hsb",       "qcolor",     "dotnet", "delphi",
+                                          "vbhex",   "decimal",   "decimal-rgb"};
     const struct {
         Rgb color;
         std::vector<std::string> expected; // in the order of ids; "" = no text
     } cases[] = {
         {{255, 255, 0},
-         {"#FFFF00", "#ffff00", "#ff0", "RGB(255, 255, 0)", "rgb(255, 255, 0)", "hsl(60, 100%, 50%)", "60, 100, 100",
-          "QColor(255, 255, 0)", "Color.FromArgb(255, 255, 0)", "$0000FFFF", "&H00FFFF&", "65535", "16776960"}},
+         {"#FFFF00", "#ffff00", "#ff0", "RGB(255, 255, 0)", "rgb(255, 255, 0)", "hsl(60, 100%, 50%)",
+          "60, 100, 100", "QColor(255, 255, 0)", "Color.FromArgb(255, 255, 0)", "$0000FFFF", "&H00FFFF&",
+          "65535", "16776960"}},
         {{153, 102, 51},
-         {"#996633", "#996633", "#963", "RGB(153, 102, 51)", "rgb(153, 102, 51)", "hsl(30, 50%, 40%)", "30, 67, 60",
-          "QColor(153, 102, 51)", "Color.FromArgb(153, 102, 51)", "$00336699", "&H336699&", "3368601",
-          "10053171"}},
+         {"#996633", "#996633", "#963", "RGB(153, 102, 51)", "rgb(153, 102, 51)", "hsl(30, 50%, 40%)",
+          "30, 67, 60", "QColor(153, 102, 51)", "Color.FromArgb(153, 102, 51)", "$00336699", "&H336699&",
+          "3368601", "10053171"}},
         {{1, 2, 3},
          {"#010203", "#010203", "", "RGB(1, 2, 3)", "rgb(1, 2, 3)", "", "210, 67, 1", "QColor(1, 2, 3)",
           "Color.FromArgb(1, 2, 3)", "$00030201", "&H030201&", "197121", "66051"}},
@@ -175,10 +179,12 @@ TEST(ColorFormats, RoundTripThroughTheParser)
                 }
                 const ColorOutputs designed = UpdateColorOutputs(MakeColorRef(r, g, b), noMatch);
                 for (int field = 2; field <= 5; ++field) {
-                    const NotationParse back = ParseColorNotation(designed.text[static_cast<std::size_t>(field)]);
+                    const NotationParse back =
+                        ParseColorNotation(designed.text[static_cast<std::size_t>(field)]);
                     if (!back.color || !(*back.color == c)) {
                         if (++failures < 10) {
-                            ADD_FAILURE() << "designed field " << field << " " << designed.text[static_cast<std::size_t>(field)];
+                            ADD_FAILURE() << "designed field " << field << " "
+                                          << designed.text[static_cast<std::size_t>(field)];
                         }
                     }
                 }
@@ -283,12 +289,9 @@ TEST(CssNames, Nearest)
         std::string name;
         bool exact;
     } cases[] = {
-        {{255, 0, 0}, "red", true},
-        {{0, 255, 255}, "aqua", true},
-        {{128, 128, 128}, "gray", true},
-        {{102, 51, 153}, "rebeccapurple", true},
-        {{254, 0, 0}, "red", false},
-        {{1, 1, 1}, "black", false},
+        {{255, 0, 0}, "red", true},      {{0, 255, 255}, "aqua", true},
+        {{128, 128, 128}, "gray", true}, {{102, 51, 153}, "rebeccapurple", true},
+        {{254, 0, 0}, "red", false},     {{1, 1, 1}, "black", false},
         {{0, 0, 120}, "navy", false},
     };
     for (const auto& c : cases) {

@@ -10,8 +10,11 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFontMetrics>
+#include <QInputDialog>
+#include <QMessageBox>
 #include <QSignalSpy>
 #include <QStandardPaths>
+#include <QTimer>
 #include <QUuid>
 
 namespace tintora {
@@ -23,7 +26,8 @@ protected:
     void SetUp() override { QStandardPaths::setTestModeEnabled(true); }
 
     // A settings store of its own for every test.
-    SettingsStore settings{QStringLiteral("TintoraTest-") + QUuid::createUuid().toString(QUuid::WithoutBraces)};
+    SettingsStore settings{QStringLiteral("TintoraTest-") +
+                           QUuid::createUuid().toString(QUuid::WithoutBraces)};
 };
 
 QAction* Entry(const QMenu& menu, const char* name)
@@ -89,12 +93,53 @@ TEST_F(CopyAsMenuTest, TemplatesAreKeptInTheSettings)
     EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("153, 102, 51"));
 
     // A template spoilt in the settings file is shown, disabled, not copied.
-    settings.SaveSetting(QStringLiteral("Settings"), QStringLiteral("copyTemplates"), QStringLiteral("{r}\n{nope}"));
+    settings.SaveSetting(QStringLiteral("Settings"), QStringLiteral("copyTemplates"),
+                         QStringLiteral("{r}\n{nope}"));
     menu.setColor(Rgb{153, 102, 51});
     ASSERT_NE(Entry(menu, "copyAsTemplate1"), nullptr);
     EXPECT_FALSE(Entry(menu, "copyAsTemplate1")->isEnabled());
     EXPECT_TRUE(Entry(menu, "copyAsTemplate1")->toolTip().contains(QStringLiteral("{nope}")));
     ASSERT_NE(Entry(menu, "copyAsAddTemplate"), nullptr);
+
+    // Removing one through its submenu keeps the others.
+    QMenu* remove = menu.findChild<QMenu*>(QStringLiteral("mnuRemoveTemplate"));
+    ASSERT_NE(remove, nullptr);
+    ASSERT_EQ(remove->actions().size(), 2);
+    remove->actions().at(1)->trigger();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(menu.templates(), QStringList{QStringLiteral("{r}")});
+    EXPECT_FALSE(menu.removeTemplate(QStringLiteral("{nope}")));
+}
+
+// The user's path: "Add Template..." asks for the text; a bad one is
+// refused with a message naming the fault and is not stored.
+TEST_F(CopyAsMenuTest, AddTemplateAsksAndRefusesBadOnes)
+{
+    QWidget owner;
+    CopyAsMenu menu(settings, &owner);
+    QStringList shownMessages;
+    auto answer = [&](const QString& text) {
+        QTimer::singleShot(0, [&, text] {
+            auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            dialog->setTextValue(text);
+            // A refusal shows a message box next; close it too.
+            QTimer::singleShot(0, [&] {
+                if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                    shownMessages << box->text();
+                    box->accept();
+                }
+            });
+            dialog->accept();
+        });
+        Entry(menu, "copyAsAddTemplate")->trigger();
+    };
+    answer(QStringLiteral("#{hex}"));
+    answer(QStringLiteral("{red}"));
+    EXPECT_EQ(menu.templates(), QStringList{QStringLiteral("#{hex}")});
+    ASSERT_EQ(shownMessages.size(), 1);
+    EXPECT_TRUE(shownMessages[0].contains(QStringLiteral("unknown placeholder {red}")))
+        << shownMessages[0].toStdString();
 }
 
 TEST(ColorFactsLabel, ContrastVerdictsAndName)
@@ -104,9 +149,13 @@ TEST(ColorFactsLabel, ContrastVerdictsAndName)
         Rgb newColor, oldColor;
         QString text;
     } cases[] = {
-        {{0, 0, 0}, {255, 255, 255}, "Contrast 21:1 - AA: normal, large - AAA: normal, large\nName: black (exact)"},
+        {{0, 0, 0},
+         {255, 255, 255},
+         "Contrast 21:1 - AA: normal, large - AAA: normal, large\nName: black (exact)"},
         {{0x77, 0x77, 0x77}, {255, 255, 255}, "Contrast 4.47:1 - AA: large - AAA: none\nNearest name: gray"},
-        {{0x76, 0x76, 0x76}, {255, 255, 255}, "Contrast 4.54:1 - AA: normal, large - AAA: large\nNearest name: gray"},
+        {{0x76, 0x76, 0x76},
+         {255, 255, 255},
+         "Contrast 4.54:1 - AA: normal, large - AAA: large\nNearest name: gray"},
         {{255, 0, 0}, {255, 0, 0}, "Contrast 1:1 - AA: none - AAA: none\nName: red (exact)"},
     };
     for (const auto& c : cases) {

@@ -1,5 +1,7 @@
 #include "palettes/palette_exchange.h"
 
+#include "palettes/custom_colors_store.h"
+
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -15,24 +17,24 @@ namespace {
 
 // As GIMP writes a palette: header, name, columns, a "#" line, then
 // "%3d %3d %3d\t%s" lines; names may hold spaces.
-constexpr std::string_view GimpWritten =
-    "GIMP Palette\n"
-    "Name: My Web Colours\n"
-    "Columns: 4\n"
-    "#\n"
-    "# made by hand\n"
-    "255   0   0\tRed\n"
-    "  0 128   0\tDark Green Leaf\n"
-    " 12  34  56\tUntitled\n"
-    "\n"
-    "1 2 3\n";
+constexpr std::string_view GimpWritten = "GIMP Palette\n"
+                                         "Name: My Web Colours\n"
+                                         "Columns: 4\n"
+                                         "#\n"
+                                         "# made by hand\n"
+                                         "255   0   0\tRed\n"
+                                         "  0 128   0\tDark Green Leaf\n"
+                                         " 12  34  56\tUntitled\n"
+                                         "\n"
+                                         "1 2 3\n";
 
 TEST(PaletteExchange, ReadsGimpPalettes)
 {
     const std::string crlf = [] {
         std::string s;
         for (const char c : GimpWritten) {
-            if (c == '\n') s += '\r';
+            if (c == '\n')
+                s += '\r';
             s += c;
         }
         return "\xEF\xBB\xBF" + s;
@@ -50,7 +52,8 @@ TEST(PaletteExchange, ReadsGimpPalettes)
 TEST(PaletteExchange, RefusesMalformedAndHostileFiles)
 {
     std::string manyFields = "GIMP Palette\n1 2 3";
-    for (int i = 0; i < 10000; ++i) manyFields += " 7";
+    for (int i = 0; i < 10000; ++i)
+        manyFields += " 7";
     const struct {
         PaletteFileFormat format;
         std::string text;
@@ -59,13 +62,19 @@ TEST(PaletteExchange, RefusesMalformedAndHostileFiles)
         {PaletteFileFormat::Gpl, "JASC-PAL\n0100\n1\n255 0 0\n", "the first line must be \"GIMP Palette\""},
         {PaletteFileFormat::Gpl, "", "the first line must be"},
         {PaletteFileFormat::Gpl, "GIMP Palette\nName: x\n", "no colour lines"},
-        {PaletteFileFormat::Gpl, "GIMP Palette\n256 0 0 too red\n", "line 2: expected red, green and blue as numbers 0..255"},
+        {PaletteFileFormat::Gpl, "GIMP Palette\n256 0 0 too red\n",
+         "line 2: expected red, green and blue as numbers 0..255"},
         {PaletteFileFormat::Gpl, "GIMP Palette\n1 2\n", "line 2: expected red, green and blue"},
         {PaletteFileFormat::Gpl, "GIMP Palette\n1 2 3x\n", "line 2"},
         {PaletteFileFormat::Gpl, "GIMP Palette\nColumns: many\n1 2 3\n", "line 2: expected \"Columns:\""},
-        {PaletteFileFormat::Gpl, std::string("GIMP Palette\n1 2 3\n\x7F" "ELF\0\0", 26), "line 3: binary data"},
+        {PaletteFileFormat::Gpl,
+         std::string("GIMP Palette\n1 2 3\n\x7F"
+                     "ELF\0\0",
+                     26),
+         "line 3: binary data"},
         {PaletteFileFormat::Gpl, manyFields, "line 2: longer than 1024 bytes"},
-        {PaletteFileFormat::Gpl, "GIMP Palette\n" + std::string(MaxPaletteFileBytes, '#'), "palettes of more than"},
+        {PaletteFileFormat::Gpl, "GIMP Palette\n" + std::string(MaxPaletteFileBytes, '#'),
+         "palettes of more than"},
         {PaletteFileFormat::HexList, "#FF0000\n#GGGGGG\n", "line 2: 'G' is not a hexadecimal digit"},
         {PaletteFileFormat::HexList, "\n\n", "holds no colour"},
         {PaletteFileFormat::Css, ":root {\n  color: red;\n}\n", "line 2: expected a custom property"},
@@ -73,7 +82,8 @@ TEST(PaletteExchange, RefusesMalformedAndHostileFiles)
     };
     for (const auto& c : cases) {
         const PaletteRead read = ParsePalette(c.text, c.format);
-        EXPECT_NE(read.error.find(c.reason), std::string::npos) << c.text.substr(0, 40) << " gave: " << read.error;
+        EXPECT_NE(read.error.find(c.reason), std::string::npos)
+            << c.text.substr(0, 40) << " gave: " << read.error;
         EXPECT_TRUE(read.colors.empty());
 
         // A refused file changes no cell.
@@ -93,7 +103,8 @@ TEST(PaletteExchange, ImportSaysWhereColoursWentAndCutsPast224)
     current[0] = -42;
     current.back() = 0xABCDEF;
 
-    const PaletteImport three = ApplyPaletteImport(current, ParsePalette(GimpWritten, PaletteFileFormat::Gpl), "p.gpl");
+    const PaletteImport three =
+        ApplyPaletteImport(current, ParsePalette(GimpWritten, PaletteFileFormat::Gpl), "p.gpl");
     ASSERT_TRUE(three.ok);
     EXPECT_EQ(three.colors[1], 0x0000FF);
     EXPECT_EQ(three.colors[2], 0x008000);
@@ -101,35 +112,41 @@ TEST(PaletteExchange, ImportSaysWhereColoursWentAndCutsPast224)
     EXPECT_EQ(three.colors[5], 0);
     EXPECT_EQ(three.colors[0], -42);
     EXPECT_EQ(three.colors[224], 0xABCDEF);
-    EXPECT_EQ(three.message, QStringLiteral("Read 4 colours from p.gpl into cells 1 to 4 (16 per row, left to right). "
-                                            "Cells 5 to 224 keep their colours."));
+    EXPECT_EQ(three.message,
+              QStringLiteral("Read 4 colours from p.gpl into cells 1 to 4 (16 per row, left to right). "
+                             "Cells 5 to 224 keep their colours."));
 
     std::string many;
-    for (int i = 0; i < 300; ++i) many += "#0000" + std::string(i < 224 ? "01" : "02") + "\n";
-    const PaletteImport cut = ApplyPaletteImport(current, ParsePalette(many, PaletteFileFormat::HexList), "p.txt");
+    for (int i = 0; i < 300; ++i)
+        many += "#0000" + std::string(i < 224 ? "01" : "02") + "\n";
+    const PaletteImport cut =
+        ApplyPaletteImport(current, ParsePalette(many, PaletteFileFormat::HexList), "p.txt");
     ASSERT_TRUE(cut.ok);
     EXPECT_EQ(cut.lastCell, 224);
     EXPECT_EQ(cut.colors[224], 0x010000);
     EXPECT_EQ(cut.colors[0], -42);
-    EXPECT_TRUE(cut.message.endsWith(QStringLiteral("The file holds 300 colours; only the first 224 fit, the other 76 were left out.")))
+    EXPECT_TRUE(cut.message.endsWith(
+        QStringLiteral("The file holds 300 colours; only the first 224 fit, the other 76 were left out.")))
         << cut.message.toStdString();
 }
 
 TEST(PaletteExchange, ExportedFilesReadBack)
 {
     CustomColorArray colors{};
-    colors[0] = 999; // no cell: never exported
-    colors[1] = 0x0000FF;         // red, a CSS name
-    colors[2] = 0x336699;         // #996633, no name
-    colors[224] = 0xFFFFFF;       // white
+    colors[0] = 999;        // no cell: never exported
+    colors[1] = 0x0000FF;   // red, a CSS name
+    colors[2] = 0x336699;   // #996633, no name
+    colors[224] = 0xFFFFFF; // white
     const std::string gpl = FormatPalette(colors, PaletteFileFormat::Gpl, "Mine");
     EXPECT_EQ(gpl.substr(0, 58), "GIMP Palette\nName: Mine\nColumns: 16\n#\n255   0   0\tred\n153 ");
     EXPECT_NE(gpl.find("\n153 102  51\t#996633\n"), std::string::npos);
-    EXPECT_NE(FormatPalette(colors, PaletteFileFormat::Css, "Mine").find("  --custom-color-1: #FF0000; /* red */\n"),
+    EXPECT_NE(FormatPalette(colors, PaletteFileFormat::Css, "Mine")
+                  .find("  --custom-color-1: #FF0000; /* red */\n"),
               std::string::npos);
     EXPECT_EQ(FormatPalette(colors, PaletteFileFormat::HexList, "Mine").substr(0, 16), "#FF0000\n#996633\n");
 
-    for (const PaletteFileFormat f : {PaletteFileFormat::Gpl, PaletteFileFormat::Css, PaletteFileFormat::HexList}) {
+    for (const PaletteFileFormat f :
+         {PaletteFileFormat::Gpl, PaletteFileFormat::Css, PaletteFileFormat::HexList}) {
         const PaletteRead read = ParsePalette(FormatPalette(colors, f, "Mine"), f);
         ASSERT_EQ(read.error, "");
         const PaletteImport back = ApplyPaletteImport(CustomColorArray{}, read, "f");
@@ -166,9 +183,37 @@ TEST(PaletteExchange, FilesAreWrittenAtomicallyAndRefusedUnread)
     // Exports that cannot be written fail with a reason, even for root.
     const PaletteExport intoFile = ExportPaletteFile(gpl + QStringLiteral("/x.gpl"), colors, "x");
     EXPECT_FALSE(intoFile.ok);
-    EXPECT_TRUE(intoFile.message.startsWith(QStringLiteral("Cannot export to "))) << intoFile.message.toStdString();
+    EXPECT_TRUE(intoFile.message.startsWith(QStringLiteral("Cannot export to ")))
+        << intoFile.message.toStdString();
     EXPECT_FALSE(ExportPaletteFile(dir.filePath(QStringLiteral("folder.gpl")), colors, "x").ok);
     EXPECT_TRUE(QFileInfo(dir.filePath(QStringLiteral("folder.gpl"))).isDir());
+}
+
+TEST(PaletteExchange, ImportIntoTheStoreSavesOrChangesNothing)
+{
+    QTemporaryDir dir;
+    const QString gpl = dir.filePath(QStringLiteral("two.gpl"));
+    {
+        QFile f(gpl);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("GIMP Palette\n255 0 0 Red\n0 0 255 Blue\n");
+    }
+    CustomColorsStore store(dir.filePath(QStringLiteral("bin")), QString());
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("bin")));
+    const PaletteImport ok = ImportPaletteIntoStore(gpl, store);
+    ASSERT_TRUE(ok.ok) << ok.message.toStdString();
+    EXPECT_TRUE(ok.message.endsWith(QStringLiteral(" Saved to %1.").arg(store.ProgramFilePath())));
+    EXPECT_EQ(store.Load()[2], 0xFF0000);
+
+    // Nowhere to save: the import fails and says so.
+    QFile blocker(dir.filePath(QStringLiteral("file")));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    CustomColorsStore nowhere(dir.filePath(QStringLiteral("file/bin")), QString());
+    const PaletteImport failed = ImportPaletteIntoStore(gpl, nowhere);
+    EXPECT_FALSE(failed.ok);
+    EXPECT_TRUE(failed.message.contains(QStringLiteral("could not be saved")))
+        << failed.message.toStdString();
+    EXPECT_EQ(failed.colors, CustomColorArray{});
 }
 
 } // namespace
