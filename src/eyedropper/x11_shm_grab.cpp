@@ -3,6 +3,8 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include <cstdint>
+
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/XShm.h>
@@ -21,6 +23,12 @@ int NoteXError(Display*, XErrorEvent*)
 {
     gXError = true;
     return 0;
+}
+
+// shmat's answer on failure is the address -1.
+bool Mapped(const char* address)
+{
+    return address && reinterpret_cast<std::intptr_t>(address) != -1;
 }
 
 struct Segment {
@@ -42,7 +50,7 @@ void Destroy(Segment* s)
         XShmDetach(s->display, &s->info);
     if (s->image)
         XDestroyImage(s->image); // frees only the XImage: its data is the segment
-    if (s->info.shmaddr && s->info.shmaddr != reinterpret_cast<char*>(-1))
+    if (Mapped(s->info.shmaddr))
         shmdt(s->info.shmaddr);
     delete s;
 }
@@ -91,7 +99,7 @@ Segment* CreateSegment(Display* display, Visual* visual, int w, int h)
     s->info.readOnly = False;
     // Removed now, so that the segment goes once both sides have detached,
     // whatever happens after.
-    const bool mapped = s->info.shmaddr != reinterpret_cast<char*>(-1);
+    const bool mapped = Mapped(s->info.shmaddr);
     shmctl(s->info.shmid, IPC_RMID, nullptr);
     if (!mapped) {
         s->image->data = nullptr;
