@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QStyleOption>
+#include <QWidget>
 
 namespace tintora {
 
@@ -30,6 +31,13 @@ void ClassicFieldStyle::drawPrimitive(PrimitiveElement element, const QStyleOpti
         painter->fillRect(x, y + rh - 1, rw, 1, bottomRight);
         painter->fillRect(x + rw - 1, y, 1, rh, bottomRight);
     };
+    // A field holding text that is not a colour is framed in red.
+    if (widget && widget->property("invalidEntry").toBool()) {
+        const QColor red(0xD0, 0x00, 0x00);
+        ring(0, red, red);
+        ring(1, red, red);
+        return;
+    }
     ring(0, pal.color(QPalette::Dark), pal.color(QPalette::Light));
     ring(1, pal.color(QPalette::Shadow), pal.color(QPalette::Midlight));
 }

@@ -1,10 +1,15 @@
 #include "mainwin/form1.h"
 
 #include "core/color_conversions.h"
+#include "core/color_notation.h"
+#include "eyedropper/eyedropper.h"
 #include "mainwin/classic_field_style.h"
+#include "mainwin/color_facts_label.h"
+#include "mainwin/copy_as_menu.h"
 #include "mainwin/focus_area.h"
 #include "mainwin/swatch_label.h"
 #include "mainwin/system_colors_qt.h"
+#include "palettes/palette_exchange.h"
 #include "platform/settings_store.h"
 #include "platform/window_helpers.h"
 
@@ -12,6 +17,8 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QContextMenuEvent>
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -21,6 +28,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShortcut>
+#include <QToolTip>
 
 #include <algorithm>
 #include <cmath>
@@ -71,6 +79,51 @@ Form1::Form1(QString programDir, QString userDataDir, QWidget* parent)
     auto* help = new QShortcut(QKeySequence::HelpContents, this);
     help->setContext(Qt::WindowShortcut);
     connect(help, &QShortcut::activated, this, &Form1::helpRequested);
+    auto* pick = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_E), this);
+    pick->setContext(Qt::WindowShortcut);
+    connect(pick, &QShortcut::activated, this, &Form1::pickFromScreen);
+    connect(pickButton_, &QPushButton::clicked, this, &Form1::pickFromScreen);
+
+    // Colours typed or pasted into the four code fields and the R, G, B
+    // fields are taken on Enter.
+    for (QLineEdit* f : {outputFields_[2], outputFields_[3], outputFields_[4], outputFields_[5], redField_,
+                         greenField_, blueField_}) {
+        connect(f, &QLineEdit::returnPressed, this, [this, f] { applyTypedColor(f); });
+        connect(f, &QLineEdit::textEdited, this, [this, f] {
+            if (!shownText_.contains(f))
+                shownText_.insert(f, f->text());
+        });
+        f->installEventFilter(this);
+    }
+    // "Copy as": on the code fields' own menu, on the Copy buttons' menu and
+    // by Shift+click on a Copy button.
+    static constexpr int paired[] = {2, 4, 3, 5};
+    for (int i = 0; i < 4; ++i) {
+        QPushButton* button = copyButtons_[static_cast<std::size_t>(i)];
+        const int output = paired[i];
+        button->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(button, &QWidget::customContextMenuRequested, this,
+                [this, button, output](const QPoint& p) { showCopyAsMenu(output, button->mapToGlobal(p)); });
+        QLineEdit* field = outputFields_[static_cast<std::size_t>(output)];
+        field->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(field, &QWidget::customContextMenuRequested, this, [this, field, output](const QPoint& p) {
+            QMenu* menu = field->createStandardContextMenu();
+            menu->setAttribute(Qt::WA_DeleteOnClose);
+            menu->addSeparator();
+            QAction* copyAs = menu->addAction(QStringLiteral("Copy as..."));
+            connect(copyAs, &QAction::triggered, this,
+                    [this, field, output] { showCopyAsMenu(output, field->mapToGlobal(field->rect().bottomLeft())); });
+            menu->popup(field->mapToGlobal(p));
+        });
+    }
+    newSwatch_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(newSwatch_, &QWidget::customContextMenuRequested, this, [this](const QPoint& p) {
+        auto* menu = new QMenu(this);
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        menu->addAction(QStringLiteral("Pick from Screen..."), QKeySequence(Qt::CTRL | Qt::Key_E), this,
+                        &Form1::pickFromScreen);
+        menu->popup(newSwatch_->mapToGlobal(p));
+    });
 
     // Text fields paint their whole rectangle, so a changed field repaints
     // itself alone and not the frame behind it.
@@ -100,8 +153,10 @@ void Form1::Load()
     // The window opens with the focus on "Keep", its first button.
     keepButton_->setFocus(Qt::OtherFocusReason);
     loaded_ = true;
-    SettingsStore settings(product);
-    if (settings.GetSetting(QStringLiteral("Settings"), QStringLiteral("showHelp"), QStringLiteral("1")) ==
+    settings_ = std::make_unique<SettingsStore>(product);
+    copyAsMenu_ = new CopyAsMenu(*settings_, this);
+    refreshColorFacts();
+    if (settings_->GetSetting(QStringLiteral("Settings"), QStringLiteral("showHelp"), QStringLiteral("1")) ==
         QStringLiteral("1"))
         emit showHelpAtStartup();
 }
@@ -122,6 +177,7 @@ std::string Form1::GetHexVal(int red, int green, int blue) const
 void Form1::LoadColorDialog(ColorRef oldColor)
 {
     newSwatch_->setColor(oldColor);
+    refreshColorFacts();
 }
 
 // ---- applying an update ------------------------------------------------------
@@ -153,6 +209,7 @@ void Form1::Apply(const ViewUpdate& u)
         const QString t = QString::fromStdString(*u.fields[i]);
         if (f->text() != t)
             f->setText(t);
+        unmarkField(f);
     }
     if (u.swatch)
         newSwatch_->setColor(*u.swatch);
@@ -166,12 +223,21 @@ void Form1::Apply(const ViewUpdate& u)
                 outputFields_[i]->setText(t);
             if (outputFields_[i]->isEnabled() != outputs.enabled[i])
                 outputFields_[i]->setEnabled(outputs.enabled[i]);
+            unmarkField(outputFields_[i]);
         }
         if (systemColorList_->currentIndex() != outputs.sysColorIndex)
             systemColorList_->setCurrentIndex(outputs.sysColorIndex);
     }
     for (const PixelRect& r : u.repaint)
         update(QRect(r.x, r.y, r.width, r.height));
+    if (u.swatch || u.current)
+        refreshColorFacts();
+}
+
+void Form1::refreshColorFacts()
+{
+    if (colorFacts_)
+        colorFacts_->setColors(Rgb::FromColorRef(newSwatch_->color()), Rgb::FromColorRef(oldSwatch_->color()));
 }
 
 void Form1::setMode(PickerMode mode)
@@ -380,6 +446,13 @@ bool Form1::handleSliderKey(QKeyEvent* e)
 
 void Form1::keyPressEvent(QKeyEvent* e)
 {
+    // Text fields take their own paste; anywhere else Ctrl+V brings in the
+    // colour on the clipboard.
+    if (e->matches(QKeySequence::Paste)) {
+        pasteColor();
+        e->accept();
+        return;
+    }
     QWidget* focus = focusWidget();
     if ((focus == planeArea_ && handlePlaneKey(e)) || (focus == sliderArea_ && handleSliderKey(e))) {
         e->accept();
@@ -413,6 +486,13 @@ bool Form1::eventFilter(QObject* watched, QEvent* event)
         if (field && std::find(outputFields_.begin(), outputFields_.end(), field) != outputFields_.end() &&
             key->matches(QKeySequence::Copy) && !field->hasSelectedText()) {
             QApplication::clipboard()->setText(field->text());
+            return true;
+        }
+        if (field && key->key() == Qt::Key_Escape && isEntryField(field) &&
+            (shownText_.contains(field) || field->property("invalidEntry").toBool())) {
+            if (shownText_.contains(field))
+                field->setText(shownText_.value(field));
+            unmarkField(field);
             return true;
         }
         if (field && !key->isAutoRepeat())
@@ -542,6 +622,7 @@ void Form1::keepColor()
     oldSwatch_->setColor(history_.Old());
     for (int i = 0; i < ColorHistory::Size; ++i)
         historySwatches_[static_cast<std::size_t>(i)]->setColor(history_.At(i));
+    refreshColorFacts();
 }
 
 void Form1::onHistorySwatchClicked(int index)
@@ -566,7 +647,177 @@ void Form1::copyOutput(int index)
     static constexpr int paired[] = {2, 4, 3, 5};
     if (index < 0 || index > 3)
         return;
-    QApplication::clipboard()->setText(outputFields_[static_cast<std::size_t>(paired[index])]->text());
+    const int output = paired[index];
+    if (QApplication::keyboardModifiers() & Qt::ShiftModifier) {
+        QPushButton* button = copyButtons_[static_cast<std::size_t>(index)];
+        showCopyAsMenu(output, button->mapToGlobal(button->rect().bottomLeft()));
+        return;
+    }
+    QApplication::clipboard()->setText(outputFields_[static_cast<std::size_t>(output)]->text());
+}
+
+void Form1::showCopyAsMenu(int output, const QPoint& globalPos)
+{
+    if (!copyAsMenu_)
+        return;
+    (void)output; // every code field offers the notations of the current colour
+    copyAsMenu_->setColor(SplitColor(ResolveColor(color_.CurrentColor(), sys_)));
+    copyAsMenu_->popup(globalPos);
+}
+
+// ---- colours from outside --------------------------------------------------------
+
+Eyedropper& Form1::eyedropper()
+{
+    if (!eyedropper_) {
+        eyedropper_ = new Eyedropper(this);
+        connect(eyedropper_, &Eyedropper::picked, this, &Form1::showColor);
+        connect(eyedropper_, &Eyedropper::failed, this, &Form1::ShowMessage);
+    }
+    return *eyedropper_;
+}
+
+void Form1::pickFromScreen()
+{
+    eyedropper().start();
+}
+
+bool Form1::isEntryField(const QObject* o) const
+{
+    return o == outputFields_[2] || o == outputFields_[3] || o == outputFields_[4] || o == outputFields_[5] ||
+           o == redField_ || o == greenField_ || o == blueField_;
+}
+
+namespace {
+
+// A channel typed into the R, G or B field: a whole number 0..255. Other
+// text is read as a whole colour.
+std::optional<int> ChannelValue(const QString& text)
+{
+    bool ok = false;
+    const int v = text.trimmed().toInt(&ok);
+    if (!ok || v < 0 || v > 255)
+        return std::nullopt;
+    return v;
+}
+
+bool AllDigits(const QString& text)
+{
+    const QString t = text.trimmed();
+    return !t.isEmpty() && std::all_of(t.begin(), t.end(), [](QChar c) { return c.isDigit(); });
+}
+
+} // namespace
+
+void Form1::applyTypedColor(QLineEdit* field)
+{
+    const QString text = field->text();
+    const bool channelField = field == redField_ || field == greenField_ || field == blueField_;
+    if (channelField && AllDigits(text)) {
+        // A number in a channel field is that channel, with the other two as
+        // their fields hold them.
+        std::optional<int> r = ChannelValue(redField_->text());
+        std::optional<int> g = ChannelValue(greenField_->text());
+        std::optional<int> b = ChannelValue(blueField_->text());
+        for (auto [f, v] : {std::pair{redField_, r}, {greenField_, g}, {blueField_, b}})
+            if (!v)
+                markField(f, QStringLiteral("Expected a whole number from 0 to 255"));
+        if (r && g && b)
+            showColor(Rgb{*r, *g, *b});
+        return;
+    }
+    const NotationParse parsed = ParseColorNotation(text.toStdString());
+    if (!parsed.color) {
+        markField(field, QString::fromStdString(parsed.error));
+        return;
+    }
+    showColor(*parsed.color);
+}
+
+void Form1::pasteColor()
+{
+    const QString text = QApplication::clipboard()->text();
+    const NotationParse parsed = ParseColorNotation(text.toStdString());
+    if (!parsed.color) {
+        const QString why = QStringLiteral("The clipboard holds no colour: %1").arg(QString::fromStdString(parsed.error));
+        QToolTip::showText(newSwatch_->mapToGlobal(newSwatch_->rect().bottomLeft()), why, newSwatch_);
+        newSwatch_->setToolTip(why);
+        return;
+    }
+    newSwatch_->setToolTip(QString());
+    showColor(*parsed.color);
+}
+
+void Form1::markField(QLineEdit* field, const QString& why)
+{
+    if (!shownText_.contains(field))
+        shownText_.insert(field, field->text());
+    field->setProperty("invalidEntry", true);
+    field->setToolTip(why);
+    field->update();
+    QToolTip::showText(field->mapToGlobal(field->rect().bottomLeft()), why, field);
+}
+
+void Form1::unmarkField(QLineEdit* field)
+{
+    shownText_.remove(field);
+    if (!field->property("invalidEntry").toBool())
+        return;
+    field->setProperty("invalidEntry", false);
+    // The channel fields keep their design tooltips.
+    const QString tip = field == redField_ ? QStringLiteral("Red")
+                        : field == greenField_ ? QStringLiteral("Green")
+                        : field == blueField_ ? QStringLiteral("Blue")
+                                              : QString();
+    field->setToolTip(tip);
+    field->update();
+}
+
+// ---- palette files ----------------------------------------------------------------
+
+void Form1::contextMenuEvent(QContextMenuEvent* e)
+{
+    if (palettes_.View() != PaletteView::CustomColors) {
+        QWidget::contextMenuEvent(e);
+        return;
+    }
+    auto* menu = new QMenu(this);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->addAction(QStringLiteral("Import Palette..."), this, &Form1::importPalette);
+    menu->addAction(QStringLiteral("Export Palette..."), this, &Form1::exportPalette);
+    menu->popup(e->globalPos());
+}
+
+QString Form1::askForPaletteFile(bool save)
+{
+    if (fileDialogHook_)
+        return fileDialogHook_(save);
+    const QString filter = PaletteFileDialogFilter();
+    return save ? QFileDialog::getSaveFileName(this, QStringLiteral("Export Palette"), QString(), filter)
+                : QFileDialog::getOpenFileName(this, QStringLiteral("Import Palette"), QString(), filter);
+}
+
+void Form1::importPalette()
+{
+    const QString path = askForPaletteFile(false);
+    if (path.isEmpty())
+        return;
+    const PaletteImport result = ImportPaletteIntoStore(path, store_);
+    if (result.ok && palettes_.View() == PaletteView::CustomColors) {
+        palettes_.LoadCustomColors();
+        update();
+    }
+    ShowMessage(result.message);
+}
+
+void Form1::exportPalette()
+{
+    const QString path = askForPaletteFile(true);
+    if (path.isEmpty())
+        return;
+    const PaletteExport result = ExportPaletteFile(
+        path, store_.Load(), QString::fromStdString(brand_.productName) + QStringLiteral(" custom colours"));
+    ShowMessage(result.message);
 }
 
 } // namespace tintora

@@ -9,6 +9,7 @@
 #include "picker/picker_controller.h"
 #include "surface/surface.h"
 
+#include <QHash>
 #include <QWidget>
 
 #include <array>
@@ -26,7 +27,11 @@ namespace tintora {
 
 class SwatchLabel;
 class ClassicFieldStyle;
+class ColorFactsLabel;
+class CopyAsMenu;
+class Eyedropper;
 class FocusArea;
+class SettingsStore;
 
 // The main window: a fixed 480 x 519 client area holding the picker surface,
 // the channel fields, the palette controls, the history row and the output
@@ -72,6 +77,9 @@ public:
     void onNewSwatchClicked();
     void onOldSwatchClicked();
     void copyOutput(int index);            // Copy button 0..3
+    void pickFromScreen();                 // the eyedropper
+    void importPalette();
+    void exportPalette();
     // A colour from outside the picker (the eyedropper, a typed or pasted
     // code) made current exactly, as the picker shows it.
     void showColor(const Rgb& rgb);
@@ -90,6 +98,11 @@ public:
     // Replaces the modal message boxes (tests record them instead).
     using MessageHook = std::function<void(const QString& title, const QString& text)>;
     void setMessageHook(MessageHook hook) { messageHook_ = std::move(hook); }
+    // Replaces the file dialogs of palette import and export (tests answer
+    // with a path, or an empty text for a cancel).
+    using FileDialogHook = std::function<QString(bool save)>;
+    void setFileDialogHook(FileDialogHook hook) { fileDialogHook_ = std::move(hook); }
+    Eyedropper& eyedropper();
 
 signals:
     void aboutRequested();
@@ -106,6 +119,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
+    void contextMenuEvent(QContextMenuEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void changeEvent(QEvent* e) override;
@@ -127,6 +141,15 @@ private:
     void ShowMessage(const QString& text);
     void RefreshSystemColors();
     QPointF PixelUnder(const QMouseEvent* e) const;
+    // Typed and pasted colours.
+    void applyTypedColor(QLineEdit* field);
+    void pasteColor();
+    void markField(QLineEdit* field, const QString& why);
+    void unmarkField(QLineEdit* field);
+    bool isEntryField(const QObject* o) const;
+    void showCopyAsMenu(int output, const QPoint& globalPos);
+    void refreshColorFacts();
+    QString askForPaletteFile(bool save);
 
     BrandInfo brand_;
     Surface surface_;
@@ -145,7 +168,13 @@ private:
     // is not taken as typing in the field beneath it.
     QLineEdit* keyDownIn_ = nullptr;
     MessageHook messageHook_;
+    FileDialogHook fileDialogHook_;
     std::unique_ptr<ClassicFieldStyle> fieldStyle_;
+    std::unique_ptr<SettingsStore> settings_;
+    CopyAsMenu* copyAsMenu_ = nullptr;
+    Eyedropper* eyedropper_ = nullptr;
+    // What each entry field showed before the user typed: Escape brings it back.
+    QHash<QLineEdit*, QString> shownText_;
 
     QPushButton* keepButton_ = nullptr;        // Command1
     QPushButton* cancelButton_ = nullptr;      // Command2, never shown
@@ -182,6 +211,8 @@ private:
     QComboBox* systemColorList_ = nullptr;     // cboSysColors, never shown
     FocusArea* planeArea_ = nullptr;           // keyboard focus for the plane or the grid
     FocusArea* sliderArea_ = nullptr;          // keyboard focus for the slider
+    ColorFactsLabel* colorFacts_ = nullptr;    // contrast and name, below the bottom buttons
+    QPushButton* pickButton_ = nullptr;        // "Pick from Screen", below the bottom buttons
     std::array<SwatchLabel*, ColorHistory::Size> historySwatches_{}; // hist(i)
     std::array<QLabel*, 5> outputCaptions_{};                       // lblCap(i)
     std::array<QLineEdit*, OutputCount> outputFields_{};            // txtColor(i)

@@ -1,6 +1,7 @@
 // The main window's controls at their fixed places. They are created from
 // the top left to the bottom right of the window, which is also the order
 // the Tab key follows.
+#include "mainwin/color_facts_label.h"
 #include "mainwin/focus_area.h"
 #include "mainwin/form1.h"
 #include "mainwin/swatch_label.h"
@@ -189,6 +190,15 @@ void Form1::BuildControls()
 
     aboutButton_ = Button(this, QStringLiteral("Command5"), 4, 400, 233, 45, QStringLiteral("About this software"));
     visitButton_ = Button(this, QStringLiteral("Command4"), 244, 400, 233, 45, QStringLiteral("Visit "));
+
+    // The band below the two bottom buttons: the colour readout is printed
+    // on the surface at its left; beside it the contrast and the name, and
+    // the eyedropper's button.
+    colorFacts_ = new ColorFactsLabel(this);
+    colorFacts_->setGeometry(116, 449, 360, 36);
+    colorFacts_->setFont(VerdanaFont(8.25, false));
+    pickButton_ = Button(this, QStringLiteral("cmdPick"), 344, 487, 133, 28, QStringLiteral("Pick from Screen"));
+    pickButton_->setToolTip(QStringLiteral("Pick a colour anywhere on the screen (Ctrl+E)"));
 
     // Outputs that live outside the client area and are never shown.
     outputFields_[0] = OutputField(this, 0, 636, 504, 100, 19, design[0]);
