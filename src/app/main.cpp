@@ -102,8 +102,8 @@ int main(int argc, char* argv[])
         }
     }
 
-    // The browser module's web engine shares OpenGL contexts with the program.
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    // No OpenGL set-up here: the browser module needs none (see
+    // shell/browser_api.h), and the main window draws with the raster engine.
     QApplication app(argc, argv);
     // The application object ends the program by its own rule.
     app.setQuitOnLastWindowClosed(false);
