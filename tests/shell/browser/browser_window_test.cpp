@@ -7,6 +7,7 @@
 #include <QLibrary>
 #include <QLineEdit>
 #include <QMainWindow>
+#include <QOpenGLContext>
 #include <QPointer>
 #include <QSignalSpy>
 #include <QStatusBar>
@@ -21,6 +22,7 @@
 #include <ostream>
 
 #include "core/branding.h"
+#include "browser_test_main.h"
 #include "local_http_server.h"
 #include "shell/browser_api.h"
 
@@ -155,12 +157,14 @@ TEST_F(BrowserWindowTest, FactoryRefusesWhenTheEngineCannotStart)
 {
     EXPECT_EQ(factory(nullptr), nullptr);
 
-    // The engine crashes unless OpenGL contexts were shared from the start.
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts, false);
+    // Unprepared (no share context registered), the engine would set up
+    // OpenGL on its own; the module refuses instead.
+    QOpenGLContext* prepared = qt_gl_global_share_context();
+    qt_gl_set_global_share_context(nullptr);
     BrandInfo brand;
     brand.webSite = server.Typed("/").toStdString();
     window = factory(&brand);
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts, true);
+    qt_gl_set_global_share_context(prepared);
     EXPECT_EQ(window, nullptr);
     EXPECT_TRUE(server.Requests().isEmpty());
 }
@@ -293,6 +297,32 @@ TEST_F(BrowserWindowTest, ResizeLaysOutFromTheOuterSize)
     EXPECT_EQ(Child<QToolButton>("Command3")->geometry(), QRect(318, 16, 53, 21));
     EXPECT_EQ(Child<QWebEngineView>("WebBrowser1")->geometry(), QRect(8, 76, 369, 133));
     EXPECT_EQ(Child<QToolButton>("Command7_1")->geometry(), QRect(132, 40, 29, 29));
+}
+
+// The engine runs without OpenGL (the program never creates a GL context for
+// it) and still draws pages, and it does not complain about how the process
+// was set up.
+TEST_F(BrowserWindowTest, RendersPagesWithoutOpenGLOrWarnings)
+{
+    server.Add("/blue", {200, HtmlPage("Blue", "<style>html,body{margin:0;height:100%;background:#3366cc}</style>"), {}});
+    Open(server.Typed("/blue").toStdString());
+    window->show();
+    auto* view = Child<QWebEngineView>("WebBrowser1");
+    const auto centrePixel = [view] {
+        const QImage shot = view->grab().toImage();
+        return shot.isNull() ? QString() : QColor(shot.pixel(shot.width() / 2, shot.height() / 2)).name();
+    };
+    EXPECT_TRUE(Eventually(centrePixel, QStringLiteral("#3366cc")));
+
+    for (const QString& warning : test::QtWarningsSoFar()) {
+        EXPECT_FALSE(warning.contains(QLatin1String("WebEngine"), Qt::CaseInsensitive) ||
+                     warning.contains(QLatin1String("OpenGL"), Qt::CaseInsensitive) ||
+                     warning.contains(QLatin1String("Attribute"), Qt::CaseInsensitive))
+            << warning.toStdString();
+    }
+    const auto context = QOpenGLContext::globalShareContext();
+    ASSERT_NE(context, nullptr);
+    EXPECT_FALSE(context->isValid()) << "an OpenGL context was created";
 }
 
 TEST_F(BrowserWindowTest, ClosingDeletesTheWindow)
