@@ -161,6 +161,7 @@ void TintoraApp::ShowNoBrowserMessage(const QString& address)
         noBrowser_->setIcon(QMessageBox::Information);
         noBrowser_->setWindowTitle(QString::fromStdString(brand_.productName));
         noBrowser_->setStandardButtons(QMessageBox::Ok);
+        noBrowser_->setWindowModality(Qt::NonModal);
     }
     noBrowser_->setText(QStringLiteral("No web browser could be opened.\n\nThe web site is at %1").arg(address));
     noBrowser_->setTextInteractionFlags(Qt::TextSelectableByMouse);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/branding.h"
+#include "shell/windows/about_window.h"
 #include "shell/windows/shell_state.h"
 
 #include <QObject>
@@ -14,7 +15,6 @@ class QMessageBox;
 
 namespace tintora {
 
-class AboutWindow;
 class Form1;
 class HelpWindow;
 class SettingsStore;
