@@ -12,6 +12,7 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <cstdlib>
 
 namespace {
 
@@ -132,8 +133,14 @@ int main(int argc, char* argv[])
             });
         });
     }
-    if (parser.isSet(exitAfterPaintOption))
-        QObject::connect(&tintoraApp, &tintora::TintoraApp::mainWindowReady, &app, [] { QCoreApplication::exit(0); });
+    if (parser.isSet(exitAfterPaintOption)) {
+        // Ends the process where the first frame is on its way to the screen,
+        // without tearing down, so that a measurement sees only start-up.
+        QObject::connect(&tintoraApp, &tintora::TintoraApp::mainWindowReady, &app, [] {
+            std::fflush(nullptr);
+            std::_Exit(0);
+        });
+    }
     tintoraApp.Start();
     const int rc = app.exec();
     return status != 0 ? status : rc;
