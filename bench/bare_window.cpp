@@ -89,9 +89,15 @@ void BuildControls(QWidget* window)
         const QString text = QString::fromUtf8(c.text);
         QWidget* w = nullptr;
         switch (c.kind) {
-        case bench::Kind::Button: w = new QPushButton(text, parent); break;
-        case bench::Kind::Group: w = new QGroupBox(text, parent); break;
-        case bench::Kind::Label: w = new QLabel(text, parent); break;
+        case bench::Kind::Button:
+            w = new QPushButton(text, parent);
+            break;
+        case bench::Kind::Group:
+            w = new QGroupBox(text, parent);
+            break;
+        case bench::Kind::Label:
+            w = new QLabel(text, parent);
+            break;
         case bench::Kind::Swatch: {
             auto* swatch = new QLabel(parent);
             swatch->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -102,9 +108,15 @@ void BuildControls(QWidget* window)
             w = swatch;
             break;
         }
-        case bench::Kind::Panel: w = new QWidget(parent); break;
-        case bench::Kind::Radio: w = new QRadioButton(text, parent); break;
-        case bench::Kind::Field: w = new QLineEdit(text, parent); break;
+        case bench::Kind::Panel:
+            w = new QWidget(parent);
+            break;
+        case bench::Kind::Radio:
+            w = new QRadioButton(text, parent);
+            break;
+        case bench::Kind::Field:
+            w = new QLineEdit(text, parent);
+            break;
         case bench::Kind::Combo: {
             auto* combo = new QComboBox(parent);
             for (int i = 0; i < c.items; ++i)

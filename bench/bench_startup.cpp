@@ -113,7 +113,8 @@ void Measure(benchmark::State& state, const Program& program)
     const Figures& controls = g_figures["controls"];
     state.counters["peak_rss_MiB"] = static_cast<double>(f.peakRssKb) / 1024.0;
     if (controls.peakRssKb > 0)
-        state.counters["x_controls_rss"] = static_cast<double>(f.peakRssKb) / static_cast<double>(controls.peakRssKb);
+        state.counters["x_controls_rss"] =
+            static_cast<double>(f.peakRssKb) / static_cast<double>(controls.peakRssKb);
     if (f.instructions > 0) {
         state.counters["instr_M"] = f.instructions / 1e6;
         if (controls.instructions > 0)
@@ -126,8 +127,9 @@ void Measure(benchmark::State& state, const Program& program)
 int main(int argc, char** argv)
 {
     if (!std::getenv("DISPLAY")) {
-        std::fprintf(stderr, "bench_startup measures on an X server: set DISPLAY, or run it under\n"
-                             "  xvfb-run -a -s \"-screen 0 1280x1024x24\" %s\n",
+        std::fprintf(stderr,
+                     "bench_startup measures on an X server: set DISPLAY, or run it under\n"
+                     "  xvfb-run -a -s \"-screen 0 1280x1024x24\" %s\n",
                      argv[0]);
         return 2;
     }

@@ -33,7 +33,8 @@ std::string Title(Display* d, Window w)
     unsigned long count, after;
     unsigned char* data = nullptr;
     std::string title;
-    if (XGetWindowProperty(d, w, netName, 0, 1024, False, utf8, &type, &format, &count, &after, &data) == Success &&
+    if (XGetWindowProperty(d, w, netName, 0, 1024, False, utf8, &type, &format, &count, &after, &data) ==
+            Success &&
         data) {
         title.assign(reinterpret_cast<char*>(data), count);
         XFree(data);
@@ -102,7 +103,10 @@ int main(int argc, char** argv)
     std::fflush(stdout);
 
     const auto start = Clock::now();
-    auto ms = [&] { return static_cast<long>(std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count()); };
+    auto ms = [&] {
+        return static_cast<long>(
+            std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count());
+    };
     Window main = 0;
     bool mainDrawn = false;
     while (Clock::now() < deadline) {
@@ -122,8 +126,8 @@ int main(int argc, char** argv)
                 }
                 const Rect cover = ScreenRect(d, e.xmap.window);
                 const size_t colours = DistinctColours(d, main, &cover);
-                std::printf("'%s' mapped at %ld ms; the main window then showed %zu colours\n", secondTitle.c_str(),
-                            ms(), colours);
+                std::printf("'%s' mapped at %ld ms; the main window then showed %zu colours\n",
+                            secondTitle.c_str(), ms(), colours);
                 return colours >= kDrawn ? 0 : 1;
             }
         }
@@ -134,6 +138,7 @@ int main(int argc, char** argv)
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(2));
     }
-    std::printf("timed out (main window %s)\n", main ? (mainDrawn ? "drawn" : "mapped, not drawn") : "not mapped");
+    std::printf("timed out (main window %s)\n",
+                main ? (mainDrawn ? "drawn" : "mapped, not drawn") : "not mapped");
     return 3;
 }

@@ -37,7 +37,9 @@ TintoraApp::TintoraApp(Options options, QObject* parent) : QObject(parent), opti
 {
     brand_ = LoadBranding();
     browserFactory_ = [this](const BrandInfo& brand) { return LoadBrowserModule(brand); };
-    systemBrowser_ = [](const QString& address) { return QDesktopServices::openUrl(QUrl::fromUserInput(address)); };
+    systemBrowser_ = [](const QString& address) {
+        return QDesktopServices::openUrl(QUrl::fromUserInput(address));
+    };
 }
 
 // Windows are discarded without their own unload logic, in the reverse order
@@ -154,7 +156,8 @@ void TintoraApp::OpenBrowser()
 
 void TintoraApp::ShowNoBrowserMessage(const QString& address)
 {
-    std::fprintf(stderr, "tintora: no web browser could be opened for %s\n", address.toLocal8Bit().constData());
+    std::fprintf(stderr, "tintora: no web browser could be opened for %s\n",
+                 address.toLocal8Bit().constData());
     if (!noBrowser_) {
         noBrowser_ = std::make_unique<QMessageBox>();
         noBrowser_->setObjectName(QStringLiteral("NoBrowserMessage"));
@@ -163,7 +166,8 @@ void TintoraApp::ShowNoBrowserMessage(const QString& address)
         noBrowser_->setStandardButtons(QMessageBox::Ok);
         noBrowser_->setWindowModality(Qt::NonModal);
     }
-    noBrowser_->setText(QStringLiteral("No web browser could be opened.\n\nThe web site is at %1").arg(address));
+    noBrowser_->setText(
+        QStringLiteral("No web browser could be opened.\n\nThe web site is at %1").arg(address));
     noBrowser_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     // Modeless, so that the main window keeps working behind it.
     noBrowser_->show();
@@ -177,7 +181,12 @@ bool TintoraApp::eventFilter(QObject* watched, QEvent* event)
         // handled it.
         QPointer<QWidget> window = static_cast<QWidget*>(watched);
         QMetaObject::invokeMethod(
-            this, [this, window] { if (window) SideWindowClosed(window); }, Qt::QueuedConnection);
+            this,
+            [this, window] {
+                if (window)
+                    SideWindowClosed(window);
+            },
+            Qt::QueuedConnection);
     }
     return QObject::eventFilter(watched, event);
 }
@@ -243,7 +252,8 @@ void TintoraApp::EndProgram()
         return;
     ended_ = true;
     if (skinEnabled_ && skin_)
-        RunOptionalSkinStep("telling the skin engine that the program ends", [this] { SkinProgramEnd(*skin_); });
+        RunOptionalSkinStep("telling the skin engine that the program ends",
+                            [this] { SkinProgramEnd(*skin_); });
     emit finished(0);
     QCoreApplication::exit(0);
 }

@@ -36,10 +36,10 @@ class TintoraApp : public QObject
     Q_OBJECT
 public:
     struct Options {
-        QString programDir;   // where the program, its help file and browser module live
-        QString dataDir;      // the installed data folder (share/tintora), searched after programDir
-        QString userDataDir;  // per-user data (custom colours fallback)
-        QString moduleDir;    // installed module folder, searched after programDir
+        QString programDir;  // where the program, its help file and browser module live
+        QString dataDir;     // the installed data folder (share/tintora), searched after programDir
+        QString userDataDir; // per-user data (custom colours fallback)
+        QString moduleDir;   // installed module folder, searched after programDir
         bool showSplash = true;
     };
 

@@ -177,7 +177,8 @@ TEST_F(TintoraAppTest, HelpStaysClosedForZeroGarbageOrNoFile)
     WriteHelp();
     for (const char* stored : {"0", "yes", " 1", "garbage\x01"}) {
         SCOPED_TRACE(stored);
-        settings.SaveSetting(QStringLiteral("Settings"), QStringLiteral("showHelp"), QString::fromLatin1(stored));
+        settings.SaveSetting(QStringLiteral("Settings"), QStringLiteral("showHelp"),
+                             QString::fromLatin1(stored));
         auto app = MakeApp(false);
         app->Start();
         WaitUntilStartUpSettled(*app);

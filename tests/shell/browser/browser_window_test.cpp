@@ -21,8 +21,8 @@
 #include <functional>
 #include <ostream>
 
-#include "core/branding.h"
 #include "browser_test_main.h"
+#include "core/branding.h"
 #include "local_http_server.h"
 #include "shell/browser_api.h"
 
@@ -304,7 +304,9 @@ TEST_F(BrowserWindowTest, ResizeLaysOutFromTheOuterSize)
 // was set up.
 TEST_F(BrowserWindowTest, RendersPagesWithoutOpenGLOrWarnings)
 {
-    server.Add("/blue", {200, HtmlPage("Blue", "<style>html,body{margin:0;height:100%;background:#3366cc}</style>"), {}});
+    server.Add(
+        "/blue",
+        {200, HtmlPage("Blue", "<style>html,body{margin:0;height:100%;background:#3366cc}</style>"), {}});
     Open(server.Typed("/blue").toStdString());
     window->show();
     auto* view = Child<QWebEngineView>("WebBrowser1");
