@@ -14,6 +14,7 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <cstdlib>
 
 namespace {
 
@@ -113,8 +114,8 @@ int main(int argc, char* argv[])
         }
     }
 
-    // The browser module's web engine shares OpenGL contexts with the program.
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    // No OpenGL set-up here: the browser module needs none (see
+    // shell/browser_api.h), and the main window draws with the raster engine.
     QApplication app(argc, argv);
     // The application object ends the program by its own rule.
     app.setQuitOnLastWindowClosed(false);
@@ -158,8 +159,14 @@ int main(int argc, char* argv[])
             });
         });
     }
-    if (parser.isSet(exitAfterPaintOption))
-        QObject::connect(&tintoraApp, &tintora::TintoraApp::mainWindowReady, &app, [] { QCoreApplication::exit(0); });
+    if (parser.isSet(exitAfterPaintOption)) {
+        // Ends the process where the first frame is on its way to the screen,
+        // without tearing down, so that a measurement sees only start-up.
+        QObject::connect(&tintoraApp, &tintora::TintoraApp::mainWindowReady, &app, [] {
+            std::fflush(nullptr);
+            std::_Exit(0);
+        });
+    }
     tintoraApp.Start();
     const int rc = app.exec();
     return status != 0 ? status : rc;

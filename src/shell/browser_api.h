@@ -5,6 +5,7 @@
 // application loads the first time the window is asked for; start-up never
 // pays for it.
 
+#include <QOpenGLContext>
 #include <QtGlobal>
 
 class QWidget;
@@ -13,9 +14,43 @@ namespace tintora {
 struct BrandInfo;
 }
 
+QT_BEGIN_NAMESPACE
+// Qt's process-wide share context. QtGui exports it for QtWebEngine, which
+// looks at it when it is loaded.
+Q_GUI_EXPORT void qt_gl_set_global_share_context(QOpenGLContext* context);
+Q_GUI_EXPORT QOpenGLContext* qt_gl_global_share_context();
+QT_END_NAMESPACE
+
+namespace tintora {
+
+// Call once in the program, after the QApplication exists and before the
+// browser module is loaded.
+//
+// The web engine wants Qt::AA_ShareOpenGLContexts set before the
+// QApplication is created, and warns when it is loaded later without a
+// process-wide share context. That attribute makes QApplication create an
+// OpenGL context at once, which loads the GL driver (with Mesa, the software
+// rasteriser and LLVM) before the first window: more than half of the
+// start-up cost, for a window most sessions never open. The browser renders
+// in software instead (the module selects Qt Quick's software renderer, so
+// Chromium composites without GL), and this registers a share context object
+// that is never created, so no driver is loaded, only to tell the engine that
+// the program made its choice. Nothing ever makes that context current.
+inline void PrepareForBrowserModule()
+{
+    if (qt_gl_global_share_context() == nullptr)
+        qt_gl_set_global_share_context(new QOpenGLContext); // lives as long as the process
+}
+
+} // namespace tintora
+
 // Creates the browser window (not yet shown). It navigates to the brand's web
 // site on creation, deletes itself when closed (Qt::WA_DeleteOnClose), and
 // is top-level. Returns nullptr when the engine cannot be started.
+//
+// Run by root, Chromium refuses to start with its sandbox on and ends the
+// whole process; the module then switches the sandbox off and says so on
+// stderr before the engine starts.
 extern "C" Q_DECL_EXPORT QWidget* tintora_create_browser_window(const tintora::BrandInfo* brand);
 
 #define TINTORA_BROWSER_FACTORY_SYMBOL "tintora_create_browser_window"

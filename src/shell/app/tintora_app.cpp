@@ -11,25 +11,40 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QEvent>
+#include <QFileInfo>
 #include <QLibrary>
 #include <QMessageBox>
+#include <QPointer>
+#include <QTimer>
 #include <QUrl>
 
+#include <cstdio>
+
 namespace tintora {
+
+namespace {
+
+#ifdef Q_OS_WIN
+const QLatin1String kModuleSuffix(".dll");
+#else
+const QLatin1String kModuleSuffix(".so");
+#endif
+
+} // namespace
 
 TintoraApp::TintoraApp(Options options, QObject* parent) : QObject(parent), options_(std::move(options))
 {
     brand_ = LoadBranding();
     browserFactory_ = [this](const BrandInfo& brand) { return LoadBrowserModule(brand); };
+    systemBrowser_ = [](const QString& address) {
+        return QDesktopServices::openUrl(QUrl::fromUserInput(address));
+    };
 }
 
-TintoraApp::~TintoraApp()
-{
-    // Windows are discarded without their own unload logic.
-    delete browser_.data();
-    delete about_.data();
-    delete form1_;
-}
+// Windows are discarded without their own unload logic, in the reverse order
+// of the members: the windows before the settings and the skin they use.
+TintoraApp::~TintoraApp() = default;
 
 void TintoraApp::setSkinProvider(std::unique_ptr<SkinProvider> skin, bool enabled)
 {
@@ -55,23 +70,29 @@ void TintoraApp::OpenMainWindow()
 {
     if (form1_)
         return;
-    form1_ = new Form1(options_.programDir, options_.userDataDir);
+    form1_ = std::make_unique<Form1>(options_.programDir, options_.userDataDir);
     form1_->setAttribute(Qt::WA_DeleteOnClose, false);
-    connect(form1_, &Form1::aboutRequested, this, &TintoraApp::OpenAbout);
-    connect(form1_, &Form1::webSiteRequested, this, &TintoraApp::OpenBrowser);
-    // The help window follows as soon as the main window has painted, so
-    // the program shows its face first.
-    connect(form1_, &Form1::showHelpAtStartup, this, [this] { helpDue_ = true; });
-    connect(form1_, &Form1::closed, this, &TintoraApp::MainWindowClosed);
-    connect(form1_, &Form1::firstPaintDone, this, [this] {
-        emit mainWindowReady();
-        if (helpDue_) {
-            helpDue_ = false;
-            OpenHelpAtStartup();
-        }
-    });
+    connect(form1_.get(), &Form1::aboutRequested, this, &TintoraApp::OpenAbout);
+    connect(form1_.get(), &Form1::webSiteRequested, this, &TintoraApp::OpenBrowser);
+    connect(form1_.get(), &Form1::showHelpAtStartup, this, [this] { helpDue_ = true; });
+    connect(form1_.get(), &Form1::closed, this, &TintoraApp::MainWindowClosed);
+    // The main window says it has painted from inside its paint event, before
+    // the frame has been handed to the window system. Queued, the slot runs
+    // once that paint and its flush have returned.
+    connect(form1_.get(), &Form1::firstPaintDone, this, &TintoraApp::MainWindowPainted, Qt::QueuedConnection);
     form1_->Load();
     form1_->show();
+}
+
+void TintoraApp::MainWindowPainted()
+{
+    emit mainWindowReady();
+    if (!helpDue_)
+        return;
+    helpDue_ = false;
+    // The help window, with its RTF reading and layout, is built on a later
+    // turn still, so that the main window's first frame is on screen first.
+    QTimer::singleShot(0, this, &TintoraApp::OpenHelpAtStartup);
 }
 
 void TintoraApp::OpenHelpAtStartup()
@@ -90,9 +111,17 @@ void TintoraApp::OpenHelpAtStartup()
 void TintoraApp::OpenAbout()
 {
     if (!about_) {
-        about_ = new AboutWindow(brand_, ProgramVersionInfo(), skinEnabled_ ? skin_.get() : nullptr);
-        about_->setAttribute(Qt::WA_DeleteOnClose);
-        connect(about_, &AboutWindow::webSiteRequested, this, &TintoraApp::OpenBrowser);
+        if (skinEnabled_) {
+            // A skin that fails leaves the window unskinned, not unopened.
+            RunOptionalSkinStep("skinning the About window", [this] {
+                about_ = std::make_unique<AboutWindow>(brand_, ProgramVersionInfo(), skin_.get());
+            });
+        }
+        if (!about_)
+            about_ = std::make_unique<AboutWindow>(brand_, ProgramVersionInfo(), nullptr);
+        about_->setAttribute(Qt::WA_DeleteOnClose, false);
+        about_->installEventFilter(this);
+        connect(about_.get(), &AboutWindow::webSiteRequested, this, &TintoraApp::OpenBrowser);
     }
     about_->show();
     about_->raise();
@@ -108,16 +137,70 @@ void TintoraApp::OpenBrowser()
         browser_->activateWindow();
         return;
     }
+    const QString site = QString::fromStdString(brand_.webSite);
     QWidget* w = browserFactory_ ? browserFactory_(brand_) : nullptr;
     if (!w) {
-        // No built-in browser here: the system's browser opens the site.
-        QDesktopServices::openUrl(QUrl::fromUserInput(QString::fromStdString(brand_.webSite)));
+        // No built-in browser here: the system's browser opens the site, and
+        // when there is none either, the user is told where the site is.
+        if (!systemBrowser_ || !systemBrowser_(site))
+            ShowNoBrowserMessage(site);
         return;
     }
-    browser_ = w;
-    w->setAttribute(Qt::WA_DeleteOnClose);
-    connect(w, &QObject::destroyed, this, &TintoraApp::BrowserGone);
+    browser_.reset(w);
+    // Owned here like every other window (the module's window would delete
+    // itself on close).
+    w->setAttribute(Qt::WA_DeleteOnClose, false);
+    w->installEventFilter(this);
     w->show();
+}
+
+void TintoraApp::ShowNoBrowserMessage(const QString& address)
+{
+    std::fprintf(stderr, "tintora: no web browser could be opened for %s\n",
+                 address.toLocal8Bit().constData());
+    if (!noBrowser_) {
+        noBrowser_ = std::make_unique<QMessageBox>();
+        noBrowser_->setObjectName(QStringLiteral("NoBrowserMessage"));
+        noBrowser_->setIcon(QMessageBox::Information);
+        noBrowser_->setWindowTitle(QString::fromStdString(brand_.productName));
+        noBrowser_->setStandardButtons(QMessageBox::Ok);
+        noBrowser_->setWindowModality(Qt::NonModal);
+    }
+    noBrowser_->setText(
+        QStringLiteral("No web browser could be opened.\n\nThe web site is at %1").arg(address));
+    noBrowser_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // Modeless, so that the main window keeps working behind it.
+    noBrowser_->show();
+    noBrowser_->raise();
+}
+
+bool TintoraApp::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Close && (watched == about_.get() || watched == browser_.get())) {
+        // Whether the close is accepted is known only once the window has
+        // handled it.
+        QPointer<QWidget> window = static_cast<QWidget*>(watched);
+        QMetaObject::invokeMethod(
+            this,
+            [this, window] {
+                if (window)
+                    SideWindowClosed(window);
+            },
+            Qt::QueuedConnection);
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void TintoraApp::SideWindowClosed(QWidget* window)
+{
+    if (window->isVisible())
+        return;
+    if (window == about_.get()) {
+        about_.release()->deleteLater();
+    } else if (window == browser_.get()) {
+        browser_.release()->deleteLater();
+        BrowserGone();
+    }
 }
 
 QWidget* TintoraApp::LoadBrowserModule(const BrandInfo& brand)
@@ -126,10 +209,18 @@ QWidget* TintoraApp::LoadBrowserModule(const BrandInfo& brand)
     if (!options_.moduleDir.isEmpty())
         dirs << options_.moduleDir;
     for (const QString& dir : dirs) {
-        for (const QString& name : {QStringLiteral(TINTORA_BROWSER_MODULE_NAME), QStringLiteral("lib" TINTORA_BROWSER_MODULE_NAME)}) {
-            QLibrary lib(QDir(dir).filePath(name));
-            if (!lib.load())
+        for (const QString& name : {QStringLiteral(TINTORA_BROWSER_MODULE_NAME),
+                                    QStringLiteral("lib" TINTORA_BROWSER_MODULE_NAME)}) {
+            const QString path = QDir(dir).filePath(name + kModuleSuffix);
+            if (!QFileInfo(path).isFile())
                 continue;
+            PrepareForBrowserModule();
+            QLibrary lib(path);
+            if (!lib.load()) {
+                std::fprintf(stderr, "tintora: cannot load the browser module: %s\n",
+                             lib.errorString().toLocal8Bit().constData());
+                continue;
+            }
             using Factory = QWidget* (*)(const BrandInfo*);
             auto create = reinterpret_cast<Factory>(lib.resolve(TINTORA_BROWSER_FACTORY_SYMBOL));
             if (create)
@@ -161,7 +252,8 @@ void TintoraApp::EndProgram()
         return;
     ended_ = true;
     if (skinEnabled_ && skin_)
-        SkinProgramEnd(*skin_);
+        RunOptionalSkinStep("telling the skin engine that the program ends",
+                            [this] { SkinProgramEnd(*skin_); });
     emit finished(0);
     QCoreApplication::exit(0);
 }

@@ -86,10 +86,7 @@ HelpWindow::HelpWindow(const BrandInfo& brand, SettingsStore& settings, QStringL
 bool HelpWindow::Load()
 {
     if (brand_.skinEnabled && skin_ != nullptr) {
-        try {
-            ApplySkin(this, *skin_);
-        } catch (...) {
-        }
+        RunOptionalSkinStep("skinning the help window", [this] { ApplySkin(this, *skin_); });
     }
 
     QString found;

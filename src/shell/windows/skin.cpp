@@ -1,6 +1,8 @@
 #include "shell/windows/skin.h"
 
 #include <algorithm>
+#include <cstdio>
+#include <exception>
 #include <vector>
 
 #include <QComboBox>
@@ -180,10 +182,20 @@ void SkinSplashStart(QWidget* splash, SkinProvider& skin)
     ApplySkin(splash, skin);
     // Once the splash wears its skin, a failing engine must not stop the
     // program from starting: it only loses the engine's part of the look.
+    RunOptionalSkinStep("starting the skin engine", [&skin] { skin.EngineStart(); });
+}
+
+bool RunOptionalSkinStep(const char* what, const std::function<void()>& step) noexcept
+{
     try {
-        skin.EngineStart();
+        step();
+        return true;
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "tintora: skin: %s failed (%s); going on without it\n", what, e.what());
     } catch (...) {
+        std::fprintf(stderr, "tintora: skin: %s failed (unknown error); going on without it\n", what);
     }
+    return false;
 }
 
 void SkinProgramEnd(SkinProvider& skin)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 #include <QString>
@@ -85,5 +86,11 @@ void SkinSplashStart(QWidget* splash, SkinProvider& skin);
 
 // Tells the engine that the program ends (EngineEnd). Errors propagate.
 void SkinProgramEnd(SkinProvider& skin);
+
+// Runs one optional skin step (a call into a provider, which may throw). A
+// step that throws is skipped: the program goes on without that part of the
+// look, and stderr says which step failed and why. Returns true when the step
+// ran to its end. Never throws.
+bool RunOptionalSkinStep(const char* what, const std::function<void()>& step) noexcept;
 
 } // namespace tintora

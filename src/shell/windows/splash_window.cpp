@@ -55,10 +55,7 @@ void SplashWindow::Load()
     image1_->setPixmap(QPixmap::fromImage(PaintSplashPicture(QString::fromStdString(brand_.productName))));
     if ((brand_.skinEnabled || skinOverride_) && skin_ != nullptr) {
         // A skin that fails must not keep the program from starting.
-        try {
-            SkinSplashStart(this, *skin_);
-        } catch (...) {
-        }
+        RunOptionalSkinStep("skinning the splash", [this] { SkinSplashStart(this, *skin_); });
     }
     timer2_->start();
 }

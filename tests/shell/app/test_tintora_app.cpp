@@ -10,10 +10,16 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QMessageBox>
+#include <QPointer>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+
+#include <stdexcept>
 
 namespace tintora {
 namespace {
@@ -21,6 +27,19 @@ namespace {
 class TintoraAppTest : public ::testing::Test
 {
 protected:
+    // The settings live in a folder of this test's own, never the user's.
+    static void SetUpTestSuite()
+    {
+        settingsDir = new QTemporaryDir;
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir->path());
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir->path());
+    }
+    static void TearDownTestSuite()
+    {
+        delete settingsDir;
+        settingsDir = nullptr;
+    }
+
     void SetUp() override
     {
         QStandardPaths::setTestModeEnabled(true);
@@ -50,10 +69,24 @@ protected:
         f.write("{\\rtf1\\ansi Tintora help\\par}");
     }
 
+    // Runs the event loop until the start-up after the main window's first
+    // paint has settled: anything it scheduled (the help window) has run.
+    static void WaitUntilStartUpSettled(TintoraApp& app)
+    {
+        bool settled = false;
+        QObject::connect(
+            &app, &TintoraApp::mainWindowReady, &app,
+            [&settled] { QTimer::singleShot(0, [&settled] { settled = true; }); }, Qt::QueuedConnection);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return settled; }, 10000));
+    }
+
+    static QTemporaryDir* settingsDir;
     QTemporaryDir programDir;
     SettingsStore settings{QString::fromStdString(LoadBranding().productName)};
     int browsersMade = 0;
 };
+
+QTemporaryDir* TintoraAppTest::settingsDir = nullptr;
 
 TEST_F(TintoraAppTest, SplashOpensTheMainWindowOnceAndHides)
 {
@@ -67,7 +100,11 @@ TEST_F(TintoraAppTest, SplashOpensTheMainWindowOnceAndHides)
     EXPECT_FALSE(app->splash()->isVisible());
     EXPECT_TRUE(first->isVisible());
     EXPECT_FALSE(app->state().mainWindowClosed);
-    QTest::qWait(100);
+    // The splash's timer has stopped, so nothing can open a second one.
+    auto* timer = app->splash()->findChild<QTimer*>(QStringLiteral("Timer2"));
+    ASSERT_NE(timer, nullptr);
+    EXPECT_FALSE(timer->isActive());
+    QCoreApplication::processEvents();
     EXPECT_EQ(app->mainWindow(), first);
 }
 
@@ -140,17 +177,18 @@ TEST_F(TintoraAppTest, HelpStaysClosedForZeroGarbageOrNoFile)
     WriteHelp();
     for (const char* stored : {"0", "yes", " 1", "garbage\x01"}) {
         SCOPED_TRACE(stored);
-        settings.SaveSetting(QStringLiteral("Settings"), QStringLiteral("showHelp"), QString::fromLatin1(stored));
+        settings.SaveSetting(QStringLiteral("Settings"), QStringLiteral("showHelp"),
+                             QString::fromLatin1(stored));
         auto app = MakeApp(false);
         app->Start();
-        QTest::qWait(100);
+        WaitUntilStartUpSettled(*app);
         EXPECT_TRUE(app->helpWindow() == nullptr || !app->helpWindow()->isVisible());
     }
     QFile::remove(programDir.filePath(QStringLiteral("Help.rtf")));
     settings.SaveSetting(QStringLiteral("Settings"), QStringLiteral("showHelp"), QStringLiteral("1"));
     auto app = MakeApp(false);
     app->Start();
-    QTest::qWait(100);
+    WaitUntilStartUpSettled(*app);
     EXPECT_TRUE(app->helpWindow() == nullptr || !app->helpWindow()->isVisible());
 }
 
@@ -178,6 +216,77 @@ TEST_F(TintoraAppTest, SkinIsStartedAtTheSplashAndReleasedOnceAtTheEnd)
     app->mainWindow()->close();
     app->mainWindow()->close();
     EXPECT_EQ(counts->ends, 1);
+}
+
+TEST_F(TintoraAppTest, VisitWithNoBrowserAnywhereNamesTheAddress)
+{
+    const QString site = QString::fromStdString(LoadBranding().webSite);
+    for (const bool systemBrowserOpens : {true, false}) {
+        SCOPED_TRACE(systemBrowserOpens);
+        auto app = MakeApp(false);
+        app->setBrowserFactory([](const BrandInfo&) { return nullptr; });
+        QStringList opened;
+        app->setSystemBrowser([&](const QString& address) {
+            opened << address;
+            return systemBrowserOpens;
+        });
+        app->Start();
+        app->OpenBrowser();
+        EXPECT_EQ(opened, QStringList{site});
+        QMessageBox* message = app->noBrowserMessage();
+        if (systemBrowserOpens) {
+            EXPECT_EQ(message, nullptr);
+            continue;
+        }
+        ASSERT_NE(message, nullptr);
+        EXPECT_TRUE(message->isVisible());
+        EXPECT_FALSE(message->isModal());
+        EXPECT_TRUE(message->text().contains(site)) << message->text().toStdString();
+        EXPECT_TRUE(app->mainWindow()->isVisible());
+    }
+}
+
+TEST_F(TintoraAppTest, ClosedAboutWindowIsDeletedAndOpensAfresh)
+{
+    auto app = MakeApp(false);
+    app->Start();
+    app->OpenAbout();
+    QPointer<AboutWindow> first = app->aboutWindow();
+    first->close();
+    QTRY_VERIFY(first.isNull());
+    EXPECT_EQ(app->aboutWindow(), nullptr);
+    app->OpenAbout();
+    ASSERT_NE(app->aboutWindow(), nullptr);
+    EXPECT_TRUE(app->aboutWindow()->isVisible());
+}
+
+// A provider whose every call fails, as a broken skin engine would.
+class FailingSkin : public SkinProvider
+{
+public:
+    std::int32_t ColorProperty(int) override { throw std::runtime_error("no colour table"); }
+    void SkinWindow(QWidget*) override { throw std::runtime_error("no window skin"); }
+    void EngineStart() override { throw std::runtime_error("engine will not start"); }
+    void EngineEnd() override { throw std::runtime_error("engine will not stop"); }
+};
+
+TEST_F(TintoraAppTest, AFailingSkinIsReportedAndTheProgramCarriesOn)
+{
+    auto app = MakeApp(true);
+    app->setSkinProvider(std::make_unique<FailingSkin>(), true);
+    QSignalSpy finished(app.get(), &TintoraApp::finished);
+    testing::internal::CaptureStderr();
+    app->Start();
+    QTRY_VERIFY_WITH_TIMEOUT(app->mainWindow() != nullptr, 10000);
+    app->OpenAbout();
+    ASSERT_NE(app->aboutWindow(), nullptr);
+    EXPECT_TRUE(app->aboutWindow()->isVisible());
+    app->mainWindow()->close();
+    const std::string err = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(finished.count(), 1);
+    for (const char* step : {"skinning the splash", "the program ends"})
+        EXPECT_NE(err.find(step), std::string::npos) << step << " not reported in: " << err;
+    EXPECT_NE(err.find("no colour table"), std::string::npos) << err;
 }
 
 } // namespace

@@ -1,0 +1,55 @@
+#!/usr/bin/env bash
+# "Visit" never ends the program. Run by root with the browser's sandbox as
+# shipped, the built-in browser opens without its sandbox, a warning on
+# stderr says so, and the program is still running 10 s later. Without the
+# browser module and without a system browser, a message box names the
+# address.
+source "$(dirname "${BASH_SOURCE[0]}")/e2e_lib.sh"
+: "${TINTORA_BROWSER_MODULE:?path to the browser module}"
+[ "$(id -u)" -eq 0 ] || { echo "SKIP: needs root"; exit 77; }
+[ -f "$TINTORA_BROWSER_MODULE" ] || { echo "SKIP: no browser module was built"; exit 77; }
+: "${EXPECTED_PRODUCT:?product name}"
+unset QTWEBENGINE_DISABLE_SANDBOX QTWEBENGINE_CHROMIUM_FLAGS
+start_x
+
+other_windows() { # pid main -> ids of the program's other visible windows
+  local id
+  for id in $(xdotool search --onlyvisible --pid "$1" 2>/dev/null); do
+    [ "$id" = "$2" ] || echo "$id"
+  done
+}
+
+# 1. The built-in browser, as root.
+cp "$TINTORA_BROWSER_MODULE" "$appdir/"
+"$app" --no-splash >"$work/out.log" 2>&1 &
+app_pid=$!
+main=$(main_window "$EXPECTED_TITLE")
+click_at "$main" 360 422   # "Visit ..."
+browser=""
+for _ in $(seq 300); do
+  browser=$(other_windows "$app_pid" "$main" | head -n 1)
+  [ -n "$browser" ] && break
+  kill -0 "$app_pid" 2>/dev/null || fail "the program ended: $(tail -5 "$work/out.log")"
+  sleep 0.1
+done
+[ -n "$browser" ] || fail "the browser window did not open (log: $(tail -5 "$work/out.log"))"
+sleep 10
+kill -0 "$app_pid" 2>/dev/null || fail "the program ended after Visit: $(tail -5 "$work/out.log")"
+grep -q "without its sandbox" "$work/out.log" || fail "no warning about the sandbox on stderr: $(cat "$work/out.log")"
+grep -q "Running as root without --no-sandbox" "$work/out.log" && fail "the engine refused to run as root"
+xdotool getwindowname "$main" >/dev/null || fail "the main window is gone"
+kill "$app_pid"
+wait "$app_pid" 2>/dev/null || true
+app_pid=""
+
+# 2. No browser module, no system browser.
+rm -f "$appdir"/*tintora_browser*
+PATH=/nonexistent BROWSER= DEFAULT_BROWSER= "$app" --no-splash >"$work/out.log" 2>&1 &
+app_pid=$!
+main=$(main_window "$EXPECTED_TITLE")
+click_at "$main" 360 422
+message=$(timeout 20 xdotool search --sync --onlyvisible --name "^${EXPECTED_PRODUCT}\$" | head -n 1) ||
+  fail "no message box after Visit with no browser (log: $(tail -5 "$work/out.log"))"
+kill -0 "$app_pid" 2>/dev/null || fail "the program ended"
+grep -q "no web browser could be opened for" "$work/out.log" || fail "nothing on stderr: $(cat "$work/out.log")"
+echo "PASS: Visit as root kept the program running with the sandbox off and said so; with no browser a message appeared ($message)"
