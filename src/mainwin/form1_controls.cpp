@@ -197,6 +197,8 @@ void Form1::BuildControls()
     colorFacts_ = new ColorFactsLabel(this);
     colorFacts_->setGeometry(116, 449, 360, 36);
     colorFacts_->setFont(VerdanaFont(8.25, false));
+    // Opaque, so its changes during a drag repaint the label alone.
+    colorFacts_->setAutoFillBackground(true);
     pickButton_ = Button(this, QStringLiteral("cmdPick"), 344, 487, 133, 28, QStringLiteral("Pick from Screen"));
     pickButton_->setToolTip(QStringLiteral("Pick a colour anywhere on the screen (Ctrl+E)"));
 

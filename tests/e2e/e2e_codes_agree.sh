@@ -74,22 +74,23 @@ click_at "$win" 433 33                 # back to the picker
 
 # Keyboard alone. The focus order: the plane, the slider, Keep, Presets,
 # New, Old, H, the fields, the history, the codes and Copy buttons, About,
-# Visit. From the plane, the HTML Copy button is five Shift+Tabs back.
+# Visit, Pick from Screen. From the plane, the HTML Copy button is six
+# Shift+Tabs back.
 click_at "$win" 345 33                 # Keep (also moves the focus there)
 xdotool key shift+Tab shift+Tab        # the plane
 xdotool key Left Left Left shift+Down shift+Down
 sleep 0.2
-agree_by_keys "arrow keys on the plane" 5 $NEW
+agree_by_keys "arrow keys on the plane" 6 $NEW
 xdotool key Tab Up Up Up Up Up         # the slider
 sleep 0.3
-agree_by_keys "arrow keys on the slider" 6 $NEW
+agree_by_keys "arrow keys on the slider" 7 $NEW
 xdotool key Tab Tab Tab Tab Tab        # Keep, Presets, New, Old, H
 xdotool key Down                       # the S option
 sleep 0.3
 # Back from the S option: the R and H fields come first, as the option
 # follows them in the focus chain.
-agree_by_keys "mode switch by keys" 13 $NEW
+agree_by_keys "mode switch by keys" 14 $NEW
 xdotool key shift+Tab shift+Tab shift+Tab space   # Old
 sleep 0.2
-agree_by_keys "Old swatch by Space" 10 $OLD
+agree_by_keys "Old swatch by Space" 11 $OLD
 echo "PASS: after every step the copied code is the colour shown as current"

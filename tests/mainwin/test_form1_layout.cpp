@@ -154,7 +154,7 @@ TEST_F(Form1Keyboard, TabOrderFollowsTheWindow)
                               "hist4", "hist5", "hist6", "hist7", "hist8", "hist9", "hist10", "hist11", "hist12",
                               "hist13", "hist14", "hist15", "hist16", "hist17", "txtColor2", "cmdCopy0", "txtColor3",
                               "cmdCopy2", "txtColor4", "cmdCopy1", "txtColor5", "cmdCopy3", "Command5", "Command4",
-                              "planeArea"};
+                              "cmdPick", "planeArea"};
     QStringList seen;
     for (std::size_t i = 0; i < std::size(expected); ++i) {
         seen << QApplication::focusWidget()->objectName();

@@ -198,8 +198,8 @@ TEST(PaletteExchange, ImportIntoTheStoreSavesOrChangesNothing)
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write("GIMP Palette\n255 0 0 Red\n0 0 255 Blue\n");
     }
-    CustomColorsStore store(dir.filePath(QStringLiteral("bin")), QString());
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("bin")));
+    CustomColorsStore store(dir.filePath(QStringLiteral("bin")), QString());
     const PaletteImport ok = ImportPaletteIntoStore(gpl, store);
     ASSERT_TRUE(ok.ok) << ok.message.toStdString();
     EXPECT_TRUE(ok.message.endsWith(QStringLiteral(" Saved to %1.").arg(store.ProgramFilePath())));

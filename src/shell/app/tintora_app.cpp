@@ -75,6 +75,7 @@ void TintoraApp::OpenMainWindow()
     connect(form1_.get(), &Form1::aboutRequested, this, &TintoraApp::OpenAbout);
     connect(form1_.get(), &Form1::webSiteRequested, this, &TintoraApp::OpenBrowser);
     connect(form1_.get(), &Form1::showHelpAtStartup, this, [this] { helpDue_ = true; });
+    connect(form1_.get(), &Form1::helpRequested, this, &TintoraApp::OpenHelp);
     connect(form1_.get(), &Form1::closed, this, &TintoraApp::MainWindowClosed);
     // The main window says it has painted from inside its paint event, before
     // the frame has been handed to the window system. Queued, the slot runs
@@ -92,10 +93,10 @@ void TintoraApp::MainWindowPainted()
     helpDue_ = false;
     // The help window, with its RTF reading and layout, is built on a later
     // turn still, so that the main window's first frame is on screen first.
-    QTimer::singleShot(0, this, &TintoraApp::OpenHelpAtStartup);
+    QTimer::singleShot(0, this, &TintoraApp::OpenHelp);
 }
 
-void TintoraApp::OpenHelpAtStartup()
+void TintoraApp::OpenHelp()
 {
     if (!help_) {
         settings_ = std::make_unique<SettingsStore>(QString::fromStdString(brand_.productName));
@@ -103,6 +104,11 @@ void TintoraApp::OpenHelpAtStartup()
         if (!options_.dataDir.isEmpty())
             dirs << options_.dataDir;
         help_ = std::make_unique<HelpWindow>(brand_, *settings_, dirs, skinEnabled_ ? skin_.get() : nullptr);
+    }
+    if (help_->isVisible()) {
+        help_->raise();
+        help_->activateWindow();
+        return;
     }
     if (help_->Load())
         help_->show();

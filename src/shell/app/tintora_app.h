@@ -71,6 +71,9 @@ public:
     void setSystemBrowser(SystemBrowser open) { systemBrowser_ = std::move(open); }
 
     void OpenAbout();
+    // The help window, at start-up when "Show at Startup" is ticked, and
+    // whenever F1 asks for it; an open one is brought to the front.
+    void OpenHelp();
     void OpenBrowser();
 
 signals:
@@ -86,7 +89,6 @@ protected:
 private:
     void OpenMainWindow();
     void MainWindowPainted();
-    void OpenHelpAtStartup();
     void MainWindowClosed();
     void SideWindowClosed(QWidget* window);
     void BrowserGone();

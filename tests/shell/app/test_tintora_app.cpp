@@ -192,6 +192,20 @@ TEST_F(TintoraAppTest, HelpStaysClosedForZeroGarbageOrNoFile)
     EXPECT_TRUE(app->helpWindow() == nullptr || !app->helpWindow()->isVisible());
 }
 
+// F1 brings the help back after "Show at Startup" was cleared.
+TEST_F(TintoraAppTest, F1OpensTheHelpWhenItStayedClosedAtStartUp)
+{
+    WriteHelp();
+    settings.SaveSetting(QStringLiteral("Settings"), QStringLiteral("showHelp"), QStringLiteral("0"));
+    auto app = MakeApp(false);
+    app->Start();
+    WaitUntilStartUpSettled(*app);
+    ASSERT_TRUE(app->helpWindow() == nullptr || !app->helpWindow()->isVisible());
+    emit app->mainWindow()->helpRequested();
+    ASSERT_NE(app->helpWindow(), nullptr);
+    EXPECT_TRUE(app->helpWindow()->isVisible());
+}
+
 // A skin provider that records the program-wide calls.
 class CountingSkin : public SkinProvider
 {
