@@ -112,6 +112,13 @@ public:
     void BitBlt(int x, int y, int w, int h, const Dib& src, int sx, int sy);
     void StretchBlt(int x, int y, int w, int h, const Dib& src, int sx, int sy, int sw, int sh);
 
+    // The w x h pixels at (x, y) as a view to draw into directly, with no
+    // bitmap and no blit in between (the picker's renderers fill it), and
+    // marked as changed. Empty (no pixels, width and height 0) unless the
+    // rectangle lies wholly inside the image. The view stays valid until the
+    // next drawing call on the surface.
+    PixelView Pixels(int x, int y, int w, int h);
+
     // Prints one line of text at the text cursor in the surface font and the
     // pen colour, then moves the cursor to the start of the next line.
     void Print(const QString& text);
