@@ -17,7 +17,8 @@ namespace {
 
 constexpr int kSize = 256;
 constexpr int kBytesPerPixel = 3;
-// Byte offsets of the channels within a pixel triple.
+// Byte offsets of the channels within a pixel triple, and byte numbers
+// within a 0xFFRRGGBB pixel.
 constexpr int kBlue = 0;
 constexpr int kGreen = 1;
 constexpr int kRed = 2;
@@ -191,7 +192,7 @@ template <bool Add> void AffineRow(std::uint8_t* out, const double* table, doubl
     for (int u = 0; u < kSize; u += 16) {
         const __m128i bytes = ToBytes(Join(lanes(u + 0), lanes(u + 2)), Join(lanes(u + 4), lanes(u + 6)),
                                       Join(lanes(u + 8), lanes(u + 10)), Join(lanes(u + 12), lanes(u + 14)));
-        _mm_store_si128(reinterpret_cast<__m128i*>(out + u), bytes);
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + u), bytes);
     }
 }
 
@@ -200,9 +201,9 @@ void InterleaveRow(std::uint32_t* out, const std::uint8_t* blue, const std::uint
 {
     const __m128i opaque = _mm_set1_epi8(static_cast<char>(0xFF));
     for (int u = 0; u < kSize; u += 16) {
-        const __m128i b = _mm_load_si128(reinterpret_cast<const __m128i*>(blue + u));
-        const __m128i g = _mm_load_si128(reinterpret_cast<const __m128i*>(green + u));
-        const __m128i r = _mm_load_si128(reinterpret_cast<const __m128i*>(red + u));
+        const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(blue + u));
+        const __m128i g = _mm_loadu_si128(reinterpret_cast<const __m128i*>(green + u));
+        const __m128i r = _mm_loadu_si128(reinterpret_cast<const __m128i*>(red + u));
         const __m128i bgLow = _mm_unpacklo_epi8(b, g);
         const __m128i bgHigh = _mm_unpackhi_epi8(b, g);
         const __m128i raLow = _mm_unpacklo_epi8(r, opaque);
@@ -227,7 +228,7 @@ void HueCombineRow(std::uint32_t* out, const std::uint8_t* w, std::uint32_t full
     const auto* fullMask = reinterpret_cast<const __m128i*>(kHueColumns.fullMask.data());
     const auto* zeroMask = reinterpret_cast<const __m128i*>(kHueColumns.zeroMask.data());
     for (int u = 0; u < kSize; u += 16) {
-        const __m128i bytes = _mm_load_si128(reinterpret_cast<const __m128i*>(w + u));
+        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(w + u));
         const __m128i low = _mm_unpacklo_epi8(bytes, zero);
         const __m128i high = _mm_unpackhi_epi8(bytes, zero);
         const __m128i words[4] = {_mm_unpacklo_epi16(low, zero), _mm_unpackhi_epi16(low, zero),
