@@ -1,21 +1,67 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages that building, running and testing Tintora
-# need. Does nothing when everything is already there, so the quick-start
-# commands can call it every time.
+# Installs the Debian 12 packages Tintora needs. Does nothing when everything
+# is already there, so the quick-start commands can call it every time.
+#
+#   install-deps.sh          what building and running the program need
+#   install-deps.sh --tests  that, and the test, benchmark and fuzzing tools
 set -euo pipefail
 
-packages=(
-  cmake g++ make ninja-build pkg-config
-  qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6
-  qt6-webengine-dev qt6-webengine-dev-tools libqt6webenginecore6-bin
-  libgl-dev libglx-dev libxkbcommon-dev
-  libgtest-dev libgmock-dev libbenchmark-dev
-  clang libclang-rt-14-dev
-  xvfb xauth xdotool xclip x11-utils libx11-dev libxext-dev dbus-daemon
-  fonts-dejavu-core fonts-liberation
-  desktop-file-utils appstream python3
-  dpkg-dev strace
+# Building and running: compiler, Qt, fonts, and the virtual X server that
+# the run command uses on a machine without a display.
+run_packages=(
+  cmake
+  g++
+  make
+  ninja-build
+  pkg-config
+  qt6-base-dev
+  qt6-base-dev-tools
+  qt6-svg-dev
+  libqt6svg6
+  qt6-webengine-dev
+  qt6-webengine-dev-tools
+  libqt6webenginecore6-bin
+  libgl-dev
+  libglx-dev
+  libxkbcommon-dev
+  fonts-dejavu-core
+  fonts-liberation
+  xvfb
+  xauth
+  libx11-dev
+  libxext-dev
 )
+
+# Tests, benchmarks and fuzzing: unit and widget tests, end-to-end tests
+# under Xvfb, the install and package checks, instruction counts, libFuzzer.
+test_packages=(
+  libgtest-dev
+  libgmock-dev
+  libbenchmark-dev
+  valgrind
+  clang
+  libclang-rt-14-dev
+  xdotool
+  xclip
+  x11-utils
+  dbus-daemon
+  desktop-file-utils
+  appstream
+  python3
+  dpkg-dev
+  lintian
+  strace
+)
+
+packages=("${run_packages[@]}")
+case "${1:-}" in
+  --tests) packages+=("${test_packages[@]}") ;;
+  "") ;;
+  *)
+    echo "usage: $0 [--tests]" >&2
+    exit 2
+    ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do
@@ -28,11 +74,15 @@ if [ ${#missing[@]} -eq 0 ]; then
   exit 0
 fi
 
-echo "Installing: ${missing[*]}"
+echo "== Installing ${#missing[@]} Debian package(s): ${missing[*]}"
 SUDO=""
 if [ "$(id -u)" -ne 0 ]; then
   SUDO="sudo"
 fi
 export DEBIAN_FRONTEND=noninteractive
-$SUDO apt-get update -qq
-$SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
+# apt shows its own download and unpack progress: a first set-up fetches a
+# few hundred megabytes.
+$SUDO apt-get update
+# Another apt run (an update timer, a second terminal) holds the lock for a
+# while: wait for it rather than fail.
+$SUDO apt-get install -y --no-install-recommends -o DPkg::Lock::Timeout=600 "${missing[@]}"

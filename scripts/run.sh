@@ -5,9 +5,14 @@ set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build="${TINTORA_BUILD_DIR:-$root/build}"
 
+# Only what building and running need; the test command adds the rest.
 bash "$root/scripts/install-deps.sh"
-cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+echo "== Configuring in $build"
+cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DTINTORA_BUILD_TESTS=OFF -DTINTORA_BUILD_BENCH=OFF >/dev/null
+echo "== Building the program (a first build takes several minutes)"
 cmake --build "$build" --target program -j"$(nproc)"
+echo "== Starting $build/bin/tintora (next time, start it directly)"
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   shot="$build/tintora-main-window.png"

@@ -1,10 +1,14 @@
 #include "picker/renderers.h"
 
+#include <algorithm>
 #include <bit>
 #include <cstddef>
+#include <memory>
+#include <vector>
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
+#include <immintrin.h>
 #endif
 
 namespace tintora {
@@ -13,8 +17,8 @@ namespace {
 
 constexpr int kSize = 256;
 constexpr int kBytesPerPixel = 3;
-constexpr int kRowBytes = kSize * kBytesPerPixel; // a plane row has no padding
-// Byte offsets of the channels within a pixel triple.
+// Byte offsets of the channels within a pixel triple, and byte numbers
+// within a 0xFFRRGGBB pixel.
 constexpr int kBlue = 0;
 constexpr int kGreen = 1;
 constexpr int kRed = 2;
@@ -68,71 +72,87 @@ constexpr std::array<HueSector, 6> kHueSectors{{
     {213, 255, 1527, -6, kGreen, kRed, kBlue},
 }};
 
-// The ramp value of every hue column, as a double (the conversion is exact).
-constexpr std::array<double, kSize> MakeHueRamp()
-{
-    std::array<double, kSize> ramp{};
-    for (const HueSector& sector : kHueSectors) {
-        for (int c = sector.first; c <= sector.last; ++c) {
-            ramp[static_cast<std::size_t>(c)] = static_cast<double>(sector.base + sector.slope * c);
-        }
-    }
-    return ramp;
-}
+constexpr std::uint32_t kOpaque = 0xFF000000u;
+constexpr int kStripWidth = 15;
 
-alignas(16) constexpr std::array<double, kSize> kHueRamp = MakeHueRamp();
-
-// Byte layout of a hue-plane row, the same for every row: where W goes in
-// each pixel, and which bytes take "full" and "zero".
-struct HueRowLayout {
-    std::array<std::uint16_t, kSize> wByte{};
-    std::array<std::uint8_t, kRowBytes> fullMask{};
-    std::array<std::uint8_t, kRowBytes> zeroMask{};
+// The hue ramp and the channel layout of every window column of a hue plane.
+// Window column u shows hue column c = 255 - u (the design mirrors the
+// buffer onto the window), so the tables run backwards through the sectors.
+// Each mask selects the byte of a 0xFFRRGGBB pixel that takes W, "full" or
+// "zero" in that column.
+struct HueColumns {
+    alignas(16) std::array<double, kSize> ramp{};
+    alignas(16) std::array<std::uint32_t, kSize> wMask{};
+    alignas(16) std::array<std::uint32_t, kSize> fullMask{};
+    alignas(16) std::array<std::uint32_t, kSize> zeroMask{};
 };
 
-constexpr HueRowLayout MakeHueRowLayout()
+constexpr std::uint32_t ByteMask(int channel)
 {
-    HueRowLayout layout;
-    for (const HueSector& sector : kHueSectors) {
-        for (int c = sector.first; c <= sector.last; ++c) {
-            const int pixel = kBytesPerPixel * c;
-            layout.wByte[static_cast<std::size_t>(c)] = static_cast<std::uint16_t>(pixel + sector.w);
-            layout.fullMask[static_cast<std::size_t>(pixel + sector.full)] = 0xFF;
-            layout.zeroMask[static_cast<std::size_t>(pixel + sector.zero)] = 0xFF;
-        }
-    }
-    return layout;
+    return 0xFFu << (8 * channel);
 }
 
-constexpr HueRowLayout kHueRowLayout = MakeHueRowLayout();
-
-// x for each byte of a hue-mode plane row: the row runs from x = 255 down to
-// x = 0, three bytes (blue, green, red) per x.
-constexpr std::array<double, kRowBytes> MakeFallingXPerByte()
+constexpr HueColumns MakeHueColumns()
 {
-    std::array<double, kRowBytes> xs{};
-    for (int n = 0; n < kRowBytes; ++n) {
-        xs[static_cast<std::size_t>(n)] = static_cast<double>(kSize - 1 - n / kBytesPerPixel);
+    HueColumns columns;
+    for (const HueSector& sector : kHueSectors) {
+        for (int c = sector.first; c <= sector.last; ++c) {
+            const auto u = static_cast<std::size_t>(kSize - 1 - c);
+            columns.ramp[u] = static_cast<double>(sector.base + sector.slope * c);
+            columns.wMask[u] = ByteMask(sector.w);
+            columns.fullMask[u] = ByteMask(sector.full);
+            columns.zeroMask[u] = ByteMask(sector.zero);
+        }
+    }
+    return columns;
+}
+
+constexpr HueColumns kHueColumns = MakeHueColumns();
+
+// x of each window column u of the hue-mode plane: x = 255 - u.
+constexpr std::array<double, kSize> MakeFallingX()
+{
+    std::array<double, kSize> xs{};
+    for (int u = 0; u < kSize; ++u) {
+        xs[static_cast<std::size_t>(u)] = static_cast<double>(kSize - 1 - u);
     }
     return xs;
 }
 
-alignas(16) constexpr std::array<double, kRowBytes> kFallingXPerByte = MakeFallingXPerByte();
+alignas(16) constexpr std::array<double, kSize> kFallingX = MakeFallingX();
+
+using ByteRow = std::array<std::uint8_t, kSize>;
 
 #if defined(__SSE2__)
 
-// The same roundings two at a time. cvtpd2dq converts in the current
-// rounding mode (nearest, ties to even), exactly as std::nearbyint rounds;
-// a value beyond the int32 range becomes INT_MIN.
+#if defined(__GNUC__) && !defined(__AVX__)
+// Qt's AVX2 routines (QImage::fill among them) may return with the upper
+// halves of the vector registers in use. Legacy SSE code run after them then
+// pays on every vector instruction: the renderers took four times as long on
+// the build machine. So they clear that state first, where the processor
+// has it at all.
+__attribute__((target("avx"))) void ZeroUpperAvx()
+{
+    _mm256_zeroupper();
+}
+
+void ClearUpperVectorState()
+{
+    static const bool hasAvx = __builtin_cpu_supports("avx");
+    if (hasAvx) {
+        ZeroUpperAvx();
+    }
+}
+#else
+void ClearUpperVectorState() {}
+#endif
+
+// cvtpd2dq converts in the current rounding mode (nearest, ties to even),
+// exactly as std::nearbyint rounds; a value beyond the int32 range becomes
+// INT_MIN.
 inline __m128i RoundPair(__m128d v)
 {
     return _mm_cvtpd_epi32(v);
-}
-
-// rnd(x * s + l) for two lanes, the product and the sum each rounded once.
-inline __m128i RoundAffinePair(const double* x, __m128d s, __m128d l)
-{
-    return RoundPair(_mm_add_pd(_mm_mul_pd(_mm_load_pd(x), s), l));
 }
 
 inline __m128i Join(__m128i low, __m128i high)
@@ -154,96 +174,211 @@ inline __m128i ToBytes(__m128i a, __m128i b, __m128i c, __m128i d)
     return _mm_packus_epi16(low, high);
 }
 
-// Sixteen bytes of a hue-mode plane row. Two consecutive bytes share a
-// vector; with three channels the (step, lo) lane pairs repeat every three
-// vectors, and First says where in that cycle these sixteen bytes start.
-template <int First>
-inline __m128i SatBriSixteen(const double* x, const __m128d (&s)[3], const __m128d (&l)[3])
+// Sixteen bytes at a time: byte u is rnd(table[u] * m + a), or
+// rnd(table[u] * m) when Add is false; the product and the sum each rounded
+// once.
+template <bool Add> void AffineRow(std::uint8_t* out, const double* table, double m, double a)
 {
-    constexpr std::size_t p0 = First % 3, p1 = (First + 1) % 3, p2 = (First + 2) % 3;
-    return ToBytes(Join(RoundAffinePair(x + 0, s[p0], l[p0]), RoundAffinePair(x + 2, s[p1], l[p1])),
-                   Join(RoundAffinePair(x + 4, s[p2], l[p2]), RoundAffinePair(x + 6, s[p0], l[p0])),
-                   Join(RoundAffinePair(x + 8, s[p1], l[p1]), RoundAffinePair(x + 10, s[p2], l[p2])),
-                   Join(RoundAffinePair(x + 12, s[p0], l[p0]), RoundAffinePair(x + 14, s[p1], l[p1])));
-}
-
-// One row of the hue-mode plane: byte n is rnd(x * step[n % 3] + lo[n % 3]).
-void SatBriRow(std::uint8_t* row, const std::array<double, 3>& step, const std::array<double, 3>& lo)
-{
-    // Lane pairs for bytes 6m + (0, 1), (2, 3), (4, 5); _mm_set_pd takes the high lane first.
-    const __m128d s[3] = {_mm_set_pd(step[1], step[0]), _mm_set_pd(step[0], step[2]),
-                          _mm_set_pd(step[2], step[1])};
-    const __m128d l[3] = {_mm_set_pd(lo[1], lo[0]), _mm_set_pd(lo[0], lo[2]), _mm_set_pd(lo[2], lo[1])};
-    // 48 bytes (24 vectors) bring the cycle back to its start.
-    for (int n = 0; n < kRowBytes; n += 48) {
-        const double* x = kFallingXPerByte.data() + n;
-        auto* out = reinterpret_cast<__m128i*>(row + n);
-        _mm_storeu_si128(out + 0, SatBriSixteen<0>(x, s, l));
-        _mm_storeu_si128(out + 1, SatBriSixteen<2>(x + 16, s, l));
-        _mm_storeu_si128(out + 2, SatBriSixteen<1>(x + 32, s, l));
-    }
-}
-
-// W of every hue column of one row, as bytes: rnd(r * k + add), or
-// rnd(r * k) when Add is false.
-template <bool Add> void HueWRow(std::uint8_t* w, double k, double add)
-{
-    const __m128d kk = _mm_set1_pd(k);
-    const __m128d aa = _mm_set1_pd(add);
-    const auto lanes = [&](int c) {
-        const __m128d product = _mm_mul_pd(_mm_load_pd(kHueRamp.data() + c), kk);
+    const __m128d mm = _mm_set1_pd(m);
+    const __m128d aa = _mm_set1_pd(a);
+    const auto lanes = [&](int u) {
+        const __m128d product = _mm_mul_pd(_mm_load_pd(table + u), mm);
         if constexpr (Add) {
             return RoundPair(_mm_add_pd(product, aa));
         } else {
             return RoundPair(product);
         }
     };
-    for (int c = 0; c < kSize; c += 16) {
-        const __m128i bytes = ToBytes(Join(lanes(c + 0), lanes(c + 2)), Join(lanes(c + 4), lanes(c + 6)),
-                                      Join(lanes(c + 8), lanes(c + 10)), Join(lanes(c + 12), lanes(c + 14)));
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(w + c), bytes);
+    for (int u = 0; u < kSize; u += 16) {
+        const __m128i bytes = ToBytes(Join(lanes(u + 0), lanes(u + 2)), Join(lanes(u + 4), lanes(u + 6)),
+                                      Join(lanes(u + 8), lanes(u + 10)), Join(lanes(u + 12), lanes(u + 14)));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + u), bytes);
+    }
+}
+
+// Three channel rows to 0xFFRRGGBB pixels.
+void InterleaveRow(std::uint32_t* out, const std::uint8_t* blue, const std::uint8_t* green, const std::uint8_t* red)
+{
+    const __m128i opaque = _mm_set1_epi8(static_cast<char>(0xFF));
+    for (int u = 0; u < kSize; u += 16) {
+        const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(blue + u));
+        const __m128i g = _mm_loadu_si128(reinterpret_cast<const __m128i*>(green + u));
+        const __m128i r = _mm_loadu_si128(reinterpret_cast<const __m128i*>(red + u));
+        const __m128i bgLow = _mm_unpacklo_epi8(b, g);
+        const __m128i bgHigh = _mm_unpackhi_epi8(b, g);
+        const __m128i raLow = _mm_unpacklo_epi8(r, opaque);
+        const __m128i raHigh = _mm_unpackhi_epi8(r, opaque);
+        auto* dst = reinterpret_cast<__m128i*>(out + u);
+        _mm_storeu_si128(dst + 0, _mm_unpacklo_epi16(bgLow, raLow));
+        _mm_storeu_si128(dst + 1, _mm_unpackhi_epi16(bgLow, raLow));
+        _mm_storeu_si128(dst + 2, _mm_unpacklo_epi16(bgHigh, raHigh));
+        _mm_storeu_si128(dst + 3, _mm_unpackhi_epi16(bgHigh, raHigh));
+    }
+}
+
+// Puts W, "full" and "zero" (each a byte repeated in the three colour bytes)
+// into the bytes each column's masks select.
+void HueCombineRow(std::uint32_t* out, const std::uint8_t* w, std::uint32_t full3, std::uint32_t zero3)
+{
+    const __m128i zero = _mm_setzero_si128();
+    const __m128i opaque = _mm_set1_epi32(static_cast<int>(kOpaque));
+    const __m128i fullV = _mm_set1_epi32(static_cast<int>(full3));
+    const __m128i zeroV = _mm_set1_epi32(static_cast<int>(zero3));
+    const auto* wMask = reinterpret_cast<const __m128i*>(kHueColumns.wMask.data());
+    const auto* fullMask = reinterpret_cast<const __m128i*>(kHueColumns.fullMask.data());
+    const auto* zeroMask = reinterpret_cast<const __m128i*>(kHueColumns.zeroMask.data());
+    for (int u = 0; u < kSize; u += 16) {
+        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(w + u));
+        const __m128i low = _mm_unpacklo_epi8(bytes, zero);
+        const __m128i high = _mm_unpackhi_epi8(bytes, zero);
+        const __m128i words[4] = {_mm_unpacklo_epi16(low, zero), _mm_unpackhi_epi16(low, zero),
+                                  _mm_unpacklo_epi16(high, zero), _mm_unpackhi_epi16(high, zero)};
+        for (int q = 0; q < 4; ++q) {
+            const int i = u / 4 + q;
+            const __m128i w3 =
+                _mm_or_si128(words[q], _mm_or_si128(_mm_slli_epi32(words[q], 8), _mm_slli_epi32(words[q], 16)));
+            __m128i px = _mm_or_si128(opaque, _mm_and_si128(_mm_load_si128(wMask + i), w3));
+            px = _mm_or_si128(px, _mm_and_si128(_mm_load_si128(fullMask + i), fullV));
+            px = _mm_or_si128(px, _mm_and_si128(_mm_load_si128(zeroMask + i), zeroV));
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(out + u + 4 * q), px);
+        }
     }
 }
 
 #else
 
-void SatBriRow(std::uint8_t* row, const std::array<double, 3>& step, const std::array<double, 3>& lo)
+void ClearUpperVectorState() {}
+
+template <bool Add> void AffineRow(std::uint8_t* out, const double* table, double m, double a)
 {
-    for (std::size_t n = 0; n < kFallingXPerByte.size(); ++n) {
-        row[n] = RoundToByte(kFallingXPerByte[n] * step[n % 3] + lo[n % 3]);
+    for (std::size_t u = 0; u < kSize; ++u) {
+        const double product = table[u] * m;
+        out[u] = RoundToByte(Add ? product + a : product);
     }
 }
 
-template <bool Add> void HueWRow(std::uint8_t* w, double k, double add)
+void InterleaveRow(std::uint32_t* out, const std::uint8_t* blue, const std::uint8_t* green, const std::uint8_t* red)
 {
-    for (std::size_t c = 0; c < kSize; ++c) {
-        const double product = kHueRamp[c] * k;
-        w[c] = RoundToByte(Add ? product + add : product);
+    for (std::size_t u = 0; u < kSize; ++u) {
+        out[u] = kOpaque | static_cast<std::uint32_t>(red[u]) << 16 | static_cast<std::uint32_t>(green[u]) << 8 |
+                 blue[u];
+    }
+}
+
+void HueCombineRow(std::uint32_t* out, const std::uint8_t* w, std::uint32_t full3, std::uint32_t zero3)
+{
+    for (std::size_t u = 0; u < kSize; ++u) {
+        out[u] = kOpaque | (kHueColumns.wMask[u] & (w[u] * 0x010101u)) | (kHueColumns.fullMask[u] & full3) |
+                 (kHueColumns.zeroMask[u] & zero3);
     }
 }
 
 #endif
 
+// One channel of a hue-mode plane row: byte u is rnd(x * step + lo) with
+// x = 255 - u.
+void SatBriChannelRow(std::uint8_t* out, double step, double lo)
+{
+    AffineRow<true>(out, kFallingX.data(), step, lo);
+}
+
+// A channel whose argument is 0 has q = 0, lo = 0 - y * 0 = 0 and
+// step = t / 255 in every hue-mode plane, so its rows are worked out once,
+// on first use. Every pure hue has such a channel (and one of 255, whose
+// rows are constant).
+const std::array<ByteRow, kSize>& BlackChannelRows()
+{
+    static const std::unique_ptr<std::array<ByteRow, kSize>> rows = [] {
+        auto r = std::make_unique<std::array<ByteRow, kSize>>();
+        for (int y = 0; y < kSize; ++y) {
+            const double t = static_cast<double>(kSize - 1 - y);
+            SatBriChannelRow((*r)[static_cast<std::size_t>(y)].data(), (t - 0.0) / 255.0, 0.0);
+        }
+        return r;
+    }();
+    return *rows;
+}
+
 // Both hue planes: towards white (brightness mode) or towards black
 // (saturation mode). Per row, k, "full" and "zero" are hoisted; per pixel only
 // W is computed, as r * k (+ y), each operation rounded once. A negative W
 // comes out as 0, the byte that is not written.
-template <bool TowardWhite> Dib RenderHuePlane()
+template <bool TowardWhite> void RenderHuePlaneRows(std::uint32_t* first, std::ptrdiff_t stride)
 {
-    Dib dib(kSize, kSize);
-    alignas(16) std::array<std::uint8_t, kSize> w{};
-    for (int y = kSize - 1; y >= 0; --y) {
-        std::uint8_t* row = dib.storedRow(kSize - 1 - y);
+    alignas(16) ByteRow w{};
+    for (int y = 0; y < kSize; ++y) {
         const double k = 1.0 - static_cast<double>(y) / 255.0;
-        HueWRow<TowardWhite>(w.data(), k, static_cast<double>(y));
-        const auto full = static_cast<std::uint8_t>(TowardWhite ? 255 : 255 - y);
-        const auto zero = static_cast<std::uint8_t>(TowardWhite ? y : 0);
-        for (std::size_t n = 0; n < kHueRowLayout.fullMask.size(); ++n) {
-            row[n] = static_cast<std::uint8_t>((kHueRowLayout.fullMask[n] & full) |
-                                               (kHueRowLayout.zeroMask[n] & zero));
-        }
-        for (std::size_t c = 0; c < kSize; ++c) {
-            row[kHueRowLayout.wByte[c]] = w[c];
+        AffineRow<TowardWhite>(w.data(), kHueColumns.ramp.data(), k, static_cast<double>(y));
+        const auto full = static_cast<std::uint32_t>(TowardWhite ? 255 : 255 - y);
+        const auto zero = static_cast<std::uint32_t>(TowardWhite ? y : 0);
+        HueCombineRow(first + y * stride, w.data(), full * 0x010101u, zero * 0x010101u);
+    }
+}
+
+// The two hue planes take no arguments, so each is rendered once, on first
+// use, and later calls copy it: 256 KiB each, held from then on.
+template <bool TowardWhite> void CopyHuePlane(const PixelView& target)
+{
+    static const std::vector<std::uint32_t> plane = [] {
+        ClearUpperVectorState();
+        std::vector<std::uint32_t> pixels(static_cast<std::size_t>(kSize) * kSize);
+        RenderHuePlaneRows<TowardWhite>(pixels.data(), kSize);
+        return pixels;
+    }();
+    for (int y = 0; y < kSize; ++y) {
+        std::copy_n(plane.data() + static_cast<std::ptrdiff_t>(y) * kSize, kSize, target.row(y));
+    }
+}
+
+// Row i of the hue strip from the top, as 0xFFRRGGBB. The sector arithmetic
+// (multiples of 42.5 truncated: ends 42, 85, 127, 170, 212, 255) only ever
+// yields whole numbers, so it is done in integers.
+std::uint32_t HueStripPixel(int i)
+{
+    int red = 0;
+    int green = 0;
+    int blue = 0;
+    if (i <= 42) {
+        red = 255;
+        blue = 6 * i;
+    } else if (i <= 85) {
+        red = 510 - 6 * i;
+        blue = 255;
+    } else if (i <= 127) {
+        green = 6 * i - 510;
+        blue = 255;
+    } else if (i <= 170) {
+        green = 255;
+        blue = 1020 - 6 * i;
+    } else if (i <= 212) {
+        red = 6 * i - 1020;
+        green = 255;
+    } else {
+        red = 255;
+        green = 1530 - 6 * i;
+    }
+    return kOpaque | static_cast<std::uint32_t>(red << 16 | green << 8 | blue);
+}
+
+// The bitmap form: the image drawn into a window-shaped buffer, then laid
+// out as the design's 24-bit buffer. `mirrorColumns` and `flipRows` undo the
+// blit that puts the bitmap on the window; a row's padding triples repeat
+// its last pixel (the hue strip's 16th triple).
+template <typename Draw> Dib AsDib(int width, bool mirrorColumns, bool flipRows, Draw draw)
+{
+    std::vector<std::uint32_t> window(static_cast<std::size_t>(width) * kSize);
+    draw(PixelView{window.data(), width, width, kSize});
+    Dib dib(width, kSize);
+    const int triples = dib.stride() / kBytesPerPixel;
+    for (int y = 0; y < kSize; ++y) {
+        const std::uint32_t* in = window.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(width);
+        std::uint8_t* out = dib.storedRow(flipRows ? kSize - 1 - y : y);
+        for (int p = 0; p < triples; ++p) {
+            const int column = std::min(p, width - 1);
+            const std::uint32_t px = in[mirrorColumns ? width - 1 - column : column];
+            out[kBytesPerPixel * p + kBlue] = static_cast<std::uint8_t>(px);
+            out[kBytesPerPixel * p + kGreen] = static_cast<std::uint8_t>(px >> 8);
+            out[kBytesPerPixel * p + kRed] = static_cast<std::uint8_t>(px >> 16);
         }
     }
     return dib;
@@ -251,79 +386,88 @@ template <bool TowardWhite> Dib RenderHuePlane()
 
 } // namespace
 
+bool RenderHueStrip(const PixelView& target)
+{
+    if (!target.covers(kStripWidth, kSize)) {
+        return false;
+    }
+    for (int i = 0; i < kSize; ++i) {
+        std::fill_n(target.row(i), kStripWidth, HueStripPixel(i));
+    }
+    return true;
+}
+
+bool RenderSatBriPlane(int red, int green, int blue, const PixelView& target)
+{
+    if (!target.covers(kSize, kSize)) {
+        return false;
+    }
+    ClearUpperVectorState();
+    const std::array<int, 3> channel{blue, green, red};
+    std::array<double, 3> q{};
+    for (std::size_t ch = 0; ch < 3; ++ch) {
+        q[ch] = static_cast<double>(channel[ch]) / 255.0;
+    }
+    alignas(16) std::array<ByteRow, 3> scratch{};
+    for (int y = 0; y < kSize; ++y) {
+        const double t = static_cast<double>(kSize - 1 - y);
+        const double yd = static_cast<double>(y);
+        std::array<const std::uint8_t*, 3> rows{};
+        for (std::size_t ch = 0; ch < 3; ++ch) {
+            if (channel[ch] == 255) {
+                // q = 1, lo = 255 - y, step = (t - lo) / 255 = 0: every
+                // pixel of the row is 255 - y.
+                scratch[ch].fill(static_cast<std::uint8_t>(255 - y));
+                rows[ch] = scratch[ch].data();
+            } else if (channel[ch] == 0) {
+                rows[ch] = BlackChannelRows()[static_cast<std::size_t>(y)].data();
+            } else {
+                const double lo = static_cast<double>(channel[ch]) - yd * q[ch];
+                SatBriChannelRow(scratch[ch].data(), (t - lo) / 255.0, lo);
+                rows[ch] = scratch[ch].data();
+            }
+        }
+        InterleaveRow(target.row(y), rows[0], rows[1], rows[2]);
+    }
+    return true;
+}
+
+bool RenderHueSatPlane(const PixelView& target)
+{
+    if (!target.covers(kSize, kSize)) {
+        return false;
+    }
+    CopyHuePlane<true>(target);
+    return true;
+}
+
+bool RenderHueBriPlane(const PixelView& target)
+{
+    if (!target.covers(kSize, kSize)) {
+        return false;
+    }
+    CopyHuePlane<false>(target);
+    return true;
+}
+
 Dib RenderHueStrip()
 {
-    constexpr int width = 15;
-    Dib dib(width, kSize);
-    // The sector arithmetic of the strip (multiples of 42.5 truncated: ends
-    // 42, 85, 127, 170, 212, 255) only ever yields whole numbers, so it is
-    // done in integers here.
-    for (int i = 0; i < kSize; ++i) {
-        int red = 0;
-        int green = 0;
-        int blue = 0;
-        if (i <= 42) {
-            red = 255;
-            blue = 6 * i;
-        } else if (i <= 85) {
-            red = 510 - 6 * i;
-            blue = 255;
-        } else if (i <= 127) {
-            green = 6 * i - 510;
-            blue = 255;
-        } else if (i <= 170) {
-            green = 255;
-            blue = 1020 - 6 * i;
-        } else if (i <= 212) {
-            red = 6 * i - 1020;
-            green = 255;
-        } else {
-            red = 255;
-            green = 1530 - 6 * i;
-        }
-        // The row is 48 bytes: 16 triples, the last one filling the padding.
-        std::uint8_t* row = dib.storedRow(i);
-        for (int p = 0; p < dib.stride() / kBytesPerPixel; ++p) {
-            row[kBytesPerPixel * p + kBlue] = static_cast<std::uint8_t>(blue);
-            row[kBytesPerPixel * p + kGreen] = static_cast<std::uint8_t>(green);
-            row[kBytesPerPixel * p + kRed] = static_cast<std::uint8_t>(red);
-        }
-    }
-    return dib;
+    return AsDib(kStripWidth, false, false, [](const PixelView& v) { RenderHueStrip(v); });
 }
 
 Dib RenderSatBriPlane(int red, int green, int blue)
 {
-    Dib dib(kSize, kSize);
-    const std::array<double, 3> channel{static_cast<double>(blue), static_cast<double>(green),
-                                        static_cast<double>(red)};
-    std::array<double, 3> q{};
-    for (std::size_t ch = 0; ch < 3; ++ch) {
-        q[ch] = channel[ch] / 255.0;
-    }
-    for (int y = kSize - 1; y >= 0; --y) {
-        std::uint8_t* row = dib.storedRow(kSize - 1 - y);
-        const double t = static_cast<double>(kSize - 1 - y);
-        const double yd = static_cast<double>(y);
-        std::array<double, 3> lo{};
-        std::array<double, 3> step{};
-        for (std::size_t ch = 0; ch < 3; ++ch) {
-            lo[ch] = channel[ch] - yd * q[ch];
-            step[ch] = (t - lo[ch]) / 255.0;
-        }
-        SatBriRow(row, step, lo);
-    }
-    return dib;
+    return AsDib(kSize, false, true, [&](const PixelView& v) { RenderSatBriPlane(red, green, blue, v); });
 }
 
 Dib RenderHueSatPlane()
 {
-    return RenderHuePlane<true>();
+    return AsDib(kSize, true, true, [](const PixelView& v) { RenderHueSatPlane(v); });
 }
 
 Dib RenderHueBriPlane()
 {
-    return RenderHuePlane<false>();
+    return AsDib(kSize, true, true, [](const PixelView& v) { RenderHueBriPlane(v); });
 }
 
 std::array<ColorRef, 256> BrightnessStripColors(int red, int green, int blue)

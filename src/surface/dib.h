@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -24,6 +25,20 @@ struct Dib {
     // Row `i` in storage order (0 = first row stored = bottom row of the image).
     std::uint8_t* storedRow(int i) { return bits.data() + static_cast<std::size_t>(i) * static_cast<std::size_t>(stride()); }
     const std::uint8_t* storedRow(int i) const { return bits.data() + static_cast<std::size_t>(i) * static_cast<std::size_t>(stride()); }
+};
+
+// A writable view onto 32-bit pixels laid out as a Format_RGB32 image holds
+// them: each pixel one 0xFFRRGGBB word, rows from the top down, `stride`
+// words from the start of one row to the next. Renderers that draw straight
+// into the window's image fill such a view; it does not own the pixels.
+struct PixelView {
+    std::uint32_t* pixels = nullptr;
+    std::ptrdiff_t stride = 0;
+    int width = 0;
+    int height = 0;
+
+    bool covers(int w, int h) const { return pixels != nullptr && width >= w && height >= h; }
+    std::uint32_t* row(int y) const { return pixels + static_cast<std::ptrdiff_t>(y) * stride; }
 };
 
 } // namespace tintora

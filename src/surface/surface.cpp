@@ -327,41 +327,75 @@ void Surface::StretchBlt(int x, int y, int w, int h, const Dib& src, int sx, int
     const int ah = std::abs(h);
     const int stepX = w > 0 ? 1 : -1;
     const int stepY = h > 0 ? 1 : -1;
-    const bool oneToOne = (aw == sw && ah == sh);
-
-    // Source column of each destination column that lands on the image and
-    // on the bitmap, worked out once for all rows.
-    std::vector<int> cols;
-    std::vector<int> dstCols;
-    cols.reserve(static_cast<std::size_t>(aw));
-    dstCols.reserve(static_cast<std::size_t>(aw));
-    for (int j = 0; j < aw; ++j) {
-        const int dx = x + stepX * j;
-        const int srcCol = sx + (oneToOne ? j : static_cast<int>(static_cast<long long>(j) * sw / aw));
-        if (dx < 0 || dx >= Width || srcCol < 0 || srcCol >= src.width)
-            continue;
-        cols.push_back(3 * srcCol);
-        dstCols.push_back(dx);
-    }
-    const std::size_t n = cols.size();
-    for (int i = 0; i < ah; ++i) {
-        const int dy = y + stepY * i;
-        if (dy < 0 || dy >= Height)
-            continue;
-        // Row i of the source rectangle, counted from the bitmap's top row.
-        const int srcRow = sy + (oneToOne ? i : static_cast<int>(static_cast<long long>(i) * sh / ah));
-        if (srcRow < 0 || srcRow >= src.height)
-            continue;
-        const std::uint8_t* in = src.storedRow(src.height - 1 - srcRow);
-        auto* out = reinterpret_cast<QRgb*>(image_.scanLine(dy));
-        for (std::size_t k = 0; k < n; ++k) {
-            const std::uint8_t* p = in + cols[k];
-            out[dstCols[k]] = 0xFF000000u | (static_cast<QRgb>(p[2]) << 16) | (static_cast<QRgb>(p[1]) << 8) | p[0];
-        }
-    }
     const int x0 = w > 0 ? x : x + w + 1;
     const int y0 = h > 0 ? y : y + h + 1;
+
+    // Source column of destination column j (0 = the column at x).
+    const auto sourceColumn = [&](int j) {
+        return sx + (aw == sw ? j : static_cast<int>(static_cast<long long>(j) * sw / aw));
+    };
+    // The run of destination columns j = jFirst..jLast that lands on the
+    // image and on the bitmap. Both mappings are monotonic in j, so the
+    // columns that fit form one run.
+    int jFirst = 0;
+    int jLast = aw - 1;
+    const auto fits = [&](int j) {
+        const int dx = x + stepX * j;
+        const int col = sourceColumn(j);
+        return dx >= 0 && dx < Width && col >= 0 && col < src.width;
+    };
+    while (jFirst <= jLast && !fits(jFirst))
+        ++jFirst;
+    while (jLast >= jFirst && !fits(jLast))
+        --jLast;
+
+    if (jFirst <= jLast) {
+        const bool oneToOneX = (aw == sw);
+        std::vector<int> cols;
+        if (!oneToOneX) {
+            for (int j = jFirst; j <= jLast; ++j)
+                cols.push_back(3 * sourceColumn(j));
+        }
+        const int n = jLast - jFirst + 1;
+        for (int i = 0; i < ah; ++i) {
+            const int dy = y + stepY * i;
+            if (dy < 0 || dy >= Height)
+                continue;
+            // Row i of the source rectangle, counted from the bitmap's top row.
+            const int srcRow = sy + (ah == sh ? i : static_cast<int>(static_cast<long long>(i) * sh / ah));
+            if (srcRow < 0 || srcRow >= src.height)
+                continue;
+            const std::uint8_t* in = src.storedRow(src.height - 1 - srcRow);
+            QRgb* out = reinterpret_cast<QRgb*>(image_.scanLine(dy)) + (x + stepX * jFirst);
+            const auto pack = [](const std::uint8_t* p) {
+                return 0xFF000000u | (static_cast<QRgb>(p[2]) << 16) | (static_cast<QRgb>(p[1]) << 8) | p[0];
+            };
+            if (oneToOneX) {
+                // Consecutive triples, written forwards or, mirrored, backwards.
+                const std::uint8_t* p = in + 3 * sourceColumn(jFirst);
+                if (stepX > 0) {
+                    for (int k = 0; k < n; ++k, p += 3)
+                        out[k] = pack(p);
+                } else {
+                    for (int k = 0; k < n; ++k, p += 3)
+                        out[-k] = pack(p);
+                }
+            } else {
+                for (int k = 0; k < n; ++k)
+                    out[stepX * k] = pack(in + cols[static_cast<std::size_t>(k)]);
+            }
+        }
+    }
     markDirty(QRect(x0, y0, aw, ah));
+}
+
+PixelView Surface::Pixels(int x, int y, int w, int h)
+{
+    if (w <= 0 || h <= 0 || x < 0 || y < 0 || x > Width - w || y > Height - h)
+        return {};
+    markDirty(QRect(x, y, w, h));
+    auto* first = reinterpret_cast<std::uint32_t*>(image_.scanLine(y)) + x;
+    return PixelView{first, image_.bytesPerLine() / static_cast<std::ptrdiff_t>(sizeof(std::uint32_t)), w, h};
 }
 
 int Surface::lineHeight() const

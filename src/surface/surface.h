@@ -114,6 +114,13 @@ public:
     void BitBlt(int x, int y, int w, int h, const Dib& src, int sx, int sy);
     void StretchBlt(int x, int y, int w, int h, const Dib& src, int sx, int sy, int sw, int sh);
 
+    // The w x h pixels at (x, y) as a view to draw into directly, with no
+    // bitmap and no blit in between (the picker's renderers fill it), and
+    // marked as changed. Empty (no pixels, width and height 0) unless the
+    // rectangle lies wholly inside the image. The view stays valid until the
+    // next drawing call on the surface.
+    PixelView Pixels(int x, int y, int w, int h);
+
     // Prints one line of text with its top left corner at (x, y), in the
     // surface font and `color`. Returns the top of the next line.
     int Print(int x, int y, const QString& text, std::int32_t color);

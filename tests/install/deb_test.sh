@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds the Debian package with CPack into a temporary folder and inspects
 # it: control fields, dependencies, file list and ownership, stripped
-# binaries, the unpacked program, and (when apt-get is there) whether apt
-# could install it on this system. Nothing is installed.
+# binaries, the unpacked program, lintian (no error, no warning) and (when
+# apt-get is there) whether apt could install it on this system. Nothing is
+# installed.
 #
 # usage: deb_test.sh BUILD_DIR HAS_BROWSER(0|1) [CPACK]
 # Exit status: 0 passed, 1 failed, 77 skipped (a needed tool is missing).
@@ -17,9 +18,9 @@ failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 pass() { echo "ok: $*"; }
 
-for tool in dpkg-deb dpkg-shlibdeps readelf; do
+for tool in dpkg-deb dpkg-shlibdeps readelf lintian; do
     if ! command -v "$tool" >/dev/null 2>&1; then
-        echo "SKIP: $tool is not installed (dpkg-dev and binutils; scripts/install-deps.sh installs them)"
+        echo "SKIP: $tool is not installed (dpkg-dev, binutils, lintian: scripts/install-deps.sh --tests installs them)"
         exit 77
     fi
 done
@@ -74,7 +75,9 @@ wanted_files=(
     /usr/bin/tintora
     /usr/share/applications/tintora.desktop
     /usr/share/icons/hicolor/scalable/apps/tintora.svg
-    /usr/share/man/man1/tintora.1
+    /usr/share/man/man1/tintora.1.gz
+    /usr/share/doc/tintora/copyright
+    /usr/share/doc/tintora/changelog.gz
 )
 [ "$has_browser" = 1 ] && wanted_files+=(/usr/lib/tintora/tintora_browser.so)
 for f in "${wanted_files[@]}"; do
@@ -103,6 +106,21 @@ done
 unpacked_version=$("$tmp/x/usr/bin/tintora" --version 2>&1)
 [ "$unpacked_version" = "$("$build_dir/bin/tintora" --version)" ] && pass "the unpacked program prints \"$unpacked_version\"" \
     || fail "the unpacked program prints \"$unpacked_version\""
+
+# Debian's own checker. Informational tags are printed but do not fail.
+if lintian --fail-on error,warning --no-tag-display-limit "$deb" >"$tmp/lintian.log" 2>&1; then
+    pass "lintian reports no error and no warning"
+    grep -E '^[IPX]:' "$tmp/lintian.log"
+else
+    cat "$tmp/lintian.log"
+    fail "lintian reports errors or warnings"
+fi
+dpkg-deb -e "$deb" "$tmp/control"
+if ls "$tmp/control" 2>/dev/null | grep -qE '^(postinst|postrm|preinst|prerm)$'; then
+    fail "the package has maintainer scripts: $(ls "$tmp/control" | tr '\n' ' ')"
+else
+    pass "no maintainer scripts"
+fi
 
 # Whether apt could install the package here, dependencies included. Only
 # simulated: nothing on the system changes.

@@ -4,7 +4,9 @@
 #  - the tree holds exactly the expected files, the generated files have no
 #    placeholders left, and the desktop entry, icon, AppStream entry and
 #    program agree with each other;
-#  - desktop-file-validate, appstreamcli and groff accept the files;
+#  - desktop-file-validate (no warning, no second main menu category),
+#    appstreamcli and groff accept the files; the manual page and the
+#    changelog are compressed as Debian wants them;
 #  - the installed program runs under a private X server, draws a main
 #    window of the right size, reads its help file from <prefix>/share/tintora
 #    and its settings from the file the manual page names, and saves the
@@ -76,7 +78,8 @@ fi
 metainfo=${metainfos[0]}
 desktop=$inst/share/applications/tintora.desktop
 icon=$inst/share/icons/hicolor/scalable/apps/tintora.svg
-manpage=$inst/share/man/man1/tintora.1
+manpage_gz=$inst/share/man/man1/tintora.1.gz
+manpage=$tmp/tintora.1
 program=$inst/bin/tintora
 help_source=$source_dir/resources/Help.rtf
 
@@ -85,9 +88,11 @@ expected=(
     "share/applications/tintora.desktop"
     "share/icons/hicolor/scalable/apps/tintora.svg"
     "share/metainfo/$(basename "$metainfo")"
-    "share/man/man1/tintora.1"
+    "share/man/man1/tintora.1.gz"
+    "share/doc/tintora/copyright"
+    "share/doc/tintora/changelog.gz"
+    "share/tintora/Help.rtf"
 )
-[ -f "$help_source" ] && expected+=("share/tintora/Help.rtf")
 [ "$has_browser" = 1 ] && expected+=("lib/tintora/tintora_browser.so")
 
 actual=$(cd "$destdir" && find . \( -type f -o -type l \) | sed 's|^\./||' | sort)
@@ -111,7 +116,19 @@ if [ "$has_browser" = 1 ] && [ -f "$inst/lib/tintora/tintora_browser.so" ]; then
     fi
 fi
 
-for f in "$desktop" "$metainfo" "$manpage"; do
+# Compressed at the highest level with no file name or time stamp in the
+# header (gzip -9n), as lintian wants.
+for gz in "$manpage_gz" "$inst/share/doc/tintora/changelog.gz"; do
+    if [ -f "$gz" ] && gzip -t "$gz" 2>/dev/null &&
+        [ "$(od -An -tx1 -j3 -N6 "$gz" | tr -d ' ')" = 000000000002 ]; then
+        pass "$(basename "$gz") is compressed with gzip -9n"
+    else
+        fail "$(basename "$gz") is missing or not compressed with gzip -9n"
+    fi
+done
+gzip -dc "$manpage_gz" >"$manpage" 2>/dev/null
+
+for f in "$desktop" "$metainfo" "$manpage" "$inst/share/doc/tintora/copyright"; do
     if grep -n '@[A-Za-z_]*@' "$f"; then
         fail "$(basename "$f") still holds configure placeholders"
     fi
@@ -152,6 +169,8 @@ status=$?
 [ -n "$out" ] && echo "$out"
 if [ $status -ne 0 ] || echo "$out" | grep -qE ': (error|warning):'; then
     fail "desktop-file-validate rejects $(basename "$desktop")"
+elif echo "$out" | grep -q 'main categor'; then
+    fail "desktop-file-validate: the entry names more than one main category"
 else
     pass "desktop-file-validate (hints only are accepted)"
 fi

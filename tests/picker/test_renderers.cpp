@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <cstdint>
 #include <cstddef>
 #include <ostream>
 #include <vector>
@@ -289,6 +290,100 @@ TEST(OutOfRangeArguments, ChannelsThatDoNotFitAByteStayZero)
         EXPECT_EQ(BrightnessStripColors(c.r, c.g, c.b), reference::BrightnessStripColors(c.r, c.g, c.b));
         EXPECT_EQ(SaturationStripColors(c.r, c.g, c.b), reference::SaturationStripColors(c.r, c.g, c.b));
     }
+}
+
+// The window-shaped form against the reference bitmaps placed by the design's
+// blits, over a whole window-sized image: every pixel of the target
+// rectangle matches, every pixel around it is left alone.
+class Window32
+{
+public:
+    static constexpr int kWidth = 480;
+    static constexpr int kHeight = 519;
+    static constexpr std::uint32_t kUntouched = 0x00ABCDEFu;
+
+    Window32() : pixels_(static_cast<std::size_t>(kWidth) * kHeight, kUntouched) {}
+    PixelView At(int x, int y, int w, int h)
+    {
+        return PixelView{pixels_.data() + static_cast<std::ptrdiff_t>(y) * kWidth + x, kWidth, w, h};
+    }
+    std::uint32_t Pixel(int x, int y) const { return pixels_[static_cast<std::size_t>(y) * kWidth + static_cast<std::size_t>(x)]; }
+
+    // Inside (left..right, top..bottom) each pixel is 0xFF, then the mapped
+    // reference colour; outside, untouched.
+    template <typename Expected>
+    void ExpectImage(int left, int top, int right, int bottom, Expected expected, const char* what) const
+    {
+        for (int y = 0; y < kHeight; ++y) {
+            for (int x = 0; x < kWidth; ++x) {
+                const std::uint32_t got = Pixel(x, y);
+                if (x < left || x > right || y < top || y > bottom) {
+                    ASSERT_EQ(got, kUntouched) << what << " outside at " << x << ", " << y;
+                    continue;
+                }
+                const Rgb e = expected(x, y);
+                const std::uint32_t want = 0xFF000000u | static_cast<std::uint32_t>(e.r << 16 | e.g << 8 | e.b);
+                ASSERT_EQ(got, want) << what << " at " << x << ", " << y;
+            }
+        }
+    }
+
+private:
+    std::vector<std::uint32_t> pixels_;
+};
+
+TEST(DrawnIntoTheWindow, SameAsTheReferenceBitmapsBlitted)
+{
+    {
+        Window32 w;
+        ASSERT_TRUE(RenderHueStrip(w.At(277, 10, 15, 256)));
+        const Dib ref = reference::RenderHueStrip();
+        w.ExpectImage(277, 10, 291, 265, [&](int x, int y) { return HueStripAt(ref, x, y); }, "hue strip");
+    }
+    // Twice each: the second call of an argument-free plane must give the
+    // same pixels as the first.
+    for (int pass = 0; pass < 2; ++pass) {
+        Window32 sat;
+        Window32 bri;
+        ASSERT_TRUE(RenderHueSatPlane(sat.At(10, 10, 256, 256)));
+        ASSERT_TRUE(RenderHueBriPlane(bri.At(10, 10, 256, 256)));
+        const Dib satRef = reference::RenderHueSatPlane();
+        const Dib briRef = reference::RenderHueBriPlane();
+        sat.ExpectImage(10, 10, 265, 265, [&](int x, int y) { return HuePlaneAt(satRef, x, y); }, "hue/saturation");
+        bri.ExpectImage(10, 10, 265, 265, [&](int x, int y) { return HuePlaneAt(briRef, x, y); }, "hue/brightness");
+    }
+    // Pure hues (one channel 0, one 255) and colours with no such channel,
+    // and arguments that do not fit a byte.
+    const Rgb colors[] = {{255, 0, 0}, {0, 255, 0}, {0, 0, 255},   {255, 0, 252}, {6, 255, 0},
+                          {12, 200, 99}, {1, 254, 127}, {255, 255, 255}, {0, 0, 0}, {300, -5, 128}};
+    for (const Rgb& c : colors) {
+        SCOPED_TRACE(::testing::Message() << c);
+        Window32 w;
+        ASSERT_TRUE(RenderSatBriPlane(c.r, c.g, c.b, w.At(10, 10, 256, 256)));
+        const Dib ref = reference::RenderSatBriPlane(c.r, c.g, c.b);
+        w.ExpectImage(10, 10, 265, 265, [&](int x, int y) { return SatBriAt(ref, x, y); }, "saturation/brightness");
+    }
+}
+
+TEST(DrawnIntoTheWindow, ATargetTooSmallDrawsNothing)
+{
+    struct Case {
+        int w;
+        int h;
+    };
+    const Case cases[] = {{255, 256}, {256, 255}, {0, 0}, {14, 256}};
+    for (const Case& c : cases) {
+        Window32 win;
+        const PixelView v = win.At(10, 10, c.w, c.h);
+        EXPECT_FALSE(RenderSatBriPlane(255, 0, 0, v)) << c.w << " x " << c.h;
+        EXPECT_FALSE(RenderHueSatPlane(v)) << c.w << " x " << c.h;
+        EXPECT_FALSE(RenderHueBriPlane(v)) << c.w << " x " << c.h;
+        EXPECT_EQ(RenderHueStrip(v), c.w >= 15 && c.h >= 256) << c.w << " x " << c.h;
+        if (c.w < 15) {
+            win.ExpectImage(0, 0, -1, -1, [](int, int) { return Rgb{}; }, "nothing drawn");
+        }
+    }
+    EXPECT_FALSE(RenderHueStrip(PixelView{}));
 }
 
 } // namespace

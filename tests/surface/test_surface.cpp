@@ -207,6 +207,54 @@ TEST(Surface, BlitsPlaceBitmapsAndMirrorExactly)
     }
 }
 
+TEST(Surface, BlitsPartlyOffTheImageCopyOnlyWhatLandsOnIt)
+{
+    // (x, y, w, h): unmirrored and mirrored, hanging over each edge. Every
+    // pixel is checked against where the destination rectangle puts it.
+    struct Case {
+        int x;
+        int y;
+        int w;
+        int h;
+    };
+    const Case cases[] = {{-5, 10, 15, 20}, {470, 500, 15, 20}, {9, 10, -15, 20}, {484, 10, -15, 20}, {50, 5, 15, -20}};
+    const Dib d = Gradient(15, 20);
+    for (const Case& c : cases) {
+        Surface s(kBack);
+        s.StretchBlt(c.x, c.y, c.w, c.h, d, 0, 0, 15, 20);
+        for (int y = 0; y < Surface::Height; ++y) {
+            for (int x = 0; x < Surface::Width; ++x) {
+                // Destination column j counts from x along the sign of w.
+                const int j = c.w > 0 ? x - c.x : c.x - x;
+                const int i = c.h > 0 ? y - c.y : c.y - y;
+                const bool inside = j >= 0 && j < 15 && i >= 0 && i < 20;
+                const std::int32_t want = inside ? (j | i << 8 | 7 << 16) : kBack;
+                ASSERT_EQ(s.Point(x, y), want) << c.x << "," << c.y << "," << c.w << "," << c.h << " at " << x << "," << y;
+            }
+        }
+    }
+}
+
+TEST(Surface, PixelsGivesAViewOfARectangleInsideTheImageOnly)
+{
+    Surface s(kBack);
+    const PixelView v = s.Pixels(10, 20, 256, 256);
+    ASSERT_TRUE(v.covers(256, 256));
+    v.row(0)[0] = 0xFF010203u;
+    v.row(255)[255] = 0xFF0A0B0Cu;
+    EXPECT_EQ(s.Point(10, 20), 0x00030201);
+    EXPECT_EQ(s.Point(265, 275), 0x000C0B0A);
+    EXPECT_EQ(s.pendingRect(), QRect(10, 20, 256, 256));
+
+    const QRect outside[] = {{-1, 0, 10, 10}, {0, -1, 10, 10}, {471, 0, 10, 10}, {0, 510, 10, 10}, {0, 0, 0, 5}};
+    for (const QRect& r : outside) {
+        const PixelView e = s.Pixels(r.x(), r.y(), r.width(), r.height());
+        EXPECT_EQ(e.pixels, nullptr) << r.x() << "," << r.y();
+        EXPECT_FALSE(e.covers(1, 1));
+    }
+    EXPECT_TRUE(s.Pixels(470, 509, 10, 10).covers(10, 10));
+}
+
 TEST(Surface, PrintReturnsTheNextLineAndInksOnlyItsOwnLineInItsColour)
 {
     Surface s(kBack);
