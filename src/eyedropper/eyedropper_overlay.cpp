@@ -27,8 +27,6 @@ EyedropperOverlay::EyedropperOverlay(const QImage& grab, qreal dpr, const QRect&
 {
     setObjectName(QStringLiteral("EyedropperOverlay"));
     setWindowTitle(tr("Pick from Screen"));
-    // Drawn 1:1 on the screen's device pixels.
-    grab_.setDevicePixelRatio(dpr_);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_DeleteOnClose);
     setMouseTracking(true);
@@ -86,7 +84,10 @@ void EyedropperOverlay::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
     painter.setClipRegion(event->region());
-    painter.drawImage(QPointF(0, 0), grab_);
+    // Drawn 1:1 on the screen's device pixels. The scale is given by the
+    // target rectangle rather than set on the image, which would copy the
+    // whole grab while another reference to it is alive.
+    painter.drawImage(QRectF(QPointF(0, 0), QSizeF(grab_.size()) / dpr_), grab_);
     if (magnifierShown_)
         paintMagnifier(painter);
 }
