@@ -23,17 +23,26 @@ EyedropperOverlay::EyedropperOverlay(const QImage& grab, qreal dpr, const QRect&
                                      QWidget* parent)
     : QWidget(parent,
               Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::BypassWindowManagerHint),
-      grab_(grab.convertToFormat(QImage::Format_RGB32)), dpr_(dpr)
+      dpr_(dpr)
 {
     setObjectName(QStringLiteral("EyedropperOverlay"));
     setWindowTitle(tr("Pick from Screen"));
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setAttribute(Qt::WA_DeleteOnClose);
     setMouseTracking(true);
     setCursor(Qt::CrossCursor);
     setFocusPolicy(Qt::StrongFocus);
     setGeometry(screenGeometry);
+    setGrab(grab);
+}
+
+void EyedropperOverlay::setGrab(const QImage& grab)
+{
+    grab_ = grab.convertToFormat(QImage::Format_RGB32);
     current_ = QPoint(grab_.width() / 2, grab_.height() / 2);
+    magnifierShown_ = false;
+    leftPressed_ = false;
+    windowPositionFresh_ = false;
+    update();
 }
 
 Rgb EyedropperOverlay::currentColor() const
