@@ -39,7 +39,7 @@ Eyedropper::Eyedropper(QObject* parent) : QObject(parent), grabber_(GrabScreen)
 
 Eyedropper::~Eyedropper()
 {
-    closeOverlays();
+    deleteOverlays();
 }
 
 void Eyedropper::setScreenGrabber(ScreenGrabber grabber)
@@ -55,11 +55,7 @@ void Eyedropper::setPortalTimeouts(int callMs, int responseMs)
 
 QList<EyedropperOverlay*> Eyedropper::overlays() const
 {
-    QList<EyedropperOverlay*> open;
-    for (const QPointer<EyedropperOverlay>& o : overlays_)
-        if (o)
-            open << o.data();
-    return open;
+    return shown_ ? overlays_ : QList<EyedropperOverlay*>();
 }
 
 void Eyedropper::start()
@@ -111,15 +107,29 @@ void Eyedropper::startGrab()
         }
         grabs << grab;
     }
+    // Overlays stay between picks, hidden, while the screens stay as they
+    // are: a new full-screen window costs a new window buffer of the
+    // screen's size, which is most of the time that opening takes.
+    bool same = overlays_.size() == screens.size();
+    for (int i = 0; same && i < screens.size(); ++i)
+        same = overlays_[i]->geometry() == screens[i]->geometry() &&
+               overlays_[i]->devicePixelRatioUsed() == screens[i]->devicePixelRatio();
+    if (!same) {
+        deleteOverlays();
+        for (QScreen* screen : screens) {
+            auto* overlay = new EyedropperOverlay(QImage(), screen->devicePixelRatio(), screen->geometry());
+            overlays_ << overlay;
+            connect(overlay, &EyedropperOverlay::pickRequested, this, &Eyedropper::finishPicked);
+            connect(overlay, &EyedropperOverlay::cancelRequested, this, &Eyedropper::finishCancelled);
+            connect(overlay, &EyedropperOverlay::entered, this, &Eyedropper::onEntered);
+        }
+    }
     const QPoint pointer = QCursor::pos();
     EyedropperOverlay* underPointer = nullptr;
     for (int i = 0; i < screens.size(); ++i) {
         QScreen* screen = screens[i];
-        auto* overlay = new EyedropperOverlay(grabs[i], screen->devicePixelRatio(), screen->geometry());
-        overlays_ << overlay;
-        connect(overlay, &EyedropperOverlay::pickRequested, this, &Eyedropper::finishPicked);
-        connect(overlay, &EyedropperOverlay::cancelRequested, this, &Eyedropper::finishCancelled);
-        connect(overlay, &EyedropperOverlay::entered, this, &Eyedropper::onEntered);
+        EyedropperOverlay* overlay = overlays_[i];
+        overlay->setGrab(grabs[i]);
         if (!underPointer && screen->geometry().contains(pointer)) {
             underPointer = overlay;
             // The pointer's logical position is whole pixels here; the
@@ -128,16 +138,16 @@ void Eyedropper::startGrab()
                                                    screen->devicePixelRatio(), grabs[i].size()));
         }
     }
-    for (const QPointer<EyedropperOverlay>& overlay : overlays_) {
+    shown_ = true;
+    for (EyedropperOverlay* overlay : overlays_)
         overlay->show();
-    }
-    onEntered(underPointer ? underPointer : overlays_.first().data());
+    onEntered(underPointer ? underPointer : overlays_.first());
 }
 
 void Eyedropper::onEntered(EyedropperOverlay* overlay)
 {
-    for (const QPointer<EyedropperOverlay>& o : overlays_)
-        if (o && o != overlay)
+    for (EyedropperOverlay* o : overlays_)
+        if (o != overlay)
             o->setMagnifierShown(false);
     overlay->setMagnifierShown(true);
     // Keys go to the screen that the pointer is on, wherever focus was.
@@ -148,15 +158,19 @@ void Eyedropper::onEntered(EyedropperOverlay* overlay)
 
 void Eyedropper::closeOverlays()
 {
-    const QList<QPointer<EyedropperOverlay>> open = overlays_;
-    overlays_.clear();
-    for (const QPointer<EyedropperOverlay>& o : open) {
-        if (!o)
-            continue;
+    shown_ = false;
+    for (EyedropperOverlay* o : overlays_) {
         o->releaseKeyboard();
-        o->disconnect(this);
-        o->close();
+        o->hide();
+        // Lets the grab go at once: it holds a whole screen.
+        o->setGrab(QImage());
     }
+}
+
+void Eyedropper::deleteOverlays()
+{
+    qDeleteAll(overlays_);
+    overlays_.clear();
 }
 
 void Eyedropper::finishPicked(Rgb color)

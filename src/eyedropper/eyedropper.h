@@ -5,7 +5,6 @@
 #include <QImage>
 #include <QList>
 #include <QObject>
-#include <QPointer>
 
 #include <functional>
 
@@ -60,13 +59,17 @@ private:
     void startPortal();
     void startGrab();
     void closeOverlays();
+    void deleteOverlays();
     void finishPicked(Rgb color);
     void finishCancelled();
     void finishFailed(const QString& message);
     void onEntered(EyedropperOverlay* overlay);
 
     ScreenGrabber grabber_;
-    QList<QPointer<EyedropperOverlay>> overlays_;
+    // One per screen, in the order of QGuiApplication::screens(); kept
+    // hidden between picks.
+    QList<EyedropperOverlay*> overlays_;
+    bool shown_ = false;
     PortalColorPicker* portal_ = nullptr;
     int portalCallMs_ = 5000;
     int portalResponseMs_ = 120000;

@@ -23,19 +23,26 @@ EyedropperOverlay::EyedropperOverlay(const QImage& grab, qreal dpr, const QRect&
                                      QWidget* parent)
     : QWidget(parent,
               Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::BypassWindowManagerHint),
-      grab_(grab.convertToFormat(QImage::Format_RGB32)), dpr_(dpr)
+      dpr_(dpr)
 {
     setObjectName(QStringLiteral("EyedropperOverlay"));
     setWindowTitle(tr("Pick from Screen"));
-    // Drawn 1:1 on the screen's device pixels.
-    grab_.setDevicePixelRatio(dpr_);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setAttribute(Qt::WA_DeleteOnClose);
     setMouseTracking(true);
     setCursor(Qt::CrossCursor);
     setFocusPolicy(Qt::StrongFocus);
     setGeometry(screenGeometry);
+    setGrab(grab);
+}
+
+void EyedropperOverlay::setGrab(const QImage& grab)
+{
+    grab_ = grab.convertToFormat(QImage::Format_RGB32);
     current_ = QPoint(grab_.width() / 2, grab_.height() / 2);
+    magnifierShown_ = false;
+    leftPressed_ = false;
+    windowPositionFresh_ = false;
+    update();
 }
 
 Rgb EyedropperOverlay::currentColor() const
@@ -86,7 +93,10 @@ void EyedropperOverlay::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
     painter.setClipRegion(event->region());
-    painter.drawImage(QPointF(0, 0), grab_);
+    // Drawn 1:1 on the screen's device pixels. The scale is given by the
+    // target rectangle rather than set on the image, which would copy the
+    // whole grab while another reference to it is alive.
+    painter.drawImage(QRectF(QPointF(0, 0), QSizeF(grab_.size()) / dpr_), grab_);
     if (magnifierShown_)
         paintMagnifier(painter);
 }

@@ -30,6 +30,11 @@ public:
     // screen's logical geometry, which the window takes.
     EyedropperOverlay(const QImage& grab, qreal dpr, const QRect& screenGeometry, QWidget* parent = nullptr);
 
+    // Shows `grab` (the screen's device pixels) from now on, with the
+    // magnifier hidden at its centre. A null image lets the last grab go.
+    void setGrab(const QImage& grab);
+    qreal devicePixelRatioUsed() const { return dpr_; }
+
     // The device pixel under the magnifier's centre, and its colour.
     QPoint currentPixel() const { return current_; }
     Rgb currentColor() const;

@@ -123,6 +123,25 @@ TEST_F(EyedropperTest, EscapeAndRightClickCancel)
     }
 }
 
+// The overlays of one pick are shown again for the next, over a new grab.
+TEST_F(EyedropperTest, APickAfterAnotherSeesTheScreenAnew)
+{
+    const QRgb fills[] = {qRgb(1, 2, 3), qRgb(40, 50, 60)};
+    for (const QRgb fill : fills) {
+        SetUp();
+        dropper.setScreenGrabber([fill](QScreen* s) {
+            QImage image(s->size(), QImage::Format_RGB32);
+            image.fill(fill);
+            return image;
+        });
+        EyedropperOverlay* overlay = Open();
+        ASSERT_TRUE(overlay);
+        QTest::mouseClick(overlay, Qt::LeftButton, Qt::NoModifier, QPoint(3, 4));
+        ASSERT_EQ(Ended(), QStringLiteral("picked"));
+        EXPECT_EQ(PickedColor(), (Rgb{qRed(fill), qGreen(fill), qBlue(fill)}));
+    }
+}
+
 TEST_F(EyedropperTest, AScreenThatCannotBeReadFailsWithAMessage)
 {
     dropper.setScreenGrabber([](QScreen*) { return QImage(); });

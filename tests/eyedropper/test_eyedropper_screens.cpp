@@ -64,6 +64,12 @@ TEST(EyedropperScreens, EachScreenPicksItsOwnDevicePixels)
             if (o->geometry() == screens[row.screen]->geometry())
                 overlay = o;
         ASSERT_TRUE(overlay) << "no overlay covers screen " << row.screen;
+        // The grab is shown 1:1 on device pixels, at the corners too.
+        const QImage shown = overlay->grab().toImage();
+        const QSize device = screens[row.screen]->geometry().size() * screens[row.screen]->devicePixelRatio();
+        ASSERT_EQ(shown.size(), device);
+        for (const QPoint p : {QPoint(1, 1), QPoint(device.width() - 1, device.height() - 1)})
+            EXPECT_EQ(shown.pixel(p), qRgb(p.x() % 256, p.y() % 256, row.screen)) << "screen " << row.screen;
         Click(overlay, row.logical);
         ASSERT_EQ(picked.count(), 1);
         EXPECT_EQ(picked.at(0).at(0).value<Rgb>(), row.expected) << "screen " << row.screen;
