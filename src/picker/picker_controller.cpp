@@ -144,29 +144,23 @@ ViewUpdate PickerController::StartUp()
     return Finish(a);
 }
 
+// The renderers write straight into the surface's pixels, in window order
+// (the strip's top row first, the hue planes mirrored), with no bitmap and
+// no blit in between.
 void PickerController::DrawHueStrip()
 {
-    const Dib strip = RenderHueStrip();
-    // Mirrored vertically: the first buffer row lands on the strip's top row.
-    surface_.StretchBlt(layout_.SliderLeft, layout_.SliderBottom, 15, -256, strip, 0, 0, 15, 256);
+    RenderHueStrip(surface_.Pixels(layout_.SliderLeft, layout_.SliderTop, 15, 256));
     DrawMainFrame();
 }
 
 void PickerController::DrawSatBriPlane(int red, int green, int blue)
 {
-    const Dib plane = RenderSatBriPlane(std::clamp(red, 0, 255), std::clamp(green, 0, 255), std::clamp(blue, 0, 255));
-    surface_.BitBlt(layout_.PlaneLeft, layout_.PlaneTop, 256, 256, plane, 0, 0);
+    RenderSatBriPlane(std::clamp(red, 0, 255), std::clamp(green, 0, 255), std::clamp(blue, 0, 255),
+                      surface_.Pixels(layout_.PlaneLeft, layout_.PlaneTop, 256, 256));
     DrawSelFrame();
 }
 
 namespace {
-
-// The two hue planes are mirrored horizontally: hue column 0 lands on the
-// plane's right edge.
-void PlaceHuePlane(Surface& s, const PickerLayout& l, const Dib& plane)
-{
-    s.StretchBlt(l.PlaneRight, l.PlaneTop, -256, 256, plane, 0, 0, 256, 256);
-}
 
 void DrawStripLines(Surface& s, const PickerLayout& l, const std::array<ColorRef, 256>& rows)
 {
@@ -180,13 +174,13 @@ void DrawStripLines(Surface& s, const PickerLayout& l, const std::array<ColorRef
 
 void PickerController::DrawHueSatPlane()
 {
-    PlaceHuePlane(surface_, layout_, RenderHueSatPlane());
+    RenderHueSatPlane(surface_.Pixels(layout_.PlaneLeft, layout_.PlaneTop, 256, 256));
     DrawSelFrame();
 }
 
 void PickerController::DrawHueBriPlane()
 {
-    PlaceHuePlane(surface_, layout_, RenderHueBriPlane());
+    RenderHueBriPlane(surface_.Pixels(layout_.PlaneLeft, layout_.PlaneTop, 256, 256));
     DrawSelFrame();
 }
 
