@@ -25,7 +25,8 @@ void DropControlChars(QString& text)
 
 } // namespace
 
-RtfDocumentBuilder::RtfDocumentBuilder(QTextDocument& doc) : writer_(doc)
+RtfDocumentBuilder::RtfDocumentBuilder(QTextDocument& doc, int pictureWidth)
+    : writer_(doc), pictureWidth_(pictureWidth)
 {
     stack_.reserve(MaxDepth + 1);
     stack_.emplace_back(); // the state outside every group
@@ -56,12 +57,17 @@ void RtfDocumentBuilder::Build(QByteArrayView data)
             Text(token.text);
             break;
         case RtfToken::Kind::Binary:
-            // Embedded binary data (pictures, objects) is never shown.
+            // Binary data is kept only as the data of a picture to show.
             starPending_ = false;
+            if (skipNesting_ == 0 && pictureDepth_ == stack_.size() && overflow_ == 0) {
+                picture_.AppendBinary(token.text);
+            }
             break;
         }
     }
     FlushText();
+    text_.TakeAll();
+    WriteFootnotes();
     writer_.Finish(BlockFormat());
 }
 
@@ -105,6 +111,9 @@ void RtfDocumentBuilder::CloseGroup()
     if (!skipped && State().destination == RtfDestination::FontTable) {
         tables_.EndFont();
     }
+    if (!skipped && pictureDepth_ == stack_.size()) {
+        EndPicture();
+    }
     stack_.pop_back();
 }
 
@@ -123,10 +132,11 @@ void RtfDocumentBuilder::ControlWord(const RtfToken& token)
     }
     const RtfKeyword keyword = LookupKeyword(token.text);
     if (starPending_) {
-        // \* marks a destination that readers may ignore; the only one read
-        // here is a field's instruction, which some writers put behind it.
+        // \* marks a destination that readers may ignore. Those this reader
+        // knows are read as if the mark were not there: writers put field
+        // instructions and results, pictures and footnotes behind it.
         starPending_ = false;
-        if (keyword == RtfKeyword::FieldInstruction) {
+        if (IsDestination(keyword)) {
             Keyword(keyword, token.hasParam, token.param);
         } else {
             Skip();
@@ -189,6 +199,9 @@ void RtfDocumentBuilder::Keyword(RtfKeyword keyword, bool hasParam, int param)
     }
     // Every other word may change how the text before it is formatted.
     FlushText();
+    if (PictureKeyword(keyword, hasParam, param)) {
+        return;
+    }
     if (ApplyCharacterKeyword(State().chars, keyword, hasParam, param) ||
         ParagraphKeyword(keyword, hasParam, param) || TableKeyword(keyword)) {
         return;
@@ -202,8 +215,13 @@ void RtfDocumentBuilder::Keyword(RtfKeyword keyword, bool hasParam, int param)
     case RtfKeyword::Field:
     case RtfKeyword::FieldInstruction:
     case RtfKeyword::FieldResult:
+    case RtfKeyword::Picture:
+    case RtfKeyword::Footnote:
     case RtfKeyword::SkippedDestination:
         DestinationKeyword(keyword);
+        break;
+    case RtfKeyword::FootnoteMark:
+        FootnoteMark();
         break;
     case RtfKeyword::Ansi:
         documentCodePage_ = 1252;
@@ -295,9 +313,113 @@ void RtfDocumentBuilder::DestinationKeyword(RtfKeyword keyword)
     case RtfKeyword::FieldResult:
         StartFieldResult();
         break;
+    case RtfKeyword::Picture:
+        if (s.destination == RtfDestination::Body) {
+            s.destination = RtfDestination::Picture;
+            picture_.Begin();
+            pictureDepth_ = stack_.size();
+        } else {
+            Skip();
+        }
+        break;
+    case RtfKeyword::Footnote:
+        StartFootnote();
+        break;
     default:
         Skip();
         break;
+    }
+}
+
+bool RtfDocumentBuilder::PictureKeyword(RtfKeyword keyword, bool hasParam, int param)
+{
+    if (State().destination != RtfDestination::Picture) {
+        return false;
+    }
+    const int value = hasParam ? param : 0;
+    switch (keyword) {
+    case RtfKeyword::PngBlip:
+        picture_.SetFormat(RtfPicture::Format::Png);
+        return true;
+    case RtfKeyword::JpegBlip:
+        picture_.SetFormat(RtfPicture::Format::Jpeg);
+        return true;
+    case RtfKeyword::PictureWidthGoal:
+    case RtfKeyword::PictureHeightGoal:
+        picture_.SetGoal(keyword == RtfKeyword::PictureWidthGoal, value);
+        return true;
+    case RtfKeyword::PictureScaleX:
+    case RtfKeyword::PictureScaleY:
+        picture_.SetScale(keyword == RtfKeyword::PictureScaleX, hasParam ? param : 100);
+        return true;
+    default:
+        return false;
+    }
+}
+
+void RtfDocumentBuilder::EndPicture()
+{
+    pictureDepth_ = 0;
+    if (!picture_.Wanted() || writer_.truncated()) {
+        picture_.Begin();
+        return;
+    }
+    const RtfPicture::Shown shown = picture_.Decode(pictureWidth_, writer_.PictureBytesLeft());
+    if (shown.image.isNull()) {
+        return;
+    }
+    // The picture's format is the text format around its group.
+    const RtfGroupState& outer = stack_[stack_.size() - 2];
+    const QString href = outer.link >= 0 ? fields_[static_cast<std::size_t>(outer.link)].href : QString();
+    writer_.InsertImage(shown.image, shown.size, tables_.CharFormat(outer.chars, defaultFont_, href),
+                        outer.paragraph.inTable, rowCells_);
+}
+
+void RtfDocumentBuilder::StartFootnote()
+{
+    RtfGroupState& s = State();
+    if (s.destination != RtfDestination::Body || static_cast<int>(footnotes_.size()) >= MaxFootnotes) {
+        Skip();
+        return;
+    }
+    s.destination = RtfDestination::Footnote;
+    footnotes_.emplace_back();
+    s.footnote = static_cast<int>(footnotes_.size()) - 1;
+}
+
+void RtfDocumentBuilder::FootnoteMark()
+{
+    RtfGroupState& s = State();
+    if (s.destination == RtfDestination::Footnote) {
+        // The note's own copy of its mark: the note takes the number of the
+        // mark in the text that it belongs to.
+        footnotes_[static_cast<std::size_t>(s.footnote)].number = footnoteMarks_;
+    } else if (s.destination == RtfDestination::Body && !s.chars.hidden) {
+        ++footnoteMarks_;
+        writer_.InsertText(QString::number(footnoteMarks_), CharFormat(), s.paragraph.inTable, rowCells_);
+    }
+}
+
+void RtfDocumentBuilder::WriteFootnotes()
+{
+    if (footnotes_.empty()) {
+        return;
+    }
+    // The notes follow the text as numbered paragraphs, after an empty one.
+    RtfGroupState& s = State();
+    s = RtfGroupState{};
+    writer_.EndParagraph(BlockFormat(), false, 0);
+    int ownNumber = 0;
+    for (const Footnote& note : footnotes_) {
+        writer_.EndParagraph(BlockFormat(), false, 0);
+        QString text = note.text.simplified();
+        if (note.number > 0) {
+            ownNumber = note.number;
+            text = QStringLiteral("%1. %2").arg(note.number).arg(text);
+        } else if (text.isEmpty()) {
+            text = QStringLiteral("%1.").arg(++ownNumber);
+        }
+        writer_.InsertText(text, CharFormat(), false, 0);
     }
 }
 
@@ -321,6 +443,8 @@ bool RtfDocumentBuilder::ParagraphKeyword(RtfKeyword keyword, bool hasParam, int
     if (keyword == RtfKeyword::Par) {
         if (s.destination == RtfDestination::Body) {
             writer_.EndParagraph(BlockFormat(), s.paragraph.inTable, rowCells_);
+        } else if (s.destination == RtfDestination::Footnote) {
+            AppendChar(u' ');
         }
         return true;
     }
@@ -358,6 +482,14 @@ void RtfDocumentBuilder::Text(QByteArrayView bytes)
         return;
     }
     starPending_ = false;
+    if (State().destination == RtfDestination::Picture) {
+        // Only the picture's own group holds its data; groups inside it
+        // (properties, identifiers) do not.
+        if (pictureDepth_ == stack_.size()) {
+            picture_.AppendHex(bytes);
+        }
+        return;
+    }
     if (fallbackLeft_ > 0) {
         const qsizetype skipped = std::min<qsizetype>(fallbackLeft_, bytes.size());
         fallbackLeft_ -= static_cast<int>(skipped);
@@ -386,10 +518,15 @@ void RtfDocumentBuilder::Unicode(int value)
     // Writers store the code unit as a signed 16-bit number.
     const int unit = value < 0 ? value + 65536 : value;
     char16_t ch = unit >= 0 && unit <= 0xFFFF ? static_cast<char16_t>(unit) : ReplacementChar;
-    // Word writes the glyphs of symbol fonts in the private range F020..F0FF.
-    const RtfStyleTables::Font* font = CurrentFont();
-    if (font != nullptr && font->symbols != RtfTextDecoder::SymbolSet::None && ch >= 0xF020 && ch <= 0xF0FF) {
-        ch = RtfTextDecoder::SymbolChar(static_cast<unsigned char>(ch & 0xFF), font->symbols);
+    // Word writes the glyphs of symbol fonts in the private range F020..F0FF,
+    // and writers that convert lists keep them there in a text font (U+F0B7
+    // for a bullet). Shown as they are, they would be invisible.
+    if (ch >= 0xF020 && ch <= 0xF0FF) {
+        const RtfStyleTables::Font* font = CurrentFont();
+        const bool wingdings = font != nullptr && font->symbols == RtfTextDecoder::SymbolSet::Wingdings;
+        ch = RtfTextDecoder::SymbolChar(static_cast<unsigned char>(ch & 0xFF),
+                                        wingdings ? RtfTextDecoder::SymbolSet::Wingdings
+                                                  : RtfTextDecoder::SymbolSet::Symbol);
     }
     AppendChar(ch);
     fallbackLeft_ = State().unicodeSkip;
@@ -412,6 +549,10 @@ bool RtfDocumentBuilder::DropsText() const
         return s.chars.hidden;
     case RtfDestination::FieldInstruction:
         return s.field < 0;
+    case RtfDestination::Footnote:
+        return s.chars.hidden;
+    case RtfDestination::Picture:
+        return true;
     default:
         return false;
     }
@@ -464,7 +605,14 @@ void RtfDocumentBuilder::FlushText()
             instruction += text.left(MaxInstructionLength - instruction.size());
         }
         break;
+    case RtfDestination::Footnote: {
+        DropControlChars(text);
+        QString& note = footnotes_[static_cast<std::size_t>(s.footnote)].text;
+        note += text.left(MaxFootnoteLength - note.size());
+        break;
+    }
     case RtfDestination::ColorTable:
+    case RtfDestination::Picture:
         break;
     }
 }

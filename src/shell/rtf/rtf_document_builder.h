@@ -3,6 +3,7 @@
 #include "shell/rtf/rtf_document_writer.h"
 #include "shell/rtf/rtf_group_state.h"
 #include "shell/rtf/rtf_keywords.h"
+#include "shell/rtf/rtf_picture.h"
 #include "shell/rtf/rtf_style_tables.h"
 #include "shell/rtf/rtf_text_buffer.h"
 
@@ -32,6 +33,9 @@ struct RtfToken;
 //  - The font and colour tables are bounded (RtfStyleTables); a document
 //    keeps MaxFields fields with instructions of at most
 //    MaxInstructionLength characters.
+//  - Pictures keep their data only when they are PNG or JPEG, up to
+//    RtfPicture's limits; the document keeps what RtfDocumentWriter allows.
+//  - Footnotes keep MaxFootnotes notes of MaxFootnoteLength characters.
 //  - A '}' that closes nothing is ignored; groups still open at the end of
 //    the input are closed.
 class RtfDocumentBuilder
@@ -40,16 +44,27 @@ public:
     static constexpr int MaxDepth = 256;
     static constexpr int MaxFields = 65536;
     static constexpr int MaxInstructionLength = 2048;
+    static constexpr int MaxFootnotes = 4096;
+    static constexpr int MaxFootnoteLength = 4096;
 
-    // `doc` should be empty; the builder appends to it.
-    explicit RtfDocumentBuilder(QTextDocument& doc);
+    // `doc` should be empty; the builder appends to it. Pictures are shown
+    // at most `pictureWidth` pixels wide.
+    RtfDocumentBuilder(QTextDocument& doc, int pictureWidth);
 
     void Build(QByteArrayView data);
+
+    // True when the document grew past the writer's limits and its end was
+    // left out.
+    bool truncated() const { return writer_.truncated(); }
 
 private:
     struct Field {
         QString instruction;
         QString href;
+    };
+    struct Footnote {
+        QString text;
+        int number = 0; // its \chftn number, 0 when it has its own mark
     };
 
     RtfGroupState& State() { return stack_.back(); }
@@ -78,6 +93,11 @@ private:
     void FlushText();
 
     void StartFieldResult();
+    void StartFootnote();
+    void FootnoteMark();
+    bool PictureKeyword(RtfKeyword keyword, bool hasParam, int param);
+    void EndPicture();
+    void WriteFootnotes();
 
     const RtfStyleTables::Font* CurrentFont() const;
     int CurrentCodePage() const;
@@ -97,6 +117,12 @@ private:
     RtfStyleTables tables_;
     std::vector<Field> fields_;
     int rowCells_ = 0;
+
+    int pictureWidth_;
+    RtfPicture picture_;
+    std::size_t pictureDepth_ = 0; // the stack size of the \pict group being read, 0 outside
+    std::vector<Footnote> footnotes_;
+    int footnoteMarks_ = 0;
 };
 
 } // namespace tintora

@@ -1,10 +1,12 @@
 #include "shell/rtf/rtf_document_writer.h"
 
+#include <QImage>
 #include <QTextBlock>
 #include <QTextBlockFormat>
 #include <QTextCharFormat>
 #include <QTextDocument>
 #include <QTextTable>
+#include <QUrl>
 
 #include <algorithm>
 
@@ -25,24 +27,94 @@ RtfDocumentWriter::~RtfDocumentWriter()
 void RtfDocumentWriter::InsertText(const QString& text, const QTextCharFormat& format, bool inTable,
                                    int columns)
 {
-    if (text.isEmpty()) {
+    if (text.isEmpty() || truncated_) {
         return;
     }
     SyncTable(inTable, columns);
-    cursor_.insertText(text, format);
+    InsertBoundedText(text, format);
     trailingBreak_ = false;
+}
+
+bool RtfDocumentWriter::Spend(qint64 cost)
+{
+    if (truncated_ || cost_ + cost > MaxLayoutCost) {
+        truncated_ = true;
+        return false;
+    }
+    cost_ += cost;
+    return true;
+}
+
+void RtfDocumentWriter::InsertBoundedText(QStringView text, const QTextCharFormat& format)
+{
+    while (!text.isEmpty()) {
+        if (!Spend(LayoutCost::Run)) {
+            return;
+        }
+        // The block's length counts its paragraph mark too.
+        const qsizetype room = MaxParagraphLength - (cursor_.block().length() - 1);
+        if (text.size() <= room) {
+            if (Spend(text.size() * LayoutCost::Character)) {
+                cursor_.insertText(text.toString(), format);
+            }
+            return;
+        }
+        // Continue in a new paragraph, after the last space that fits; a
+        // paragraph that holds no space yet is cut where it is full.
+        qsizetype cut = std::max<qsizetype>(room, 0);
+        const qsizetype space = text.first(cut).lastIndexOf(u' ');
+        if (space >= 0) {
+            cut = space + 1;
+        } else if (cursor_.block().text().contains(u' ')) {
+            cut = 0;
+        }
+        if (!Spend(cut * LayoutCost::Character + LayoutCost::Paragraph)) {
+            return;
+        }
+        if (cut > 0) {
+            cursor_.insertText(text.first(cut).toString(), format);
+        }
+        cursor_.insertBlock(cursor_.blockFormat(), format);
+        text = text.sliced(cut);
+    }
 }
 
 void RtfDocumentWriter::EndParagraph(const QTextBlockFormat& format, bool inTable, int columns)
 {
+    if (!Spend(LayoutCost::Paragraph)) {
+        return;
+    }
     SyncTable(inTable, columns);
     cursor_.setBlockFormat(format);
     cursor_.insertBlock(format);
     trailingBreak_ = mode_ == TableMode::None;
 }
 
+bool RtfDocumentWriter::InsertImage(const QImage& image, QSizeF size, const QTextCharFormat& format,
+                                    bool inTable, int columns)
+{
+    if (image.sizeInBytes() > PictureBytesLeft() || !Spend(LayoutCost::Picture)) {
+        return false;
+    }
+    pictureBytes_ += image.sizeInBytes();
+    SyncTable(inTable, columns);
+    const QString name = QStringLiteral("rtf-picture:%1").arg(++pictureCount_);
+    cursor_.document()->addResource(QTextDocument::ImageResource, QUrl(name), image);
+    QTextImageFormat shown;
+    shown.merge(format);
+    shown.setName(name);
+    shown.setWidth(size.width());
+    shown.setHeight(size.height());
+    cursor_.insertImage(shown);
+    trailingBreak_ = false;
+    return true;
+}
+
 void RtfDocumentWriter::EndCell(const QTextBlockFormat& format, int columns)
 {
+    if (!Spend(LayoutCost::Paragraph)) {
+        return;
+    }
     SyncTable(true, columns);
     cursor_.setBlockFormat(format);
     ++column_;
@@ -52,7 +124,7 @@ void RtfDocumentWriter::EndCell(const QTextBlockFormat& format, int columns)
 
 void RtfDocumentWriter::EndRow()
 {
-    if (mode_ != TableMode::None) {
+    if (mode_ != TableMode::None && !truncated_) {
         rowEnded_ = true;
         cellEnded_ = false;
     }

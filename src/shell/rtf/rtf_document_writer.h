@@ -1,7 +1,10 @@
 #pragma once
 
+#include <QSizeF>
+#include <QStringView>
 #include <QTextCursor>
 
+class QImage;
 class QString;
 class QTextBlockFormat;
 class QTextCharFormat;
@@ -24,12 +27,33 @@ namespace tintora {
 // costs time quadratic in its rows. To stay linear, a table is continued
 // in a new one after MaxTableRows rows, and after MaxTables tables further
 // rows are written as lines of text with the cells separated by tabs.
+//
+// What the document keeps is bounded, so that laying it out in the help
+// view takes about a second and a few MiB at most, whatever the input:
+//  - Qt lays a paragraph out in time that grows faster than its length, so
+//    a paragraph is continued in a new one after MaxParagraphLength
+//    characters, at the last space when there is one.
+//  - Every character, run of one format, paragraph and picture costs
+//    layout units (LayoutCost); once MaxLayoutCost is spent, nothing more
+//    is written and truncated() turns true.
+//  - Shown pictures keep at most MaxPictureBytes of pixels in all.
 class RtfDocumentWriter
 {
 public:
     static constexpr int MaxColumns = 64;
     static constexpr int MaxTableRows = 256;
     static constexpr int MaxTables = 256;
+    static constexpr int MaxParagraphLength = 4000;
+    // About one second of layout on the machines we measured (1 M
+    // characters of prose, 100 k runs, or 25 k paragraphs).
+    static constexpr qint64 MaxLayoutCost = 1'000'000;
+    static constexpr qint64 MaxPictureBytes = 8LL * 1024 * 1024;
+    struct LayoutCost {
+        static constexpr qint64 Character = 1;
+        static constexpr qint64 Run = 8;
+        static constexpr qint64 Paragraph = 40;
+        static constexpr qint64 Picture = 40;
+    };
 
     // Starts writing at the beginning of `doc`, which should be empty.
     explicit RtfDocumentWriter(QTextDocument& doc);
@@ -43,6 +67,16 @@ public:
     void EndParagraph(const QTextBlockFormat& format, bool inTable, int columns);
     void EndCell(const QTextBlockFormat& format, int columns);
     void EndRow();
+    // Inserts `image`, kept by the document as a resource and shown at
+    // `size` pixels. Refused (false) once pictures would exceed
+    // MaxPictureBytes of pixels.
+    bool InsertImage(const QImage& image, QSizeF size, const QTextCharFormat& format, bool inTable,
+                     int columns);
+    // Pixel bytes that a further picture may still use.
+    qint64 PictureBytesLeft() const { return MaxPictureBytes - pictureBytes_; }
+    // True once the layout budget ran out and content was left out.
+    bool truncated() const { return truncated_; }
+
     // Formats the last paragraph. A final paragraph break with nothing after
     // it marks the end of the text and does not leave an empty paragraph.
     void Finish(const QTextBlockFormat& format);
@@ -56,6 +90,8 @@ private:
     void NextRow(int columns);
     void NextCell();
     void MoveToCell();
+    bool Spend(qint64 cost);
+    void InsertBoundedText(QStringView text, const QTextCharFormat& format);
 
     QTextCursor cursor_;
     TableMode mode_ = TableMode::None;
@@ -66,6 +102,10 @@ private:
     bool rowEnded_ = false;
     bool cellEnded_ = false;
     bool trailingBreak_ = false;
+    qint64 cost_ = 0;
+    qint64 pictureBytes_ = 0;
+    int pictureCount_ = 0;
+    bool truncated_ = false;
 };
 
 } // namespace tintora

@@ -10,6 +10,8 @@ enum class RtfDestination {
     FontTable,        // font names
     ColorTable,       // colour entries, ended by ';'
     FieldInstruction, // the instruction of the enclosing \field
+    Picture,          // the data of a \pict
+    Footnote,         // the text of a \footnote, shown at the end
 };
 
 // Paragraph properties; lengths in twips (1/1440 inch), as RTF writes them.
@@ -55,6 +57,7 @@ struct RtfGroupState {
     int unicodeSkip = 1; // \ucN: fallback characters after each \uN
     int field = -1;      // the \field this group belongs to, an index into the builder's fields
     int link = -1;       // in a field result: the field whose hyperlink the text carries
+    int footnote = -1;   // in a footnote: an index into the builder's notes
 };
 
 } // namespace tintora

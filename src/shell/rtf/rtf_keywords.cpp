@@ -32,11 +32,13 @@ constexpr Entry Keywords[] = {
     {"cellx", K::CellEdge},
     {"cf", K::Foreground},
     {"chcbpat", K::Background},
+    {"chftn", K::FootnoteMark},
     {"colortbl", K::ColorTable},
     {"column", K::Par},
     {"cpg", K::FontCodePage},
     {"datastore", K::SkippedDestination},
     {"deff", K::DefaultFont},
+    {"dn", K::Down},
     {"docvar", K::SkippedDestination},
     {"emdash", K::EmDash},
     {"emspace", K::EmSpace},
@@ -55,7 +57,7 @@ constexpr Entry Keywords[] = {
     {"footerf", K::SkippedDestination},
     {"footerl", K::SkippedDestination},
     {"footerr", K::SkippedDestination},
-    {"footnote", K::SkippedDestination},
+    {"footnote", K::Footnote},
     {"fs", K::FontSize},
     {"ftncn", K::SkippedDestination},
     {"ftnsep", K::SkippedDestination},
@@ -69,6 +71,7 @@ constexpr Entry Keywords[] = {
     {"i", K::Italic},
     {"info", K::SkippedDestination},
     {"intbl", K::InTable},
+    {"jpegblip", K::JpegBlip},
     {"ldblquote", K::LeftDoubleQuote},
     {"li", K::LeftIndent},
     {"lin", K::LeftIndent},
@@ -82,6 +85,7 @@ constexpr Entry Keywords[] = {
     {"nestcell", K::NestedCell},
     {"nestrow", K::NestedRow},
     {"nonesttables", K::SkippedDestination},
+    {"nonshppict", K::SkippedDestination},
     {"nosupersub", K::NoSuperSub},
     {"objdata", K::SkippedDestination},
     {"page", K::Par},
@@ -89,9 +93,15 @@ constexpr Entry Keywords[] = {
     {"pard", K::Pard},
     {"pc", K::Pc},
     {"pca", K::Pca},
-    {"pict", K::SkippedDestination},
+    {"pichgoal", K::PictureHeightGoal},
+    {"picprop", K::SkippedDestination},
+    {"picscalex", K::PictureScaleX},
+    {"picscaley", K::PictureScaleY},
+    {"pict", K::Picture},
+    {"picwgoal", K::PictureWidthGoal},
     {"plain", K::Plain},
     {"pn", K::SkippedDestination},
+    {"pngblip", K::PngBlip},
     {"pntext", K::PnText},
     {"qc", K::AlignCenter},
     {"qj", K::AlignJustify},
@@ -111,6 +121,7 @@ constexpr Entry Keywords[] = {
     {"sa", K::SpaceAfter},
     {"sb", K::SpaceBefore},
     {"sect", K::Par},
+    {"shppict", K::ShapePicture},
     {"strike", K::Strike},
     {"striked", K::Strike},
     {"stylesheet", K::SkippedDestination},
@@ -135,6 +146,7 @@ constexpr Entry Keywords[] = {
     {"ululdbwave", K::UnderlineDouble},
     {"ulw", K::Underline},
     {"ulwave", K::Underline},
+    {"up", K::Up},
     {"userprops", K::SkippedDestination},
     {"v", K::Hidden},
     {"xe", K::SkippedDestination},
@@ -158,6 +170,27 @@ RtfKeyword LookupKeyword(QByteArrayView name)
         return it->keyword;
     }
     return RtfKeyword::Unknown;
+}
+
+bool IsDestination(RtfKeyword keyword)
+{
+    switch (keyword) {
+    case K::Rtf:
+    case K::FontTable:
+    case K::ColorTable:
+    case K::Field:
+    case K::FieldInstruction:
+    case K::FieldResult:
+    case K::ListText:
+    case K::PnText:
+    case K::Picture:
+    case K::ShapePicture:
+    case K::Footnote:
+    case K::SkippedDestination:
+        return true;
+    default:
+        return false;
+    }
 }
 
 char16_t KeywordCharacter(RtfKeyword keyword)

@@ -17,6 +17,9 @@ enum class RtfKeyword {
     FieldResult,
     ListText,
     PnText,
+    Picture,            // \pict: shown when PNG or JPEG
+    ShapePicture,       // \shppict: holds the \pict that a reader should show
+    Footnote,
     SkippedDestination, // a destination whose content is never shown
     // Document and font table.
     Ansi,
@@ -50,6 +53,16 @@ enum class RtfKeyword {
     Sub,
     NoSuperSub,
     Hidden,
+    Up, // \upN: raised by N half-points, shown as superscript
+    Down,
+    FootnoteMark, // \chftn: the automatic number of a footnote
+    // Pictures.
+    PngBlip,
+    JpegBlip,
+    PictureWidthGoal,
+    PictureHeightGoal,
+    PictureScaleX,
+    PictureScaleY,
     // Paragraphs.
     Par,
     Pard,
@@ -91,6 +104,10 @@ enum class RtfKeyword {
 
 // The keyword for a control word's name (case-sensitive, as RTF is).
 RtfKeyword LookupKeyword(QByteArrayView name);
+
+// Whether the keyword starts a destination. Only destinations may follow
+// \*; any other word there makes its group skipped.
+bool IsDestination(RtfKeyword keyword);
 
 // The character that a character keyword (\tab, \line, \emdash, ...)
 // stands for; 0 for every other keyword. \line is U+2028, the line break

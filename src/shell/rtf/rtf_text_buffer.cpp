@@ -46,10 +46,16 @@ void RtfTextBuffer::AppendChar(char16_t ch)
     text_ += QChar(ch);
 }
 
-QString RtfTextBuffer::Take()
+QString RtfTextBuffer::TakeAll()
 {
     FlushBytes();
     ResolveSurrogate();
+    return Take();
+}
+
+QString RtfTextBuffer::Take()
+{
+    FlushBytes();
     QString out = std::move(text_);
     text_.clear();
     return out;
