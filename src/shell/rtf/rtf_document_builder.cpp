@@ -432,6 +432,7 @@ void RtfDocumentBuilder::StartFieldResult()
     }
     Field& field = fields_[static_cast<std::size_t>(s.field)];
     field.href = HyperlinkTarget(field.instruction);
+    field.instruction = QString();
     if (!field.href.isEmpty()) {
         s.link = s.field;
     }
@@ -441,7 +442,7 @@ bool RtfDocumentBuilder::ParagraphKeyword(RtfKeyword keyword, bool hasParam, int
 {
     RtfGroupState& s = State();
     if (keyword == RtfKeyword::Par) {
-        if (s.destination == RtfDestination::Body) {
+        if (s.destination == RtfDestination::Body && !writer_.truncated()) {
             writer_.EndParagraph(BlockFormat(), s.paragraph.inTable, rowCells_);
         } else if (s.destination == RtfDestination::Footnote) {
             AppendChar(u' ');
@@ -495,8 +496,16 @@ void RtfDocumentBuilder::Text(QByteArrayView bytes)
         fallbackLeft_ -= static_cast<int>(skipped);
         bytes = bytes.sliced(skipped);
     }
-    if (!bytes.isEmpty()) {
-        AppendBytes(bytes);
+    if (writer_.truncated() && State().destination == RtfDestination::Body) {
+        return;
+    }
+    while (!bytes.isEmpty()) {
+        const qsizetype piece = std::min(bytes.size(), MaxPendingBytes);
+        AppendBytes(bytes.first(piece));
+        bytes = bytes.sliced(piece);
+        if (!bytes.isEmpty()) {
+            FlushText();
+        }
     }
 }
 
@@ -602,13 +611,19 @@ void RtfDocumentBuilder::FlushText()
     case RtfDestination::FieldInstruction:
         if (s.field >= 0) {
             QString& instruction = fields_[static_cast<std::size_t>(s.field)].instruction;
-            instruction += text.left(MaxInstructionLength - instruction.size());
+            const QString kept = text.left(std::min(MaxInstructionLength - instruction.size(),
+                                                    MaxFieldChars - fieldChars_));
+            instruction += kept;
+            fieldChars_ += kept.size();
         }
         break;
     case RtfDestination::Footnote: {
         DropControlChars(text);
         QString& note = footnotes_[static_cast<std::size_t>(s.footnote)].text;
-        note += text.left(MaxFootnoteLength - note.size());
+        const QString kept =
+            text.left(std::min(MaxFootnoteLength - note.size(), MaxFootnoteChars - footnoteChars_));
+        note += kept;
+        footnoteChars_ += kept.size();
         break;
     }
     case RtfDestination::ColorTable:

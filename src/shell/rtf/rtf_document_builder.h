@@ -32,10 +32,15 @@ struct RtfToken;
 //    passed over by counting braces; nothing inside them is kept.
 //  - The font and colour tables are bounded (RtfStyleTables); a document
 //    keeps MaxFields fields with instructions of at most
-//    MaxInstructionLength characters.
+//    MaxInstructionLength characters, MaxFieldChars in all; an instruction
+//    is dropped once its result starts.
+//  - Text is handed on in pieces of at most MaxPendingBytes, so a run of
+//    megabytes is never held twice; once the writer is full, body text is
+//    passed over.
 //  - Pictures keep their data only when they are PNG or JPEG, up to
 //    RtfPicture's limits; the document keeps what RtfDocumentWriter allows.
-//  - Footnotes keep MaxFootnotes notes of MaxFootnoteLength characters.
+//  - Footnotes keep MaxFootnotes notes of MaxFootnoteLength characters,
+//    MaxFootnoteChars in all.
 //  - A '}' that closes nothing is ignored; groups still open at the end of
 //    the input are closed.
 class RtfDocumentBuilder
@@ -44,8 +49,11 @@ public:
     static constexpr int MaxDepth = 256;
     static constexpr int MaxFields = 65536;
     static constexpr int MaxInstructionLength = 2048;
-    static constexpr int MaxFootnotes = 4096;
+    static constexpr qsizetype MaxFieldChars = 1 << 20;
+    static constexpr int MaxFootnotes = 1024;
     static constexpr int MaxFootnoteLength = 4096;
+    static constexpr qsizetype MaxFootnoteChars = 1 << 18;
+    static constexpr qsizetype MaxPendingBytes = 1 << 16;
 
     // `doc` should be empty; the builder appends to it. Pictures are shown
     // at most `pictureWidth` pixels wide.
@@ -123,6 +131,8 @@ private:
     std::size_t pictureDepth_ = 0; // the stack size of the \pict group being read, 0 outside
     std::vector<Footnote> footnotes_;
     int footnoteMarks_ = 0;
+    qsizetype footnoteChars_ = 0;
+    qsizetype fieldChars_ = 0;
 };
 
 } // namespace tintora

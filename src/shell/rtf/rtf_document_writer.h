@@ -47,7 +47,7 @@ public:
     // About one second of layout on the machines we measured (1 M
     // characters of prose, 100 k runs, or 25 k paragraphs).
     static constexpr qint64 MaxLayoutCost = 1'000'000;
-    static constexpr qint64 MaxPictureBytes = 8LL * 1024 * 1024;
+    static constexpr qint64 MaxPictureBytes = 20LL * 1024 * 1024; // 16 screenshots 640 px wide
     struct LayoutCost {
         static constexpr qint64 Character = 1;
         static constexpr qint64 Run = 8;

@@ -55,24 +55,28 @@ void RtfPicture::SetScale(bool x, int percent)
 
 void RtfPicture::AppendHex(QByteArrayView text)
 {
-    if (!Wanted()) {
-        return;
-    }
+    // In pieces, so that a huge run of digits never costs more than the
+    // picture may keep.
+    constexpr qsizetype Piece = 1 << 16;
     QByteArray bytes;
-    bytes.reserve(text.size() / 2 + 1);
-    for (const char c : text) {
-        const int digit = HexDigit(c);
-        if (digit < 0) {
-            continue;
+    while (!text.isEmpty() && Wanted()) {
+        const QByteArrayView digits = text.first(std::min(text.size(), Piece));
+        text = text.sliced(digits.size());
+        bytes.clear();
+        for (const char c : digits) {
+            const int digit = HexDigit(c);
+            if (digit < 0) {
+                continue;
+            }
+            if (highNibble_ < 0) {
+                highNibble_ = digit;
+            } else {
+                bytes.append(static_cast<char>(highNibble_ * 16 + digit));
+                highNibble_ = -1;
+            }
         }
-        if (highNibble_ < 0) {
-            highNibble_ = digit;
-        } else {
-            bytes.append(static_cast<char>(highNibble_ * 16 + digit));
-            highNibble_ = -1;
-        }
+        Append(bytes);
     }
-    Append(bytes);
 }
 
 void RtfPicture::AppendBinary(QByteArrayView bytes)
@@ -88,6 +92,10 @@ void RtfPicture::Append(QByteArrayView bytes)
         tooLarge_ = true;
         data_ = QByteArray();
         return;
+    }
+    if (data_.capacity() < data_.size() + bytes.size()) {
+        // Grow by halves rather than doubling, up to the limit.
+        data_.reserve(std::min(MaxDataBytes, (data_.size() + bytes.size()) * 3 / 2));
     }
     data_.append(bytes);
 }
