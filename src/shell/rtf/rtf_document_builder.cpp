@@ -65,8 +65,8 @@ void RtfDocumentBuilder::Build(QByteArrayView data)
             break;
         }
     }
+    text_.EndOfInput();
     FlushText();
-    text_.TakeAll();
     WriteFootnotes();
     writer_.Finish(BlockFormat());
 }
@@ -408,10 +408,12 @@ void RtfDocumentBuilder::WriteFootnotes()
     // The notes follow the text as numbered paragraphs, after an empty one.
     RtfGroupState& s = State();
     s = RtfGroupState{};
+    if (!writer_.InEmptyParagraph()) {
+        writer_.EndParagraph(BlockFormat(), false, 0);
+    }
     writer_.EndParagraph(BlockFormat(), false, 0);
     int ownNumber = 0;
     for (const Footnote& note : footnotes_) {
-        writer_.EndParagraph(BlockFormat(), false, 0);
         QString text = note.text.simplified();
         if (note.number > 0) {
             ownNumber = note.number;
@@ -420,6 +422,7 @@ void RtfDocumentBuilder::WriteFootnotes()
             text = QStringLiteral("%1.").arg(++ownNumber);
         }
         writer_.InsertText(text, CharFormat(), false, 0);
+        writer_.EndParagraph(BlockFormat(), false, 0);
     }
 }
 

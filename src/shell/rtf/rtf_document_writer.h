@@ -2,6 +2,7 @@
 
 #include <QSizeF>
 #include <QStringView>
+#include <QTextBlock>
 #include <QTextCursor>
 
 class QImage;
@@ -74,6 +75,8 @@ public:
                      int columns);
     // Pixel bytes that a further picture may still use.
     qint64 PictureBytesLeft() const { return MaxPictureBytes - pictureBytes_; }
+    // Whether the paragraph being written is still empty.
+    bool InEmptyParagraph() const { return cursor_.block().length() == 1; }
     // True once the layout budget ran out and content was left out.
     bool truncated() const { return truncated_; }
 

@@ -46,11 +46,10 @@ void RtfTextBuffer::AppendChar(char16_t ch)
     text_ += QChar(ch);
 }
 
-QString RtfTextBuffer::TakeAll()
+void RtfTextBuffer::EndOfInput()
 {
     FlushBytes();
     ResolveSurrogate();
-    return Take();
 }
 
 QString RtfTextBuffer::Take()

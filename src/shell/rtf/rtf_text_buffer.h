@@ -24,8 +24,8 @@ public:
     // Everything collected so far; empties the buffer. A high surrogate at
     // the very end stays pending for the next character.
     QString Take();
-    // As Take, and a pending high surrogate becomes U+FFFD: the end of input.
-    QString TakeAll();
+    // A pending high surrogate becomes U+FFFD: the end of the input.
+    void EndOfInput();
 
 private:
     void FlushBytes();
