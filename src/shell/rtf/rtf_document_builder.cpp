@@ -15,6 +15,56 @@ namespace {
 
 constexpr char16_t ReplacementChar = 0xFFFD;
 constexpr int MaxUnicodeSkip = 16;
+constexpr int MaxListLevels = 9;
+
+QString Roman(int n)
+{
+    static const std::pair<int, const char*> digits[] = {{1000, "m"}, {900, "cm"}, {500, "d"}, {400, "cd"},
+                                                        {100, "c"},  {90, "xc"},  {50, "l"},  {40, "xl"},
+                                                        {10, "x"},   {9, "ix"},   {5, "v"},   {4, "iv"},
+                                                        {1, "i"}};
+    QString out;
+    for (const auto& [value, text] : digits) {
+        for (; n >= value; n -= value) {
+            out += QLatin1String(text);
+        }
+    }
+    return out;
+}
+
+// a..z, then aa, bb, ...: as word processors letter long lists.
+QString Letters(int n)
+{
+    const int repeat = (n - 1) / 26 + 1;
+    return QString(std::min(repeat, 16), QChar(u'a' + (n - 1) % 26));
+}
+
+QString ListNumber(RtfListProps::Style style, int n)
+{
+    using Style = RtfListProps::Style;
+    n = std::clamp(n, 1, 3999);
+    switch (style) {
+    case Style::Decimal:
+        return QString::number(n);
+    case Style::UpperRoman:
+        return Roman(n).toUpper();
+    case Style::LowerRoman:
+        return Roman(n);
+    case Style::UpperLetter:
+        return Letters(n).toUpper();
+    case Style::LowerLetter:
+        return Letters(n);
+    case Style::Bullet:
+    case Style::None:
+        break;
+    }
+    return {};
+}
+
+bool IsBlank(const QString& text)
+{
+    return std::all_of(text.begin(), text.end(), [](QChar c) { return c.isSpace(); });
+}
 
 // Control characters other than tab would show as boxes; a literal line
 // break would split the paragraph behind the builder's back.
@@ -30,6 +80,7 @@ RtfDocumentBuilder::RtfDocumentBuilder(QTextDocument& doc, int pictureWidth)
 {
     stack_.reserve(MaxDepth + 1);
     stack_.emplace_back(); // the state outside every group
+    writer_.SetRowDefinition(&row_);
 }
 
 void RtfDocumentBuilder::Build(QByteArrayView data)
@@ -113,6 +164,10 @@ void RtfDocumentBuilder::CloseGroup()
     }
     if (!skipped && pictureDepth_ == stack_.size()) {
         EndPicture();
+    }
+    // A \pn group describes the paragraph it sits in.
+    if (!skipped && State().destination == RtfDestination::ListDefinition && stack_.size() >= 2) {
+        stack_[stack_.size() - 2].paragraph.list = State().paragraph.list;
     }
     stack_.pop_back();
 }
@@ -199,11 +254,11 @@ void RtfDocumentBuilder::Keyword(RtfKeyword keyword, bool hasParam, int param)
     }
     // Every other word may change how the text before it is formatted.
     FlushText();
-    if (PictureKeyword(keyword, hasParam, param)) {
+    if (PictureKeyword(keyword, hasParam, param) || ListKeyword(keyword, hasParam, param)) {
         return;
     }
     if (ApplyCharacterKeyword(State().chars, keyword, hasParam, param) ||
-        ParagraphKeyword(keyword, hasParam, param) || TableKeyword(keyword)) {
+        ParagraphKeyword(keyword, hasParam, param) || TableKeyword(keyword, hasParam, param)) {
         return;
     }
     RtfGroupState& s = State();
@@ -222,6 +277,25 @@ void RtfDocumentBuilder::Keyword(RtfKeyword keyword, bool hasParam, int param)
         break;
     case RtfKeyword::FootnoteMark:
         FootnoteMark();
+        break;
+    case RtfKeyword::ListText:
+    case RtfKeyword::PnText:
+        s.listText = true;
+        break;
+    case RtfKeyword::ListDefinition:
+        if (s.destination == RtfDestination::Body && overflow_ == 0) {
+            s.destination = RtfDestination::ListDefinition;
+        } else {
+            Skip();
+        }
+        break;
+    case RtfKeyword::ListTextBefore:
+    case RtfKeyword::ListTextAfter:
+        if (s.destination == RtfDestination::ListDefinition) {
+            s.listAffix = keyword == RtfKeyword::ListTextBefore ? 1 : 2;
+        } else {
+            Skip();
+        }
         break;
     case RtfKeyword::Ansi:
         documentCodePage_ = 1252;
@@ -375,6 +449,60 @@ void RtfDocumentBuilder::EndPicture()
                         outer.paragraph.inTable, rowCells_);
 }
 
+bool RtfDocumentBuilder::ListKeyword(RtfKeyword keyword, bool hasParam, int param)
+{
+    using Style = RtfListProps::Style;
+    RtfListProps& list = State().paragraph.list;
+    const bool inDefinition = State().destination == RtfDestination::ListDefinition;
+    switch (keyword) {
+    case RtfKeyword::ListBullet:
+    case RtfKeyword::ListDecimal:
+    case RtfKeyword::ListUpperRoman:
+    case RtfKeyword::ListLowerRoman:
+    case RtfKeyword::ListUpperLetter:
+    case RtfKeyword::ListLowerLetter:
+        if (inDefinition) {
+            list.style = keyword == RtfKeyword::ListBullet       ? Style::Bullet
+                         : keyword == RtfKeyword::ListDecimal    ? Style::Decimal
+                         : keyword == RtfKeyword::ListUpperRoman ? Style::UpperRoman
+                         : keyword == RtfKeyword::ListLowerRoman ? Style::LowerRoman
+                         : keyword == RtfKeyword::ListUpperLetter ? Style::UpperLetter
+                                                                  : Style::LowerLetter;
+        }
+        return true;
+    case RtfKeyword::ListStart:
+        if (inDefinition) {
+            list.start = std::clamp(hasParam ? param : 1, 0, 3999);
+        }
+        return true;
+    default:
+        return false;
+    }
+}
+
+QString RtfDocumentBuilder::NextListMarker()
+{
+    const RtfListProps& list = State().paragraph.list;
+    if (list.style == RtfListProps::Style::Bullet) {
+        // The bullet glyph comes from a symbol font that \pnf names; a
+        // middle dot is how its byte reads in a text font.
+        return (list.before.isEmpty() || list.before == QStringLiteral(u"·") ? QStringLiteral(u"•")
+                                                                                   : list.before) +
+               u'\t';
+    }
+    const int key = std::clamp(list.list, 0, 1 << 20) * MaxListLevels + list.level;
+    auto it = listCounters_.find(key);
+    if (it == listCounters_.end() && listCounters_.size() < 4096) {
+        it = listCounters_.emplace(key, list.start).first;
+    }
+    const int number = it != listCounters_.end() ? it->second++ : list.start;
+    // A number at one level starts the levels below it afresh.
+    for (int deeper = list.level + 1; deeper < MaxListLevels; ++deeper) {
+        listCounters_.erase(key - list.level + deeper);
+    }
+    return list.before + ListNumber(list.style, number) + list.after + u'\t';
+}
+
 void RtfDocumentBuilder::StartFootnote()
 {
     RtfGroupState& s = State();
@@ -445,6 +573,7 @@ bool RtfDocumentBuilder::ParagraphKeyword(RtfKeyword keyword, bool hasParam, int
 {
     RtfGroupState& s = State();
     if (keyword == RtfKeyword::Par) {
+        markerShown_ = false;
         if (s.destination == RtfDestination::Body && !writer_.truncated()) {
             writer_.EndParagraph(BlockFormat(), s.paragraph.inTable, rowCells_);
         } else if (s.destination == RtfDestination::Footnote) {
@@ -455,11 +584,21 @@ bool RtfDocumentBuilder::ParagraphKeyword(RtfKeyword keyword, bool hasParam, int
     return ApplyParagraphKeyword(s.paragraph, keyword, hasParam, param);
 }
 
-bool RtfDocumentBuilder::TableKeyword(RtfKeyword keyword)
+bool RtfDocumentBuilder::TableKeyword(RtfKeyword keyword, bool hasParam, int param)
 {
     const bool inBody = State().destination == RtfDestination::Body;
+    // Where the next border words (\brdrs, \brdrwN) go: a side of the cell
+    // being defined (0..3), of the row (4..7), or nowhere (-1).
+    const auto borderWidth = [this]() -> int* {
+        if (borderTarget_ >= 4) {
+            return &row_.border[static_cast<std::size_t>(borderTarget_ - 4)];
+        }
+        return borderTarget_ >= 0 ? &cell_.border[static_cast<std::size_t>(borderTarget_)] : nullptr;
+    };
+    constexpr int DefaultBorder = 15; // one pixel, in twips
     switch (keyword) {
     case RtfKeyword::Cell:
+        markerShown_ = false;
         if (inBody) {
             writer_.EndCell(BlockFormat(), rowCells_);
         }
@@ -471,9 +610,62 @@ bool RtfDocumentBuilder::TableKeyword(RtfKeyword keyword)
         return true;
     case RtfKeyword::RowDefaults:
         rowCells_ = 0;
+        row_ = RtfRowDefinition{};
+        cell_ = RtfCellDefinition{};
+        borderTarget_ = -1;
         return true;
     case RtfKeyword::CellEdge:
         rowCells_ = std::min(rowCells_ + 1, RtfDocumentWriter::MaxColumns);
+        cell_.edge = std::clamp(hasParam ? param : 0, 0, 31680);
+        if (static_cast<int>(row_.cells.size()) < RtfRowDefinition::MaxCells) {
+            row_.cells.push_back(cell_);
+        }
+        cell_ = RtfCellDefinition{};
+        borderTarget_ = -1;
+        return true;
+    case RtfKeyword::CellBorderTop:
+    case RtfKeyword::CellBorderLeft:
+    case RtfKeyword::CellBorderBottom:
+    case RtfKeyword::CellBorderRight:
+        borderTarget_ = static_cast<int>(keyword) - static_cast<int>(RtfKeyword::CellBorderTop);
+        return true;
+    case RtfKeyword::RowBorderTop:
+    case RtfKeyword::RowBorderLeft:
+    case RtfKeyword::RowBorderBottom:
+    case RtfKeyword::RowBorderRight:
+        borderTarget_ = 4 + static_cast<int>(keyword) - static_cast<int>(RtfKeyword::RowBorderTop);
+        return true;
+    case RtfKeyword::ParagraphBorder:
+        borderTarget_ = -1;
+        return true;
+    case RtfKeyword::BorderStyle:
+        if (int* width = borderWidth(); width != nullptr && *width == 0) {
+            *width = DefaultBorder;
+        }
+        return true;
+    case RtfKeyword::BorderNone:
+        if (int* width = borderWidth()) {
+            *width = 0;
+        }
+        return true;
+    case RtfKeyword::BorderWidth:
+        if (int* width = borderWidth(); width != nullptr && *width > 0) {
+            *width = std::clamp(hasParam ? param : DefaultBorder, 1, 150);
+        }
+        return true;
+    case RtfKeyword::CellBackground:
+        cell_.background = hasParam && param > 0 ? tables_.ColorAt(param) : QColor();
+        return true;
+    case RtfKeyword::CellMergeLeft:
+        cell_.mergedLeft = true;
+        return true;
+    case RtfKeyword::CellMergeUp:
+        cell_.mergedUp = true;
+        return true;
+    case RtfKeyword::CellMergeStart:
+        cell_.mergeStart = true;
+        return true;
+    case RtfKeyword::CellMergeFirst:
         return true;
     default:
         return false;
@@ -565,6 +757,8 @@ bool RtfDocumentBuilder::DropsText() const
         return s.chars.hidden;
     case RtfDestination::Picture:
         return true;
+    case RtfDestination::ListDefinition:
+        return s.listAffix == 0;
     default:
         return false;
     }
@@ -606,8 +800,25 @@ void RtfDocumentBuilder::FlushText()
     switch (s.destination) {
     case RtfDestination::Body:
         DropControlChars(text);
+        if (s.listText) {
+            // A number written out is shown as it is; an empty one (some
+            // writers leave only the tab) is made from the list's
+            // description when the paragraph's text starts.
+            if (IsBlank(text)) {
+                return;
+            }
+            markerShown_ = true;
+        } else if (!markerShown_ && s.paragraph.list.style != RtfListProps::Style::None) {
+            markerShown_ = true;
+            writer_.InsertText(NextListMarker(), CharFormat(), s.paragraph.inTable, rowCells_);
+        }
         writer_.InsertText(text, CharFormat(), s.paragraph.inTable, rowCells_);
         break;
+    case RtfDestination::ListDefinition: {
+        QString& affix = s.listAffix == 1 ? s.paragraph.list.before : s.paragraph.list.after;
+        affix += text.left(RtfListProps::MaxAffix - affix.size());
+        break;
+    }
     case RtfDestination::FontTable:
         tables_.FontTableText(text);
         break;

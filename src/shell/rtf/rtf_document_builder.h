@@ -10,6 +10,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include <map>
 #include <vector>
 
 class QTextBlockFormat;
@@ -86,7 +87,7 @@ private:
     void Keyword(RtfKeyword keyword, bool hasParam, int param);
     void DestinationKeyword(RtfKeyword keyword);
     bool ParagraphKeyword(RtfKeyword keyword, bool hasParam, int param);
-    bool TableKeyword(RtfKeyword keyword);
+    bool TableKeyword(RtfKeyword keyword, bool hasParam, int param);
     void Skip();
 
     // Text in reading order, collected until the next word that may change
@@ -106,6 +107,8 @@ private:
     bool PictureKeyword(RtfKeyword keyword, bool hasParam, int param);
     void EndPicture();
     void WriteFootnotes();
+    bool ListKeyword(RtfKeyword keyword, bool hasParam, int param);
+    QString NextListMarker();
 
     const RtfStyleTables::Font* CurrentFont() const;
     int CurrentCodePage() const;
@@ -125,6 +128,9 @@ private:
     RtfStyleTables tables_;
     std::vector<Field> fields_;
     int rowCells_ = 0;
+    RtfRowDefinition row_;   // the row being defined or read
+    RtfCellDefinition cell_; // the cell being defined, until its \cellx
+    int borderTarget_ = -1;
 
     int pictureWidth_;
     RtfPicture picture_;
@@ -133,6 +139,8 @@ private:
     int footnoteMarks_ = 0;
     qsizetype footnoteChars_ = 0;
     qsizetype fieldChars_ = 0;
+    bool markerShown_ = false;       // the paragraph's list number is written
+    std::map<int, int> listCounters_; // the next number, by list and level
 };
 
 } // namespace tintora

@@ -1,9 +1,13 @@
 #pragma once
 
+#include "shell/rtf/rtf_table_props.h"
+
 #include <QSizeF>
 #include <QStringView>
 #include <QTextBlock>
 #include <QTextCursor>
+
+#include <vector>
 
 class QImage;
 class QString;
@@ -23,6 +27,13 @@ namespace tintora {
 // with more cells than declared grows the table up to MaxColumns columns,
 // after which further cells are joined into the last one, separated by a
 // tab. The first paragraph not in a table ends it.
+//
+// With a row definition (SetRowDefinition), a table's columns take the
+// widths of its first row's \cellx edges, and each later row's cells are
+// placed by their edges: a cell that spans several columns is merged over
+// them, a cell of no width joins the one before it, as do \clmrg cells, and
+// \clvmrg cells join the cell above. Cells and tables have borders only
+// where the definition gives them, and cells their background.
 //
 // Qt rebuilds a table's cell grid after every added row, so a long table
 // costs time quadratic in its rows. To stay linear, a table is continued
@@ -62,6 +73,10 @@ public:
     RtfDocumentWriter(const RtfDocumentWriter&) = delete;
     RtfDocumentWriter& operator=(const RtfDocumentWriter&) = delete;
 
+    // The definition of the row being read, owned by the caller, which keeps
+    // it up to date; nullptr for none.
+    void SetRowDefinition(const RtfRowDefinition* row) { rowDefinition_ = row; }
+
     // `columns` is the number of cells the current row declares (may be 0).
     void InsertText(const QString& text, const QTextCharFormat& format, bool inTable, int columns);
     // Gives the current paragraph `format` and starts a new one.
@@ -93,6 +108,10 @@ private:
     void NextRow(int columns);
     void NextCell();
     void MoveToCell();
+    void PlaceRow();
+    void SplitColumnAt(int edge);
+    void SetColumnWidths();
+    int GridColumn(int cell) const;
     bool Spend(qint64 cost);
     void InsertBoundedText(QStringView text, const QTextCharFormat& format);
 
@@ -105,6 +124,14 @@ private:
     bool rowEnded_ = false;
     bool cellEnded_ = false;
     bool trailingBreak_ = false;
+    struct Placement {
+        int column = 0;
+        int span = 1; // 0: the cell joins the one before it
+    };
+    const RtfRowDefinition* rowDefinition_ = nullptr;
+    std::vector<int> gridEdges_;       // the table's column edges, in twips
+    std::vector<Placement> placements_; // the current row's cells on that grid
+    std::vector<int> mergeTop_;         // by column: the row a vertical merge starts at
     qint64 cost_ = 0;
     qint64 pictureBytes_ = 0;
     int pictureCount_ = 0;

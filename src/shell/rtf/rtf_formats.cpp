@@ -129,6 +129,12 @@ bool ApplyParagraphKeyword(RtfParagraphProps& p, RtfKeyword keyword, bool hasPar
     case RtfKeyword::InTable:
         p.inTable = true;
         return true;
+    case RtfKeyword::ListOverride:
+        p.list.list = value;
+        return true;
+    case RtfKeyword::ListLevel:
+        p.list.level = std::clamp(value, 0, 8);
+        return true;
     default:
         return false;
     }

@@ -20,6 +20,9 @@ enum class RtfKeyword {
     Picture,            // \pict: shown when PNG or JPEG
     ShapePicture,       // \shppict: holds the \pict that a reader should show
     Footnote,
+    ListDefinition,     // \pn: how the paragraph's number is made
+    ListTextBefore,     // \pntxtb, \pntxta: text before and after it
+    ListTextAfter,
     SkippedDestination, // a destination whose content is never shown
     // Document and font table.
     Ansi,
@@ -82,7 +85,35 @@ enum class RtfKeyword {
     RowDefaults,
     CellEdge,
     NestedCell,
+    // Table borders and cells.
+    BorderStyle,    // \brdrs, \brdrdb, ...: a border is drawn
+    BorderNone,     // \brdrnone, \brdrnil
+    BorderWidth,    // \brdrwN
+    CellBorderTop,  // \clbrdrt; the next border words describe it
+    CellBorderLeft,
+    CellBorderBottom,
+    CellBorderRight,
+    RowBorderTop,   // \trbrdrt
+    RowBorderLeft,
+    RowBorderBottom,
+    RowBorderRight,
+    ParagraphBorder, // \brdrt, \box, ...: borders of paragraphs, not shown
+    CellBackground,  // \clcbpatN
+    CellMergeLeft,   // \clmrg
+    CellMergeFirst,  // \clmgf
+    CellMergeUp,     // \clvmrg
+    CellMergeStart,  // \clvmgf
     NestedRow,
+    // Lists.
+    ListOverride, // \lsN
+    ListLevel,    // \ilvlN
+    ListBullet,
+    ListDecimal,
+    ListUpperRoman,
+    ListLowerRoman,
+    ListUpperLetter,
+    ListLowerLetter,
+    ListStart,
     // Characters written as words.
     Line,
     Tab,

@@ -374,5 +374,65 @@ TEST(RtfFormats, SymbolGlyphsInThePrivateRangeShowWhateverTheFont)
     EXPECT_EQ(doc.toPlainText(), u"•\titem ▪ x"_qs);
 }
 
+TEST(RtfFormats, TableCellsKeepTheirWidthsMergesAndOnlyTheirOwnBorders)
+{
+    // As LibreOffice writes a table whose header spans two columns and whose
+    // first column has a cell two rows tall.
+    QTextDocument doc;
+    Load(doc, R"({\rtf1{\colortbl;\red242\green242\blue242;})"
+              R"(\trowd\clcbpat1\clbrdrb\brdrs\brdrw30 \cellx1500\cellx3000\pard\intbl Wide\cell C\cell\row)"
+              R"(\trowd\cellx750\cellx1500\cellx3000\pard\intbl a1\cell b1\cell c1\cell\row)"
+              R"(\trowd\clvmgf\cellx750\cellx1500\cellx3000\pard\intbl tall\cell b2\cell c2\cell\row)"
+              R"(\trowd\clvmrg\cellx750\cellx1500\cellx3000\pard\intbl\cell b3\cell c3\cell\row)"
+              R"(\trowd\cellx750\clmgf\cellx1500\clmrg\cellx3000\pard\intbl a5\cell joined\cell\cell\row\pard after})");
+    QTextTable* table = OnlyTable(doc);
+    ASSERT_NE(table, nullptr);
+    ASSERT_EQ(table->columns(), 3);
+    ASSERT_EQ(table->rows(), 5);
+    struct Cell {
+        int row, column;
+        const char* text;
+        int rowSpan, columnSpan;
+    };
+    for (const Cell& c : std::vector<Cell>{{0, 0, "Wide", 1, 2},
+                                           {0, 2, "C", 1, 1},
+                                           {1, 0, "a1", 1, 1},
+                                           {1, 1, "b1", 1, 1},
+                                           {2, 0, "tall", 2, 1},
+                                           {3, 1, "b3", 1, 1},
+                                           {4, 1, "joined", 1, 2}}) {
+        const QTextTableCell cell = table->cellAt(c.row, c.column);
+        EXPECT_EQ(CellText(table, c.row, c.column), c.text) << c.row << "," << c.column;
+        EXPECT_EQ(cell.rowSpan(), c.rowSpan) << c.text;
+        EXPECT_EQ(cell.columnSpan(), c.columnSpan) << c.text;
+    }
+    const QList<QTextLength> widths = table->format().columnWidthConstraints();
+    ASSERT_EQ(widths.size(), 3);
+    const double pixels[] = {50, 50, 100}; // 750, 750 and 1500 twips
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(widths[i].type(), QTextLength::FixedLength);
+        EXPECT_DOUBLE_EQ(widths[i].rawValue(), pixels[i]) << i;
+    }
+    // No border where the file draws none; the header cell's own border.
+    EXPECT_EQ(table->format().border(), 0);
+    const QTextTableCellFormat header = table->cellAt(0, 0).format().toTableCellFormat();
+    EXPECT_DOUBLE_EQ(header.bottomBorder(), 2.0);
+    EXPECT_DOUBLE_EQ(header.topBorder(), 0.0);
+    EXPECT_EQ(header.background().color(), QColor(242, 242, 242));
+    EXPECT_DOUBLE_EQ(table->cellAt(1, 0).format().toTableCellFormat().bottomBorder(), 0.0);
+}
+
+TEST(RtfFormats, ListsAreNumberedFromTheirDescriptionWhenTheNumberIsNotWrittenOut)
+{
+    // AbiWord leaves \listtext empty and describes the number with \pn.
+    const QByteArray numbered = R"({\pard\li720{\*\pn\pnlvlbody\pndec\pnstart1{\pntxtb }{\pntxta .}}\ls1 )";
+    QTextDocument doc;
+    Load(doc, "{\\rtf1 {\\listtext\\pard\\tab}" + numbered + "one\\par}{\\listtext\\tab}" + numbered + "two\\par}" +
+                  R"({\pard{\*\pn\pnlvlbody\pnlcrm\pnstart3{\pntxtb (}{\pntxta )}}\ls2 roman\par})" +
+                  R"({\pard{\*\pn\pnlvlblt{\pntxtb\'B7}}\ls3 dot\par})" +
+                  R"({\listtext 9.\tab}{\pard{\*\pn\pnlvlbody\pndec}\ls1 written\par}})");
+    EXPECT_EQ(doc.toPlainText(), u"1.\tone\n2.\ttwo\n(iii)\troman\n•\tdot\n9.\twritten"_qs);
+}
+
 } // namespace
 } // namespace tintora
