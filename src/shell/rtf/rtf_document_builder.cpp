@@ -15,52 +15,6 @@ namespace {
 
 constexpr char16_t ReplacementChar = 0xFFFD;
 constexpr int MaxUnicodeSkip = 16;
-constexpr int MaxListLevels = 9;
-
-QString Roman(int n)
-{
-    static const std::pair<int, const char*> digits[] = {{1000, "m"}, {900, "cm"}, {500, "d"}, {400, "cd"},
-                                                        {100, "c"},  {90, "xc"},  {50, "l"},  {40, "xl"},
-                                                        {10, "x"},   {9, "ix"},   {5, "v"},   {4, "iv"},
-                                                        {1, "i"}};
-    QString out;
-    for (const auto& [value, text] : digits) {
-        for (; n >= value; n -= value) {
-            out += QLatin1String(text);
-        }
-    }
-    return out;
-}
-
-// a..z, then aa, bb, ...: as word processors letter long lists.
-QString Letters(int n)
-{
-    const int repeat = (n - 1) / 26 + 1;
-    return QString(std::min(repeat, 16), QChar(u'a' + (n - 1) % 26));
-}
-
-QString ListNumber(RtfListProps::Style style, int n)
-{
-    using Style = RtfListProps::Style;
-    n = std::clamp(n, 1, 3999);
-    switch (style) {
-    case Style::Decimal:
-        return QString::number(n);
-    case Style::UpperRoman:
-        return Roman(n).toUpper();
-    case Style::LowerRoman:
-        return Roman(n);
-    case Style::UpperLetter:
-        return Letters(n).toUpper();
-    case Style::LowerLetter:
-        return Letters(n);
-    case Style::Bullet:
-    case Style::None:
-        break;
-    }
-    return {};
-}
-
 bool IsBlank(const QString& text)
 {
     return std::all_of(text.begin(), text.end(), [](QChar c) { return c.isSpace(); });
@@ -80,7 +34,7 @@ RtfDocumentBuilder::RtfDocumentBuilder(QTextDocument& doc, int pictureWidth)
 {
     stack_.reserve(MaxDepth + 1);
     stack_.emplace_back(); // the state outside every group
-    writer_.SetRowDefinition(&row_);
+    writer_.SetRowDefinition(&rowReader_.Row());
 }
 
 void RtfDocumentBuilder::Build(QByteArrayView data)
@@ -446,7 +400,7 @@ void RtfDocumentBuilder::EndPicture()
     const RtfGroupState& outer = stack_[stack_.size() - 2];
     const QString href = outer.link >= 0 ? fields_[static_cast<std::size_t>(outer.link)].href : QString();
     writer_.InsertImage(shown.image, shown.size, tables_.CharFormat(outer.chars, defaultFont_, href),
-                        outer.paragraph.inTable, rowCells_);
+                        outer.paragraph.inTable, rowReader_.Cells());
 }
 
 bool RtfDocumentBuilder::ListKeyword(RtfKeyword keyword, bool hasParam, int param)
@@ -480,29 +434,6 @@ bool RtfDocumentBuilder::ListKeyword(RtfKeyword keyword, bool hasParam, int para
     }
 }
 
-QString RtfDocumentBuilder::NextListMarker()
-{
-    const RtfListProps& list = State().paragraph.list;
-    if (list.style == RtfListProps::Style::Bullet) {
-        // The bullet glyph comes from a symbol font that \pnf names; a
-        // middle dot is how its byte reads in a text font.
-        return (list.before.isEmpty() || list.before == QStringLiteral(u"·") ? QStringLiteral(u"•")
-                                                                                   : list.before) +
-               u'\t';
-    }
-    const int key = std::clamp(list.list, 0, 1 << 20) * MaxListLevels + list.level;
-    auto it = listCounters_.find(key);
-    if (it == listCounters_.end() && listCounters_.size() < 4096) {
-        it = listCounters_.emplace(key, list.start).first;
-    }
-    const int number = it != listCounters_.end() ? it->second++ : list.start;
-    // A number at one level starts the levels below it afresh.
-    for (int deeper = list.level + 1; deeper < MaxListLevels; ++deeper) {
-        listCounters_.erase(key - list.level + deeper);
-    }
-    return list.before + ListNumber(list.style, number) + list.after + u'\t';
-}
-
 void RtfDocumentBuilder::StartFootnote()
 {
     RtfGroupState& s = State();
@@ -524,7 +455,7 @@ void RtfDocumentBuilder::FootnoteMark()
         footnotes_[static_cast<std::size_t>(s.footnote)].number = footnoteMarks_;
     } else if (s.destination == RtfDestination::Body && !s.chars.hidden) {
         ++footnoteMarks_;
-        writer_.InsertText(QString::number(footnoteMarks_), CharFormat(), s.paragraph.inTable, rowCells_);
+        writer_.InsertText(QString::number(footnoteMarks_), CharFormat(), s.paragraph.inTable, rowReader_.Cells());
     }
 }
 
@@ -575,7 +506,7 @@ bool RtfDocumentBuilder::ParagraphKeyword(RtfKeyword keyword, bool hasParam, int
     if (keyword == RtfKeyword::Par) {
         markerShown_ = false;
         if (s.destination == RtfDestination::Body && !writer_.truncated()) {
-            writer_.EndParagraph(BlockFormat(), s.paragraph.inTable, rowCells_);
+            writer_.EndParagraph(BlockFormat(), s.paragraph.inTable, rowReader_.Cells());
         } else if (s.destination == RtfDestination::Footnote) {
             AppendChar(u' ');
         }
@@ -587,20 +518,11 @@ bool RtfDocumentBuilder::ParagraphKeyword(RtfKeyword keyword, bool hasParam, int
 bool RtfDocumentBuilder::TableKeyword(RtfKeyword keyword, bool hasParam, int param)
 {
     const bool inBody = State().destination == RtfDestination::Body;
-    // Where the next border words (\brdrs, \brdrwN) go: a side of the cell
-    // being defined (0..3), of the row (4..7), or nowhere (-1).
-    const auto borderWidth = [this]() -> int* {
-        if (borderTarget_ >= 4) {
-            return &row_.border[static_cast<std::size_t>(borderTarget_ - 4)];
-        }
-        return borderTarget_ >= 0 ? &cell_.border[static_cast<std::size_t>(borderTarget_)] : nullptr;
-    };
-    constexpr int DefaultBorder = 15; // one pixel, in twips
     switch (keyword) {
     case RtfKeyword::Cell:
         markerShown_ = false;
         if (inBody) {
-            writer_.EndCell(BlockFormat(), rowCells_);
+            writer_.EndCell(BlockFormat(), rowReader_.Cells());
         }
         return true;
     case RtfKeyword::Row:
@@ -608,67 +530,8 @@ bool RtfDocumentBuilder::TableKeyword(RtfKeyword keyword, bool hasParam, int par
             writer_.EndRow();
         }
         return true;
-    case RtfKeyword::RowDefaults:
-        rowCells_ = 0;
-        row_ = RtfRowDefinition{};
-        cell_ = RtfCellDefinition{};
-        borderTarget_ = -1;
-        return true;
-    case RtfKeyword::CellEdge:
-        rowCells_ = std::min(rowCells_ + 1, RtfDocumentWriter::MaxColumns);
-        cell_.edge = std::clamp(hasParam ? param : 0, 0, 31680);
-        if (static_cast<int>(row_.cells.size()) < RtfRowDefinition::MaxCells) {
-            row_.cells.push_back(cell_);
-        }
-        cell_ = RtfCellDefinition{};
-        borderTarget_ = -1;
-        return true;
-    case RtfKeyword::CellBorderTop:
-    case RtfKeyword::CellBorderLeft:
-    case RtfKeyword::CellBorderBottom:
-    case RtfKeyword::CellBorderRight:
-        borderTarget_ = static_cast<int>(keyword) - static_cast<int>(RtfKeyword::CellBorderTop);
-        return true;
-    case RtfKeyword::RowBorderTop:
-    case RtfKeyword::RowBorderLeft:
-    case RtfKeyword::RowBorderBottom:
-    case RtfKeyword::RowBorderRight:
-        borderTarget_ = 4 + static_cast<int>(keyword) - static_cast<int>(RtfKeyword::RowBorderTop);
-        return true;
-    case RtfKeyword::ParagraphBorder:
-        borderTarget_ = -1;
-        return true;
-    case RtfKeyword::BorderStyle:
-        if (int* width = borderWidth(); width != nullptr && *width == 0) {
-            *width = DefaultBorder;
-        }
-        return true;
-    case RtfKeyword::BorderNone:
-        if (int* width = borderWidth()) {
-            *width = 0;
-        }
-        return true;
-    case RtfKeyword::BorderWidth:
-        if (int* width = borderWidth(); width != nullptr && *width > 0) {
-            *width = std::clamp(hasParam ? param : DefaultBorder, 1, 150);
-        }
-        return true;
-    case RtfKeyword::CellBackground:
-        cell_.background = hasParam && param > 0 ? tables_.ColorAt(param) : QColor();
-        return true;
-    case RtfKeyword::CellMergeLeft:
-        cell_.mergedLeft = true;
-        return true;
-    case RtfKeyword::CellMergeUp:
-        cell_.mergedUp = true;
-        return true;
-    case RtfKeyword::CellMergeStart:
-        cell_.mergeStart = true;
-        return true;
-    case RtfKeyword::CellMergeFirst:
-        return true;
     default:
-        return false;
+        return rowReader_.Keyword(keyword, hasParam, param, tables_);
     }
 }
 
@@ -810,9 +673,9 @@ void RtfDocumentBuilder::FlushText()
             markerShown_ = true;
         } else if (!markerShown_ && s.paragraph.list.style != RtfListProps::Style::None) {
             markerShown_ = true;
-            writer_.InsertText(NextListMarker(), CharFormat(), s.paragraph.inTable, rowCells_);
+            writer_.InsertText(listNumbers_.Next(State().paragraph.list), CharFormat(), s.paragraph.inTable, rowReader_.Cells());
         }
-        writer_.InsertText(text, CharFormat(), s.paragraph.inTable, rowCells_);
+        writer_.InsertText(text, CharFormat(), s.paragraph.inTable, rowReader_.Cells());
         break;
     case RtfDestination::ListDefinition: {
         QString& affix = s.listAffix == 1 ? s.paragraph.list.before : s.paragraph.list.after;

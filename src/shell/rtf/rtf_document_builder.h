@@ -3,6 +3,7 @@
 #include "shell/rtf/rtf_document_writer.h"
 #include "shell/rtf/rtf_group_state.h"
 #include "shell/rtf/rtf_keywords.h"
+#include "shell/rtf/rtf_list_numbering.h"
 #include "shell/rtf/rtf_picture.h"
 #include "shell/rtf/rtf_style_tables.h"
 #include "shell/rtf/rtf_text_buffer.h"
@@ -10,7 +11,6 @@
 #include <QByteArray>
 #include <QString>
 
-#include <map>
 #include <vector>
 
 class QTextBlockFormat;
@@ -108,7 +108,6 @@ private:
     void EndPicture();
     void WriteFootnotes();
     bool ListKeyword(RtfKeyword keyword, bool hasParam, int param);
-    QString NextListMarker();
 
     const RtfStyleTables::Font* CurrentFont() const;
     int CurrentCodePage() const;
@@ -127,10 +126,7 @@ private:
     int defaultFont_ = -1;
     RtfStyleTables tables_;
     std::vector<Field> fields_;
-    int rowCells_ = 0;
-    RtfRowDefinition row_;   // the row being defined or read
-    RtfCellDefinition cell_; // the cell being defined, until its \cellx
-    int borderTarget_ = -1;
+    RtfRowReader rowReader_; // the row being defined or read
 
     int pictureWidth_;
     RtfPicture picture_;
@@ -140,7 +136,7 @@ private:
     qsizetype footnoteChars_ = 0;
     qsizetype fieldChars_ = 0;
     bool markerShown_ = false;       // the paragraph's list number is written
-    std::map<int, int> listCounters_; // the next number, by list and level
+    RtfListNumbering listNumbers_;
 };
 
 } // namespace tintora
