@@ -243,6 +243,20 @@ void RtfDocumentBuilder::Keyword(RtfKeyword keyword, bool hasParam, int param)
             Skip();
         }
         break;
+    case RtfKeyword::ListTable:
+        if (s.destination == RtfDestination::Body && overflow_ == 0) {
+            s.destination = RtfDestination::ListTable;
+        } else {
+            Skip();
+        }
+        break;
+    case RtfKeyword::LevelText:
+        if (s.destination == RtfDestination::ListTable) {
+            s.listAffix = 3;
+        } else {
+            Skip();
+        }
+        break;
     case RtfKeyword::ListTextBefore:
     case RtfKeyword::ListTextAfter:
         if (s.destination == RtfDestination::ListDefinition) {
@@ -408,6 +422,31 @@ bool RtfDocumentBuilder::ListKeyword(RtfKeyword keyword, bool hasParam, int para
     using Style = RtfListProps::Style;
     RtfListProps& list = State().paragraph.list;
     const bool inDefinition = State().destination == RtfDestination::ListDefinition;
+    if (State().destination == RtfDestination::ListTable) {
+        const int value = hasParam ? param : 0;
+        switch (keyword) {
+        case RtfKeyword::ListEntry:
+            listTable_.BeginList();
+            return true;
+        case RtfKeyword::ListId:
+            listTable_.SetListId(value);
+            return true;
+        case RtfKeyword::ListLevelEntry:
+            listTable_.BeginLevel();
+            return true;
+        case RtfKeyword::LevelFormat:
+            listTable_.SetLevelFormat(value);
+            return true;
+        case RtfKeyword::LevelStart:
+            listTable_.SetLevelStart(value);
+            return true;
+        case RtfKeyword::ListOverride:
+            listTable_.Override(value);
+            return true;
+        default:
+            break;
+        }
+    }
     switch (keyword) {
     case RtfKeyword::ListBullet:
     case RtfKeyword::ListDecimal:
@@ -622,6 +661,8 @@ bool RtfDocumentBuilder::DropsText() const
         return true;
     case RtfDestination::ListDefinition:
         return s.listAffix == 0;
+    case RtfDestination::ListTable:
+        return s.listAffix != 3;
     default:
         return false;
     }
@@ -671,11 +712,21 @@ void RtfDocumentBuilder::FlushText()
                 return;
             }
             markerShown_ = true;
-        } else if (!markerShown_ && s.paragraph.list.style != RtfListProps::Style::None) {
+        } else if (!markerShown_ && (s.paragraph.list.style != RtfListProps::Style::None || s.paragraph.list.list > 0)) {
             markerShown_ = true;
-            writer_.InsertText(listNumbers_.Next(State().paragraph.list), CharFormat(), s.paragraph.inTable, rowReader_.Cells());
+            // \pn describes the number where it is given; otherwise the list
+            // table does, for the paragraph's \lsN.
+            const RtfListProps& list = s.paragraph.list;
+            const RtfListProps props =
+                list.style != RtfListProps::Style::None ? list : listTable_.Props(list.list, list.level);
+            if (props.style != RtfListProps::Style::None) {
+                writer_.InsertText(listNumbers_.Next(props), CharFormat(), s.paragraph.inTable, rowReader_.Cells());
+            }
         }
         writer_.InsertText(text, CharFormat(), s.paragraph.inTable, rowReader_.Cells());
+        break;
+    case RtfDestination::ListTable:
+        listTable_.SetLevelText(text);
         break;
     case RtfDestination::ListDefinition: {
         QString& affix = s.listAffix == 1 ? s.paragraph.list.before : s.paragraph.list.after;

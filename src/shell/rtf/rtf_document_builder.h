@@ -137,6 +137,7 @@ private:
     qsizetype fieldChars_ = 0;
     bool markerShown_ = false;       // the paragraph's list number is written
     RtfListNumbering listNumbers_;
+    RtfListTable listTable_;
 };
 
 } // namespace tintora

@@ -15,6 +15,7 @@ enum class RtfDestination {
     Picture,          // the data of a \pict
     Footnote,         // the text of a \footnote, shown at the end
     ListDefinition,   // a \pn group: its text is the number's text before or after
+    ListTable,        // \listtable, \listoverridetable: only level texts are kept
 };
 
 // How a paragraph's list number is made, from \pn (\pndec, \pnstart1,
@@ -78,7 +79,7 @@ struct RtfGroupState {
     int link = -1;       // in a field result: the field whose hyperlink the text carries
     int footnote = -1;   // in a footnote: an index into the builder's notes
     bool listText = false; // in \listtext or \pntext: the number written out
-    int listAffix = 0;     // in \pntxtb (1) or \pntxta (2)
+    int listAffix = 0;     // in \pntxtb (1), \pntxta (2) or a list table's \leveltext (3)
 };
 
 } // namespace tintora

@@ -110,11 +110,20 @@ constexpr Entry Keywords[] = {
     {"intbl", K::InTable},
     {"jpegblip", K::JpegBlip},
     {"ldblquote", K::LeftDoubleQuote},
+    {"levelnfc", K::LevelFormat},
+    {"levelnfcn", K::LevelFormat},
+    {"levelnumbers", K::SkippedDestination},
+    {"levelstartat", K::LevelStart},
+    {"leveltext", K::LevelText},
     {"li", K::LeftIndent},
     {"lin", K::LeftIndent},
     {"line", K::Line},
-    {"listoverridetable", K::SkippedDestination},
-    {"listtable", K::SkippedDestination},
+    {"list", K::ListEntry},
+    {"listid", K::ListId},
+    {"listlevel", K::ListLevelEntry},
+    {"listname", K::SkippedDestination},
+    {"listoverridetable", K::ListTable},
+    {"listtable", K::ListTable},
     {"listtext", K::ListText},
     {"lquote", K::LeftQuote},
     {"ls", K::ListOverride},
@@ -242,6 +251,8 @@ bool IsDestination(RtfKeyword keyword)
     case K::ListDefinition:
     case K::ListTextBefore:
     case K::ListTextAfter:
+    case K::ListTable:
+    case K::LevelText:
     case K::SkippedDestination:
         return true;
     default:

@@ -23,6 +23,8 @@ enum class RtfKeyword {
     ListDefinition,     // \pn: how the paragraph's number is made
     ListTextBefore,     // \pntxtb, \pntxta: text before and after it
     ListTextAfter,
+    ListTable,          // \listtable, \listoverridetable
+    LevelText,          // \leveltext: a level's number template
     SkippedDestination, // a destination whose content is never shown
     // Document and font table.
     Ansi,
@@ -114,6 +116,11 @@ enum class RtfKeyword {
     ListUpperLetter,
     ListLowerLetter,
     ListStart,
+    ListEntry,         // \list
+    ListId,            // \listidN
+    ListLevelEntry,    // \listlevel
+    LevelFormat,       // \levelnfcN
+    LevelStart,        // \levelstartatN
     // Characters written as words.
     Line,
     Tab,

@@ -75,4 +75,113 @@ QString RtfListNumbering::Next(const RtfListProps& list)
     return list.before + Format(list.style, number) + list.after + u'\t';
 }
 
+void RtfListTable::BeginList()
+{
+    if (lists_.size() < MaxLists) {
+        lists_.emplace_back();
+    }
+}
+
+void RtfListTable::SetListId(int id)
+{
+    overrideListId_ = id;
+    if (!lists_.empty()) {
+        lists_.back().id = id;
+    }
+}
+
+void RtfListTable::BeginLevel()
+{
+    if (!lists_.empty() && lists_.back().levels.size() < RtfListNumbering::MaxLevels) {
+        lists_.back().levels.emplace_back();
+    }
+}
+
+void RtfListTable::SetLevelFormat(int nfc)
+{
+    using Style = RtfListProps::Style;
+    if (lists_.empty() || lists_.back().levels.empty()) {
+        return;
+    }
+    Style style = Style::Decimal;
+    switch (nfc) {
+    case 1:
+        style = Style::UpperRoman;
+        break;
+    case 2:
+        style = Style::LowerRoman;
+        break;
+    case 3:
+        style = Style::UpperLetter;
+        break;
+    case 4:
+        style = Style::LowerLetter;
+        break;
+    case 23:
+        style = Style::Bullet;
+        break;
+    case 255:
+        style = Style::None;
+        break;
+    default:
+        break; // decimal, and the forms of other scripts
+    }
+    lists_.back().levels.back().style = style;
+}
+
+void RtfListTable::SetLevelStart(int start)
+{
+    if (!lists_.empty() && !lists_.back().levels.empty()) {
+        lists_.back().levels.back().start = std::clamp(start, 0, 3999);
+    }
+}
+
+void RtfListTable::SetLevelText(const QString& text)
+{
+    if (!lists_.empty() && !lists_.back().levels.empty()) {
+        QString& kept = lists_.back().levels.back().text;
+        kept += text.left(64 - kept.size());
+    }
+}
+
+void RtfListTable::Override(int ls)
+{
+    if (overrides_.size() < MaxOverrides || overrides_.count(ls) > 0) {
+        overrides_[ls] = overrideListId_;
+    }
+}
+
+RtfListProps RtfListTable::Props(int ls, int level) const
+{
+    RtfListProps props;
+    props.list = ls;
+    props.level = level;
+    const auto override = overrides_.find(ls);
+    const int id = override != overrides_.end() ? override->second : ls;
+    const auto list = std::find_if(lists_.begin(), lists_.end(), [id](const List& l) { return l.id == id; });
+    if (list == lists_.end() || level < 0 || level >= static_cast<int>(list->levels.size())) {
+        return props;
+    }
+    const Level& l = list->levels[static_cast<std::size_t>(level)];
+    props.style = l.style;
+    props.start = l.start;
+    // The template's first character is its length; the level numbers are
+    // written as the characters 0 to 8. Only this level's number is shown,
+    // with the text before the first number and after the last.
+    const QString text = l.text.mid(1).section(u';', 0, 0);
+    const auto isNumber = [](QChar c) { return c.unicode() < RtfListNumbering::MaxLevels; };
+    const qsizetype first = std::find_if(text.begin(), text.end(), isNumber) - text.begin();
+    if (first == text.size()) {
+        props.before = text.left(RtfListProps::MaxAffix);
+        return props;
+    }
+    qsizetype last = text.size() - 1;
+    while (last > first && !isNumber(text[last])) {
+        --last;
+    }
+    props.before = text.left(std::min<qsizetype>(first, RtfListProps::MaxAffix));
+    props.after = text.mid(last + 1).left(RtfListProps::MaxAffix);
+    return props;
+}
+
 } // namespace tintora

@@ -434,5 +434,16 @@ TEST(RtfFormats, ListsAreNumberedFromTheirDescriptionWhenTheNumberIsNotWrittenOu
     EXPECT_EQ(doc.toPlainText(), u"1.\tone\n2.\ttwo\n(iii)\troman\n•\tdot\n9.\twritten"_qs);
 }
 
+TEST(RtfFormats, ListsAreNumberedFromTheListTableWhenNothingElseSaysHow)
+{
+    QTextDocument doc;
+    Load(doc, R"({\rtf1{\*\listtable{\list\listtemplateid5{\listlevel\levelnfc4\levelstartat2{\leveltext\'03(\'00);})"
+              R"({\levelnumbers\'02;}}{\listlevel\levelnfc23{\leveltext\'01\u-3913 ?;}}\listid77}})"
+              R"({\*\listoverridetable{\listoverride\listid77\listoverridecount0\ls3}})"
+              R"({\listtext\tab}\pard\ls3 first\par{\listtext\tab}\pard\ls3\ilvl1 inner\par\pard\ls3 second\par)"
+              R"(\pard\ls9 unknown list\par})");
+    EXPECT_EQ(doc.toPlainText(), u"(b)\tfirst\n•\tinner\n(c)\tsecond\nunknown list"_qs);
+}
+
 } // namespace
 } // namespace tintora
