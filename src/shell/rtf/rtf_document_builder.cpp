@@ -41,7 +41,9 @@ void RtfDocumentBuilder::Build(QByteArrayView data)
 {
     RtfTokenizer tokenizer(data);
     RtfToken token;
-    while (tokenizer.Next(token)) {
+    // Once the writer is full nothing more can be shown: the rest of the
+    // input is not read at all.
+    while (!writer_.truncated() && tokenizer.Next(token)) {
         switch (token.kind) {
         case RtfToken::Kind::GroupOpen:
             OpenGroup();
