@@ -1,10 +1,12 @@
 #include "shell/rtf/rtf_document_writer.h"
 
+#include <QImage>
 #include <QTextBlock>
 #include <QTextBlockFormat>
 #include <QTextCharFormat>
 #include <QTextDocument>
 #include <QTextTable>
+#include <QUrl>
 
 #include <algorithm>
 
@@ -25,26 +27,104 @@ RtfDocumentWriter::~RtfDocumentWriter()
 void RtfDocumentWriter::InsertText(const QString& text, const QTextCharFormat& format, bool inTable,
                                    int columns)
 {
-    if (text.isEmpty()) {
+    if (text.isEmpty() || truncated_) {
         return;
     }
     SyncTable(inTable, columns);
-    cursor_.insertText(text, format);
+    InsertBoundedText(text, format);
     trailingBreak_ = false;
+}
+
+bool RtfDocumentWriter::Spend(qint64 cost)
+{
+    if (truncated_ || cost_ + cost > MaxLayoutCost) {
+        truncated_ = true;
+        return false;
+    }
+    cost_ += cost;
+    return true;
+}
+
+void RtfDocumentWriter::InsertBoundedText(QStringView text, const QTextCharFormat& format)
+{
+    while (!text.isEmpty()) {
+        if (!Spend(LayoutCost::Run)) {
+            return;
+        }
+        // The block's length counts its paragraph mark too.
+        const qsizetype room = MaxParagraphLength - (cursor_.block().length() - 1);
+        if (text.size() <= room) {
+            if (Spend(text.size() * LayoutCost::Character)) {
+                cursor_.insertText(text.toString(), format);
+            }
+            return;
+        }
+        // Continue in a new paragraph, after the last space that fits; a
+        // paragraph that holds no space yet is cut where it is full.
+        qsizetype cut = std::max<qsizetype>(room, 0);
+        const qsizetype space = text.first(cut).lastIndexOf(u' ');
+        if (space >= 0) {
+            cut = space + 1;
+        } else if (cursor_.block().text().contains(u' ')) {
+            cut = 0;
+        }
+        if (!Spend(cut * LayoutCost::Character + LayoutCost::Paragraph)) {
+            return;
+        }
+        if (cut > 0) {
+            cursor_.insertText(text.first(cut).toString(), format);
+        }
+        cursor_.insertBlock(cursor_.blockFormat(), format);
+        text = text.sliced(cut);
+    }
 }
 
 void RtfDocumentWriter::EndParagraph(const QTextBlockFormat& format, bool inTable, int columns)
 {
+    if (!Spend(LayoutCost::Paragraph)) {
+        return;
+    }
     SyncTable(inTable, columns);
     cursor_.setBlockFormat(format);
     cursor_.insertBlock(format);
     trailingBreak_ = mode_ == TableMode::None;
 }
 
+bool RtfDocumentWriter::InsertImage(const QImage& image, QSizeF size, const QTextCharFormat& format,
+                                    bool inTable, int columns)
+{
+    if (image.sizeInBytes() > PictureBytesLeft() || !Spend(LayoutCost::Picture)) {
+        return false;
+    }
+    pictureBytes_ += image.sizeInBytes();
+    SyncTable(inTable, columns);
+    const QString name = QStringLiteral("rtf-picture:%1").arg(++pictureCount_);
+    cursor_.document()->addResource(QTextDocument::ImageResource, QUrl(name), image);
+    QTextImageFormat shown;
+    shown.merge(format);
+    shown.setName(name);
+    shown.setWidth(size.width());
+    shown.setHeight(size.height());
+    cursor_.insertImage(shown);
+    trailingBreak_ = false;
+    return true;
+}
+
 void RtfDocumentWriter::EndCell(const QTextBlockFormat& format, int columns)
 {
+    if (!Spend(LayoutCost::Paragraph)) {
+        return;
+    }
     SyncTable(true, columns);
     cursor_.setBlockFormat(format);
+    // A paragraph mark right before the end of a cell ends its last
+    // paragraph; it does not open an empty one.
+    if (mode_ == TableMode::Grid && cursor_.block().length() == 1) {
+        const QTextTableCell cell = table_->cellAt(cursor_);
+        if (cell.isValid() && cursor_.position() > cell.firstPosition()) {
+            cursor_.deletePreviousChar();
+        }
+    }
     ++column_;
     cellEnded_ = true;
     trailingBreak_ = false;
@@ -52,7 +132,7 @@ void RtfDocumentWriter::EndCell(const QTextBlockFormat& format, int columns)
 
 void RtfDocumentWriter::EndRow()
 {
-    if (mode_ != TableMode::None) {
+    if (mode_ != TableMode::None && !truncated_) {
         rowEnded_ = true;
         cellEnded_ = false;
     }
@@ -111,11 +191,35 @@ void RtfDocumentWriter::StartTable(int columns)
             cursor_.deletePreviousChar();
         }
     }
+    gridEdges_.clear();
+    mergeTop_.clear();
+    int rowBorder = 0;
+    if (rowDefinition_ != nullptr) {
+        int previous = 0;
+        for (const RtfCellDefinition& cell : rowDefinition_->cells) {
+            previous = std::max(cell.edge, previous);
+            gridEdges_.push_back(previous);
+        }
+        rowBorder = *std::max_element(rowDefinition_->border.begin(), rowDefinition_->border.end());
+    }
     QTextTableFormat format;
     format.setCellPadding(3);
     format.setCellSpacing(0);
-    format.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
+    format.setBorderCollapse(true);
+    // A border only where the file draws one.
+    format.setBorder(rowBorder > 0 ? std::max(1.0, rowBorder / 15.0) : 0);
+    format.setBorderStyle(rowBorder > 0 ? QTextFrameFormat::BorderStyle_Solid : QTextFrameFormat::BorderStyle_None);
+    if (!gridEdges_.empty()) {
+        gridEdges_.erase(std::unique(gridEdges_.begin(), gridEdges_.end()), gridEdges_.end());
+        if (gridEdges_.front() == 0 && gridEdges_.size() > 1) {
+            gridEdges_.erase(gridEdges_.begin());
+        }
+        gridEdges_.resize(std::min<std::size_t>(gridEdges_.size(), MaxColumns));
+        columns = static_cast<int>(gridEdges_.size());
+    }
     table_ = cursor_.insertTable(1, std::clamp(columns, 1, MaxColumns), format);
+    SetColumnWidths();
+    PlaceRow();
 }
 
 void RtfDocumentWriter::LeaveTable()
@@ -147,6 +251,7 @@ void RtfDocumentWriter::NextRow(int columns)
     }
     table_->appendRows(1);
     ++row_;
+    PlaceRow();
     MoveToCell();
 }
 
@@ -157,12 +262,12 @@ void RtfDocumentWriter::NextCell()
         cursor_.insertText(QStringLiteral("\t"));
         return;
     }
-    if (column_ < table_->columns()) {
+    if (GridColumn(column_) < table_->columns()) {
         MoveToCell();
         return;
     }
     if (table_->columns() < MaxColumns) {
-        table_->appendColumns(1);
+        table_->appendColumns(std::min(GridColumn(column_) + 1, MaxColumns) - table_->columns());
         MoveToCell();
         return;
     }
@@ -174,7 +279,144 @@ void RtfDocumentWriter::NextCell()
 
 void RtfDocumentWriter::MoveToCell()
 {
-    cursor_ = table_->cellAt(row_, column_).lastCursorPosition();
+    cursor_ = table_->cellAt(row_, std::min(GridColumn(column_), table_->columns() - 1)).lastCursorPosition();
+}
+
+int RtfDocumentWriter::GridColumn(int cell) const
+{
+    if (cell < static_cast<int>(placements_.size())) {
+        return placements_[static_cast<std::size_t>(cell)].column;
+    }
+    const int next = placements_.empty() ? 0 : placements_.back().column + std::max(placements_.back().span, 1);
+    return next + cell - static_cast<int>(placements_.size());
+}
+
+void RtfDocumentWriter::SetColumnWidths()
+{
+    if (gridEdges_.empty()) {
+        return;
+    }
+    QList<QTextLength> widths;
+    int previous = 0;
+    for (const int edge : gridEdges_) {
+        widths.append(QTextLength(QTextLength::FixedLength, (edge - previous) / 15.0));
+        previous = edge;
+    }
+    QTextTableFormat format = table_->format();
+    format.setColumnWidthConstraints(widths);
+    table_->setFormat(format);
+}
+
+void RtfDocumentWriter::SplitColumnAt(int edge)
+{
+    // The new edge divides a column of the rows above; their cells there
+    // are widened over both parts, so that they keep their place.
+    const auto at = std::lower_bound(gridEdges_.begin(), gridEdges_.end(), edge);
+    const int column = static_cast<int>(at - gridEdges_.begin());
+    gridEdges_.insert(at, edge);
+    if (column < static_cast<int>(mergeTop_.size())) {
+        mergeTop_.insert(mergeTop_.begin() + column, -1);
+    }
+    if (column >= table_->columns()) {
+        table_->appendColumns(1);
+        return;
+    }
+    table_->insertColumns(column, 1);
+    for (int row = 0; row < row_; ++row) {
+        const QTextTableCell right = table_->cellAt(row, column + 1);
+        if (right.row() == row && right.column() == column + 1) {
+            table_->mergeCells(row, column, right.rowSpan(), right.columnSpan() + 1);
+            // Qt joins the empty new cell to the text with a space.
+            const QTextTableCell merged = table_->cellAt(row, column);
+            QTextCursor first = merged.firstCursorPosition();
+            first.movePosition(QTextCursor::NextCharacter, QTextCursor::KeepAnchor);
+            if (first.selectedText() == QStringLiteral(" ")) {
+                first.removeSelectedText();
+            }
+        }
+    }
+}
+
+void RtfDocumentWriter::PlaceRow()
+{
+    placements_.clear();
+    if (rowDefinition_ == nullptr || gridEdges_.empty()) {
+        return;
+    }
+    // Edges within 20 twips count as the same edge: writers round widths
+    // differently from row to row.
+    constexpr int Tolerance = 20;
+    const auto columnsUpTo = [this](int edge) {
+        return static_cast<int>(std::upper_bound(gridEdges_.begin(), gridEdges_.end(), edge + Tolerance) -
+                                gridEdges_.begin());
+    };
+    // Edges that the table does not have yet become columns of their own.
+    bool split = false;
+    for (const RtfCellDefinition& cell : rowDefinition_->cells) {
+        const auto near = std::lower_bound(gridEdges_.begin(), gridEdges_.end(), cell.edge - Tolerance);
+        const bool known = near != gridEdges_.end() && *near <= cell.edge + Tolerance;
+        if (!known && cell.edge > 0 && table_->columns() < MaxColumns) {
+            SplitColumnAt(cell.edge);
+            split = true;
+        }
+    }
+    if (split) {
+        SetColumnWidths();
+    }
+    const int columns = table_->columns();
+    mergeTop_.resize(static_cast<std::size_t>(columns), -1);
+    int previous = 0;
+    for (const RtfCellDefinition& cell : rowDefinition_->cells) {
+        const int edge = std::max(cell.edge, previous);
+        const int first = std::min(columnsUpTo(previous), columns - 1);
+        const int last = std::min(columnsUpTo(edge) - 1, columns - 1);
+        previous = edge;
+        if ((cell.mergedLeft || last < first) && !placements_.empty()) {
+            // The cell joins the last one before it that has a place.
+            int owner = static_cast<int>(placements_.size()) - 1;
+            while (owner > 0 && placements_[static_cast<std::size_t>(owner)].span == 0) {
+                --owner;
+            }
+            Placement& joined = placements_[static_cast<std::size_t>(owner)];
+            joined.span = std::max(joined.span, last - joined.column + 1);
+            placements_.push_back({joined.column, 0});
+            continue;
+        }
+        placements_.push_back({std::max(first, 0), std::max(last - first + 1, 1)});
+    }
+    for (std::size_t i = 0; i < placements_.size(); ++i) {
+        const Placement& place = placements_[i];
+        if (place.span == 0) {
+            continue;
+        }
+        const RtfCellDefinition& cell = rowDefinition_->cells[i];
+        const int span = std::min(place.span, columns - place.column);
+        if (span > 1) {
+            table_->mergeCells(row_, place.column, 1, span);
+        }
+        int& top = mergeTop_[static_cast<std::size_t>(place.column)];
+        if (cell.mergedUp && top >= 0) {
+            table_->mergeCells(top, place.column, row_ - top + 1, span);
+            continue;
+        }
+        top = cell.mergeStart ? row_ : -1;
+        QTextTableCellFormat format;
+        const std::array<void (QTextTableCellFormat::*)(qreal), 4> widths = {
+            &QTextTableCellFormat::setTopBorder, &QTextTableCellFormat::setLeftBorder,
+            &QTextTableCellFormat::setBottomBorder, &QTextTableCellFormat::setRightBorder};
+        const std::array<void (QTextTableCellFormat::*)(QTextFrameFormat::BorderStyle), 4> styles = {
+            &QTextTableCellFormat::setTopBorderStyle, &QTextTableCellFormat::setLeftBorderStyle,
+            &QTextTableCellFormat::setBottomBorderStyle, &QTextTableCellFormat::setRightBorderStyle};
+        for (std::size_t side = 0; side < 4; ++side) {
+            const int twips = cell.border[side];
+            (format.*widths[side])(twips > 0 ? std::max(1.0, twips / 15.0) : 0.0);
+            (format.*styles[side])(twips > 0 ? QTextFrameFormat::BorderStyle_Solid : QTextFrameFormat::BorderStyle_None);
+        }
+        if (cell.background.isValid()) {
+            format.setBackground(cell.background);
+        }
+        table_->cellAt(row_, place.column).setFormat(format);
+    }
 }
 
 } // namespace tintora

@@ -1,7 +1,15 @@
 #pragma once
 
+#include "shell/rtf/rtf_table_props.h"
+
+#include <QSizeF>
+#include <QStringView>
+#include <QTextBlock>
 #include <QTextCursor>
 
+#include <vector>
+
+class QImage;
 class QString;
 class QTextBlockFormat;
 class QTextCharFormat;
@@ -20,16 +28,44 @@ namespace tintora {
 // after which further cells are joined into the last one, separated by a
 // tab. The first paragraph not in a table ends it.
 //
+// With a row definition (SetRowDefinition), a table's columns take the
+// widths of its first row's \cellx edges, and each later row's cells are
+// placed by their edges: a cell that spans several columns is merged over
+// them, a cell of no width joins the one before it, as do \clmrg cells, and
+// \clvmrg cells join the cell above. Cells and tables have borders only
+// where the definition gives them, and cells their background.
+//
 // Qt rebuilds a table's cell grid after every added row, so a long table
 // costs time quadratic in its rows. To stay linear, a table is continued
 // in a new one after MaxTableRows rows, and after MaxTables tables further
 // rows are written as lines of text with the cells separated by tabs.
+//
+// What the document keeps is bounded, so that laying it out in the help
+// view takes about a second and a few MiB at most, whatever the input:
+//  - Qt lays a paragraph out in time that grows faster than its length, so
+//    a paragraph is continued in a new one after MaxParagraphLength
+//    characters, at the last space when there is one.
+//  - Every character, run of one format, paragraph and picture costs
+//    layout units (LayoutCost); once MaxLayoutCost is spent, nothing more
+//    is written and truncated() turns true.
+//  - Shown pictures keep at most MaxPictureBytes of pixels in all.
 class RtfDocumentWriter
 {
 public:
     static constexpr int MaxColumns = 64;
     static constexpr int MaxTableRows = 256;
     static constexpr int MaxTables = 256;
+    static constexpr int MaxParagraphLength = 4000;
+    // About one second of layout on the machines we measured (1 M
+    // characters of prose, 100 k runs, or 25 k paragraphs).
+    static constexpr qint64 MaxLayoutCost = 1'000'000;
+    static constexpr qint64 MaxPictureBytes = 20LL * 1024 * 1024; // 16 screenshots 640 px wide
+    struct LayoutCost {
+        static constexpr qint64 Character = 1;
+        static constexpr qint64 Run = 8;
+        static constexpr qint64 Paragraph = 40;
+        static constexpr qint64 Picture = 40;
+    };
 
     // Starts writing at the beginning of `doc`, which should be empty.
     explicit RtfDocumentWriter(QTextDocument& doc);
@@ -37,12 +73,28 @@ public:
     RtfDocumentWriter(const RtfDocumentWriter&) = delete;
     RtfDocumentWriter& operator=(const RtfDocumentWriter&) = delete;
 
+    // The definition of the row being read, owned by the caller, which keeps
+    // it up to date; nullptr for none.
+    void SetRowDefinition(const RtfRowDefinition* row) { rowDefinition_ = row; }
+
     // `columns` is the number of cells the current row declares (may be 0).
     void InsertText(const QString& text, const QTextCharFormat& format, bool inTable, int columns);
     // Gives the current paragraph `format` and starts a new one.
     void EndParagraph(const QTextBlockFormat& format, bool inTable, int columns);
     void EndCell(const QTextBlockFormat& format, int columns);
     void EndRow();
+    // Inserts `image`, kept by the document as a resource and shown at
+    // `size` pixels. Refused (false) once pictures would exceed
+    // MaxPictureBytes of pixels.
+    bool InsertImage(const QImage& image, QSizeF size, const QTextCharFormat& format, bool inTable,
+                     int columns);
+    // Pixel bytes that a further picture may still use.
+    qint64 PictureBytesLeft() const { return MaxPictureBytes - pictureBytes_; }
+    // Whether the paragraph being written is still empty.
+    bool InEmptyParagraph() const { return cursor_.block().length() == 1; }
+    // True once the layout budget ran out and content was left out.
+    bool truncated() const { return truncated_; }
+
     // Formats the last paragraph. A final paragraph break with nothing after
     // it marks the end of the text and does not leave an empty paragraph.
     void Finish(const QTextBlockFormat& format);
@@ -56,6 +108,12 @@ private:
     void NextRow(int columns);
     void NextCell();
     void MoveToCell();
+    void PlaceRow();
+    void SplitColumnAt(int edge);
+    void SetColumnWidths();
+    int GridColumn(int cell) const;
+    bool Spend(qint64 cost);
+    void InsertBoundedText(QStringView text, const QTextCharFormat& format);
 
     QTextCursor cursor_;
     TableMode mode_ = TableMode::None;
@@ -66,6 +124,18 @@ private:
     bool rowEnded_ = false;
     bool cellEnded_ = false;
     bool trailingBreak_ = false;
+    struct Placement {
+        int column = 0;
+        int span = 1; // 0: the cell joins the one before it
+    };
+    const RtfRowDefinition* rowDefinition_ = nullptr;
+    std::vector<int> gridEdges_;       // the table's column edges, in twips
+    std::vector<Placement> placements_; // the current row's cells on that grid
+    std::vector<int> mergeTop_;         // by column: the row a vertical merge starts at
+    qint64 cost_ = 0;
+    qint64 pictureBytes_ = 0;
+    int pictureCount_ = 0;
+    bool truncated_ = false;
 };
 
 } // namespace tintora

@@ -68,6 +68,17 @@ bool ApplyCharacterKeyword(RtfCharProps& c, RtfKeyword keyword, bool hasParam, i
     case RtfKeyword::Sub:
         c.script = RtfCharProps::Script::Sub;
         return true;
+    case RtfKeyword::Up:
+    case RtfKeyword::Down: {
+        // \up and \dn raise or lower by half-points (6 by default); Qt has
+        // no baseline shift, so any shift shows as super- or subscript.
+        const bool shifted = !hasParam || param != 0;
+        const bool up = (keyword == RtfKeyword::Up) == (!hasParam || param > 0);
+        c.script = !shifted ? RtfCharProps::Script::Normal
+                   : up     ? RtfCharProps::Script::Super
+                            : RtfCharProps::Script::Sub;
+        return true;
+    }
     case RtfKeyword::NoSuperSub:
         c.script = RtfCharProps::Script::Normal;
         return true;
@@ -117,6 +128,12 @@ bool ApplyParagraphKeyword(RtfParagraphProps& p, RtfKeyword keyword, bool hasPar
         return true;
     case RtfKeyword::InTable:
         p.inTable = true;
+        return true;
+    case RtfKeyword::ListOverride:
+        p.list.list = value;
+        return true;
+    case RtfKeyword::ListLevel:
+        p.list.level = std::clamp(value, 0, 8);
         return true;
     default:
         return false;

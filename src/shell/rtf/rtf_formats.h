@@ -10,6 +10,8 @@ namespace tintora {
 // Applies a character formatting word (\b, \i0, \fs20, \cf2, \plain, ...)
 // to `props`. Returns false, changing nothing, for any other word. Sizes
 // are clamped to 1..1638 points; a word without parameter switches on.
+// \upN and \dnN show as superscript and subscript (a negative N turns
+// the direction round; 0 ends the shift).
 bool ApplyCharacterKeyword(RtfCharProps& props, RtfKeyword keyword, bool hasParam, int param);
 
 // Applies a paragraph formatting word (\pard, \qc, \li720, \tx1440,

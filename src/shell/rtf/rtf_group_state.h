@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include <array>
 
 namespace tintora {
@@ -10,6 +12,25 @@ enum class RtfDestination {
     FontTable,        // font names
     ColorTable,       // colour entries, ended by ';'
     FieldInstruction, // the instruction of the enclosing \field
+    Picture,          // the data of a \pict
+    Footnote,         // the text of a \footnote, shown at the end
+    ListDefinition,   // a \pn group: its text is the number's text before or after
+    ListTable,        // \listtable, \listoverridetable: only level texts are kept
+};
+
+// How a paragraph's list number is made, from \pn (\pndec, \pnstart1,
+// {\pntxta .}) and \ls. Used when the file gives no \listtext or \pntext
+// with the number written out.
+struct RtfListProps {
+    enum class Style { None, Bullet, Decimal, UpperRoman, LowerRoman, UpperLetter, LowerLetter };
+    static constexpr int MaxAffix = 8;
+
+    Style style = Style::None;
+    int start = 1;
+    int list = 0;  // \lsN: paragraphs of one list count on
+    int level = 0; // \ilvlN
+    QString before;
+    QString after;
 };
 
 // Paragraph properties; lengths in twips (1/1440 inch), as RTF writes them.
@@ -24,6 +45,7 @@ struct RtfParagraphProps {
     int spaceBefore = 0;
     int spaceAfter = 0;
     bool inTable = false;
+    RtfListProps list;
     int tabCount = 0;
     std::array<int, MaxTabStops> tabs{};
 };
@@ -46,8 +68,8 @@ struct RtfCharProps {
     int background = 0;
 };
 
-// The state that a group saves on { and restores on }. Plain data, so the
-// stack copies it cheaply.
+// The state that a group saves on { and restores on }. Plain data (the
+// strings are shared until written), so the stack copies it cheaply.
 struct RtfGroupState {
     RtfDestination destination = RtfDestination::Body;
     RtfCharProps chars;
@@ -55,6 +77,9 @@ struct RtfGroupState {
     int unicodeSkip = 1; // \ucN: fallback characters after each \uN
     int field = -1;      // the \field this group belongs to, an index into the builder's fields
     int link = -1;       // in a field result: the field whose hyperlink the text carries
+    int footnote = -1;   // in a footnote: an index into the builder's notes
+    bool listText = false; // in \listtext or \pntext: the number written out
+    int listAffix = 0;     // in \pntxtb (1), \pntxta (2) or a list table's \leveltext (3)
 };
 
 } // namespace tintora

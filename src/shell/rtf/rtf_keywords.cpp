@@ -26,17 +26,55 @@ constexpr Entry Keywords[] = {
     {"atnid", K::SkippedDestination},
     {"b", K::Bold},
     {"blue", K::Blue},
+    {"box", K::ParagraphBorder},
+    {"brdrb", K::ParagraphBorder},
+    {"brdrbar", K::ParagraphBorder},
+    {"brdrbtw", K::ParagraphBorder},
+    {"brdrdash", K::BorderStyle},
+    {"brdrdashd", K::BorderStyle},
+    {"brdrdashdd", K::BorderStyle},
+    {"brdrdashsm", K::BorderStyle},
+    {"brdrdb", K::BorderStyle},
+    {"brdrdot", K::BorderStyle},
+    {"brdremboss", K::BorderStyle},
+    {"brdrengrave", K::BorderStyle},
+    {"brdrframe", K::BorderStyle},
+    {"brdrhair", K::BorderStyle},
+    {"brdrinset", K::BorderStyle},
+    {"brdrl", K::ParagraphBorder},
+    {"brdrnil", K::BorderNone},
+    {"brdrnone", K::BorderNone},
+    {"brdroutset", K::BorderStyle},
+    {"brdrr", K::ParagraphBorder},
+    {"brdrs", K::BorderStyle},
+    {"brdrsh", K::BorderStyle},
+    {"brdrt", K::ParagraphBorder},
+    {"brdrth", K::BorderStyle},
+    {"brdrtriple", K::BorderStyle},
+    {"brdrw", K::BorderWidth},
+    {"brdrwavy", K::BorderStyle},
     {"bullet", K::Bullet},
     {"cb", K::Background},
     {"cell", K::Cell},
     {"cellx", K::CellEdge},
     {"cf", K::Foreground},
     {"chcbpat", K::Background},
+    {"chftn", K::FootnoteMark},
+    {"clbrdrb", K::CellBorderBottom},
+    {"clbrdrl", K::CellBorderLeft},
+    {"clbrdrr", K::CellBorderRight},
+    {"clbrdrt", K::CellBorderTop},
+    {"clcbpat", K::CellBackground},
+    {"clmgf", K::CellMergeFirst},
+    {"clmrg", K::CellMergeLeft},
+    {"clvmgf", K::CellMergeStart},
+    {"clvmrg", K::CellMergeUp},
     {"colortbl", K::ColorTable},
     {"column", K::Par},
     {"cpg", K::FontCodePage},
     {"datastore", K::SkippedDestination},
     {"deff", K::DefaultFont},
+    {"dn", K::Down},
     {"docvar", K::SkippedDestination},
     {"emdash", K::EmDash},
     {"emspace", K::EmSpace},
@@ -55,7 +93,7 @@ constexpr Entry Keywords[] = {
     {"footerf", K::SkippedDestination},
     {"footerl", K::SkippedDestination},
     {"footerr", K::SkippedDestination},
-    {"footnote", K::SkippedDestination},
+    {"footnote", K::Footnote},
     {"fs", K::FontSize},
     {"ftncn", K::SkippedDestination},
     {"ftnsep", K::SkippedDestination},
@@ -67,21 +105,34 @@ constexpr Entry Keywords[] = {
     {"headerr", K::SkippedDestination},
     {"highlight", K::Background},
     {"i", K::Italic},
+    {"ilvl", K::ListLevel},
     {"info", K::SkippedDestination},
     {"intbl", K::InTable},
+    {"jpegblip", K::JpegBlip},
     {"ldblquote", K::LeftDoubleQuote},
+    {"levelnfc", K::LevelFormat},
+    {"levelnfcn", K::LevelFormat},
+    {"levelnumbers", K::SkippedDestination},
+    {"levelstartat", K::LevelStart},
+    {"leveltext", K::LevelText},
     {"li", K::LeftIndent},
     {"lin", K::LeftIndent},
     {"line", K::Line},
-    {"listoverridetable", K::SkippedDestination},
-    {"listtable", K::SkippedDestination},
+    {"list", K::ListEntry},
+    {"listid", K::ListId},
+    {"listlevel", K::ListLevelEntry},
+    {"listname", K::SkippedDestination},
+    {"listoverridetable", K::ListTable},
+    {"listtable", K::ListTable},
     {"listtext", K::ListText},
     {"lquote", K::LeftQuote},
+    {"ls", K::ListOverride},
     {"ltrmark", K::LtrMark},
     {"mac", K::Mac},
     {"nestcell", K::NestedCell},
     {"nestrow", K::NestedRow},
     {"nonesttables", K::SkippedDestination},
+    {"nonshppict", K::SkippedDestination},
     {"nosupersub", K::NoSuperSub},
     {"objdata", K::SkippedDestination},
     {"page", K::Par},
@@ -89,10 +140,25 @@ constexpr Entry Keywords[] = {
     {"pard", K::Pard},
     {"pc", K::Pc},
     {"pca", K::Pca},
-    {"pict", K::SkippedDestination},
+    {"pichgoal", K::PictureHeightGoal},
+    {"picprop", K::SkippedDestination},
+    {"picscalex", K::PictureScaleX},
+    {"picscaley", K::PictureScaleY},
+    {"pict", K::Picture},
+    {"picwgoal", K::PictureWidthGoal},
     {"plain", K::Plain},
-    {"pn", K::SkippedDestination},
+    {"pn", K::ListDefinition},
+    {"pndec", K::ListDecimal},
+    {"pngblip", K::PngBlip},
+    {"pnlcltr", K::ListLowerLetter},
+    {"pnlcrm", K::ListLowerRoman},
+    {"pnlvlblt", K::ListBullet},
+    {"pnstart", K::ListStart},
     {"pntext", K::PnText},
+    {"pntxta", K::ListTextAfter},
+    {"pntxtb", K::ListTextBefore},
+    {"pnucltr", K::ListUpperLetter},
+    {"pnucrm", K::ListUpperRoman},
     {"qc", K::AlignCenter},
     {"qj", K::AlignJustify},
     {"ql", K::AlignLeft},
@@ -111,6 +177,7 @@ constexpr Entry Keywords[] = {
     {"sa", K::SpaceAfter},
     {"sb", K::SpaceBefore},
     {"sect", K::Par},
+    {"shppict", K::ShapePicture},
     {"strike", K::Strike},
     {"striked", K::Strike},
     {"stylesheet", K::SkippedDestination},
@@ -119,6 +186,12 @@ constexpr Entry Keywords[] = {
     {"tab", K::Tab},
     {"tc", K::SkippedDestination},
     {"template", K::SkippedDestination},
+    {"trbrdrb", K::RowBorderBottom},
+    {"trbrdrh", K::ParagraphBorder},
+    {"trbrdrl", K::RowBorderLeft},
+    {"trbrdrr", K::RowBorderRight},
+    {"trbrdrt", K::RowBorderTop},
+    {"trbrdrv", K::ParagraphBorder},
     {"trowd", K::RowDefaults},
     {"tx", K::TabStop},
     {"u", K::Unicode},
@@ -135,6 +208,7 @@ constexpr Entry Keywords[] = {
     {"ululdbwave", K::UnderlineDouble},
     {"ulw", K::Underline},
     {"ulwave", K::Underline},
+    {"up", K::Up},
     {"userprops", K::SkippedDestination},
     {"v", K::Hidden},
     {"xe", K::SkippedDestination},
@@ -158,6 +232,32 @@ RtfKeyword LookupKeyword(QByteArrayView name)
         return it->keyword;
     }
     return RtfKeyword::Unknown;
+}
+
+bool IsDestination(RtfKeyword keyword)
+{
+    switch (keyword) {
+    case K::Rtf:
+    case K::FontTable:
+    case K::ColorTable:
+    case K::Field:
+    case K::FieldInstruction:
+    case K::FieldResult:
+    case K::ListText:
+    case K::PnText:
+    case K::Picture:
+    case K::ShapePicture:
+    case K::Footnote:
+    case K::ListDefinition:
+    case K::ListTextBefore:
+    case K::ListTextAfter:
+    case K::ListTable:
+    case K::LevelText:
+    case K::SkippedDestination:
+        return true;
+    default:
+        return false;
+    }
 }
 
 char16_t KeywordCharacter(RtfKeyword keyword)

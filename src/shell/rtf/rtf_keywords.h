@@ -17,6 +17,14 @@ enum class RtfKeyword {
     FieldResult,
     ListText,
     PnText,
+    Picture,            // \pict: shown when PNG or JPEG
+    ShapePicture,       // \shppict: holds the \pict that a reader should show
+    Footnote,
+    ListDefinition,     // \pn: how the paragraph's number is made
+    ListTextBefore,     // \pntxtb, \pntxta: text before and after it
+    ListTextAfter,
+    ListTable,          // \listtable, \listoverridetable
+    LevelText,          // \leveltext: a level's number template
     SkippedDestination, // a destination whose content is never shown
     // Document and font table.
     Ansi,
@@ -50,6 +58,16 @@ enum class RtfKeyword {
     Sub,
     NoSuperSub,
     Hidden,
+    Up, // \upN: raised by N half-points, shown as superscript
+    Down,
+    FootnoteMark, // \chftn: the automatic number of a footnote
+    // Pictures.
+    PngBlip,
+    JpegBlip,
+    PictureWidthGoal,
+    PictureHeightGoal,
+    PictureScaleX,
+    PictureScaleY,
     // Paragraphs.
     Par,
     Pard,
@@ -69,7 +87,40 @@ enum class RtfKeyword {
     RowDefaults,
     CellEdge,
     NestedCell,
+    // Table borders and cells.
+    BorderStyle,    // \brdrs, \brdrdb, ...: a border is drawn
+    BorderNone,     // \brdrnone, \brdrnil
+    BorderWidth,    // \brdrwN
+    CellBorderTop,  // \clbrdrt; the next border words describe it
+    CellBorderLeft,
+    CellBorderBottom,
+    CellBorderRight,
+    RowBorderTop,   // \trbrdrt
+    RowBorderLeft,
+    RowBorderBottom,
+    RowBorderRight,
+    ParagraphBorder, // \brdrt, \box, ...: borders of paragraphs, not shown
+    CellBackground,  // \clcbpatN
+    CellMergeLeft,   // \clmrg
+    CellMergeFirst,  // \clmgf
+    CellMergeUp,     // \clvmrg
+    CellMergeStart,  // \clvmgf
     NestedRow,
+    // Lists.
+    ListOverride, // \lsN
+    ListLevel,    // \ilvlN
+    ListBullet,
+    ListDecimal,
+    ListUpperRoman,
+    ListLowerRoman,
+    ListUpperLetter,
+    ListLowerLetter,
+    ListStart,
+    ListEntry,         // \list
+    ListId,            // \listidN
+    ListLevelEntry,    // \listlevel
+    LevelFormat,       // \levelnfcN
+    LevelStart,        // \levelstartatN
     // Characters written as words.
     Line,
     Tab,
@@ -91,6 +142,10 @@ enum class RtfKeyword {
 
 // The keyword for a control word's name (case-sensitive, as RTF is).
 RtfKeyword LookupKeyword(QByteArrayView name);
+
+// Whether the keyword starts a destination. Only destinations may follow
+// \*; any other word there makes its group skipped.
+bool IsDestination(RtfKeyword keyword);
 
 // The character that a character keyword (\tab, \line, \emdash, ...)
 // stands for; 0 for every other keyword. \line is U+2028, the line break

@@ -1,28 +1,74 @@
 #include "shell/rtf/rtf_reader.h"
 
 #include "shell/rtf/rtf_document_builder.h"
+#include "shell/rtf/rtf_tokenizer.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QTextDocument>
+
+#include <cmath>
 
 namespace tintora {
 
 namespace {
 
 // How much of the start of the input is checked for NUL bytes. RTF is
-// 7-bit text; binary data only appears behind \bin, which no writer puts
-// into the header.
+// 7-bit text; binary data only appears behind \bin.
 constexpr qsizetype BinaryProbeBytes = 1024;
+constexpr double MiB = 1024.0 * 1024.0;
+
+QString MiBText(double mib)
+{
+    return std::floor(mib) == mib ? QString::number(static_cast<qint64>(mib)) : QString::number(mib, 'f', 1);
+}
 
 QString TooLarge(qint64 size)
 {
-    return QStringLiteral("file too large (%1 bytes, limit %2 bytes)").arg(size).arg(RtfMaxBytes);
+    // Rounded up to a tenth, so that a file just over the limit never
+    // reads as the limit itself.
+    const double mib = std::ceil(static_cast<double>(size) * 10.0 / MiB) / 10.0;
+    return QStringLiteral("too large (%1 MiB, limit %2 MiB)").arg(MiBText(mib), MiBText(RtfMaxBytes / MiB));
 }
 
 RtfResult Refuse(const QString& message)
 {
-    return RtfResult{false, message};
+    return RtfResult{false, message, false};
+}
+
+// UTF-16 text starts with its byte order mark, or, without one, has a NUL
+// in every other byte of its ASCII characters.
+bool IsUtf16(QByteArrayView data)
+{
+    if (data.startsWith("\xFF\xFE") || data.startsWith("\xFE\xFF")) {
+        return true;
+    }
+    if (data.size() < 4) {
+        return false;
+    }
+    const bool littleEndian = data[0] != '\0' && data[1] == '\0' && data[2] != '\0' && data[3] == '\0';
+    const bool bigEndian = data[0] == '\0' && data[1] != '\0' && data[2] == '\0' && data[3] != '\0';
+    return littleEndian || bigEndian;
+}
+
+// Whether the first KiB holds a NUL byte outside the data of a \bin.
+bool HasBinaryHeader(QByteArrayView data)
+{
+    const QByteArrayView probe = data.first(std::min(data.size(), BinaryProbeBytes));
+    RtfTokenizer tokenizer(probe);
+    RtfToken token;
+    qsizetype checked = 0; // bytes before this offset hold no stray NUL
+    while (tokenizer.Next(token)) {
+        if (token.kind != RtfToken::Kind::Binary) {
+            continue;
+        }
+        const qsizetype start = token.text.data() - probe.data();
+        if (probe.sliced(checked, start - checked).contains('\0')) {
+            return true;
+        }
+        checked = start + token.text.size();
+    }
+    return probe.sliced(checked).contains('\0');
 }
 
 // Where the RTF starts in `data`, after a byte order mark and white space,
@@ -32,16 +78,16 @@ struct Check {
     QString problem;
 };
 
-Check CheckInput(const QByteArray& data)
+Check CheckInput(QByteArrayView data)
 {
     if (data.isEmpty()) {
-        return {0, QStringLiteral("the file is empty")};
+        return {0, QStringLiteral("empty file")};
     }
     if (data.size() > RtfMaxBytes) {
         return {0, TooLarge(data.size())};
     }
-    if (QByteArrayView(data).first(std::min(data.size(), BinaryProbeBytes)).contains('\0')) {
-        return {0, QStringLiteral("not an RTF file: it contains binary data")};
+    if (IsUtf16(data)) {
+        return {0, QStringLiteral("UTF-16 text")};
     }
     qsizetype start = 0;
     if (data.startsWith("\xEF\xBB\xBF")) {
@@ -51,15 +97,17 @@ Check CheckInput(const QByteArray& data)
            (data[start] == ' ' || data[start] == '\t' || data[start] == '\r' || data[start] == '\n')) {
         ++start;
     }
-    if (!QByteArrayView(data).sliced(start).startsWith("{\\rtf")) {
-        return {0, QStringLiteral("not an RTF file: it does not start with {\\rtf")};
+    const bool rtf = data.sliced(start).startsWith("{\\rtf");
+    if (rtf ? HasBinaryHeader(data) : data.first(std::min(data.size(), BinaryProbeBytes)).contains('\0')) {
+        return {0, QStringLiteral("binary data")};
+    }
+    if (!rtf) {
+        return {0, QStringLiteral("not RTF")};
     }
     return {start, QString()};
 }
 
-} // namespace
-
-RtfResult ReadRtf(const QByteArray& data, QTextDocument& doc)
+RtfResult Read(QByteArrayView data, QTextDocument& doc, int pictureWidth)
 {
     const Check check = CheckInput(data);
     if (!check.problem.isEmpty()) {
@@ -68,13 +116,24 @@ RtfResult ReadRtf(const QByteArray& data, QTextDocument& doc)
     const bool undo = doc.isUndoRedoEnabled();
     doc.setUndoRedoEnabled(false);
     doc.clear();
-    RtfDocumentBuilder builder(doc);
-    builder.Build(QByteArrayView(data).sliced(check.start));
+    bool truncated = false;
+    {
+        RtfDocumentBuilder builder(doc, pictureWidth);
+        builder.Build(data.sliced(check.start));
+        truncated = builder.truncated();
+    }
     doc.setUndoRedoEnabled(undo);
-    return RtfResult{true, QString()};
+    return RtfResult{true, QString(), truncated};
 }
 
-RtfResult ReadRtfFile(const QString& path, QTextDocument& doc)
+} // namespace
+
+RtfResult ReadRtf(const QByteArray& data, QTextDocument& doc, int pictureWidth)
+{
+    return Read(data, doc, pictureWidth);
+}
+
+RtfResult ReadRtfFile(const QString& path, QTextDocument& doc, int pictureWidth)
 {
     const QFileInfo info(path);
     if (!info.exists()) {
@@ -83,6 +142,10 @@ RtfResult ReadRtfFile(const QString& path, QTextDocument& doc)
     if (info.isDir()) {
         return Refuse(QStringLiteral("not a file but a folder: %1").arg(path));
     }
+    if (!info.isFile()) {
+        // A FIFO would block the reader, a device could be endless.
+        return Refuse(QStringLiteral("not a regular file: %1").arg(path));
+    }
     if (info.size() > RtfMaxBytes) {
         return Refuse(TooLarge(info.size()));
     }
@@ -90,16 +153,21 @@ RtfResult ReadRtfFile(const QString& path, QTextDocument& doc)
     if (!file.open(QIODevice::ReadOnly)) {
         return Refuse(QStringLiteral("cannot read %1: %2").arg(path, file.errorString()));
     }
-    // Devices and files that grow while being read report a size that does
-    // not hold; reading one byte past the limit catches them.
-    const QByteArray data = file.read(RtfMaxBytes + 1);
-    if (data.size() > RtfMaxBytes) {
-        return Refuse(QStringLiteral("file too large (more than %1 bytes)").arg(RtfMaxBytes));
+    // Mapping the file keeps its bytes out of the heap: the pages that the
+    // reader has passed can be dropped again by the system.
+    const qint64 size = file.size();
+    if (size > 0 && size <= RtfMaxBytes) {
+        if (uchar* mapped = file.map(0, size)) {
+            return Read(QByteArrayView(reinterpret_cast<const char*>(mapped), size), doc, pictureWidth);
+        }
     }
+    // Files that grow while being read report a size that does not hold;
+    // reading one byte past the limit catches them.
+    const QByteArray data = file.read(RtfMaxBytes + 1);
     if (data.isEmpty() && file.error() != QFileDevice::NoError) {
         return Refuse(QStringLiteral("cannot read %1: %2").arg(path, file.errorString()));
     }
-    return ReadRtf(data, doc);
+    return ReadRtf(data, doc, pictureWidth);
 }
 
 } // namespace tintora

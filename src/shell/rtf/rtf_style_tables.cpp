@@ -153,10 +153,13 @@ QTextCharFormat RtfStyleTables::CharFormat(const RtfCharProps& props, int defaul
     } else if (props.script == RtfCharProps::Script::Sub) {
         format.setVerticalAlignment(QTextCharFormat::AlignSubScript);
     }
-    if (const QColor color = ColorAt(props.foreground); color.isValid()) {
+    // Entry 0 is the automatic colour whatever the table says: some writers
+    // store it as an explicit black, which would paint black on black as a
+    // background.
+    if (const QColor color = ColorAt(props.foreground); props.foreground > 0 && color.isValid()) {
         format.setForeground(color);
     }
-    if (const QColor color = ColorAt(props.background); color.isValid()) {
+    if (const QColor color = ColorAt(props.background); props.background > 0 && color.isValid()) {
         format.setBackground(color);
     }
     if (!href.isEmpty()) {

@@ -46,10 +46,15 @@ void RtfTextBuffer::AppendChar(char16_t ch)
     text_ += QChar(ch);
 }
 
-QString RtfTextBuffer::Take()
+void RtfTextBuffer::EndOfInput()
 {
     FlushBytes();
     ResolveSurrogate();
+}
+
+QString RtfTextBuffer::Take()
+{
+    FlushBytes();
     QString out = std::move(text_);
     text_.clear();
     return out;

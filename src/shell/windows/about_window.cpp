@@ -1,7 +1,9 @@
 #include "shell/windows/about_window.h"
 
+#include <QKeySequence>
 #include <QLabel>
 #include <QPixmap>
+#include <QShortcut>
 
 #include "shell/windows/artwork.h"
 #include "shell/windows/clickable_label.h"
@@ -77,6 +79,9 @@ AboutWindow::AboutWindow(const BrandInfo& brand, const VersionInfo& version, Ski
         ReplaceLabelsWithSkinLabels(this, nullptr);
         ApplySkin(this, *skinOrNull);
     }
+
+    auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(close, &QShortcut::activated, this, &QWidget::close);
 
     CentreOnScreen(this);
 }

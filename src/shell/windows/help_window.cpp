@@ -3,6 +3,10 @@
 #include <QCheckBox>
 #include <QDesktopServices>
 #include <QDir>
+#include <QKeySequence>
+#include <QScrollBar>
+#include <QShowEvent>
+#include <QShortcut>
 #include <QTextBlockFormat>
 #include <QTextBrowser>
 #include <QTextCharFormat>
@@ -32,9 +36,9 @@ QFont DesignTextFont()
     return font;
 }
 
-// Tells the reader of the window, below the design text, why the help file
-// is not shown.
-void AppendRefusalNote(QTextDocument& doc, const QString& fileName, const QString& reason)
+// Adds a greyed paragraph at the end of the text that tells the reader of
+// the window about the help file itself.
+void AppendNote(QTextDocument& doc, const QString& text)
 {
     QTextCursor cursor(&doc);
     cursor.movePosition(QTextCursor::End);
@@ -42,9 +46,13 @@ void AppendRefusalNote(QTextDocument& doc, const QString& fileName, const QStrin
     note.setForeground(QColor(110, 110, 110));
     note.setFontItalic(true);
     cursor.insertBlock(QTextBlockFormat(), note);
-    QString text = QStringLiteral("The help file %1 could not be shown").arg(fileName);
-    text += reason.isEmpty() ? QStringLiteral(".") : QStringLiteral(": ") + reason;
     cursor.insertText(text, note);
+}
+
+QString RefusalNote(const QString& fileName, const QString& reason)
+{
+    QString text = QStringLiteral("The help file %1 could not be shown").arg(fileName);
+    return text + (reason.isEmpty() ? QStringLiteral(".") : QStringLiteral(": ") + reason + u'.');
 }
 
 } // namespace
@@ -80,6 +88,11 @@ HelpWindow::HelpWindow(const BrandInfo& brand, SettingsStore& settings, QStringL
     check1_->setText(QStringLiteral("Show at Startup"));
     connect(check1_, &QCheckBox::toggled, this, &HelpWindow::StoreShowHelp);
 
+    // Keys scroll the text from the moment the window opens.
+    setFocusProxy(rtf1_);
+    auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(close, &QShortcut::activated, this, &QWidget::close);
+
     CentreOnScreen(this);
 }
 
@@ -104,13 +117,38 @@ bool HelpWindow::Load()
     QTextDocument& doc = *rtf1_->document();
     const RtfResult read = ReadRtfFile(found, doc);
     if (!read.ok)
-        AppendRefusalNote(doc, FileNamePart(found), read.message);
+        AppendNote(doc, RefusalNote(FileNamePart(found), read.message));
+    else if (read.truncated)
+        AppendNote(doc, QStringLiteral("The help file %1 holds more than this window can show; the rest of it "
+                                       "is left out.")
+                            .arg(FileNamePart(found)));
+    ShowFromTop();
 
     SetOnTop(this, true);
 
     const QString stored = settings_.GetSetting(kSection, kShowHelpKey, QStringLiteral("1"));
     check1_->setChecked(stored == QLatin1String("1"));
     return true;
+}
+
+void HelpWindow::ShowFromTop()
+{
+    // Reading leaves the view's cursor at the end of the text, and the view
+    // keeps its cursor in sight: put it at the start, and the view there.
+    rtf1_->moveCursor(QTextCursor::Start);
+    rtf1_->verticalScrollBar()->setValue(0);
+    rtf1_->horizontalScrollBar()->setValue(0);
+}
+
+void HelpWindow::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    // Each opening starts at the top; a window that the system restores
+    // keeps its place.
+    if (!event->spontaneous()) {
+        ShowFromTop();
+        rtf1_->setFocus(Qt::ActiveWindowFocusReason);
+    }
 }
 
 void HelpWindow::StoreShowHelp(bool ticked)

@@ -16,8 +16,11 @@ class SkinProvider;
 // `Form8`, "Readme/Help": shows the help file "Help.rtf" in a fixed window of
 // 686 x 528 that stays on top of other windows and is kept out of the task
 // bar. `rtf1` is a read-only rich-text view (web and mail links open in the
-// system's browser or mail program, other links do nothing); `Check1` "Show at Startup" stores the user's
-// choice as "1" or "0" under "Settings"/"showHelp" on every change of the box.
+// system's browser or mail program, other links do nothing) that opens at
+// the top of the text and has the keyboard focus, so that the arrow and
+// page keys scroll it; Escape closes the window. `Check1` "Show at Startup"
+// stores the user's choice as "1" or "0" under "Settings"/"showHelp" on
+// every change of the box.
 class HelpWindow : public QWidget
 {
     Q_OBJECT
@@ -37,7 +40,8 @@ public:
     //  3. Reads the first file found into rtf1. A file that the reader refuses
     //     leaves the design text "RichTextBox1" as the first paragraph and
     //     adds a second, greyed paragraph that tells why the help could not be
-    //     shown.
+    //     shown; a file longer than the reader keeps ends with a greyed
+    //     paragraph that says so. The view shows the top of the text.
     //  4. Keeps the window on top.
     //  5. Check1 := ticked when the stored "showHelp" (default "1") is "1",
     //     else cleared; when that changes the box, the change is stored too.
@@ -47,8 +51,12 @@ public:
     // The help file that the last Load showed or tried to show; "" before.
     const QString& helpFilePath() const { return helpFilePath_; }
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void StoreShowHelp(bool ticked);
+    void ShowFromTop();
 
     BrandInfo brand_;
     SettingsStore& settings_;

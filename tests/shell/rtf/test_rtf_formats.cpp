@@ -1,6 +1,8 @@
 #include "shell/rtf/rtf_field_instruction.h"
 #include "shell/rtf/rtf_reader.h"
 
+#include <QBuffer>
+#include <QImage>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextFrame>
@@ -243,6 +245,204 @@ TEST(RtfFormats, LongTablesAreSplitAndManyTablesBecomeText)
     Load(doc, rtf);
     EXPECT_EQ(doc.rootFrame()->childFrames().size(), 256);
     EXPECT_TRUE(doc.toPlainText().contains("p\na299\tb\np")) << doc.toPlainText().right(40).toStdString();
+}
+
+TEST(RtfFormats, ColourZeroIsAutomaticEvenWhenTheTableSpellsItOut)
+{
+    // AbiWord writes entry 0 as an explicit black.
+    QTextDocument doc;
+    Load(doc, R"({\rtf1{\colortbl\red0\green0\blue0;\red255\green0\blue0;}{\cf0\cb0\highlight0\chcbpat0 auto})"
+              R"( {\cf1\chcbpat1 red}})");
+    const auto automatic = FormatOf(doc, "auto");
+    EXPECT_FALSE(automatic->hasProperty(QTextFormat::ForegroundBrush));
+    EXPECT_FALSE(automatic->hasProperty(QTextFormat::BackgroundBrush));
+    EXPECT_EQ(FormatOf(doc, "red")->foreground().color(), QColor(255, 0, 0));
+    EXPECT_EQ(FormatOf(doc, "red")->background().color(), QColor(255, 0, 0));
+}
+
+TEST(RtfFormats, RaisedAndLoweredTextShowsAsSuperAndSubscript)
+{
+    QTextDocument doc;
+    Load(doc, R"({\rtf1 x{\up6 two} y{\dn4 low} {\up0 flat} {\dn-4 neg} {\super s\nosupersub after}})");
+    struct Case {
+        const char* text;
+        QTextCharFormat::VerticalAlignment alignment;
+    };
+    for (const Case& c : std::vector<Case>{{"two", QTextCharFormat::AlignSuperScript},
+                                           {"low", QTextCharFormat::AlignSubScript},
+                                           {"flat", QTextCharFormat::AlignNormal},
+                                           {"neg", QTextCharFormat::AlignSuperScript},
+                                           {"after", QTextCharFormat::AlignNormal}}) {
+        EXPECT_EQ(FormatOf(doc, c.text)->verticalAlignment(), c.alignment) << c.text;
+    }
+}
+
+TEST(RtfFormats, LinkTextBehindAStarredResultIsShown)
+{
+    QTextDocument doc;
+    Load(doc, R"({\rtf1 go {\field{\*\fldinst HYPERLINK "https://example.org/"}{\*\fldrslt here}} now})");
+    EXPECT_EQ(doc.toPlainText(), "go here now");
+    EXPECT_EQ(FormatOf(doc, "here")->anchorHref(), "https://example.org/");
+}
+
+TEST(RtfFormats, FootnotesKeepTheirMarkAndAreGatheredAtTheEnd)
+{
+    QTextDocument doc;
+    Load(doc, R"({\rtf1 Alpha{\super\chftn}{\*\footnote\pard\plain{\super\chftn} First note.\par more} beta)"
+              R"({\super\chftn}{\footnote {\super\chftn} Second note.} gamma*{\footnote * Own mark.}\par})");
+    const QStringList paragraphs = doc.toPlainText().split(u'\n');
+    ASSERT_EQ(paragraphs.size(), 5) << paragraphs.join(u'|').toStdString();
+    EXPECT_EQ(paragraphs[0], "Alpha1 beta2 gamma*");
+    EXPECT_EQ(paragraphs[1], "");
+    EXPECT_EQ(paragraphs[2], "1. First note. more");
+    EXPECT_EQ(paragraphs[3], "2. Second note.");
+    EXPECT_EQ(paragraphs[4], "* Own mark.");
+    const auto mark = FormatOf(doc, "1");
+    ASSERT_TRUE(mark.has_value());
+    EXPECT_EQ(mark->verticalAlignment(), QTextCharFormat::AlignSuperScript);
+}
+
+QByteArray PngHex(QSize size, QColor colour)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(colour);
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return png.toHex();
+}
+
+struct Picture {
+    QSizeF shown;
+    QImage image;
+};
+
+std::vector<Picture> Pictures(const QTextDocument& doc)
+{
+    std::vector<Picture> out;
+    for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) {
+        for (auto it = b.begin(); !it.atEnd(); ++it) {
+            const QTextCharFormat f = it.fragment().charFormat();
+            if (f.isImageFormat()) {
+                const QTextImageFormat image = f.toImageFormat();
+                out.push_back({QSizeF(image.width(), image.height()),
+                               doc.resource(QTextDocument::ImageResource, QUrl(image.name())).value<QImage>()});
+            }
+        }
+    }
+    return out;
+}
+
+TEST(RtfFormats, PngAndJpegPicturesAreShownOthersSkipped)
+{
+    const QByteArray red = PngHex(QSize(40, 20), Qt::red);
+    const QByteArray wide = PngHex(QSize(1600, 400), Qt::blue);
+    QImage jpeg(30, 30, QImage::Format_RGB32);
+    jpeg.fill(Qt::green);
+    QByteArray jpegBytes;
+    QBuffer jpegBuffer(&jpegBytes);
+    jpegBuffer.open(QIODevice::WriteOnly);
+    jpeg.save(&jpegBuffer, "JPEG");
+
+    QTextDocument doc;
+    Load(doc, "{\\rtf1 a{\\*\\shppict{\\pict{\\*\\picprop{\\sp{\\sn abcdef}{\\sv 1}}}\\pngblip\\picw40\\pich20 " + red +
+                  "}}{\\nonshppict{\\pict\\wmetafile8 " + red +
+                  "}}b{\\pict\\pngblip\\picwgoal1200\\pichgoal600\\picscalex50\\picscaley50 " + red +
+                  "}c{\\pict\\jpegblip " + jpegBytes.toHex() + "}d{\\pict\\pngblip " + wide +
+                  "}e{\\pict\\emfblip " + red + "}f{\\pict\\pngblip 0123456789}g{\\pict\\pngblip\\bin" +
+                  QByteArray::number(QByteArray::fromHex(red).size()) + " " + QByteArray::fromHex(red) + "}h}");
+    EXPECT_EQ(doc.toPlainText().remove(QChar::ObjectReplacementCharacter), "abcdefgh");
+    const std::vector<Picture> pictures = Pictures(doc);
+    ASSERT_EQ(pictures.size(), 5u);
+    // Natural size; then the asked size of 1200 x 600 twips at half scale.
+    EXPECT_EQ(pictures[0].shown, QSizeF(40, 20));
+    EXPECT_EQ(pictures[0].image.pixelColor(5, 5), QColor(Qt::red));
+    EXPECT_EQ(pictures[1].shown, QSizeF(40, 20));
+    EXPECT_EQ(pictures[2].shown, QSizeF(30, 30));
+    EXPECT_NEAR(pictures[2].image.pixelColor(15, 15).green(), 255, 8);
+    // Scaled down to the view's width, and kept at that size.
+    EXPECT_EQ(pictures[3].shown, QSizeF(RtfPictureWidth, RtfPictureWidth / 4));
+    EXPECT_EQ(pictures[3].image.width(), RtfPictureWidth);
+    EXPECT_EQ(pictures[4].shown, QSizeF(40, 20));
+}
+
+TEST(RtfFormats, SymbolGlyphsInThePrivateRangeShowWhateverTheFont)
+{
+    QTextDocument doc;
+    Load(doc, R"({\rtf1{\fonttbl{\f0 Arial;}{\f1\fcharset2 Wingdings;}}\f0\u61623?\tab item {\f1\u61607?} x})");
+    EXPECT_EQ(doc.toPlainText(), u"•\titem ▪ x"_qs);
+}
+
+TEST(RtfFormats, TableCellsKeepTheirWidthsMergesAndOnlyTheirOwnBorders)
+{
+    // As LibreOffice writes a table whose header spans two columns and whose
+    // first column has a cell two rows tall.
+    QTextDocument doc;
+    Load(doc, R"({\rtf1{\colortbl;\red242\green242\blue242;})"
+              R"(\trowd\clcbpat1\clbrdrb\brdrs\brdrw30 \cellx1500\cellx3000\pard\intbl Wide\cell C\cell\row)"
+              R"(\trowd\cellx750\cellx1500\cellx3000\pard\intbl a1\cell b1\cell c1\cell\row)"
+              R"(\trowd\clvmgf\cellx750\cellx1500\cellx3000\pard\intbl tall\cell b2\cell c2\cell\row)"
+              R"(\trowd\clvmrg\cellx750\cellx1500\cellx3000\pard\intbl\cell b3\cell c3\cell\row)"
+              R"(\trowd\cellx750\clmgf\cellx1500\clmrg\cellx3000\pard\intbl a5\cell joined\cell\cell\row\pard after})");
+    QTextTable* table = OnlyTable(doc);
+    ASSERT_NE(table, nullptr);
+    ASSERT_EQ(table->columns(), 3);
+    ASSERT_EQ(table->rows(), 5);
+    struct Cell {
+        int row, column;
+        const char* text;
+        int rowSpan, columnSpan;
+    };
+    for (const Cell& c : std::vector<Cell>{{0, 0, "Wide", 1, 2},
+                                           {0, 2, "C", 1, 1},
+                                           {1, 0, "a1", 1, 1},
+                                           {1, 1, "b1", 1, 1},
+                                           {2, 0, "tall", 2, 1},
+                                           {3, 1, "b3", 1, 1},
+                                           {4, 1, "joined", 1, 2}}) {
+        const QTextTableCell cell = table->cellAt(c.row, c.column);
+        EXPECT_EQ(CellText(table, c.row, c.column), c.text) << c.row << "," << c.column;
+        EXPECT_EQ(cell.rowSpan(), c.rowSpan) << c.text;
+        EXPECT_EQ(cell.columnSpan(), c.columnSpan) << c.text;
+    }
+    const QList<QTextLength> widths = table->format().columnWidthConstraints();
+    ASSERT_EQ(widths.size(), 3);
+    const double pixels[] = {50, 50, 100}; // 750, 750 and 1500 twips
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(widths[i].type(), QTextLength::FixedLength);
+        EXPECT_DOUBLE_EQ(widths[i].rawValue(), pixels[i]) << i;
+    }
+    // No border where the file draws none; the header cell's own border.
+    EXPECT_EQ(table->format().border(), 0);
+    const QTextTableCellFormat header = table->cellAt(0, 0).format().toTableCellFormat();
+    EXPECT_DOUBLE_EQ(header.bottomBorder(), 2.0);
+    EXPECT_DOUBLE_EQ(header.topBorder(), 0.0);
+    EXPECT_EQ(header.background().color(), QColor(242, 242, 242));
+    EXPECT_DOUBLE_EQ(table->cellAt(1, 0).format().toTableCellFormat().bottomBorder(), 0.0);
+}
+
+TEST(RtfFormats, ListsAreNumberedFromTheirDescriptionWhenTheNumberIsNotWrittenOut)
+{
+    // AbiWord leaves \listtext empty and describes the number with \pn.
+    const QByteArray numbered = R"({\pard\li720{\*\pn\pnlvlbody\pndec\pnstart1{\pntxtb }{\pntxta .}}\ls1 )";
+    QTextDocument doc;
+    Load(doc, "{\\rtf1 {\\listtext\\pard\\tab}" + numbered + "one\\par}{\\listtext\\tab}" + numbered + "two\\par}" +
+                  R"({\pard{\*\pn\pnlvlbody\pnlcrm\pnstart3{\pntxtb (}{\pntxta )}}\ls2 roman\par})" +
+                  R"({\pard{\*\pn\pnlvlblt{\pntxtb\'B7}}\ls3 dot\par})" +
+                  R"({\listtext 9.\tab}{\pard{\*\pn\pnlvlbody\pndec}\ls1 written\par}})");
+    EXPECT_EQ(doc.toPlainText(), u"1.\tone\n2.\ttwo\n(iii)\troman\n•\tdot\n9.\twritten"_qs);
+}
+
+TEST(RtfFormats, ListsAreNumberedFromTheListTableWhenNothingElseSaysHow)
+{
+    QTextDocument doc;
+    Load(doc, R"({\rtf1{\*\listtable{\list\listtemplateid5{\listlevel\levelnfc4\levelstartat2{\leveltext\'03(\'00);})"
+              R"({\levelnumbers\'02;}}{\listlevel\levelnfc23{\leveltext\'01\u-3913 ?;}}\listid77}})"
+              R"({\*\listoverridetable{\listoverride\listid77\listoverridecount0\ls3}})"
+              R"({\listtext\tab}\pard\ls3 first\par{\listtext\tab}\pard\ls3\ilvl1 inner\par\pard\ls3 second\par)"
+              R"(\pard\ls9 unknown list\par})");
+    EXPECT_EQ(doc.toPlainText(), u"(b)\tfirst\n•\tinner\n(c)\tsecond\nunknown list"_qs);
 }
 
 } // namespace

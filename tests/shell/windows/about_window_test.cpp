@@ -164,3 +164,20 @@ TEST(AboutWindow, WithSkinningOnEveryLabelGetsASkinLabelThenTheWindowIsSkinned)
 
 } // namespace
 } // namespace tintora
+
+namespace tintora {
+namespace {
+
+TEST(AboutWindow, EscapeClosesIt)
+{
+    BrandInfo brand;
+    AboutWindow about(brand, Version(2, 0), nullptr);
+    about.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&about));
+    about.activateWindow();
+    QTest::keyClick(&about, Qt::Key_Escape);
+    EXPECT_FALSE(about.isVisible());
+}
+
+} // namespace
+} // namespace tintora

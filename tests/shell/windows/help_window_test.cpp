@@ -1,4 +1,5 @@
 #include <QCheckBox>
+#include <QScrollBar>
 #include <QDir>
 #include <QFile>
 #include <QSettings>
@@ -163,7 +164,7 @@ TEST_F(HelpWindowTest, ARefusedFileKeepsTheDesignTextAndSaysWhy)
     const QTextDocument* doc = Rtf1(help)->document();
     ASSERT_EQ(doc->blockCount(), 2);
     EXPECT_EQ(doc->firstBlock().text(), QStringLiteral("RichTextBox1"));
-    EXPECT_TRUE(doc->lastBlock().text().contains(QStringLiteral("Help.rtf")));
+    EXPECT_EQ(doc->lastBlock().text(), QStringLiteral("The help file Help.rtf could not be shown: not RTF."));
     EXPECT_FALSE(doc->toPlainText().contains(QStringLiteral("plain text, not rich")));
     // The rest of the load still runs.
     EXPECT_TRUE(Check1(help)->isChecked());
@@ -187,6 +188,50 @@ TEST_F(HelpWindowTest, IsSkinnedOnlyWhenTheBrandingSwitchesSkinningOn)
     WriteHelp(programDir, "Help.rtf", kGoodRtf);
     HelpWindow failing(brand, settings, Dirs(), &skin);
     EXPECT_TRUE(failing.Load()); // a failing skin step is skipped
+}
+
+TEST_F(HelpWindowTest, OpensAtTheTopScrollsByKeyboardAndClosesOnEscape)
+{
+    QByteArray rtf = "{\\rtf1\\ansi First line of the help\\par ";
+    for (int i = 0; i < 200; ++i)
+        rtf += "Paragraph " + QByteArray::number(i) + "\\par ";
+    WriteHelp(programDir, "Help.rtf", rtf + "Last line}");
+    HelpWindow help(brand, settings, Dirs(), nullptr);
+    ASSERT_TRUE(help.Load());
+    help.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&help));
+    help.activateWindow();
+    QTextBrowser* rtf1 = Rtf1(help);
+    QScrollBar* bar = rtf1->verticalScrollBar();
+    ASSERT_GT(bar->maximum(), 0) << "the text should be longer than the view";
+    EXPECT_EQ(bar->value(), 0);
+    EXPECT_EQ(rtf1->cursorForPosition(QPoint(5, 5)).block().text(), QStringLiteral("First line of the help"));
+    QTRY_VERIFY(rtf1->hasFocus());
+
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageDown);
+    EXPECT_GT(bar->value(), 0);
+    const int afterPage = bar->value();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    EXPECT_GT(bar->value(), afterPage);
+
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    EXPECT_FALSE(help.isVisible());
+    // Opened again, it starts at the top again.
+    help.show();
+    EXPECT_EQ(bar->value(), 0);
+}
+
+TEST_F(HelpWindowTest, AHelpFileLongerThanTheViewKeepsEndsWithANote)
+{
+    // Twice the text that the reader keeps, as one paragraph of words.
+    QByteArray rtf = "{\\rtf1 ";
+    while (rtf.size() < 2'200'000)
+        rtf += "word ";
+    WriteHelp(programDir, "Help.rtf", rtf + "}");
+    HelpWindow help(brand, settings, Dirs(), nullptr);
+    ASSERT_TRUE(help.Load());
+    EXPECT_EQ(Rtf1(help)->document()->lastBlock().text(),
+              QStringLiteral("The help file Help.rtf holds more than this window can show; the rest of it is left out."));
 }
 
 } // namespace
