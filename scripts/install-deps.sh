@@ -11,6 +11,7 @@ packages=(
   libgl-dev libglx-dev libxkbcommon-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
+  clang-format clang-tidy
   xvfb xauth xdotool xclip x11-utils libx11-dev
   fonts-dejavu-core fonts-liberation
   desktop-file-utils appstream python3

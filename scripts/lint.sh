@@ -10,7 +10,7 @@
 #
 # Usage: scripts/lint.sh [BUILD_DIR]
 #   BUILD_DIR defaults to $TINTORA_BUILD_DIR, else build/; it is configured
-#   when it has no compile_commands.json. TINTORA_LINT_JOBS (default 2) sets
+#   when missing. TINTORA_LINT_JOBS (default 2) sets
 #   how many clang-tidy processes run at once.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd -P)
@@ -44,9 +44,13 @@ if [ -s "$tmp/format-out" ]; then
 fi
 
 echo "-- clang-tidy"
-if [ ! -f "$build/compile_commands.json" ]; then
+# Configure a missing build folder; refresh an existing one (keeping its
+# options) so that the list of files is today's.
+if [ ! -f "$build/CMakeCache.txt" ]; then
   echo "configuring $build for its compile commands"
   cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTINTORA_WERROR=ON >/dev/null
+else
+  cmake -S "$root" -B "$build" >/dev/null
 fi
 # The program's own translation units: under src/, not generated into the build.
 python3 - "$build/compile_commands.json" "$root/src/" "$build" >"$tmp/tidy-files" <<'PY'
