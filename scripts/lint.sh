@@ -32,14 +32,17 @@ trap 'rm -rf "$tmp"' EXIT
 echo "-- clang-format"
 find src tests bench fuzz -type f \( -name '*.h' -o -name '*.hpp' -o -name '*.cpp' \) -print0 \
   | sort -z >"$tmp/format-files"
-# One line per place: "file:line: clang-format"; the code excerpts are dropped.
+# One line per file: its first unformatted line and how many more there are.
 xargs -0 clang-format --dry-run -Werror <"$tmp/format-files" 2>&1 \
-  | sed -n 's/^\([^:]*\):\([0-9]*\):[0-9]*: error: code should be clang-formatted.*/\1:\2: clang-format/p' \
+  | sed -n 's/^\([^:]*\):\([0-9]*\):[0-9]*: error: code should be clang-formatted.*/\1 \2/p' \
+  | uniq | awk '$1 != f { if (f) print f ":" l ": clang-format" (n > 1 ? " (and " n - 1 " more lines)" : "");
+                          f = $1; l = $2; n = 0 }
+                { n++ }
+                END { if (f) print f ":" l ": clang-format" (n > 1 ? " (and " n - 1 " more lines)" : "") }' \
   >"$tmp/format-out" || true
 if [ -s "$tmp/format-out" ]; then
-  head -n 40 "$tmp/format-out"
-  echo "clang-format: $(wc -l <"$tmp/format-out") place(s) in $(cut -d: -f1 "$tmp/format-out" | sort -u | wc -l) file(s);" \
-    "fix with: clang-format -i FILE"
+  cat "$tmp/format-out"
+  echo "clang-format: $(wc -l <"$tmp/format-out") file(s) differ from .clang-format; fix with: clang-format -i FILE"
   failed+=(clang-format)
 fi
 
