@@ -79,12 +79,12 @@ else
     "$tmp/tidy-raw" | sort -u | sort -s -t: -k1,1 -k2,2n >"$tmp/tidy-out"
   if [ -s "$tmp/tidy-out" ]; then
     head -n 60 "$tmp/tidy-out"
-    echo "clang-tidy: $(wc -l <"$tmp/tidy-out") warning(s) in $(wc -l <"$tmp/tidy-files") file(s) checked"
+    echo "clang-tidy: $(wc -l <"$tmp/tidy-out") finding(s) in $(wc -l <"$tmp/tidy-files") file(s) checked"
   fi
   # clang-tidy itself fails only when a file does not parse (its errors are
   # listed above as clang-diagnostic-error) or cannot be processed at all.
   if [ "$status" -ne 0 ]; then
-    grep -i 'error' "$tmp/tidy-err" | head -n 10 || true
+    grep '^Error while processing' "$tmp/tidy-err" | head -n 10 || true
     echo "clang-tidy: failed on at least one file (exit status $status)"
   fi
   if [ -s "$tmp/tidy-out" ] || [ "$status" -ne 0 ]; then
