@@ -30,7 +30,11 @@ tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 
 echo "-- clang-format"
-find src tests bench fuzz -type f \( -name '*.h' -o -name '*.hpp' -o -name '*.cpp' \) -print0 \
+format_dirs=()
+for d in src tests bench fuzz; do
+  [ ! -d "$d" ] || format_dirs+=("$d")
+done
+find "${format_dirs[@]}" -type f \( -name '*.h' -o -name '*.hpp' -o -name '*.cpp' \) -print0 \
   | sort -z >"$tmp/format-files"
 # One line per file: its first unformatted line and how many more there are.
 xargs -0 clang-format --dry-run -Werror <"$tmp/format-files" 2>&1 \
