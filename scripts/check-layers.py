@@ -156,7 +156,7 @@ def check(root):
 
 def main(argv):
     if len(argv) > 2:
-        print(__doc__.split("\n\n")[-2], file=sys.stderr)
+        print(__doc__.strip().split("\n\n")[-1], file=sys.stderr)
         return 2
     root = argv[1] if len(argv) == 2 else os.path.join(os.path.dirname(os.path.abspath(__file__)), "..")
     return check(root)
