@@ -45,6 +45,8 @@ test_packages=(
   xclip
   x11-utils
   dbus-daemon
+  clang-format
+  clang-tidy
   desktop-file-utils
   appstream
   python3

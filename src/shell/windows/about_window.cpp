@@ -5,11 +5,11 @@
 #include <QPixmap>
 #include <QShortcut>
 
+#include "platform/window_helpers.h"
 #include "shell/windows/artwork.h"
 #include "shell/windows/clickable_label.h"
 #include "shell/windows/skin.h"
 #include "shell/windows/skin_label.h"
-#include "platform/window_helpers.h"
 
 namespace tintora {
 
