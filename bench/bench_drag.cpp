@@ -77,10 +77,22 @@ void Drag(benchmark::State& state, const char* mode, QPointF from, QPointF to)
         benchmark::Counter(static_cast<double>(w.counter.pixels), benchmark::Counter::kAvgIterations);
 }
 
-void BM_Drag_Tintora_HuePlane(benchmark::State& s) { Drag(s, "optH", {20, 20}, {250, 250}); }
-void BM_Drag_Tintora_SaturationPlane(benchmark::State& s) { Drag(s, "optS", {20, 20}, {250, 250}); }
-void BM_Drag_Tintora_BrightnessPlane(benchmark::State& s) { Drag(s, "optB", {20, 20}, {250, 250}); }
-void BM_Drag_Tintora_HueSlider(benchmark::State& s) { Drag(s, "optH", {282, 12}, {282, 262}); }
+void BM_Drag_Tintora_HuePlane(benchmark::State& s)
+{
+    Drag(s, "optH", {20, 20}, {250, 250});
+}
+void BM_Drag_Tintora_SaturationPlane(benchmark::State& s)
+{
+    Drag(s, "optS", {20, 20}, {250, 250});
+}
+void BM_Drag_Tintora_BrightnessPlane(benchmark::State& s)
+{
+    Drag(s, "optB", {20, 20}, {250, 250});
+}
+void BM_Drag_Tintora_HueSlider(benchmark::State& s)
+{
+    Drag(s, "optH", {282, 12}, {282, 262});
+}
 
 void BM_Drag_QColorDialog_Plane(benchmark::State& state)
 {

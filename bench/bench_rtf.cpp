@@ -36,7 +36,8 @@ int main(int argc, char** argv)
     QFile help(QStringLiteral(TINTORA_HELP_RTF));
     help.open(QIODevice::ReadOnly);
     const QByteArray helpData = help.readAll();
-    benchmark::RegisterBenchmark("help file", [helpData](benchmark::State& s) { ReadAndLayOut(s, helpData); });
+    benchmark::RegisterBenchmark("help file",
+                                 [helpData](benchmark::State& s) { ReadAndLayOut(s, helpData); });
     for (const tintora::testing::HostileRtf& input : tintora::testing::HostileInputs()) {
         // Each input is made when its benchmark runs, so that only one
         // input of the size limit is in memory at a time.

@@ -32,7 +32,8 @@ void ReadAndLayOut(const QByteArray& bytes, bool mustRead)
     const tintora::RtfResult result = tintora::ReadRtf(bytes, doc);
     if (!result.ok) {
         Check(!mustRead);
-        static const char* const found[] = {"empty file", "UTF-16 text", "binary data", "not RTF", "too large ("};
+        static const char* const found[] = {"empty file", "UTF-16 text", "binary data", "not RTF",
+                                            "too large ("};
         Check(std::any_of(std::begin(found), std::end(found),
                           [&](const char* f) { return result.message.startsWith(QLatin1String(f)); }));
         Check(doc.toPlainText() == QStringLiteral("before"));
@@ -66,10 +67,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // Only a NUL byte near the start can refuse that.
     const QByteArray body = "{\\rtf1 " + bytes;
     ReadAndLayOut(body, !body.first(std::min<qsizetype>(body.size(), 1024)).contains('\0'));
-    const QByteArray nested = "{\\rtf1{\\colortbl;\\red9;}\\trowd\\clvmgf\\clbrdrt\\brdrs\\cellx500\\clmrg\\cellx900"
-                              "\\pard\\intbl{\\*\\pn\\pnlvlbody\\pnlcrm{\\pntxta )}}{\\footnote\\chftn "
-                              "{\\pict\\pngblip\\picwgoal99 " +
-                              bytes;
+    const QByteArray nested =
+        "{\\rtf1{\\colortbl;\\red9;}\\trowd\\clvmgf\\clbrdrt\\brdrs\\cellx500\\clmrg\\cellx900"
+        "\\pard\\intbl{\\*\\pn\\pnlvlbody\\pnlcrm{\\pntxta )}}{\\footnote\\chftn "
+        "{\\pict\\pngblip\\picwgoal99 " +
+        bytes;
     ReadAndLayOut(nested, !nested.first(std::min<qsizetype>(nested.size(), 1024)).contains('\0'));
     return 0;
 }

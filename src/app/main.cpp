@@ -61,14 +61,18 @@ int main(int argc, char* argv[])
 
     // Parsed before the GUI exists, so --help and --version work without a display.
     QCommandLineParser parser;
-    parser.setApplicationDescription(product + QStringLiteral(" - a colour picker for web pages and BASIC programs"));
-    const QCommandLineOption helpOption({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help and exit."));
+    parser.setApplicationDescription(product +
+                                     QStringLiteral(" - a colour picker for web pages and BASIC programs"));
+    const QCommandLineOption helpOption({QStringLiteral("h"), QStringLiteral("help")},
+                                        QStringLiteral("Show this help and exit."));
     const QCommandLineOption versionOption({QStringLiteral("v"), QStringLiteral("version")},
                                            QStringLiteral("Show the product name and version and exit."));
     const QCommandLineOption screenshotOption(
-        QStringLiteral("screenshot"), QStringLiteral("Start, save a PNG of the main window to FILE once it has painted, and quit."),
+        QStringLiteral("screenshot"),
+        QStringLiteral("Start, save a PNG of the main window to FILE once it has painted, and quit."),
         QStringLiteral("FILE"));
-    const QCommandLineOption noSplashOption(QStringLiteral("no-splash"), QStringLiteral("Open the main window without the splash."));
+    const QCommandLineOption noSplashOption(QStringLiteral("no-splash"),
+                                            QStringLiteral("Open the main window without the splash."));
     // For start-up measurements: quit as soon as the main window has painted.
     QCommandLineOption exitAfterPaintOption(QStringLiteral("exit-after-first-paint"),
                                             QStringLiteral("Quit once the main window has painted."));
@@ -79,10 +83,11 @@ int main(int argc, char* argv[])
     parser.addOption(screenshotOption);
     parser.addOption(noSplashOption);
     tintora::cli::AddCliOptions(parser);
-    const QCommandLineOption pickOption(QStringLiteral("pick"),
-                                        QStringLiteral("Pick a colour from the screen, print its HTML code (#RRGGBB) and "
-                                                       "exit: 0 after a pick, 1 after a cancel or when the screen cannot "
-                                                       "be read."));
+    const QCommandLineOption pickOption(
+        QStringLiteral("pick"),
+        QStringLiteral("Pick a colour from the screen, print its HTML code (#RRGGBB) and "
+                       "exit: 0 after a pick, 1 after a cancel or when the screen cannot "
+                       "be read."));
     parser.addOption(pickOption);
     if (!parser.parse(args)) {
         PrintErr(product + QStringLiteral(": ") + parser.errorText());
@@ -90,7 +95,10 @@ int main(int argc, char* argv[])
         return 2;
     }
     if (parser.isSet(helpOption)) {
-        std::fputs((parser.helpText() + tintora::cli::CliHelpExamples(QFileInfo(args.value(0)).fileName())).toLocal8Bit().constData(), stdout);
+        std::fputs((parser.helpText() + tintora::cli::CliHelpExamples(QFileInfo(args.value(0)).fileName()))
+                       .toLocal8Bit()
+                       .constData(),
+                   stdout);
         return 0;
     }
     if (parser.isSet(versionOption)) {
@@ -98,7 +106,8 @@ int main(int argc, char* argv[])
         return 0;
     }
     if (!parser.positionalArguments().isEmpty()) {
-        PrintErr(product + QStringLiteral(": unexpected argument '%1'").arg(parser.positionalArguments().first()));
+        PrintErr(product +
+                 QStringLiteral(": unexpected argument '%1'").arg(parser.positionalArguments().first()));
         return 2;
     }
     // --color, --format and the palette files need no display.
@@ -109,7 +118,8 @@ int main(int argc, char* argv[])
         screenshot = QFileInfo(parser.value(screenshotOption)).absoluteFilePath();
         QString why;
         if (!CanWrite(screenshot, &why)) {
-            PrintErr(product + QStringLiteral(": cannot write the screenshot to %1: %2").arg(screenshot, why));
+            PrintErr(product +
+                     QStringLiteral(": cannot write the screenshot to %1: %2").arg(screenshot, why));
             return 3;
         }
     }

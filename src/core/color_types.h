@@ -29,7 +29,8 @@ struct Rgb {
     static constexpr Rgb FromColorRef(ColorRef color)
     {
         const auto u = static_cast<std::uint32_t>(color);
-        return Rgb{static_cast<int>(u & 0xFFu), static_cast<int>((u >> 8) & 0xFFu), static_cast<int>((u >> 16) & 0xFFu)};
+        return Rgb{static_cast<int>(u & 0xFFu), static_cast<int>((u >> 8) & 0xFFu),
+                   static_cast<int>((u >> 16) & 0xFFu)};
     }
     // The packed value. Channels must be 0..255.
     constexpr ColorRef ToColorRef() const { return MakeColorRef(red, green, blue); }

@@ -40,7 +40,10 @@ struct ViewUpdate {
     bool focusHueField = false;      // after the question: the focus back in the hue field
     bool showWindow = false;
 
-    const std::optional<std::string>& field(ChannelField f) const { return fields[static_cast<std::size_t>(f)]; }
+    const std::optional<std::string>& field(ChannelField f) const
+    {
+        return fields[static_cast<std::size_t>(f)];
+    }
     void setField(ChannelField f, std::string text) { fields[static_cast<std::size_t>(f)] = std::move(text); }
 };
 

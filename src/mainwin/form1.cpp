@@ -41,7 +41,8 @@ Form1::Form1(QString programDir, QString userDataDir, QWidget* parent)
 {
     setObjectName(QStringLiteral("Form1"));
     // Fixed single border with a close box only.
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(ClientWidth, ClientHeight);
     setAttribute(Qt::WA_OpaquePaintEvent);
     BuildControls();
@@ -63,9 +64,11 @@ Form1::Form1(QString programDir, QString userDataDir, QWidget* parent)
         connect(historySwatches_[static_cast<std::size_t>(i)], &SwatchLabel::clicked, this,
                 [this, i] { onHistorySwatchClicked(i); });
     for (int i = 0; i < 4; ++i)
-        connect(copyButtons_[static_cast<std::size_t>(i)], &QPushButton::clicked, this, [this, i] { copyOutput(i); });
-    const std::pair<QRadioButton*, PickerMode> options[] = {
-        {hueOption_, PickerMode::Hue}, {saturationOption_, PickerMode::Saturation}, {brightnessOption_, PickerMode::Brightness}};
+        connect(copyButtons_[static_cast<std::size_t>(i)], &QPushButton::clicked, this,
+                [this, i] { copyOutput(i); });
+    const std::pair<QRadioButton*, PickerMode> options[] = {{hueOption_, PickerMode::Hue},
+                                                            {saturationOption_, PickerMode::Saturation},
+                                                            {brightnessOption_, PickerMode::Brightness}};
     for (const auto& [option, mode] : options)
         connect(option, &QRadioButton::toggled, this, [this, mode = mode](bool on) {
             if (on)
@@ -111,8 +114,9 @@ Form1::Form1(QString programDir, QString userDataDir, QWidget* parent)
             menu->setAttribute(Qt::WA_DeleteOnClose);
             menu->addSeparator();
             QAction* copyAs = menu->addAction(QStringLiteral("Copy as..."));
-            connect(copyAs, &QAction::triggered, this,
-                    [this, field, output] { showCopyAsMenu(output, field->mapToGlobal(field->rect().bottomLeft())); });
+            connect(copyAs, &QAction::triggered, this, [this, field, output] {
+                showCopyAsMenu(output, field->mapToGlobal(field->rect().bottomLeft()));
+            });
             menu->popup(field->mapToGlobal(p));
         });
     }
@@ -237,7 +241,8 @@ void Form1::Apply(const ViewUpdate& u)
 void Form1::refreshColorFacts()
 {
     if (colorFacts_)
-        colorFacts_->setColors(Rgb::FromColorRef(newSwatch_->color()), Rgb::FromColorRef(oldSwatch_->color()));
+        colorFacts_->setColors(Rgb::FromColorRef(newSwatch_->color()),
+                               Rgb::FromColorRef(oldSwatch_->color()));
 }
 
 void Form1::setMode(PickerMode mode)
@@ -603,11 +608,12 @@ void Form1::addColorToPalette()
     }
     if (!saveFailureReported_) {
         saveFailureReported_ = true;
-        ShowMessage(QStringLiteral("The custom colours could not be saved.\n\n%1\n\n"
-                                   "The colours you add stay in the palette, also when you switch to the other "
-                                   "grid and back, until a later \"Add\" saves them. Colours not saved by then "
-                                   "are lost when %2 is closed.")
-                        .arg(saved.error, QString::fromStdString(brand_.productName)));
+        ShowMessage(
+            QStringLiteral("The custom colours could not be saved.\n\n%1\n\n"
+                           "The colours you add stay in the palette, also when you switch to the other "
+                           "grid and back, until a later \"Add\" saves them. Colours not saved by then "
+                           "are lost when %2 is closed.")
+                .arg(saved.error, QString::fromStdString(brand_.productName)));
     }
 }
 
@@ -739,7 +745,8 @@ void Form1::pasteColor()
     const QString text = QApplication::clipboard()->text();
     const NotationParse parsed = ParseColorNotation(text.toStdString());
     if (!parsed.color) {
-        const QString why = QStringLiteral("The clipboard holds no colour: %1").arg(QString::fromStdString(parsed.error));
+        const QString why =
+            QStringLiteral("The clipboard holds no colour: %1").arg(QString::fromStdString(parsed.error));
         QToolTip::showText(newSwatch_->mapToGlobal(newSwatch_->rect().bottomLeft()), why, newSwatch_);
         newSwatch_->setToolTip(why);
         return;
@@ -765,10 +772,10 @@ void Form1::unmarkField(QLineEdit* field)
         return;
     field->setProperty("invalidEntry", false);
     // The channel fields keep their design tooltips.
-    const QString tip = field == redField_ ? QStringLiteral("Red")
+    const QString tip = field == redField_     ? QStringLiteral("Red")
                         : field == greenField_ ? QStringLiteral("Green")
-                        : field == blueField_ ? QStringLiteral("Blue")
-                                              : QString();
+                        : field == blueField_  ? QStringLiteral("Blue")
+                                               : QString();
     field->setToolTip(tip);
     field->update();
 }

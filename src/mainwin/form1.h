@@ -68,16 +68,16 @@ public:
     void LoadColorDialog(ColorRef oldColor);
 
     // User actions, public so that tests and the keyboard can drive them.
-    void keepColor();                      // "Keep"
-    void togglePaletteView();              // "Presets" / "Picker"
-    void onPresetChosen();                 // the preset list
-    void addColorToPalette();              // "Add"
+    void keepColor();         // "Keep"
+    void togglePaletteView(); // "Presets" / "Picker"
+    void onPresetChosen();    // the preset list
+    void addColorToPalette(); // "Add"
     void onAddSwatchClicked();
     void onHistorySwatchClicked(int index);
     void onNewSwatchClicked();
     void onOldSwatchClicked();
-    void copyOutput(int index);            // Copy button 0..3
-    void pickFromScreen();                 // the eyedropper
+    void copyOutput(int index); // Copy button 0..3
+    void pickFromScreen();      // the eyedropper
     void importPalette();
     void exportPalette();
     // A colour from outside the picker (the eyedropper, a typed or pasted
@@ -214,9 +214,9 @@ private:
     ColorFactsLabel* colorFacts_ = nullptr;    // contrast and name, below the bottom buttons
     QPushButton* pickButton_ = nullptr;        // "Pick from Screen", below the bottom buttons
     std::array<SwatchLabel*, ColorHistory::Size> historySwatches_{}; // hist(i)
-    std::array<QLabel*, 5> outputCaptions_{};                       // lblCap(i)
-    std::array<QLineEdit*, OutputCount> outputFields_{};            // txtColor(i)
-    std::array<QPushButton*, 4> copyButtons_{};                     // cmdCopy(i)
+    std::array<QLabel*, 5> outputCaptions_{};                        // lblCap(i)
+    std::array<QLineEdit*, OutputCount> outputFields_{};             // txtColor(i)
+    std::array<QPushButton*, 4> copyButtons_{};                      // cmdCopy(i)
 };
 
 } // namespace tintora

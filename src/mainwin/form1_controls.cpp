@@ -24,8 +24,7 @@ QFont Family(const char* family, double points)
     return DesignFont(QString::fromLatin1(family), points, false);
 }
 
-template <typename W>
-W* Make(QWidget* parent, const QString& name, int x, int y, int w, int h)
+template <typename W> W* Make(QWidget* parent, const QString& name, int x, int y, int w, int h)
 {
     auto* widget = new W(parent);
     widget->setObjectName(name);
@@ -110,12 +109,14 @@ void Form1::BuildControls()
         return o;
     };
     auto field = [&](const char* name, int x, int y, const char* text, const char* tip) {
-        auto* f = TextField(channelPanel_, QString::fromLatin1(name), x, y, 49, 19, QString::fromLatin1(text));
+        auto* f =
+            TextField(channelPanel_, QString::fromLatin1(name), x, y, 49, 19, QString::fromLatin1(text));
         f->setToolTip(QString::fromLatin1(tip));
         return f;
     };
     auto label = [&](const char* name, QRect r, const QString& caption, const QFont* font, const char* tip) {
-        auto* l = Label(channelPanel_, QString::fromLatin1(name), r.x(), r.y(), r.width(), r.height(), caption);
+        auto* l =
+            Label(channelPanel_, QString::fromLatin1(name), r.x(), r.y(), r.width(), r.height(), caption);
         if (font)
             l->setFont(*font);
         if (tip)
@@ -164,31 +165,42 @@ void Form1::BuildControls()
     historyFrame_->setTitle(QStringLiteral("Color History"));
     historyFrame_->setAutoFillBackground(true);
     for (int i = 0; i < ColorHistory::Size; ++i)
-        historySwatches_[static_cast<std::size_t>(i)] = Swatch(historyFrame_, QStringLiteral("hist%1").arg(i), 20 + 24 * i, 16, 21, 21, true);
+        historySwatches_[static_cast<std::size_t>(i)] =
+            Swatch(historyFrame_, QStringLiteral("hist%1").arg(i), 20 + 24 * i, 16, 21, 21, true);
 
     outputsFrame_ = Make<QGroupBox>(this, QStringLiteral("Frame4"), 4, 312, 473, 85);
     outputsFrame_->setTitle(QStringLiteral("Color Outputs"));
     outputsFrame_->setAutoFillBackground(true);
     const auto& design = DesignOutputTexts;
-    outputCaptions_[1] = Label(outputsFrame_, QStringLiteral("lblCap1"), 4, 16, 103, 13, QStringLiteral("RGB Color Code:"));
-    outputCaptions_[2] = Label(outputsFrame_, QStringLiteral("lblCap2"), 240, 16, 130, 13, QStringLiteral("Decimal Color Code:"));
+    outputCaptions_[1] =
+        Label(outputsFrame_, QStringLiteral("lblCap1"), 4, 16, 103, 13, QStringLiteral("RGB Color Code:"));
+    outputCaptions_[2] = Label(outputsFrame_, QStringLiteral("lblCap2"), 240, 16, 130, 13,
+                               QStringLiteral("Decimal Color Code:"));
     outputFields_[2] = OutputField(outputsFrame_, 2, 4, 28, 167, 19, design[2]);
-    copyButtons_[0] = Button(outputsFrame_, QStringLiteral("cmdCopy0"), 176, 24, 53, 21, QStringLiteral("Copy"));
+    copyButtons_[0] =
+        Button(outputsFrame_, QStringLiteral("cmdCopy0"), 176, 24, 53, 21, QStringLiteral("Copy"));
     outputFields_[3] = OutputField(outputsFrame_, 3, 240, 28, 167, 19, design[3]);
-    copyButtons_[2] = Button(outputsFrame_, QStringLiteral("cmdCopy2"), 412, 24, 57, 21, QStringLiteral("Copy"));
-    outputCaptions_[3] = Label(outputsFrame_, QStringLiteral("lblCap3"), 4, 48, 112, 13, QStringLiteral("HTML Color Code:"));
-    outputCaptions_[4] = Label(outputsFrame_, QStringLiteral("lblCap4"), 240, 48, 123, 13, QStringLiteral("VB Hex Color Code:"));
+    copyButtons_[2] =
+        Button(outputsFrame_, QStringLiteral("cmdCopy2"), 412, 24, 57, 21, QStringLiteral("Copy"));
+    outputCaptions_[3] =
+        Label(outputsFrame_, QStringLiteral("lblCap3"), 4, 48, 112, 13, QStringLiteral("HTML Color Code:"));
+    outputCaptions_[4] = Label(outputsFrame_, QStringLiteral("lblCap4"), 240, 48, 123, 13,
+                               QStringLiteral("VB Hex Color Code:"));
     outputFields_[4] = OutputField(outputsFrame_, 4, 4, 60, 167, 19, design[4]);
-    copyButtons_[1] = Button(outputsFrame_, QStringLiteral("cmdCopy1"), 176, 56, 53, 21, QStringLiteral("Copy"));
+    copyButtons_[1] =
+        Button(outputsFrame_, QStringLiteral("cmdCopy1"), 176, 56, 53, 21, QStringLiteral("Copy"));
     outputFields_[5] = OutputField(outputsFrame_, 5, 240, 60, 167, 19, design[5]);
-    copyButtons_[3] = Button(outputsFrame_, QStringLiteral("cmdCopy3"), 412, 60, 57, 21, QStringLiteral("Copy"));
+    copyButtons_[3] =
+        Button(outputsFrame_, QStringLiteral("cmdCopy3"), 412, 60, 57, 21, QStringLiteral("Copy"));
     // The QBColor code exists but is never shown.
-    outputCaptions_[0] = Label(outputsFrame_, QStringLiteral("lblCap0"), 88, 32, 70, 13, QStringLiteral("QBColor Code:"));
+    outputCaptions_[0] =
+        Label(outputsFrame_, QStringLiteral("lblCap0"), 88, 32, 70, 13, QStringLiteral("QBColor Code:"));
     outputCaptions_[0]->hide();
     outputFields_[1] = OutputField(outputsFrame_, 1, 60, 28, 107, 19, design[1]);
     outputFields_[1]->hide();
 
-    aboutButton_ = Button(this, QStringLiteral("Command5"), 4, 400, 233, 45, QStringLiteral("About this software"));
+    aboutButton_ =
+        Button(this, QStringLiteral("Command5"), 4, 400, 233, 45, QStringLiteral("About this software"));
     visitButton_ = Button(this, QStringLiteral("Command4"), 244, 400, 233, 45, QStringLiteral("Visit "));
 
     // The band below the two bottom buttons: the colour readout is printed
@@ -199,7 +211,8 @@ void Form1::BuildControls()
     colorFacts_->setFont(VerdanaFont(8.25, false));
     // Opaque, so its changes during a drag repaint the label alone.
     colorFacts_->setAutoFillBackground(true);
-    pickButton_ = Button(this, QStringLiteral("cmdPick"), 344, 487, 133, 28, QStringLiteral("Pick from Screen"));
+    pickButton_ =
+        Button(this, QStringLiteral("cmdPick"), 344, 487, 133, 28, QStringLiteral("Pick from Screen"));
     pickButton_->setToolTip(QStringLiteral("Pick a colour anywhere on the screen (Ctrl+E)"));
 
     // Outputs that live outside the client area and are never shown.

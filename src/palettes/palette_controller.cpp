@@ -8,14 +8,18 @@
 
 namespace tintora {
 
-PaletteController::PaletteController(Surface& surface, CustomColorsStore& store) : surface_(surface), store_(store) {}
+PaletteController::PaletteController(Surface& surface, CustomColorsStore& store)
+    : surface_(surface), store_(store)
+{
+}
 
 void PaletteController::DrawCell(int index, ColorRef fill)
 {
     const CellRect& c = cells_[static_cast<std::size_t>(index)];
     // Slot values that are not plain colours (a hand-edited file) paint
     // as their low three bytes.
-    surface_.Rectangle(c.left, c.top, c.right, c.bottom, Pen{0}, Fill::Solid(Rgb::FromColorRef(fill).ToColorRef()));
+    surface_.Rectangle(c.left, c.top, c.right, c.bottom, Pen{0},
+                       Fill::Solid(Rgb::FromColorRef(fill).ToColorRef()));
 }
 
 void PaletteController::LoadCustomColors()
@@ -133,8 +137,8 @@ void PaletteController::ShowColorInfo(int red, int green, int blue, const std::s
     const std::array<QString, 4> lines = ColorInfoLines(red, green, blue, hex);
     const int height = 4 * surface_.lineHeight();
     const ColorRef back = surface_.backColor();
-    surface_.Rectangle(ReadoutLeft, ReadoutTop, ReadoutLeft + ReadoutWidth + 1, ReadoutTop + height + 1, Pen{back},
-                       Fill::Solid(back));
+    surface_.Rectangle(ReadoutLeft, ReadoutTop, ReadoutLeft + ReadoutWidth + 1, ReadoutTop + height + 1,
+                       Pen{back}, Fill::Solid(back));
     int y = ReadoutTop;
     for (const QString& line : lines)
         y = surface_.Print(ReadoutLeft, y, line, 0);

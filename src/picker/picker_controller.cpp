@@ -67,7 +67,9 @@ ViewUpdate PickerController::Finish(Action& a)
 
 // ---- markers -------------------------------------------------------------------
 
-PickerController::PickerController(Surface& surface) : surface_(surface) {}
+PickerController::PickerController(Surface& surface) : surface_(surface)
+{
+}
 
 int PickerController::MarkerRow() const
 {
@@ -93,7 +95,8 @@ void PickerController::RingChanged(int x, int y)
 void PickerController::DashesChanged(int row)
 {
     // Both dashes and the strip between them: x 272..297, rows row-1..row+1.
-    repaint_.push_back({layout_.SliderLeft - 5, row - 1, (layout_.SliderRight + 5) - (layout_.SliderLeft - 5) + 1, 3});
+    repaint_.push_back(
+        {layout_.SliderLeft - 5, row - 1, (layout_.SliderRight + 5) - (layout_.SliderLeft - 5) + 1, 3});
 }
 
 void PickerController::MoveSelection(int x, int y)
@@ -186,29 +189,31 @@ void PickerController::DrawHueBriPlane()
 
 void PickerController::DrawSaturationStrip(int red, int green, int blue)
 {
-    DrawStripLines(surface_, layout_,
-                   SaturationStripColors(std::clamp(red, 0, 255), std::clamp(green, 0, 255), std::clamp(blue, 0, 255)));
+    DrawStripLines(
+        surface_, layout_,
+        SaturationStripColors(std::clamp(red, 0, 255), std::clamp(green, 0, 255), std::clamp(blue, 0, 255)));
     DrawMainFrame();
 }
 
 void PickerController::DrawBrightnessStrip(int red, int green, int blue)
 {
-    DrawStripLines(surface_, layout_,
-                   BrightnessStripColors(std::clamp(red, 0, 255), std::clamp(green, 0, 255), std::clamp(blue, 0, 255)));
+    DrawStripLines(
+        surface_, layout_,
+        BrightnessStripColors(std::clamp(red, 0, 255), std::clamp(green, 0, 255), std::clamp(blue, 0, 255)));
     DrawMainFrame();
 }
 
 void PickerController::DrawSelFrame()
 {
-    surface_.DrawEdge(layout_.PlaneLeft - 1, layout_.PlaneTop - 1, layout_.PlaneRight + 3, layout_.PlaneBottom + 3,
-                      EdgeKind::SunkenInner);
+    surface_.DrawEdge(layout_.PlaneLeft - 1, layout_.PlaneTop - 1, layout_.PlaneRight + 3,
+                      layout_.PlaneBottom + 3, EdgeKind::SunkenInner);
     surface_.Refresh();
 }
 
 void PickerController::DrawMainFrame()
 {
-    surface_.DrawEdge(layout_.SliderLeft - 1, layout_.SliderTop - 1, layout_.SliderRight + 1, layout_.SliderBottom + 3,
-                      EdgeKind::SunkenInner);
+    surface_.DrawEdge(layout_.SliderLeft - 1, layout_.SliderTop - 1, layout_.SliderRight + 1,
+                      layout_.SliderBottom + 3, EdgeKind::SunkenInner);
     surface_.Refresh();
 }
 
@@ -216,7 +221,8 @@ void PickerController::DrawMainFrame()
 
 bool PickerController::InPlane(double x, double y) const
 {
-    return layout_.PlaneLeft <= x && x <= layout_.PlaneRight && layout_.PlaneTop <= y && y <= layout_.PlaneBottom;
+    return layout_.PlaneLeft <= x && x <= layout_.PlaneRight && layout_.PlaneTop <= y &&
+           y <= layout_.PlaneBottom;
 }
 
 bool PickerController::InSliderZone(double x, double y) const
@@ -237,7 +243,8 @@ ViewUpdate PickerController::Press(const PickerInput& in, int button, double x, 
     }
     if (InSliderZone(x, y)) {
         sliderDragging_ = true;
-        PickSliderPoint(a, std::clamp(y, static_cast<double>(layout_.SliderTop), static_cast<double>(layout_.SliderBottom)));
+        PickSliderPoint(a, std::clamp(y, static_cast<double>(layout_.SliderTop),
+                                      static_cast<double>(layout_.SliderBottom)));
     }
     return Finish(a);
 }
@@ -248,11 +255,13 @@ ViewUpdate PickerController::Drag(const PickerInput& in, int buttons, double x, 
     if (buttons != LeftButton)
         return Finish(a);
     if (planeDragging_) {
-        PickPlanePoint(a, std::clamp(x, static_cast<double>(layout_.PlaneLeft), static_cast<double>(layout_.PlaneRight)),
-                       std::clamp(y, static_cast<double>(layout_.PlaneTop), static_cast<double>(layout_.PlaneBottom)));
+        PickPlanePoint(
+            a, std::clamp(x, static_cast<double>(layout_.PlaneLeft), static_cast<double>(layout_.PlaneRight)),
+            std::clamp(y, static_cast<double>(layout_.PlaneTop), static_cast<double>(layout_.PlaneBottom)));
     }
     if (sliderDragging_)
-        PickSliderPoint(a, std::clamp(y, static_cast<double>(layout_.SliderTop), static_cast<double>(layout_.SliderBottom)));
+        PickSliderPoint(a, std::clamp(y, static_cast<double>(layout_.SliderTop),
+                                      static_cast<double>(layout_.SliderBottom)));
     return Finish(a);
 }
 
@@ -297,7 +306,8 @@ void PickerController::PickPlanePoint(Action& a, double x, double y)
 {
     // Positions come from pointer events or are clamped to the plane, so the
     // half-even rounding always lands on a plane pixel.
-    MoveSelection(PixelIn(x, layout_.PlaneLeft, layout_.PlaneRight), PixelIn(y, layout_.PlaneTop, layout_.PlaneBottom));
+    MoveSelection(PixelIn(x, layout_.PlaneLeft, layout_.PlaneRight),
+                  PixelIn(y, layout_.PlaneTop, layout_.PlaneBottom));
     ColorRef c = surface_.Point(x, y);
     Rgb rgb = a.MakeCurrent(c);
 
@@ -353,7 +363,8 @@ void PickerController::PickSliderPoint(Action& a, double y)
 
 void PickerController::UpdateHueSwatch(Action& a, int saturation, int brightness)
 {
-    const ColorRef h = surface_.Point(static_cast<double>(layout_.SliderLeft + 5), static_cast<double>(layout_.SliderY));
+    const ColorRef h =
+        surface_.Point(static_cast<double>(layout_.SliderLeft + 5), static_cast<double>(layout_.SliderY));
     const Rgb rgb = SplitColor(h);
     const int s = std::clamp(saturation, 0, 100);
     const int b = std::clamp(brightness, 0, 100);
@@ -395,8 +406,8 @@ void PickerController::RebuildForMode(Action& a)
     case PickerMode::Hue: {
         DrawHueStrip();
         MoveSliderMarker(std::floor(layout_.SliderBottom - H * 255.0 / 360.0));
-        const Rgb hue = SplitColor(
-            surface_.Point(static_cast<double>(layout_.SliderLeft + 3), static_cast<double>(layout_.SliderY)));
+        const Rgb hue = SplitColor(surface_.Point(static_cast<double>(layout_.SliderLeft + 3),
+                                                  static_cast<double>(layout_.SliderY)));
         DrawSatBriPlane(hue.red, hue.green, hue.blue);
         MoveSelection(SaturatingInt32Nearest(S * 255.0 / 100.0 + layout_.PlaneLeft),
                       SaturatingInt32Nearest(layout_.PlaneBottom - B * 255.0 / 100.0));
@@ -460,8 +471,9 @@ ViewUpdate PickerController::SaturationFieldEdited(const PickerInput& in)
 {
     Action a(in);
     if (a.mode == PickerMode::Hue) {
-        MoveSelection(SaturatingInt32Nearest(layout_.PlaneLeft + a.Value(ChannelField::Saturation) * 255.0 / 100.0),
-                      layout_.SelY);
+        MoveSelection(
+            SaturatingInt32Nearest(layout_.PlaneLeft + a.Value(ChannelField::Saturation) * 255.0 / 100.0),
+            layout_.SelY);
         PickSelectedColor(a);
     }
     return Finish(a);
@@ -471,8 +483,9 @@ ViewUpdate PickerController::BrightnessFieldEdited(const PickerInput& in)
 {
     Action a(in);
     if (a.mode == PickerMode::Hue) {
-        MoveSelection(layout_.SelX,
-                      SaturatingInt32Nearest(layout_.PlaneBottom - a.Value(ChannelField::Brightness) * 255.0 / 100.0));
+        MoveSelection(
+            layout_.SelX,
+            SaturatingInt32Nearest(layout_.PlaneBottom - a.Value(ChannelField::Brightness) * 255.0 / 100.0));
         PickSelectedColor(a);
     }
     return Finish(a);

@@ -18,7 +18,7 @@ struct PickerLayout {
     int SliderTop = 10;
     int SliderRight = 292;
     int SliderBottom = 265;
-    int SelX = 265;        // centre of the selection ring on the plane
+    int SelX = 265; // centre of the selection ring on the plane
     int SelY = 10;
     float SliderY = 265.f; // height of the slider marker, kept unrounded
 

@@ -144,7 +144,9 @@ void ClearUpperVectorState()
     }
 }
 #else
-void ClearUpperVectorState() {}
+void ClearUpperVectorState()
+{
+}
 #endif
 
 // cvtpd2dq converts in the current rounding mode (nearest, ties to even),
@@ -197,7 +199,8 @@ template <bool Add> void AffineRow(std::uint8_t* out, const double* table, doubl
 }
 
 // Three channel rows to 0xFFRRGGBB pixels.
-void InterleaveRow(std::uint32_t* out, const std::uint8_t* blue, const std::uint8_t* green, const std::uint8_t* red)
+void InterleaveRow(std::uint32_t* out, const std::uint8_t* blue, const std::uint8_t* green,
+                   const std::uint8_t* red)
 {
     const __m128i opaque = _mm_set1_epi8(static_cast<char>(0xFF));
     for (int u = 0; u < kSize; u += 16) {
@@ -235,8 +238,8 @@ void HueCombineRow(std::uint32_t* out, const std::uint8_t* w, std::uint32_t full
                                   _mm_unpacklo_epi16(high, zero), _mm_unpackhi_epi16(high, zero)};
         for (int q = 0; q < 4; ++q) {
             const int i = u / 4 + q;
-            const __m128i w3 =
-                _mm_or_si128(words[q], _mm_or_si128(_mm_slli_epi32(words[q], 8), _mm_slli_epi32(words[q], 16)));
+            const __m128i w3 = _mm_or_si128(
+                words[q], _mm_or_si128(_mm_slli_epi32(words[q], 8), _mm_slli_epi32(words[q], 16)));
             __m128i px = _mm_or_si128(opaque, _mm_and_si128(_mm_load_si128(wMask + i), w3));
             px = _mm_or_si128(px, _mm_and_si128(_mm_load_si128(fullMask + i), fullV));
             px = _mm_or_si128(px, _mm_and_si128(_mm_load_si128(zeroMask + i), zeroV));
@@ -247,7 +250,9 @@ void HueCombineRow(std::uint32_t* out, const std::uint8_t* w, std::uint32_t full
 
 #else
 
-void ClearUpperVectorState() {}
+void ClearUpperVectorState()
+{
+}
 
 template <bool Add> void AffineRow(std::uint8_t* out, const double* table, double m, double a)
 {
@@ -257,11 +262,12 @@ template <bool Add> void AffineRow(std::uint8_t* out, const double* table, doubl
     }
 }
 
-void InterleaveRow(std::uint32_t* out, const std::uint8_t* blue, const std::uint8_t* green, const std::uint8_t* red)
+void InterleaveRow(std::uint32_t* out, const std::uint8_t* blue, const std::uint8_t* green,
+                   const std::uint8_t* red)
 {
     for (std::size_t u = 0; u < kSize; ++u) {
-        out[u] = kOpaque | static_cast<std::uint32_t>(red[u]) << 16 | static_cast<std::uint32_t>(green[u]) << 8 |
-                 blue[u];
+        out[u] = kOpaque | static_cast<std::uint32_t>(red[u]) << 16 |
+                 static_cast<std::uint32_t>(green[u]) << 8 | blue[u];
     }
 }
 
@@ -371,7 +377,8 @@ template <typename Draw> Dib AsDib(int width, bool mirrorColumns, bool flipRows,
     Dib dib(width, kSize);
     const int triples = dib.stride() / kBytesPerPixel;
     for (int y = 0; y < kSize; ++y) {
-        const std::uint32_t* in = window.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(width);
+        const std::uint32_t* in =
+            window.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(width);
         std::uint8_t* out = dib.storedRow(flipRows ? kSize - 1 - y : y);
         for (int p = 0; p < triples; ++p) {
             const int column = std::min(p, width - 1);

@@ -17,14 +17,23 @@ struct Dib {
 
     Dib() = default;
     // A zero-filled bitmap of the given size.
-    Dib(int w, int h) : width(w), height(h), bits(static_cast<std::size_t>(Stride(w)) * static_cast<std::size_t>(h), 0) {}
+    Dib(int w, int h)
+        : width(w), height(h), bits(static_cast<std::size_t>(Stride(w)) * static_cast<std::size_t>(h), 0)
+    {
+    }
 
     static constexpr int Stride(int w) { return (w * 3 + 3) & ~3; }
     int stride() const { return Stride(width); }
 
     // Row `i` in storage order (0 = first row stored = bottom row of the image).
-    std::uint8_t* storedRow(int i) { return bits.data() + static_cast<std::size_t>(i) * static_cast<std::size_t>(stride()); }
-    const std::uint8_t* storedRow(int i) const { return bits.data() + static_cast<std::size_t>(i) * static_cast<std::size_t>(stride()); }
+    std::uint8_t* storedRow(int i)
+    {
+        return bits.data() + static_cast<std::size_t>(i) * static_cast<std::size_t>(stride());
+    }
+    const std::uint8_t* storedRow(int i) const
+    {
+        return bits.data() + static_cast<std::size_t>(i) * static_cast<std::size_t>(stride());
+    }
 };
 
 // A writable view onto 32-bit pixels laid out as a Format_RGB32 image holds

@@ -43,8 +43,7 @@ private:
 namespace {
 
 // Bresenham's line from (x1, y1) towards (x2, y2); the end point only when asked.
-template <typename F>
-void WalkLine(int x1, int y1, int x2, int y2, bool includeEnd, F&& visit)
+template <typename F> void WalkLine(int x1, int y1, int x2, int y2, bool includeEnd, F&& visit)
 {
     const int dx = std::abs(x2 - x1);
     const int dy = -std::abs(y2 - y1);
@@ -73,8 +72,7 @@ void WalkLine(int x1, int y1, int x2, int y2, bool includeEnd, F&& visit)
 }
 
 // The outline points of a circle by the midpoint rule, all eight octants.
-template <typename F>
-void WalkCircle(int cx, int cy, int r, F&& visit)
+template <typename F> void WalkCircle(int cx, int cy, int r, F&& visit)
 {
     if (r <= 0) {
         visit(cx, cy);
@@ -104,8 +102,7 @@ void WalkCircle(int cx, int cy, int r, F&& visit)
 
 // A line's pixels with a pen `width` wide: flat ends, grown across the
 // line's main direction, centred on the thin line.
-template <typename F>
-void WalkWideLine(int x1, int y1, int x2, int y2, bool includeEnd, int width, F&& visit)
+template <typename F> void WalkWideLine(int x1, int y1, int x2, int y2, bool includeEnd, int width, F&& visit)
 {
     const int before = (width - 1) / 2;
     const int after = width - 1 - before;
@@ -250,15 +247,16 @@ void Surface::Circle(int cx, int cy, int r, const Pen& pen, const Fill& fill)
 {
     if (fill.style == FillStyle::Solid && r > 0) {
         // Inside: the spans between the outline's extremes on each row.
-        std::vector<int> lo(static_cast<std::size_t>(2 * r + 1), cx), hi(static_cast<std::size_t>(2 * r + 1), cx);
+        std::vector<int> lo(static_cast<std::size_t>(2 * r + 1), cx),
+            hi(static_cast<std::size_t>(2 * r + 1), cx);
         WalkCircle(cx, cy, r, [&](int x, int y) {
             const auto i = static_cast<std::size_t>(y - (cy - r));
             lo[i] = std::min(lo[i], x);
             hi[i] = std::max(hi[i], x);
         });
         for (int i = 1; i < 2 * r; ++i)
-            fillRect(lo[static_cast<std::size_t>(i)] + 1, cy - r + i, hi[static_cast<std::size_t>(i)], cy - r + i + 1,
-                     fill.color);
+            fillRect(lo[static_cast<std::size_t>(i)] + 1, cy - r + i, hi[static_cast<std::size_t>(i)],
+                     cy - r + i + 1, fill.color);
     }
     PixelSet px;
     const int before = (PenWidth(pen) - 1) / 2;
@@ -301,10 +299,10 @@ void Surface::DrawEdge(int left, int top, int right, int bottom, EdgeKind kind)
             return;
         // Each pixel is written once, so redrawing an unchanged edge
         // changes nothing and leaves nothing to repaint.
-        fillRect(l, t, r - 1, t + 1, topLeft);            // top, up to the right column
-        fillRect(l, t + 1, l + 1, b - 1, topLeft);        // left, down to the bottom row
-        fillRect(l, b - 1, r, b, bottomRight);            // bottom
-        fillRect(r - 1, t, r, b - 1, bottomRight);        // right
+        fillRect(l, t, r - 1, t + 1, topLeft);     // top, up to the right column
+        fillRect(l, t + 1, l + 1, b - 1, topLeft); // left, down to the bottom row
+        fillRect(l, b - 1, r, b, bottomRight);     // bottom
+        fillRect(r - 1, t, r, b - 1, bottomRight); // right
     };
     if (kind == EdgeKind::SunkenInner) {
         ring(left, top, right, bottom, edgeColors_.darkShadow, edgeColors_.light);
@@ -435,7 +433,8 @@ void Surface::InvertCircle(QImage& img, int cx, int cy, int r)
     std::sort(pts.begin(), pts.end());
     pts.erase(std::unique(pts.begin(), pts.end()), pts.end());
     for (std::uint32_t p : pts) {
-        auto* line = reinterpret_cast<QRgb*>(img.scanLine(static_cast<int>(p / static_cast<std::uint32_t>(img.width()))));
+        auto* line = reinterpret_cast<QRgb*>(
+            img.scanLine(static_cast<int>(p / static_cast<std::uint32_t>(img.width()))));
         QRgb& px = line[p % static_cast<std::uint32_t>(img.width())];
         px = 0xFF000000u | (~px & 0x00FFFFFFu);
     }

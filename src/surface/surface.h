@@ -147,7 +147,8 @@ private:
     // Draws each pixel of the set once: the pen colour in copy mode, the
     // complement in invert mode.
     void penPixels(PixelSet& pixels, const Pen& pen);
-    void fillRect(int left, int top, int right, int bottom, std::int32_t color, DrawMode mode = DrawMode::Copy);
+    void fillRect(int left, int top, int right, int bottom, std::int32_t color,
+                  DrawMode mode = DrawMode::Copy);
     void markDirty(const QRect& r);
 
     QImage image_;
@@ -165,7 +166,8 @@ private:
 inline QRgb ToQRgb(std::int32_t c)
 {
     const auto u = static_cast<std::uint32_t>(c);
-    return qRgb(static_cast<int>(u & 0xFF), static_cast<int>((u >> 8) & 0xFF), static_cast<int>((u >> 16) & 0xFF));
+    return qRgb(static_cast<int>(u & 0xFF), static_cast<int>((u >> 8) & 0xFF),
+                static_cast<int>((u >> 16) & 0xFF));
 }
 inline QColor ToQColor(std::int32_t c)
 {
@@ -173,7 +175,8 @@ inline QColor ToQColor(std::int32_t c)
 }
 inline std::int32_t FromQRgb(QRgb c)
 {
-    return static_cast<std::int32_t>(static_cast<std::uint32_t>(qRed(c)) | (static_cast<std::uint32_t>(qGreen(c)) << 8) |
+    return static_cast<std::int32_t>(static_cast<std::uint32_t>(qRed(c)) |
+                                     (static_cast<std::uint32_t>(qGreen(c)) << 8) |
                                      (static_cast<std::uint32_t>(qBlue(c)) << 16));
 }
 

@@ -21,7 +21,8 @@ bool TitleIs(Display* d, Window w, const char* title)
     unsigned long count, after;
     unsigned char* data = nullptr;
     bool same = false;
-    if (XGetWindowProperty(d, w, netName, 0, 1024, False, utf8, &type, &format, &count, &after, &data) == Success &&
+    if (XGetWindowProperty(d, w, netName, 0, 1024, False, utf8, &type, &format, &count, &after, &data) ==
+            Success &&
         data) {
         same = std::string(reinterpret_cast<char*>(data), count) == title;
         XFree(data);
@@ -61,7 +62,8 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "x11_close: cannot open the display\n");
         return 2;
     }
-    const Window w = byId ? static_cast<Window>(std::strtoul(argv[2], nullptr, 0)) : Find(d, DefaultRootWindow(d), argv[1]);
+    const Window w = byId ? static_cast<Window>(std::strtoul(argv[2], nullptr, 0))
+                          : Find(d, DefaultRootWindow(d), argv[1]);
     if (!w) {
         std::fprintf(stderr, "x11_close: no window '%s'\n", argv[argc - 1]);
         XCloseDisplay(d);

@@ -3,10 +3,10 @@
 #include "core/branding.h"
 
 #include <QAbstractButton>
+#include <QClipboard>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
-#include <QClipboard>
 #include <QLineEdit>
 
 namespace tintora::testing {
@@ -16,7 +16,7 @@ struct ControlRow {
     const char* name;
     const char* container; // objectName of the parent
     QRect rect;
-    const char* text;      // caption or text; nullptr = not checked
+    const char* text; // caption or text; nullptr = not checked
     bool visible;
     const char* tooltip = nullptr;
 };
@@ -108,7 +108,8 @@ TEST_F(Form1Layout, EveryControlAtItsRectangleWithItsCaption)
         }
     }
     for (int i = 0; i < 18; ++i)
-        EXPECT_EQ(child(QStringLiteral("hist%1").arg(i).toLatin1().constData())->geometry(), QRect(20 + 24 * i, 16, 21, 21));
+        EXPECT_EQ(child(QStringLiteral("hist%1").arg(i).toLatin1().constData())->geometry(),
+                  QRect(20 + 24 * i, 16, 21, 21));
     auto* sys = child<QComboBox>("cboSysColors");
     EXPECT_FALSE(sys->isVisibleTo(form.get()));
     EXPECT_EQ(sys->count(), 25);
@@ -149,12 +150,14 @@ TEST_F(Form1Keyboard, TabOrderFollowsTheWindow)
     form->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
     child("planeArea")->setFocus(Qt::TabFocusReason);
-    const char* expected[] = {"planeArea", "sliderArea", "Command1", "Command3", "lblSelColor", "Label2", "optH",
-                              "txtH", "Text1", "txtS", "Text2", "txtB", "Text3", "hist0", "hist1", "hist2", "hist3",
-                              "hist4", "hist5", "hist6", "hist7", "hist8", "hist9", "hist10", "hist11", "hist12",
-                              "hist13", "hist14", "hist15", "hist16", "hist17", "txtColor2", "cmdCopy0", "txtColor3",
-                              "cmdCopy2", "txtColor4", "cmdCopy1", "txtColor5", "cmdCopy3", "Command5", "Command4",
-                              "cmdPick", "planeArea"};
+    const char* expected[] = {"planeArea", "sliderArea", "Command1", "Command3",  "lblSelColor", "Label2",
+                              "optH",      "txtH",       "Text1",    "txtS",      "Text2",       "txtB",
+                              "Text3",     "hist0",      "hist1",    "hist2",     "hist3",       "hist4",
+                              "hist5",     "hist6",      "hist7",    "hist8",     "hist9",       "hist10",
+                              "hist11",    "hist12",     "hist13",   "hist14",    "hist15",      "hist16",
+                              "hist17",    "txtColor2",  "cmdCopy0", "txtColor3", "cmdCopy2",    "txtColor4",
+                              "cmdCopy1",  "txtColor5",  "cmdCopy3", "Command5",  "Command4",    "cmdPick",
+                              "planeArea"};
     QStringList seen;
     for (std::size_t i = 0; i < std::size(expected); ++i) {
         seen << QApplication::focusWidget()->objectName();

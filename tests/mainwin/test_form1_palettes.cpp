@@ -185,8 +185,8 @@ TEST_F(Form1Palettes, ReturningInSaturationModeRedrawsThatMode)
     child<QRadioButton>("optS")->setChecked(true);
     openGrid();
     openGrid();
-    EXPECT_EQ(pixel(100, 265), 0);                          // saturation plane: black bottom row
-    EXPECT_EQ(pixel(280, 265), Rgb(255, 255, 255));         // saturation strip: white bottom
+    EXPECT_EQ(pixel(100, 265), 0);                  // saturation plane: black bottom row
+    EXPECT_EQ(pixel(280, 265), Rgb(255, 255, 255)); // saturation strip: white bottom
 }
 
 TEST_F(Form1Palettes, KeepPushesTheNewColourIntoHistory)

@@ -51,7 +51,8 @@ TEST_F(Form1Picker, StartUpDrawsPureRedWithOneRingAndOnePairOfDashes)
         EXPECT_EQ(pixel(x, 95), Rgb(0, 0, 255));
     }
     const QImage composed = form->ComposedImage();
-    EXPECT_EQ(CountChangedPixels(form->surface().image(), composed), MarkerPixels(l, form->surface().image()));
+    EXPECT_EQ(CountChangedPixels(form->surface().image(), composed),
+              MarkerPixels(l, form->surface().image()));
     EXPECT_EQ(composed.pixel(265, 10), form->surface().image().pixel(265, 10));
     // The window shows exactly that picture.
     // (The history frame begins at row 264.)
@@ -74,7 +75,8 @@ TEST_F(Form1Picker, PlanePickInHueModeWritesSaturationAndBrightness)
     EXPECT_EQ(form->colorModel().CurrentColor(), c);
     EXPECT_EQ(text("Text1"), QString::number(c & 0xFF));
     EXPECT_EQ(text("Text2"), QString::number((c >> 8) & 0xFF));
-    EXPECT_EQ(child<QLabel>("lblSelColor")->palette().color(QPalette::Window).rgb(), QColor(c & 0xFF, (c >> 8) & 0xFF, c >> 16).rgb());
+    EXPECT_EQ(child<QLabel>("lblSelColor")->palette().color(QPalette::Window).rgb(),
+              QColor(c & 0xFF, (c >> 8) & 0xFF, c >> 16).rgb());
     EXPECT_EQ(text("txtColor2"),
               QStringLiteral("RGB(%1, %2, %3)").arg(c & 0xFF).arg((c >> 8) & 0xFF).arg((c >> 16) & 0xFF));
     EXPECT_EQ(form->picker().layout().SelX, 138);
@@ -207,7 +209,8 @@ TEST_F(Form1Picker, SaturationAndBrightnessModesDrawTheirPlanesAndStrips)
     EXPECT_EQ(pixel(280, 265), Rgb(255, 255, 255));
     EXPECT_EQ(pixel(280, 10), pixel(200, 50));
     // The colour comes from the strip at the marker.
-    EXPECT_EQ(form->colorModel().CurrentColor(), pixel(282, static_cast<int>(std::nearbyint(form->picker().layout().SliderY))));
+    EXPECT_EQ(form->colorModel().CurrentColor(),
+              pixel(282, static_cast<int>(std::nearbyint(form->picker().layout().SliderY))));
     release(200, 50);
 }
 
@@ -222,7 +225,10 @@ TEST_F(Form1Picker, CopyButtonsPutTheirFieldOnTheClipboard)
     const struct {
         const char* button;
         const char* expected;
-    } rows[] = {{"cmdCopy0", "RGB(255, 0, 0)"}, {"cmdCopy1", "#FF0000"}, {"cmdCopy2", "255"}, {"cmdCopy3", "&H0000FF&"}};
+    } rows[] = {{"cmdCopy0", "RGB(255, 0, 0)"},
+                {"cmdCopy1", "#FF0000"},
+                {"cmdCopy2", "255"},
+                {"cmdCopy3", "&H0000FF&"}};
     for (const auto& row : rows) {
         child<QAbstractButton>(row.button)->click();
         EXPECT_EQ(cb->text(), QString::fromLatin1(row.expected)) << row.button;

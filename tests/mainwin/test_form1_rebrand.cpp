@@ -6,9 +6,9 @@
 
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTest>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTest>
 
 namespace tintora {
 namespace {

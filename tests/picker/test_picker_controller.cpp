@@ -107,7 +107,8 @@ TEST_F(PickerControllerTest, DragsAreClampedOnAllFourSides)
         double x, y;
         int selX, selY;
     };
-    const Row plane[] = {{-50, 100, 10, 100}, {900, 100, 265, 100}, {100, -50, 100, 10}, {100, 900, 100, 265}};
+    const Row plane[] = {
+        {-50, 100, 10, 100}, {900, 100, 265, 100}, {100, -50, 100, 10}, {100, 900, 100, 265}};
     for (const Row& r : plane) {
         Take(picker.Press(Input(PickerMode::Hue), LeftButton, 100, 100));
         const ViewUpdate u = picker.Drag(Input(PickerMode::Hue), LeftButton, r.x, r.y);
@@ -187,8 +188,8 @@ TEST_F(PickerControllerTest, KeyboardMovesPickLikeAPressAndStopAtTheEdges)
 
 TEST_F(PickerControllerTest, HueQuestionIsAskedOnlyForValuesOutsideWholeZeroTo360)
 {
-    const std::pair<const char*, bool> rows[] = {{"0", false}, {"360", false}, {"12", false}, {"361", true},
-                                                 {"12.5", true}, {"-1", true},  {"abc", false}};
+    const std::pair<const char*, bool> rows[] = {{"0", false},   {"360", false}, {"12", false}, {"361", true},
+                                                 {"12.5", true}, {"-1", true},   {"abc", false}};
     for (const auto& [text, asks] : rows) {
         fields.fields[0] = text;
         EXPECT_EQ(picker.HueFieldEdited(Input(PickerMode::Hue)).askHueQuestion, asks) << text;

@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <climits>
-#include <cstdint>
 #include <cstddef>
+#include <cstdint>
 #include <ostream>
 #include <vector>
 
@@ -307,7 +307,10 @@ public:
     {
         return PixelView{pixels_.data() + static_cast<std::ptrdiff_t>(y) * kWidth + x, kWidth, w, h};
     }
-    std::uint32_t Pixel(int x, int y) const { return pixels_[static_cast<std::size_t>(y) * kWidth + static_cast<std::size_t>(x)]; }
+    std::uint32_t Pixel(int x, int y) const
+    {
+        return pixels_[static_cast<std::size_t>(y) * kWidth + static_cast<std::size_t>(x)];
+    }
 
     // Inside (left..right, top..bottom) each pixel is 0xFF, then the mapped
     // reference colour; outside, untouched.
@@ -322,7 +325,8 @@ public:
                     continue;
                 }
                 const Rgb e = expected(x, y);
-                const std::uint32_t want = 0xFF000000u | static_cast<std::uint32_t>(e.r << 16 | e.g << 8 | e.b);
+                const std::uint32_t want =
+                    0xFF000000u | static_cast<std::uint32_t>(e.r << 16 | e.g << 8 | e.b);
                 ASSERT_EQ(got, want) << what << " at " << x << ", " << y;
             }
         }
@@ -338,7 +342,8 @@ TEST(DrawnIntoTheWindow, SameAsTheReferenceBitmapsBlitted)
         Window32 w;
         ASSERT_TRUE(RenderHueStrip(w.At(277, 10, 15, 256)));
         const Dib ref = reference::RenderHueStrip();
-        w.ExpectImage(277, 10, 291, 265, [&](int x, int y) { return HueStripAt(ref, x, y); }, "hue strip");
+        w.ExpectImage(
+            277, 10, 291, 265, [&](int x, int y) { return HueStripAt(ref, x, y); }, "hue strip");
     }
     // Twice each: the second call of an argument-free plane must give the
     // same pixels as the first.
@@ -349,19 +354,22 @@ TEST(DrawnIntoTheWindow, SameAsTheReferenceBitmapsBlitted)
         ASSERT_TRUE(RenderHueBriPlane(bri.At(10, 10, 256, 256)));
         const Dib satRef = reference::RenderHueSatPlane();
         const Dib briRef = reference::RenderHueBriPlane();
-        sat.ExpectImage(10, 10, 265, 265, [&](int x, int y) { return HuePlaneAt(satRef, x, y); }, "hue/saturation");
-        bri.ExpectImage(10, 10, 265, 265, [&](int x, int y) { return HuePlaneAt(briRef, x, y); }, "hue/brightness");
+        sat.ExpectImage(
+            10, 10, 265, 265, [&](int x, int y) { return HuePlaneAt(satRef, x, y); }, "hue/saturation");
+        bri.ExpectImage(
+            10, 10, 265, 265, [&](int x, int y) { return HuePlaneAt(briRef, x, y); }, "hue/brightness");
     }
     // Pure hues (one channel 0, one 255) and colours with no such channel,
     // and arguments that do not fit a byte.
-    const Rgb colors[] = {{255, 0, 0}, {0, 255, 0}, {0, 0, 255},   {255, 0, 252}, {6, 255, 0},
-                          {12, 200, 99}, {1, 254, 127}, {255, 255, 255}, {0, 0, 0}, {300, -5, 128}};
+    const Rgb colors[] = {{255, 0, 0},   {0, 255, 0},   {0, 0, 255},     {255, 0, 252}, {6, 255, 0},
+                          {12, 200, 99}, {1, 254, 127}, {255, 255, 255}, {0, 0, 0},     {300, -5, 128}};
     for (const Rgb& c : colors) {
         SCOPED_TRACE(::testing::Message() << c);
         Window32 w;
         ASSERT_TRUE(RenderSatBriPlane(c.r, c.g, c.b, w.At(10, 10, 256, 256)));
         const Dib ref = reference::RenderSatBriPlane(c.r, c.g, c.b);
-        w.ExpectImage(10, 10, 265, 265, [&](int x, int y) { return SatBriAt(ref, x, y); }, "saturation/brightness");
+        w.ExpectImage(
+            10, 10, 265, 265, [&](int x, int y) { return SatBriAt(ref, x, y); }, "saturation/brightness");
     }
 }
 
@@ -380,7 +388,8 @@ TEST(DrawnIntoTheWindow, ATargetTooSmallDrawsNothing)
         EXPECT_FALSE(RenderHueBriPlane(v)) << c.w << " x " << c.h;
         EXPECT_EQ(RenderHueStrip(v), c.w >= 15 && c.h >= 256) << c.w << " x " << c.h;
         if (c.w < 15) {
-            win.ExpectImage(0, 0, -1, -1, [](int, int) { return Rgb{}; }, "nothing drawn");
+            win.ExpectImage(
+                0, 0, -1, -1, [](int, int) { return Rgb{}; }, "nothing drawn");
         }
     }
     EXPECT_FALSE(RenderHueStrip(PixelView{}));

@@ -74,7 +74,11 @@ TEST(Surface, InvertTwiceRestoresEveryPixel)
         {"wide dash", [](Surface& s) { s.Line(294, 265, 297, 265, wide); }},
         {"wide diagonal", [](Surface& s) { s.Line(10, 10, 60, 33, wide); }},
         {"rectangle pen 3", [](Surface& s) { s.Rectangle(20, 20, 40, 40, wide); }},
-        {"lineto", [](Surface& s) { s.MoveToEx(277, 12); s.LineTo(292, 12, thin); }},
+        {"lineto",
+         [](Surface& s) {
+             s.MoveToEx(277, 12);
+             s.LineTo(292, 12, thin);
+         }},
     };
     for (const Case& c : cases) {
         Surface s = Patterned();
@@ -150,10 +154,10 @@ TEST(Surface, SunkenInnerEdgeColours)
     c.light = 0x00EEEEEE;
     s.setEdgeColors(c);
     s.DrawEdge(9, 9, 268, 268, EdgeKind::SunkenInner);
-    EXPECT_EQ(s.Point(100, 9), c.darkShadow);  // top
-    EXPECT_EQ(s.Point(9, 100), c.darkShadow);  // left
-    EXPECT_EQ(s.Point(100, 267), c.light);     // bottom
-    EXPECT_EQ(s.Point(267, 100), c.light);     // right
+    EXPECT_EQ(s.Point(100, 9), c.darkShadow); // top
+    EXPECT_EQ(s.Point(9, 100), c.darkShadow); // left
+    EXPECT_EQ(s.Point(100, 267), c.light);    // bottom
+    EXPECT_EQ(s.Point(267, 100), c.light);    // right
     EXPECT_EQ(s.Point(266, 100), kBack);
     EXPECT_EQ(s.Point(100, 266), kBack);
 }
@@ -179,16 +183,16 @@ TEST(Surface, BlitsPlaceBitmapsAndMirrorExactly)
     {
         Surface s(kBack);
         s.BitBlt(100, 100, 15, 256, d, 0, 0);
-        EXPECT_EQ(s.Point(100, 100), 0x00070000);            // top-left: c 0, r 0
-        EXPECT_EQ(s.Point(114, 355), 0x0007FF0E);            // c 14, r 255
+        EXPECT_EQ(s.Point(100, 100), 0x00070000); // top-left: c 0, r 0
+        EXPECT_EQ(s.Point(114, 355), 0x0007FF0E); // c 14, r 255
         EXPECT_EQ(s.Point(115, 100), kBack);
     }
     {
         // Vertical mirror: origin (277, 265), height -256 covers rows 10..265.
         Surface s(kBack);
         s.StretchBlt(277, 265, 15, -256, d, 0, 0, 15, 256);
-        EXPECT_EQ(s.Point(277, 265), 0x00070000);            // image top row at the bottom
-        EXPECT_EQ(s.Point(277, 10), 0x0007FF00);             // image bottom row at the top
+        EXPECT_EQ(s.Point(277, 265), 0x00070000); // image top row at the bottom
+        EXPECT_EQ(s.Point(277, 10), 0x0007FF00);  // image bottom row at the top
         EXPECT_EQ(s.Point(291, 10), 0x0007FF0E);
         EXPECT_EQ(s.Point(277, 9), kBack);
         EXPECT_EQ(s.Point(277, 266), kBack);
@@ -199,9 +203,9 @@ TEST(Surface, BlitsPlaceBitmapsAndMirrorExactly)
         const Dib p = Gradient(256, 256);
         Surface s(kBack);
         s.StretchBlt(265, 10, -256, 256, p, 0, 0, 256, 256);
-        EXPECT_EQ(s.Point(265, 10), 0x00070000);             // column 0 at the right edge
-        EXPECT_EQ(s.Point(10, 10), 0x000700FF);              // column 255 at the left edge
-        EXPECT_EQ(s.Point(180, 138), 0x00078055);            // column 85, row 128
+        EXPECT_EQ(s.Point(265, 10), 0x00070000);  // column 0 at the right edge
+        EXPECT_EQ(s.Point(10, 10), 0x000700FF);   // column 255 at the left edge
+        EXPECT_EQ(s.Point(180, 138), 0x00078055); // column 85, row 128
         EXPECT_EQ(s.Point(9, 10), kBack);
         EXPECT_EQ(s.Point(266, 10), kBack);
     }
@@ -217,7 +221,8 @@ TEST(Surface, BlitsPartlyOffTheImageCopyOnlyWhatLandsOnIt)
         int w;
         int h;
     };
-    const Case cases[] = {{-5, 10, 15, 20}, {470, 500, 15, 20}, {9, 10, -15, 20}, {484, 10, -15, 20}, {50, 5, 15, -20}};
+    const Case cases[] = {
+        {-5, 10, 15, 20}, {470, 500, 15, 20}, {9, 10, -15, 20}, {484, 10, -15, 20}, {50, 5, 15, -20}};
     const Dib d = Gradient(15, 20);
     for (const Case& c : cases) {
         Surface s(kBack);
@@ -229,7 +234,8 @@ TEST(Surface, BlitsPartlyOffTheImageCopyOnlyWhatLandsOnIt)
                 const int i = c.h > 0 ? y - c.y : c.y - y;
                 const bool inside = j >= 0 && j < 15 && i >= 0 && i < 20;
                 const std::int32_t want = inside ? (j | i << 8 | 7 << 16) : kBack;
-                ASSERT_EQ(s.Point(x, y), want) << c.x << "," << c.y << "," << c.w << "," << c.h << " at " << x << "," << y;
+                ASSERT_EQ(s.Point(x, y), want)
+                    << c.x << "," << c.y << "," << c.w << "," << c.h << " at " << x << "," << y;
             }
         }
     }
@@ -246,7 +252,8 @@ TEST(Surface, PixelsGivesAViewOfARectangleInsideTheImageOnly)
     EXPECT_EQ(s.Point(265, 275), 0x000C0B0A);
     EXPECT_EQ(s.pendingRect(), QRect(10, 20, 256, 256));
 
-    const QRect outside[] = {{-1, 0, 10, 10}, {0, -1, 10, 10}, {471, 0, 10, 10}, {0, 510, 10, 10}, {0, 0, 0, 5}};
+    const QRect outside[] = {
+        {-1, 0, 10, 10}, {0, -1, 10, 10}, {471, 0, 10, 10}, {0, 510, 10, 10}, {0, 0, 0, 5}};
     for (const QRect& r : outside) {
         const PixelView e = s.Pixels(r.x(), r.y(), r.width(), r.height());
         EXPECT_EQ(e.pixels, nullptr) << r.x() << "," << r.y();

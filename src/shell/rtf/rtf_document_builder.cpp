@@ -457,10 +457,10 @@ bool RtfDocumentBuilder::ListKeyword(RtfKeyword keyword, bool hasParam, int para
     case RtfKeyword::ListUpperLetter:
     case RtfKeyword::ListLowerLetter:
         if (inDefinition) {
-            list.style = keyword == RtfKeyword::ListBullet       ? Style::Bullet
-                         : keyword == RtfKeyword::ListDecimal    ? Style::Decimal
-                         : keyword == RtfKeyword::ListUpperRoman ? Style::UpperRoman
-                         : keyword == RtfKeyword::ListLowerRoman ? Style::LowerRoman
+            list.style = keyword == RtfKeyword::ListBullet        ? Style::Bullet
+                         : keyword == RtfKeyword::ListDecimal     ? Style::Decimal
+                         : keyword == RtfKeyword::ListUpperRoman  ? Style::UpperRoman
+                         : keyword == RtfKeyword::ListLowerRoman  ? Style::LowerRoman
                          : keyword == RtfKeyword::ListUpperLetter ? Style::UpperLetter
                                                                   : Style::LowerLetter;
         }
@@ -496,7 +496,8 @@ void RtfDocumentBuilder::FootnoteMark()
         footnotes_[static_cast<std::size_t>(s.footnote)].number = footnoteMarks_;
     } else if (s.destination == RtfDestination::Body && !s.chars.hidden) {
         ++footnoteMarks_;
-        writer_.InsertText(QString::number(footnoteMarks_), CharFormat(), s.paragraph.inTable, rowReader_.Cells());
+        writer_.InsertText(QString::number(footnoteMarks_), CharFormat(), s.paragraph.inTable,
+                           rowReader_.Cells());
     }
 }
 
@@ -714,7 +715,8 @@ void RtfDocumentBuilder::FlushText()
                 return;
             }
             markerShown_ = true;
-        } else if (!markerShown_ && (s.paragraph.list.style != RtfListProps::Style::None || s.paragraph.list.list > 0)) {
+        } else if (!markerShown_ &&
+                   (s.paragraph.list.style != RtfListProps::Style::None || s.paragraph.list.list > 0)) {
             markerShown_ = true;
             // \pn describes the number where it is given; otherwise the list
             // table does, for the paragraph's \lsN.
@@ -722,7 +724,8 @@ void RtfDocumentBuilder::FlushText()
             const RtfListProps props =
                 list.style != RtfListProps::Style::None ? list : listTable_.Props(list.list, list.level);
             if (props.style != RtfListProps::Style::None) {
-                writer_.InsertText(listNumbers_.Next(props), CharFormat(), s.paragraph.inTable, rowReader_.Cells());
+                writer_.InsertText(listNumbers_.Next(props), CharFormat(), s.paragraph.inTable,
+                                   rowReader_.Cells());
             }
         }
         writer_.InsertText(text, CharFormat(), s.paragraph.inTable, rowReader_.Cells());
@@ -741,8 +744,8 @@ void RtfDocumentBuilder::FlushText()
     case RtfDestination::FieldInstruction:
         if (s.field >= 0) {
             QString& instruction = fields_[static_cast<std::size_t>(s.field)].instruction;
-            const QString kept = text.left(std::min(MaxInstructionLength - instruction.size(),
-                                                    MaxFieldChars - fieldChars_));
+            const QString kept =
+                text.left(std::min(MaxInstructionLength - instruction.size(), MaxFieldChars - fieldChars_));
             instruction += kept;
             fieldChars_ += kept.size();
         }

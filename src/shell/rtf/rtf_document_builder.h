@@ -135,7 +135,7 @@ private:
     int footnoteMarks_ = 0;
     qsizetype footnoteChars_ = 0;
     qsizetype fieldChars_ = 0;
-    bool markerShown_ = false;       // the paragraph's list number is written
+    bool markerShown_ = false; // the paragraph's list number is written
     RtfListNumbering listNumbers_;
     RtfListTable listTable_;
 };

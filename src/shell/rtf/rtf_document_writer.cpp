@@ -208,7 +208,8 @@ void RtfDocumentWriter::StartTable(int columns)
     format.setBorderCollapse(true);
     // A border only where the file draws one.
     format.setBorder(rowBorder > 0 ? std::max(1.0, rowBorder / 15.0) : 0);
-    format.setBorderStyle(rowBorder > 0 ? QTextFrameFormat::BorderStyle_Solid : QTextFrameFormat::BorderStyle_None);
+    format.setBorderStyle(rowBorder > 0 ? QTextFrameFormat::BorderStyle_Solid
+                                        : QTextFrameFormat::BorderStyle_None);
     if (!gridEdges_.empty()) {
         gridEdges_.erase(std::unique(gridEdges_.begin(), gridEdges_.end()), gridEdges_.end());
         if (gridEdges_.front() == 0 && gridEdges_.size() > 1) {
@@ -287,7 +288,8 @@ int RtfDocumentWriter::GridColumn(int cell) const
     if (cell < static_cast<int>(placements_.size())) {
         return placements_[static_cast<std::size_t>(cell)].column;
     }
-    const int next = placements_.empty() ? 0 : placements_.back().column + std::max(placements_.back().span, 1);
+    const int next =
+        placements_.empty() ? 0 : placements_.back().column + std::max(placements_.back().span, 1);
     return next + cell - static_cast<int>(placements_.size());
 }
 
@@ -410,7 +412,8 @@ void RtfDocumentWriter::PlaceRow()
         for (std::size_t side = 0; side < 4; ++side) {
             const int twips = cell.border[side];
             (format.*widths[side])(twips > 0 ? std::max(1.0, twips / 15.0) : 0.0);
-            (format.*styles[side])(twips > 0 ? QTextFrameFormat::BorderStyle_Solid : QTextFrameFormat::BorderStyle_None);
+            (format.*styles[side])(twips > 0 ? QTextFrameFormat::BorderStyle_Solid
+                                             : QTextFrameFormat::BorderStyle_None);
         }
         if (cell.background.isValid()) {
             format.setBackground(cell.background);

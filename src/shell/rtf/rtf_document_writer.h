@@ -129,7 +129,7 @@ private:
         int span = 1; // 0: the cell joins the one before it
     };
     const RtfRowDefinition* rowDefinition_ = nullptr;
-    std::vector<int> gridEdges_;       // the table's column edges, in twips
+    std::vector<int> gridEdges_;        // the table's column edges, in twips
     std::vector<Placement> placements_; // the current row's cells on that grid
     std::vector<int> mergeTop_;         // by column: the row a vertical merge starts at
     qint64 cost_ = 0;

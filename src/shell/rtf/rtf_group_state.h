@@ -74,10 +74,10 @@ struct RtfGroupState {
     RtfDestination destination = RtfDestination::Body;
     RtfCharProps chars;
     RtfParagraphProps paragraph;
-    int unicodeSkip = 1; // \ucN: fallback characters after each \uN
-    int field = -1;      // the \field this group belongs to, an index into the builder's fields
-    int link = -1;       // in a field result: the field whose hyperlink the text carries
-    int footnote = -1;   // in a footnote: an index into the builder's notes
+    int unicodeSkip = 1;   // \ucN: fallback characters after each \uN
+    int field = -1;        // the \field this group belongs to, an index into the builder's fields
+    int link = -1;         // in a field result: the field whose hyperlink the text carries
+    int footnote = -1;     // in a footnote: an index into the builder's notes
     bool listText = false; // in \listtext or \pntext: the number written out
     int listAffix = 0;     // in \pntxtb (1), \pntxta (2) or a list table's \leveltext (3)
 };

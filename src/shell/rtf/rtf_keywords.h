@@ -17,11 +17,11 @@ enum class RtfKeyword {
     FieldResult,
     ListText,
     PnText,
-    Picture,            // \pict: shown when PNG or JPEG
-    ShapePicture,       // \shppict: holds the \pict that a reader should show
+    Picture,      // \pict: shown when PNG or JPEG
+    ShapePicture, // \shppict: holds the \pict that a reader should show
     Footnote,
-    ListDefinition,     // \pn: how the paragraph's number is made
-    ListTextBefore,     // \pntxtb, \pntxta: text before and after it
+    ListDefinition, // \pn: how the paragraph's number is made
+    ListTextBefore, // \pntxtb, \pntxta: text before and after it
     ListTextAfter,
     ListTable,          // \listtable, \listoverridetable
     LevelText,          // \leveltext: a level's number template
@@ -88,14 +88,14 @@ enum class RtfKeyword {
     CellEdge,
     NestedCell,
     // Table borders and cells.
-    BorderStyle,    // \brdrs, \brdrdb, ...: a border is drawn
-    BorderNone,     // \brdrnone, \brdrnil
-    BorderWidth,    // \brdrwN
-    CellBorderTop,  // \clbrdrt; the next border words describe it
+    BorderStyle,   // \brdrs, \brdrdb, ...: a border is drawn
+    BorderNone,    // \brdrnone, \brdrnil
+    BorderWidth,   // \brdrwN
+    CellBorderTop, // \clbrdrt; the next border words describe it
     CellBorderLeft,
     CellBorderBottom,
     CellBorderRight,
-    RowBorderTop,   // \trbrdrt
+    RowBorderTop, // \trbrdrt
     RowBorderLeft,
     RowBorderBottom,
     RowBorderRight,
@@ -116,11 +116,11 @@ enum class RtfKeyword {
     ListUpperLetter,
     ListLowerLetter,
     ListStart,
-    ListEntry,         // \list
-    ListId,            // \listidN
-    ListLevelEntry,    // \listlevel
-    LevelFormat,       // \levelnfcN
-    LevelStart,        // \levelstartatN
+    ListEntry,      // \list
+    ListId,         // \listidN
+    ListLevelEntry, // \listlevel
+    LevelFormat,    // \levelnfcN
+    LevelStart,     // \levelstartatN
     // Characters written as words.
     Line,
     Tab,

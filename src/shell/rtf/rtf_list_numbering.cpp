@@ -9,10 +9,9 @@ namespace {
 
 QString Roman(int n)
 {
-    static const std::pair<int, const char*> digits[] = {{1000, "m"}, {900, "cm"}, {500, "d"}, {400, "cd"},
-                                                        {100, "c"},  {90, "xc"},  {50, "l"},  {40, "xl"},
-                                                        {10, "x"},   {9, "ix"},   {5, "v"},   {4, "iv"},
-                                                        {1, "i"}};
+    static const std::pair<int, const char*> digits[] = {
+        {1000, "m"}, {900, "cm"}, {500, "d"}, {400, "cd"}, {100, "c"}, {90, "xc"}, {50, "l"},
+        {40, "xl"},  {10, "x"},   {9, "ix"},  {5, "v"},    {4, "iv"},  {1, "i"}};
     QString out;
     for (const auto& [value, text] : digits) {
         for (; n >= value; n -= value) {
@@ -59,7 +58,7 @@ QString RtfListNumbering::Next(const RtfListProps& list)
         // The bullet glyph comes from a symbol font that \pnf names; a
         // middle dot is how its byte reads in a text font.
         return (list.before.isEmpty() || list.before == QStringLiteral(u"·") ? QStringLiteral(u"•")
-                                                                                   : list.before) +
+                                                                             : list.before) +
                u'\t';
     }
     const int key = std::clamp(list.list, 0, 1 << 20) * MaxLevels + list.level;

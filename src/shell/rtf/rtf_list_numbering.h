@@ -42,15 +42,15 @@ public:
     static constexpr std::size_t MaxLists = 256;
     static constexpr std::size_t MaxOverrides = 1024;
 
-    void BeginList();                     // \list
-    void SetListId(int id);               // \listidN, in a list or an override
-    void BeginLevel();                    // \listlevel
-    void SetLevelFormat(int nfc);         // \levelnfcN
-    void SetLevelStart(int start);        // \levelstartatN
+    void BeginList();              // \list
+    void SetListId(int id);        // \listidN, in a list or an override
+    void BeginLevel();             // \listlevel
+    void SetLevelFormat(int nfc);  // \levelnfcN
+    void SetLevelStart(int start); // \levelstartatN
     // \leveltext: a length, then text with the level numbers as the
     // characters U+0000..U+0008.
     void SetLevelText(const QString& text);
-    void Override(int ls);                // \lsN after \listidN in a \listoverride
+    void Override(int ls); // \lsN after \listidN in a \listoverride
 
     // How paragraphs of list override `ls` at `level` are numbered; style
     // None when the table does not say.

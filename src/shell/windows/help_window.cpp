@@ -5,19 +5,19 @@
 #include <QDir>
 #include <QKeySequence>
 #include <QScrollBar>
-#include <QShowEvent>
 #include <QShortcut>
+#include <QShowEvent>
 #include <QTextBlockFormat>
 #include <QTextBrowser>
 #include <QTextCharFormat>
 #include <QTextCursor>
 
 #include "platform/settings_store.h"
+#include "platform/window_helpers.h"
 #include "shell/rtf/rtf_reader.h"
 #include "shell/windows/file_exists.h"
 #include "shell/windows/on_top.h"
 #include "shell/windows/skin.h"
-#include "platform/window_helpers.h"
 
 namespace tintora {
 
@@ -119,9 +119,10 @@ bool HelpWindow::Load()
     if (!read.ok)
         AppendNote(doc, RefusalNote(FileNamePart(found), read.message));
     else if (read.truncated)
-        AppendNote(doc, QStringLiteral("The help file %1 holds more than this window can show; the rest of it "
-                                       "is left out.")
-                            .arg(FileNamePart(found)));
+        AppendNote(doc,
+                   QStringLiteral("The help file %1 holds more than this window can show; the rest of it "
+                                  "is left out.")
+                       .arg(FileNamePart(found)));
     ShowFromTop();
 
     SetOnTop(this, true);

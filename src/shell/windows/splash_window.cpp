@@ -4,9 +4,9 @@
 #include <QPixmap>
 #include <QTimer>
 
+#include "platform/window_helpers.h"
 #include "shell/windows/artwork.h"
 #include "shell/windows/skin.h"
-#include "platform/window_helpers.h"
 
 namespace tintora {
 

@@ -70,15 +70,22 @@ inline std::vector<HostileRtf> HostileInputs()
         {"short paragraphs", [](qsizetype n) { return Repeated(n, "a\\par "); }},
         {"runs", [](qsizetype n) { return Repeated(n, "{\\b a}{\\i b}"); }},
         {"table cells", [](qsizetype n) { return Repeated(n, "\\intbl a\\cell "); }},
-        {"table rows", [](qsizetype n) { return Repeated(n, "\\trowd\\cellx900\\cellx1800\\intbl a\\cell b\\cell\\row "); }},
-        {"links", [](qsizetype n) {
-             return Repeated(n, "{\\field{\\*\\fldinst HYPERLINK \"https://example.org/" + QByteArray(200, 'p') +
-                                    "\"}{\\fldrslt link}}");
+        {"table rows",
+         [](qsizetype n) {
+             return Repeated(n, "\\trowd\\cellx900\\cellx1800\\intbl a\\cell b\\cell\\row ");
+         }},
+        {"links",
+         [](qsizetype n) {
+             return Repeated(n, "{\\field{\\*\\fldinst HYPERLINK \"https://example.org/" +
+                                    QByteArray(200, 'p') + "\"}{\\fldrslt link}}");
          }},
         {"footnotes", [](qsizetype n) { return Repeated(n, "{\\footnote " + QByteArray(100, 'n') + "}x"); }},
-        {"picture data", [](qsizetype n) { return Repeated(n, "0123456789abcdef", "{\\rtf1 {\\pict\\pngblip "); }},
-        {"metafile data", [](qsizetype n) { return Repeated(n, "0123456789abcdef", "{\\rtf1 {\\pict\\wmetafile8 "); }},
-        {"screenshots", [](qsizetype n) {
+        {"picture data",
+         [](qsizetype n) { return Repeated(n, "0123456789abcdef", "{\\rtf1 {\\pict\\pngblip "); }},
+        {"metafile data",
+         [](qsizetype n) { return Repeated(n, "0123456789abcdef", "{\\rtf1 {\\pict\\wmetafile8 "); }},
+        {"screenshots",
+         [](qsizetype n) {
              static const QByteArray png = ScreenshotPng(1600, 1200);
              return Repeated(n, PictureWithMetafile(png, 1 << 20));
          }},

@@ -251,8 +251,9 @@ TEST(RtfFormats, ColourZeroIsAutomaticEvenWhenTheTableSpellsItOut)
 {
     // AbiWord writes entry 0 as an explicit black.
     QTextDocument doc;
-    Load(doc, R"({\rtf1{\colortbl\red0\green0\blue0;\red255\green0\blue0;}{\cf0\cb0\highlight0\chcbpat0 auto})"
-              R"( {\cf1\chcbpat1 red}})");
+    Load(doc,
+         R"({\rtf1{\colortbl\red0\green0\blue0;\red255\green0\blue0;}{\cf0\cb0\highlight0\chcbpat0 auto})"
+         R"( {\cf1\chcbpat1 red}})");
     const auto automatic = FormatOf(doc, "auto");
     EXPECT_FALSE(automatic->hasProperty(QTextFormat::ForegroundBrush));
     EXPECT_FALSE(automatic->hasProperty(QTextFormat::BackgroundBrush));
@@ -326,8 +327,9 @@ std::vector<Picture> Pictures(const QTextDocument& doc)
             const QTextCharFormat f = it.fragment().charFormat();
             if (f.isImageFormat()) {
                 const QTextImageFormat image = f.toImageFormat();
-                out.push_back({QSizeF(image.width(), image.height()),
-                               doc.resource(QTextDocument::ImageResource, QUrl(image.name())).value<QImage>()});
+                out.push_back(
+                    {QSizeF(image.width(), image.height()),
+                     doc.resource(QTextDocument::ImageResource, QUrl(image.name())).value<QImage>()});
             }
         }
     }
@@ -346,12 +348,13 @@ TEST(RtfFormats, PngAndJpegPicturesAreShownOthersSkipped)
     jpeg.save(&jpegBuffer, "JPEG");
 
     QTextDocument doc;
-    Load(doc, "{\\rtf1 a{\\*\\shppict{\\pict{\\*\\picprop{\\sp{\\sn abcdef}{\\sv 1}}}\\pngblip\\picw40\\pich20 " + red +
-                  "}}{\\nonshppict{\\pict\\wmetafile8 " + red +
-                  "}}b{\\pict\\pngblip\\picwgoal1200\\pichgoal600\\picscalex50\\picscaley50 " + red +
-                  "}c{\\pict\\jpegblip " + jpegBytes.toHex() + "}d{\\pict\\pngblip " + wide +
-                  "}e{\\pict\\emfblip " + red + "}f{\\pict\\pngblip 0123456789}g{\\pict\\pngblip\\bin" +
-                  QByteArray::number(QByteArray::fromHex(red).size()) + " " + QByteArray::fromHex(red) + "}h}");
+    Load(doc,
+         "{\\rtf1 a{\\*\\shppict{\\pict{\\*\\picprop{\\sp{\\sn abcdef}{\\sv 1}}}\\pngblip\\picw40\\pich20 " +
+             red + "}}{\\nonshppict{\\pict\\wmetafile8 " + red +
+             "}}b{\\pict\\pngblip\\picwgoal1200\\pichgoal600\\picscalex50\\picscaley50 " + red +
+             "}c{\\pict\\jpegblip " + jpegBytes.toHex() + "}d{\\pict\\pngblip " + wide +
+             "}e{\\pict\\emfblip " + red + "}f{\\pict\\pngblip 0123456789}g{\\pict\\pngblip\\bin" +
+             QByteArray::number(QByteArray::fromHex(red).size()) + " " + QByteArray::fromHex(red) + "}h}");
     EXPECT_EQ(doc.toPlainText().remove(QChar::ObjectReplacementCharacter), "abcdefgh");
     const std::vector<Picture> pictures = Pictures(doc);
     ASSERT_EQ(pictures.size(), 5u);
@@ -370,7 +373,8 @@ TEST(RtfFormats, PngAndJpegPicturesAreShownOthersSkipped)
 TEST(RtfFormats, SymbolGlyphsInThePrivateRangeShowWhateverTheFont)
 {
     QTextDocument doc;
-    Load(doc, R"({\rtf1{\fonttbl{\f0 Arial;}{\f1\fcharset2 Wingdings;}}\f0\u61623?\tab item {\f1\u61607?} x})");
+    Load(doc,
+         R"({\rtf1{\fonttbl{\f0 Arial;}{\f1\fcharset2 Wingdings;}}\f0\u61623?\tab item {\f1\u61607?} x})");
     EXPECT_EQ(doc.toPlainText(), u"•\titem ▪ x"_qs);
 }
 
@@ -379,12 +383,14 @@ TEST(RtfFormats, TableCellsKeepTheirWidthsMergesAndOnlyTheirOwnBorders)
     // As LibreOffice writes a table whose header spans two columns and whose
     // first column has a cell two rows tall.
     QTextDocument doc;
-    Load(doc, R"({\rtf1{\colortbl;\red242\green242\blue242;})"
-              R"(\trowd\clcbpat1\clbrdrb\brdrs\brdrw30 \cellx1500\cellx3000\pard\intbl Wide\cell C\cell\row)"
-              R"(\trowd\cellx750\cellx1500\cellx3000\pard\intbl a1\cell b1\cell c1\cell\row)"
-              R"(\trowd\clvmgf\cellx750\cellx1500\cellx3000\pard\intbl tall\cell b2\cell c2\cell\row)"
-              R"(\trowd\clvmrg\cellx750\cellx1500\cellx3000\pard\intbl\cell b3\cell c3\cell\row)"
-              R"(\trowd\cellx750\clmgf\cellx1500\clmrg\cellx3000\pard\intbl a5\cell joined\cell\cell\row\pard after})");
+    Load(
+        doc,
+        R"({\rtf1{\colortbl;\red242\green242\blue242;})"
+        R"(\trowd\clcbpat1\clbrdrb\brdrs\brdrw30 \cellx1500\cellx3000\pard\intbl Wide\cell C\cell\row)"
+        R"(\trowd\cellx750\cellx1500\cellx3000\pard\intbl a1\cell b1\cell c1\cell\row)"
+        R"(\trowd\clvmgf\cellx750\cellx1500\cellx3000\pard\intbl tall\cell b2\cell c2\cell\row)"
+        R"(\trowd\clvmrg\cellx750\cellx1500\cellx3000\pard\intbl\cell b3\cell c3\cell\row)"
+        R"(\trowd\cellx750\clmgf\cellx1500\clmrg\cellx3000\pard\intbl a5\cell joined\cell\cell\row\pard after})");
     QTextTable* table = OnlyTable(doc);
     ASSERT_NE(table, nullptr);
     ASSERT_EQ(table->columns(), 3);
@@ -427,7 +433,8 @@ TEST(RtfFormats, ListsAreNumberedFromTheirDescriptionWhenTheNumberIsNotWrittenOu
     // AbiWord leaves \listtext empty and describes the number with \pn.
     const QByteArray numbered = R"({\pard\li720{\*\pn\pnlvlbody\pndec\pnstart1{\pntxtb }{\pntxta .}}\ls1 )";
     QTextDocument doc;
-    Load(doc, "{\\rtf1 {\\listtext\\pard\\tab}" + numbered + "one\\par}{\\listtext\\tab}" + numbered + "two\\par}" +
+    Load(doc, "{\\rtf1 {\\listtext\\pard\\tab}" + numbered + "one\\par}{\\listtext\\tab}" + numbered +
+                  "two\\par}" +
                   R"({\pard{\*\pn\pnlvlbody\pnlcrm\pnstart3{\pntxtb (}{\pntxta )}}\ls2 roman\par})" +
                   R"({\pard{\*\pn\pnlvlblt{\pntxtb\'B7}}\ls3 dot\par})" +
                   R"({\listtext 9.\tab}{\pard{\*\pn\pnlvlbody\pndec}\ls1 written\par}})");
@@ -437,11 +444,13 @@ TEST(RtfFormats, ListsAreNumberedFromTheirDescriptionWhenTheNumberIsNotWrittenOu
 TEST(RtfFormats, ListsAreNumberedFromTheListTableWhenNothingElseSaysHow)
 {
     QTextDocument doc;
-    Load(doc, R"({\rtf1{\*\listtable{\list\listtemplateid5{\listlevel\levelnfc4\levelstartat2{\leveltext\'03(\'00);})"
-              R"({\levelnumbers\'02;}}{\listlevel\levelnfc23{\leveltext\'01\u-3913 ?;}}\listid77}})"
-              R"({\*\listoverridetable{\listoverride\listid77\listoverridecount0\ls3}})"
-              R"({\listtext\tab}\pard\ls3 first\par{\listtext\tab}\pard\ls3\ilvl1 inner\par\pard\ls3 second\par)"
-              R"(\pard\ls9 unknown list\par})");
+    Load(
+        doc,
+        R"({\rtf1{\*\listtable{\list\listtemplateid5{\listlevel\levelnfc4\levelstartat2{\leveltext\'03(\'00);})"
+        R"({\levelnumbers\'02;}}{\listlevel\levelnfc23{\leveltext\'01\u-3913 ?;}}\listid77}})"
+        R"({\*\listoverridetable{\listoverride\listid77\listoverridecount0\ls3}})"
+        R"({\listtext\tab}\pard\ls3 first\par{\listtext\tab}\pard\ls3\ilvl1 inner\par\pard\ls3 second\par)"
+        R"(\pard\ls9 unknown list\par})");
     EXPECT_EQ(doc.toPlainText(), u"(b)\tfirst\n•\tinner\n(c)\tsecond\nunknown list"_qs);
 }
 

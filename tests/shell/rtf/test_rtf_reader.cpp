@@ -229,20 +229,46 @@ TEST(RtfReader, HelpFileReadsWithItsSections)
     EXPECT_FALSE(result.truncated);
     const QString text = doc.toPlainText();
     // What the help must tell, as the program shows it.
-    for (const char* part :
-         {"Picking a colour", "Typing channel values", "Typing or pasting a colour code", "Copy as",
-          "Contrast and name", "Pick from the screen", "Ctrl+E", "Pick from Screen", "Presets", "Add", "Keep",
-          "Color History", "Import Palette...", "Export Palette...", "The keyboard", "F1", "Escape",
-          "The command line", "--help", "--version", "--screenshot FILE", "--no-splash", "--pick",
-          "--color VALUE", "--format NAME", "0x{HEX}", "--export-palette FILE", "--import-palette FILE", "About this software",
-          "Visit", "~/.local/share/Tintora/Tintora/usercolors.cps", "Show at Startup"}) {
+    for (const char* part : {"Picking a colour",
+                             "Typing channel values",
+                             "Typing or pasting a colour code",
+                             "Copy as",
+                             "Contrast and name",
+                             "Pick from the screen",
+                             "Ctrl+E",
+                             "Pick from Screen",
+                             "Presets",
+                             "Add",
+                             "Keep",
+                             "Color History",
+                             "Import Palette...",
+                             "Export Palette...",
+                             "The keyboard",
+                             "F1",
+                             "Escape",
+                             "The command line",
+                             "--help",
+                             "--version",
+                             "--screenshot FILE",
+                             "--no-splash",
+                             "--pick",
+                             "--color VALUE",
+                             "--format NAME",
+                             "0x{HEX}",
+                             "--export-palette FILE",
+                             "--import-palette FILE",
+                             "About this software",
+                             "Visit",
+                             "~/.local/share/Tintora/Tintora/usercolors.cps",
+                             "Show at Startup"}) {
         EXPECT_TRUE(text.contains(QLatin1String(part))) << part;
     }
     // An installed program never keeps the palette in its own folder.
     EXPECT_FALSE(text.contains(QLatin1String("in the program's folder")));
     // The steps carry their numbers in their own paragraphs, where every
     // reader shows them.
-    for (const char* step : {"1.\tPick the colour", "2.\tPress Presets", "3.\tClick the cell", "4.\tPress Add"}) {
+    for (const char* step :
+         {"1.\tPick the colour", "2.\tPress Presets", "3.\tClick the cell", "4.\tPress Add"}) {
         EXPECT_TRUE(RawText(doc).contains(QLatin1String(step))) << step;
     }
     EXPECT_FALSE(text.contains(u'\\')) << "an RTF control word leaked into the text";

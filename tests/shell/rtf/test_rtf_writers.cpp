@@ -74,8 +74,8 @@ TEST_P(WrittenBy, ShowsItsWordsInOrderAndNoControlWords)
 }
 
 INSTANTIATE_TEST_SUITE_P(RtfWriters, WrittenBy,
-                         ::testing::Values("pandoc", "abiword", "libreoffice", "libreoffice-table", "enscript",
-                                           "wordpad"));
+                         ::testing::Values("pandoc", "abiword", "libreoffice", "libreoffice-table",
+                                           "enscript", "wordpad"));
 
 QTextDocument* Read(QTextDocument& doc, const char* name)
 {

@@ -99,7 +99,8 @@ TEST(AboutWindow, PlacesItsControlsAtTheDesignPositions)
         // Verdana where it is installed, else its free substitute.
         const QStringList verdana{QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"),
                                   QStringLiteral("Liberation Sans")};
-        EXPECT_TRUE(verdana.contains(label->font().family(), Qt::CaseInsensitive)) << label->font().family().toStdString();
+        EXPECT_TRUE(verdana.contains(label->font().family(), Qt::CaseInsensitive))
+            << label->font().family().toStdString();
     }
     EXPECT_EQ(Label(about, "Label1")->parentWidget(), picture1);
 

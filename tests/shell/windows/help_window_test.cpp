@@ -1,7 +1,7 @@
 #include <QCheckBox>
-#include <QScrollBar>
 #include <QDir>
 #include <QFile>
+#include <QScrollBar>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -230,8 +230,10 @@ TEST_F(HelpWindowTest, AHelpFileLongerThanTheViewKeepsEndsWithANote)
     WriteHelp(programDir, "Help.rtf", rtf + "}");
     HelpWindow help(brand, settings, Dirs(), nullptr);
     ASSERT_TRUE(help.Load());
-    EXPECT_EQ(Rtf1(help)->document()->lastBlock().text(),
-              QStringLiteral("The help file Help.rtf holds more than this window can show; the rest of it is left out."));
+    EXPECT_EQ(
+        Rtf1(help)->document()->lastBlock().text(),
+        QStringLiteral(
+            "The help file Help.rtf holds more than this window can show; the rest of it is left out."));
 }
 
 } // namespace
