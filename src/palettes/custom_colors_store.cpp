@@ -44,7 +44,7 @@ protected:
 
 private:
     int fd_;
-    char buffer_[4096];
+    char buffer_[4096]{};
 };
 
 // Closes a descriptor when it goes out of scope.
@@ -211,8 +211,7 @@ QString KeepBackup(const QString& path, const struct stat& file, bool* already, 
 {
     *already = false;
     for (int n = 1; n <= 99; ++n) {
-        const QString backup =
-            path + QStringLiteral(".bak") + (n == 1 ? QString() : QStringLiteral(".%1").arg(n));
+        QString backup = path + QStringLiteral(".bak") + (n == 1 ? QString() : QStringLiteral(".%1").arg(n));
         struct stat st = {};
         const int statError = ::lstat(Native(backup).constData(), &st) == 0 ? 0 : errno;
         if (statError == 0 && st.st_dev == file.st_dev && st.st_ino == file.st_ino) {

@@ -116,7 +116,7 @@ SaveResult PaletteController::AddColor(ColorRef addColor)
     customColors_[static_cast<std::size_t>(selectedCell_)] = addColor;
     DrawSafePicker(selectedCell_, true);
     DrawCell(selectedCell_, addColor);
-    const SaveResult saved = store_.Save(customColors_);
+    SaveResult saved = store_.Save(customColors_);
     DrawSafePicker(selectedCell_, false);
     surface_.Refresh();
     return saved;

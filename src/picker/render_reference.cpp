@@ -75,7 +75,7 @@ Dib RenderHuePlane(bool towardWhite)
                 r = (6 * e[5] + 255) - 6 * c;
             }
             const double w = towardWhite ? r * k + y : r * k;
-            std::uint8_t* pixel = row + 3 * c;
+            std::uint8_t* pixel = row + std::ptrdiff_t{3} * c;
             double red = 0;
             double green = 0;
             double blue = 0;
@@ -128,7 +128,7 @@ Dib RenderHueStrip()
         }
         std::uint8_t* row = dib.storedRow(i);
         for (int p = 0; p < 16; ++p) {
-            FillPixel(row + 3 * p, red, green, blue);
+            FillPixel(row + std::ptrdiff_t{3} * p, red, green, blue);
         }
     }
     return dib;
@@ -152,7 +152,7 @@ Dib RenderSatBriPlane(int red, int green, int blue)
         const double stepB = (t - loB) / 255.0;
         int p = 0;
         for (int x = 255; x >= 0; --x) {
-            FillPixel(row + 3 * p++, x * stepR + loR, x * stepG + loG, x * stepB + loB);
+            FillPixel(row + std::ptrdiff_t{3} * p++, x * stepR + loR, x * stepG + loG, x * stepB + loB);
         }
     }
     return dib;

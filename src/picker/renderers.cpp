@@ -243,7 +243,7 @@ void HueCombineRow(std::uint32_t* out, const std::uint8_t* w, std::uint32_t full
             __m128i px = _mm_or_si128(opaque, _mm_and_si128(_mm_load_si128(wMask + i), w3));
             px = _mm_or_si128(px, _mm_and_si128(_mm_load_si128(fullMask + i), fullV));
             px = _mm_or_si128(px, _mm_and_si128(_mm_load_si128(zeroMask + i), zeroV));
-            _mm_storeu_si128(reinterpret_cast<__m128i*>(out + u + 4 * q), px);
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(out + u + std::ptrdiff_t{4} * q), px);
         }
     }
 }

@@ -370,7 +370,7 @@ void Surface::StretchBlt(int x, int y, int w, int h, const Dib& src, int sx, int
             };
             if (oneToOneX) {
                 // Consecutive triples, written forwards or, mirrored, backwards.
-                const std::uint8_t* p = in + 3 * sourceColumn(jFirst);
+                const std::uint8_t* p = in + std::ptrdiff_t{3} * sourceColumn(jFirst);
                 if (stepX > 0) {
                     for (int k = 0; k < n; ++k, p += 3)
                         out[k] = pack(p);
@@ -380,7 +380,7 @@ void Surface::StretchBlt(int x, int y, int w, int h, const Dib& src, int sx, int
                 }
             } else {
                 for (int k = 0; k < n; ++k)
-                    out[stepX * k] = pack(in + cols[static_cast<std::size_t>(k)]);
+                    out[std::ptrdiff_t{stepX} * k] = pack(in + cols[static_cast<std::size_t>(k)]);
             }
         }
     }

@@ -31,7 +31,7 @@ constexpr int kStatusBarHeightTwips = 315;
 
 } // namespace
 
-BrowserWindow::BrowserWindow(const BrandInfo& brand, SkinHook applySkin, QWidget* parent)
+BrowserWindow::BrowserWindow(const BrandInfo& brand, const SkinHook& applySkin, QWidget* parent)
     : QMainWindow(parent), brand_(brand)
 {
     setObjectName("frmWebsite");

@@ -39,7 +39,7 @@ public:
     using SkinHook = std::function<void(QMainWindow& window)>;
 
     // Builds the window and starts loading brand.webSite. Not shown yet.
-    explicit BrowserWindow(const BrandInfo& brand, SkinHook applySkin = {}, QWidget* parent = nullptr);
+    explicit BrowserWindow(const BrandInfo& brand, const SkinHook& applySkin = {}, QWidget* parent = nullptr);
 
     // Loads an address as typed by the user ("www.example.org" becomes
     // "http://www.example.org"). A blank address does nothing.

@@ -167,6 +167,7 @@ QTextBlockFormat RtfBlockFormat(const RtfParagraphProps& p)
     // own at the left indent, which word processors use for list bullets.
     const double lineStart = std::max(0.0, format.leftMargin() + format.textIndent());
     std::vector<double> stops;
+    stops.reserve(static_cast<std::size_t>(p.tabCount) + 1);
     for (int i = 0; i < p.tabCount; ++i) {
         stops.push_back(Pixels(p.tabs[static_cast<std::size_t>(i)]) - lineStart);
     }

@@ -19,7 +19,7 @@ class RtfPicture
 public:
     enum class Format { Other, Png, Jpeg };
 
-    static constexpr qsizetype MaxDataBytes = 8 * 1024 * 1024;
+    static constexpr qsizetype MaxDataBytes = qsizetype{8} * 1024 * 1024;
     // Pictures with more pixels than this are not decoded: a PNG is
     // decoded whole before it is scaled down, at 4 bytes a pixel.
     static constexpr qint64 MaxSourcePixels = 4096LL * 1024;
