@@ -1,4 +1,5 @@
 #include "core/color_notation.h"
+#include "core/numeric.h"
 
 #include "core/css_color_names.h"
 
@@ -41,20 +42,6 @@ bool IsLetter(char c)
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
 }
 
-int HexDigit(char c)
-{
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    return -1;
-}
-
 bool StartsWithIgnoringCase(std::string_view text, std::string_view lowerPrefix)
 {
     if (text.size() < lowerPrefix.size()) {
@@ -93,18 +80,18 @@ int RoundChannel(double v)
 NotationParse ParseHex(std::string_view digits, std::string_view form)
 {
     for (std::size_t i = 0; i < digits.size(); ++i) {
-        if (HexDigit(digits[i]) < 0) {
+        if (HexDigitValue(digits[i]) < 0) {
             return Fail(Shown(digits[i]) + " is not a hexadecimal digit; expected " + std::string(form));
         }
     }
     int v[6];
     if (digits.size() == 3) {
         for (std::size_t i = 0; i < 3; ++i) {
-            v[2 * i] = v[2 * i + 1] = HexDigit(digits[i]);
+            v[2 * i] = v[2 * i + 1] = HexDigitValue(digits[i]);
         }
     } else if (digits.size() == 6) {
         for (std::size_t i = 0; i < 6; ++i) {
-            v[i] = HexDigit(digits[i]);
+            v[i] = HexDigitValue(digits[i]);
         }
     } else {
         return Fail(std::to_string(digits.size()) + " hexadecimal digits; expected " + std::string(form));
@@ -133,7 +120,7 @@ NotationParse ParseBasicHex(std::string_view text)
     }
     std::uint64_t value = 0;
     for (const char c : digits) {
-        const int d = HexDigit(c);
+        const int d = HexDigitValue(c);
         if (d < 0) {
             return Fail(Shown(c) + " is not a hexadecimal digit; expected " + std::string(form));
         }
@@ -433,7 +420,8 @@ NotationParse ParseColorNotation(std::string_view text)
     if (text.front() == '-' && text.size() > 1 && std::all_of(text.begin() + 1, text.end(), IsDigit)) {
         return Fail("a negative number; expected a decimal value 0..16777215");
     }
-    if (text.size() == 6 && std::all_of(text.begin(), text.end(), [](char c) { return HexDigit(c) >= 0; })) {
+    if (text.size() == 6 &&
+        std::all_of(text.begin(), text.end(), [](char c) { return HexDigitValue(c) >= 0; })) {
         return ParseHex(text, "RRGGBB");
     }
     if (std::all_of(text.begin(), text.end(), IsLetter)) {

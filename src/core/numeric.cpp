@@ -22,14 +22,7 @@ bool IsDecimalDigit(char c)
 // Value of c as a digit of the given radix (8, 10 or 16), or -1.
 int DigitValue(char c, int radix)
 {
-    int d = -1;
-    if (c >= '0' && c <= '9') {
-        d = c - '0';
-    } else if (c >= 'A' && c <= 'F') {
-        d = c - 'A' + 10;
-    } else if (c >= 'a' && c <= 'f') {
-        d = c - 'a' + 10;
-    }
+    const int d = HexDigitValue(c);
     return d < radix ? d : -1;
 }
 

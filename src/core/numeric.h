@@ -44,6 +44,19 @@ std::optional<std::int16_t> ToInt16Nearest(double v);
 // stay representable.
 std::int32_t SaturatingInt32Nearest(double v);
 
+// The value 0..15 of a hexadecimal digit (either letter case), -1 for any
+// other character.
+constexpr int HexDigitValue(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
 // Plain decimal, no leading zeros or blanks, "-" before negatives: "-5", "0".
 std::string DecimalText(std::int64_t v);
 

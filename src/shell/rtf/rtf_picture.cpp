@@ -1,4 +1,5 @@
 #include "shell/rtf/rtf_picture.h"
+#include "core/numeric.h"
 
 #include <QBuffer>
 #include <QImageReader>
@@ -10,20 +11,6 @@
 namespace tintora {
 
 namespace {
-
-int HexDigit(char c)
-{
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    return -1;
-}
 
 // Twips to pixels at 96 dots per inch, scaled by a percentage.
 double GoalPixels(int twips, int percent)
@@ -64,7 +51,7 @@ void RtfPicture::AppendHex(QByteArrayView text)
         text = text.sliced(digits.size());
         bytes.clear();
         for (const char c : digits) {
-            const int digit = HexDigit(c);
+            const int digit = HexDigitValue(c);
             if (digit < 0) {
                 continue;
             }

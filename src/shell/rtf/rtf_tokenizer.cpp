@@ -1,4 +1,5 @@
 #include "shell/rtf/rtf_tokenizer.h"
+#include "core/numeric.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -16,20 +17,6 @@ bool IsLetter(char c)
 bool IsDigit(char c)
 {
     return c >= '0' && c <= '9';
-}
-
-int HexValue(char c)
-{
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    return -1;
 }
 
 } // namespace
@@ -89,7 +76,7 @@ void RtfTokenizer::ReadControl(RtfToken& token)
         token.kind = RtfToken::Kind::HexByte;
         int value = 0;
         for (int i = 0; i < 2 && pos_ < data_.size(); ++i) {
-            const int digit = HexValue(data_[pos_]);
+            const int digit = HexDigitValue(data_[pos_]);
             if (digit < 0) {
                 break;
             }
