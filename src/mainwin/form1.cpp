@@ -92,10 +92,7 @@ Form1::Form1(QString programDir, QString userDataDir, QWidget* parent)
     for (QLineEdit* f : {outputFields_[2], outputFields_[3], outputFields_[4], outputFields_[5], redField_,
                          greenField_, blueField_}) {
         connect(f, &QLineEdit::returnPressed, this, [this, f] { applyTypedColor(f); });
-        connect(f, &QLineEdit::textEdited, this, [this, f] {
-            if (!shownText_.contains(f))
-                shownText_.insert(f, f->text());
-        });
+        shownText_.insert(f, f->text());
         f->installEventFilter(this);
     }
     // "Copy as": on the code fields' own menu, on the Copy buttons' menu and
@@ -213,6 +210,8 @@ void Form1::Apply(const ViewUpdate& u)
         const QString t = QString::fromStdString(*u.fields[i]);
         if (f->text() != t)
             f->setText(t);
+        if (shownText_.contains(f))
+            shownText_[f] = t;
         unmarkField(f);
     }
     if (u.swatch)
@@ -227,6 +226,8 @@ void Form1::Apply(const ViewUpdate& u)
                 outputFields_[i]->setText(t);
             if (outputFields_[i]->isEnabled() != outputs.enabled[i])
                 outputFields_[i]->setEnabled(outputs.enabled[i]);
+            if (shownText_.contains(outputFields_[i]))
+                shownText_[outputFields_[i]] = t;
             unmarkField(outputFields_[i]);
         }
         if (systemColorList_->currentIndex() != outputs.sysColorIndex)
@@ -494,9 +495,8 @@ bool Form1::eventFilter(QObject* watched, QEvent* event)
             return true;
         }
         if (field && key->key() == Qt::Key_Escape && isEntryField(field) &&
-            (shownText_.contains(field) || field->property("invalidEntry").toBool())) {
-            if (shownText_.contains(field))
-                field->setText(shownText_.value(field));
+            (field->text() != shownText_.value(field) || field->property("invalidEntry").toBool())) {
+            field->setText(shownText_.value(field));
             unmarkField(field);
             return true;
         }
@@ -757,8 +757,6 @@ void Form1::pasteColor()
 
 void Form1::markField(QLineEdit* field, const QString& why)
 {
-    if (!shownText_.contains(field))
-        shownText_.insert(field, field->text());
     field->setProperty("invalidEntry", true);
     field->setToolTip(why);
     field->update();
@@ -767,7 +765,6 @@ void Form1::markField(QLineEdit* field, const QString& why)
 
 void Form1::unmarkField(QLineEdit* field)
 {
-    shownText_.remove(field);
     if (!field->property("invalidEntry").toBool())
         return;
     field->setProperty("invalidEntry", false);

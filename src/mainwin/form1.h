@@ -173,7 +173,7 @@ private:
     std::unique_ptr<SettingsStore> settings_;
     CopyAsMenu* copyAsMenu_ = nullptr;
     Eyedropper* eyedropper_ = nullptr;
-    // What each entry field showed before the user typed: Escape brings it back.
+    // What the window last wrote into each entry field: Escape brings it back.
     QHash<QLineEdit*, QString> shownText_;
 
     QPushButton* keepButton_ = nullptr;        // Command1

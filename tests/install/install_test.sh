@@ -255,9 +255,12 @@ options=$("$program" --help 2>/dev/null | grep -oE -- '--[a-z][a-z-]*' | sort -u
 if [ -z "$options" ]; then
     fail "tintora --help lists no options"
 fi
+# groff renders the hyphens of \- as U+2010 or -, depending on the device.
+# (A here-string, not a pipe: grep -q stops reading early, and the writer's
+# SIGPIPE would fail the pipeline under pipefail.)
+man_plain=$(sed 's/\xe2\x80\x90/-/g; s/\xe2\x88\x92/-/g' <<<"$man_text")
 for opt in $options; do
-    # groff renders the hyphens of \- as U+2010 or -, depending on the device.
-    if ! echo "$man_text" | sed 's/\xe2\x80\x90/-/g; s/\xe2\x88\x92/-/g' | grep -qF -- "$opt"; then
+    if ! grep -qF -- "$opt" <<<"$man_plain"; then
         fail "option $opt of tintora --help is not in the manual page"
     fi
 done
