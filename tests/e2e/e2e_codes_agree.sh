@@ -72,6 +72,36 @@ agree "safe cell" $NEW
 [ "$(shown $NEW)" = "#00FFFF" ] || fail "safe cell 36 gave New $(shown $NEW)"
 click_at "$win" 433 33                 # back to the picker
 
+# A colour typed into the HTML field, one pasted with Ctrl+V, one picked off
+# the screen with the eyedropper: each current exactly.
+click_at "$win" 90 381
+xdotool key ctrl+a
+xdotool type --delay 30 "#66CCFF"
+xdotool key Return
+sleep 0.3
+[ "$(shown $NEW)" = "#66CCFF" ] || fail "typed #66CCFF: New is $(shown $NEW)"
+agree "typed code" $NEW
+printf '#336699' | xclip -selection clipboard -i
+click_at "$win" 34 290                 # a history swatch takes the focus
+xdotool key ctrl+v
+sleep 0.3
+[ "$(shown $NEW)" = "#336699" ] || fail "pasted #336699: New is $(shown $NEW)"
+agree "pasted code" $NEW
+want=$(shown $OLD)
+eval "$(xdotool getwindowgeometry --shell "$win")"
+xdotool key ctrl+e
+for _ in $(seq 100); do
+  xdotool search --name "^Pick from Screen\$" >/dev/null 2>&1 && break
+  sleep 0.1
+done
+sleep 0.5
+xdotool mousemove "$((X + 420))" "$((Y + 100))"
+sleep 0.2
+xdotool click 1
+sleep 0.5
+[ "$(shown $NEW)" = "$want" ] || fail "eyedropper over Old ($want): New is $(shown $NEW)"
+agree "eyedropper" $NEW
+
 # Keyboard alone. The focus order: the plane, the slider, Keep, Presets,
 # New, Old, H, the fields, the history, the codes and Copy buttons, About,
 # Visit, Pick from Screen. From the plane, the HTML Copy button is six
