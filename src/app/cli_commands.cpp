@@ -208,9 +208,9 @@ std::optional<int> RunCliCommands(const QCommandLineParser& parser, int& argc, c
 
 QString FormatPickedColor(Rgb rgb, const QCommandLineParser& parser, QString* error)
 {
-    const std::string spec =
+    const std::string choice =
         parser.isSet(FormatOption()) ? parser.value(FormatOption()).toStdString() : "html";
-    const FormattedColor out = FormatColorBySpec(rgb, spec);
+    const FormattedColor out = FormatColorBySpec(rgb, choice);
     if (!out.text) {
         *error = Q(out.error);
         return {};

@@ -324,29 +324,29 @@ std::string FormatIdList()
     return list;
 }
 
-std::string ValidateFormatSpec(std::string_view spec)
+std::string ValidateFormatSpec(std::string_view choice)
 {
-    if (spec.find('{') != std::string_view::npos) {
-        return ValidateColorTemplate(spec);
+    if (choice.find('{') != std::string_view::npos) {
+        return ValidateColorTemplate(choice);
     }
     for (const ColorFormat& f : Formats) {
-        if (f.id == spec) {
+        if (f.id == choice) {
             return {};
         }
     }
-    return "unknown format '" + std::string(spec.substr(0, 40)) + "'; expected one of " + FormatIdList() +
+    return "unknown format '" + std::string(choice.substr(0, 40)) + "'; expected one of " + FormatIdList() +
            ", or a template such as '{r}, {g}, {b}' or '0x{HEX}'";
 }
 
-FormattedColor FormatColorBySpec(Rgb rgb, std::string_view spec)
+FormattedColor FormatColorBySpec(Rgb rgb, std::string_view choice)
 {
-    if (spec.find('{') != std::string_view::npos) {
-        return ExpandColorTemplate(spec, rgb);
+    if (choice.find('{') != std::string_view::npos) {
+        return ExpandColorTemplate(choice, rgb);
     }
-    if (std::string error = ValidateFormatSpec(spec); !error.empty()) {
+    if (std::string error = ValidateFormatSpec(choice); !error.empty()) {
         return FormattedColor{std::nullopt, std::move(error)};
     }
-    if (std::optional<std::string> text = FormatColor(rgb, spec)) {
+    if (std::optional<std::string> text = FormatColor(rgb, choice)) {
         return FormattedColor{std::move(text), {}};
     }
     return FormattedColor{

@@ -83,11 +83,11 @@ FormattedColor ExpandColorTemplate(std::string_view templ, Rgb rgb);
 
 // A --format value: text holding "{" is a template, anything else a format
 // id. The error names what was expected.
-FormattedColor FormatColorBySpec(Rgb rgb, std::string_view spec);
+FormattedColor FormatColorBySpec(Rgb rgb, std::string_view choice);
 
 // Checks a --format value without a colour, so that a command can refuse a
 // bad one before it starts. Empty when valid.
-std::string ValidateFormatSpec(std::string_view spec);
+std::string ValidateFormatSpec(std::string_view choice);
 
 // One line listing the format ids, for help texts and messages.
 std::string FormatIdList();
