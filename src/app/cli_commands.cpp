@@ -79,32 +79,27 @@ int Fail(int status, const QString& message)
     return status;
 }
 
-QString Q(const std::string& s)
-{
-    return QString::fromStdString(s);
-}
-
 int RunColor(const QCommandLineParser& parser)
 {
     const QString value = parser.value(ColorOption());
     const NotationParse parsed = ParseColorNotation(value.toStdString());
     if (!parsed.color) {
-        return Fail(2, QStringLiteral("--color: ") + Q(parsed.error));
+        return Fail(2, QStringLiteral("--color: ") + QString::fromStdString(parsed.error));
     }
     const Rgb c = *parsed.color;
     if (parser.isSet(FormatOption())) {
         const FormattedColor out = FormatColorBySpec(c, parser.value(FormatOption()).toStdString());
         if (!out.text) {
-            return Fail(1, QStringLiteral("--format: ") + Q(out.error));
+            return Fail(1, QStringLiteral("--format: ") + QString::fromStdString(out.error));
         }
-        Print(stdout, Q(*out.text));
+        Print(stdout, QString::fromStdString(*out.text));
         return 0;
     }
     // The four designed codes, in the order of the window's fields. They
     // describe the plain value alone, so no system colour plays a part.
     const ColorOutputs outputs = UpdateColorOutputs(MakeColorRef(c.red, c.green, c.blue), SystemColorTable{});
     for (const std::size_t field : {2u, 3u, 4u, 5u}) {
-        Print(stdout, Q(outputs.text[field]));
+        Print(stdout, QString::fromStdString(outputs.text[field]));
     }
     return 0;
 }
@@ -194,7 +189,7 @@ std::optional<int> RunCliCommands(const QCommandLineParser& parser, int& argc, c
         }
         const std::string error = ValidateFormatSpec(parser.value(FormatOption()).toStdString());
         if (!error.empty()) {
-            return Fail(2, QStringLiteral("--format: ") + Q(error));
+            return Fail(2, QStringLiteral("--format: ") + QString::fromStdString(error));
         }
     }
     if (color) {
@@ -212,10 +207,10 @@ QString FormatPickedColor(Rgb rgb, const QCommandLineParser& parser, QString* er
         parser.isSet(FormatOption()) ? parser.value(FormatOption()).toStdString() : "html";
     const FormattedColor out = FormatColorBySpec(rgb, choice);
     if (!out.text) {
-        *error = Q(out.error);
+        *error = QString::fromStdString(out.error);
         return {};
     }
-    return Q(*out.text);
+    return QString::fromStdString(*out.text);
 }
 
 } // namespace tintora::cli

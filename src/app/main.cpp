@@ -18,11 +18,6 @@
 
 namespace {
 
-QString Q(const std::string& s)
-{
-    return QString::fromStdString(s);
-}
-
 void PrintErr(const QString& s)
 {
     std::fprintf(stderr, "%s\n", s.toLocal8Bit().constData());
@@ -49,8 +44,8 @@ bool CanWrite(const QString& path, QString* why)
 int main(int argc, char* argv[])
 {
     const tintora::VersionInfo& version = tintora::ProgramVersionInfo();
-    const QString product = Q(version.productName);
-    const QString versionText = Q(tintora::VersionText(version));
+    const QString product = QString::fromStdString(version.productName);
+    const QString versionText = QString::fromStdString(tintora::VersionText(version));
     QCoreApplication::setApplicationName(product);
     QCoreApplication::setOrganizationName(product);
     QCoreApplication::setApplicationVersion(versionText);

@@ -217,6 +217,11 @@ double RoundHalfEven(double v)
     return std::fmod(below, 2.0) == 0.0 ? below : below + 1.0;
 }
 
+int TwipsToPixels(double twips)
+{
+    return static_cast<int>(RoundHalfEven(twips / 15.0));
+}
+
 double ParseLeadingNumber(std::string_view text)
 {
     Reader reader(text);

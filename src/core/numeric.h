@@ -57,6 +57,10 @@ constexpr int HexDigitValue(char c)
     return -1;
 }
 
+// Twips (15 to a pixel at 96 dots per inch) as whole pixels, rounded to the
+// nearest with RoundHalfEven; whole twips never fall half-way.
+int TwipsToPixels(double twips);
+
 // Plain decimal, no leading zeros or blanks, "-" before negatives: "-5", "0".
 std::string DecimalText(std::int64_t v);
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/color_types.h"
+
 #include <array>
 #include <cstdint>
 
@@ -46,9 +48,6 @@
 // any thread.
 
 namespace tintora {
-
-// A colour as the platform packs it: red + 256 * green + 65536 * blue.
-using ColorRef = std::int32_t;
 
 // Hue mode's strip, 15 x 256 (48 bytes per row). Row i, from the top of the
 // window: red through magenta (row 42), blue (85), cyan (127/128), green

@@ -10,11 +10,6 @@
 
 namespace tintora {
 
-int TwipsToPixels(double twips)
-{
-    return static_cast<int>(RoundHalfEven(twips / 15.0));
-}
-
 QRect FromTwips(int x, int y, int w, int h)
 {
     return QRect(TwipsToPixels(x), TwipsToPixels(y), TwipsToPixels(w), TwipsToPixels(h));

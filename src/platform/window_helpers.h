@@ -11,10 +11,6 @@ namespace tintora {
 // Small helpers that the main window and the side windows share for their
 // fixed layouts.
 
-// Twips (15 to a pixel at 96 dots per inch) as whole pixels, rounded to the
-// nearest; whole twips never fall half-way.
-int TwipsToPixels(double twips);
-
 // A rectangle given in twips as pixels, each value rounded to the nearest
 // pixel.
 QRect FromTwips(int x, int y, int w, int h);

@@ -25,10 +25,4 @@ BrowserLayout ComputeBrowserLayout(int outerWidthTwips, int outerHeightTwips, in
     return l;
 }
 
-int TwipsToPixels(double twips)
-{
-    // nearbyint rounds in the current mode, which is to-nearest-even.
-    return static_cast<int>(std::nearbyint(twips / kTwipsPerPixel));
-}
-
 } // namespace tintora

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/numeric.h"
+
 // The browser window's resize rule, as plain arithmetic so that it can be
 // checked without a display. The window is laid out in twips (1/1440 inch).
 
@@ -37,8 +39,8 @@ struct BrowserLayout {
 // (a window 200 twips wide has a frame 100 twips wide).
 BrowserLayout ComputeBrowserLayout(int outerWidthTwips, int outerHeightTwips, int statusBarHeightTwips);
 
-// Twips to whole pixels: nearest, ties to even (7.5 px -> 8, 8.5 px -> 8).
-int TwipsToPixels(double twips);
+// Twips to whole pixels: TwipsToPixels of core/numeric.h (nearest, ties to
+// even: 7.5 px -> 8, 8.5 px -> 8).
 
 // Pixels to twips.
 constexpr int PixelsToTwips(int pixels)

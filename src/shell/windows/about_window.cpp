@@ -18,11 +18,6 @@ namespace {
 constexpr int kClientWidth = 497;  // 7455 twips
 constexpr int kClientHeight = 169; // 2535 twips
 
-QString Q(const std::string& s)
-{
-    return QString::fromStdString(s);
-}
-
 } // namespace
 
 AboutWindow::AboutWindow(const BrandInfo& brand, const VersionInfo& version, SkinProvider* skinOrNull,
@@ -34,47 +29,47 @@ AboutWindow::AboutWindow(const BrandInfo& brand, const VersionInfo& version, Ski
     setFont(VerdanaFont(8.25, false));
 
     const QRect bannerRect = FromTwips(0, 0, 7515, 1035);
-    auto* picture1 = new QLabel(this);
-    picture1->setObjectName(QStringLiteral("Picture1"));
-    picture1->setProperty("tintoraKind", QStringLiteral("PictureBox"));
-    picture1->setGeometry(bannerRect);
-    picture1->setPixmap(QPixmap::fromImage(PaintAboutBanner(bannerRect.size())));
+    auto* banner = new QLabel(this);
+    banner->setObjectName(QStringLiteral("Picture1"));
+    banner->setProperty("tintoraKind", QStringLiteral("PictureBox"));
+    banner->setGeometry(bannerRect);
+    banner->setPixmap(QPixmap::fromImage(PaintAboutBanner(bannerRect.size())));
 
     const QFont heading = VerdanaFont(12, true);
-    QLabel* label1 = AddLabel("Label1", picture1, QRect(120, 300, 5655, 435), VerdanaFont(14.25, true),
-                              QStringLiteral("Your Program Name"));
+    QLabel* productLabel = AddLabel("Label1", banner, QRect(120, 300, 5655, 435), VerdanaFont(14.25, true),
+                                    QStringLiteral("Your Program Name"));
     AddLabel("Label2", this, QRect(180, 1260, 2295, 315), heading, QStringLiteral("Version:"));
-    QLabel* lblVersion = AddLabel("lblVersion", this, QRect(2580, 1260, 4635, 315), heading, QString());
+    QLabel* versionLabel = AddLabel("lblVersion", this, QRect(2580, 1260, 4635, 315), heading, QString());
     AddLabel("Label3", this, QRect(180, 1680, 2295, 315), heading, QStringLiteral("Owned By:"));
-    QLabel* lblCompany = AddLabel("lblCompany", this, QRect(2580, 1680, 4635, 315), heading, QString());
+    QLabel* ownerLabel = AddLabel("lblCompany", this, QRect(2580, 1680, 4635, 315), heading, QString());
     AddLabel("Label4", this, QRect(180, 2100, 2295, 315), heading, QStringLiteral("Website:"));
 
-    auto* lblWebsite = new ClickableLabel(this);
-    lblWebsite->setObjectName(QStringLiteral("lblWebsite"));
-    lblWebsite->setGeometry(FromTwips(2580, 2100, 4635, 315));
-    lblWebsite->setFont(heading);
-    QPalette linkPalette = lblWebsite->palette();
+    auto* websiteLabel = new ClickableLabel(this);
+    websiteLabel->setObjectName(QStringLiteral("lblWebsite"));
+    websiteLabel->setGeometry(FromTwips(2580, 2100, 4635, 315));
+    websiteLabel->setFont(heading);
+    QPalette linkPalette = websiteLabel->palette();
     linkPalette.setColor(QPalette::WindowText, QColor(0, 0, 255));
-    lblWebsite->setPalette(linkPalette);
-    connect(lblWebsite, &ClickableLabel::clicked, this, &AboutWindow::webSiteRequested);
+    websiteLabel->setPalette(linkPalette);
+    connect(websiteLabel, &ClickableLabel::clicked, this, &AboutWindow::webSiteRequested);
 
     // Below the client area, as designed: part of the window, never on screen.
-    QLabel* label5 = AddLabel(
+    QLabel* terms = AddLabel(
         "Label5", this, QRect(120, 3120, 7215, 1275), font(),
         QStringLiteral("This program may not be sold on, bundled for sale or offered for a fee without the "
                        "written consent of its owner. The owner keeps all rights to the source code; it is "
                        "not licensed with the program and not for sale."));
-    label5->setWordWrap(true);
+    terms->setWordWrap(true);
 
-    auto* template0 = new SkinLabel(0, this);
-    template0->setGeometry(FromTwips(480, 2760, 555, 195));
-    template0->hide();
+    auto* skinTemplate = new SkinLabel(0, this);
+    skinTemplate->setGeometry(FromTwips(480, 2760, 555, 195));
+    skinTemplate->hide();
 
-    setWindowTitle(QStringLiteral("About ") + Q(brand.productName));
-    label1->setText(Q(version.productName));
-    lblCompany->setText(Q(version.companyName));
-    lblVersion->setText(Q(VersionText(version)));
-    lblWebsite->setText(Q(version.comments));
+    setWindowTitle(QStringLiteral("About ") + QString::fromStdString(brand.productName));
+    productLabel->setText(QString::fromStdString(version.productName));
+    ownerLabel->setText(QString::fromStdString(version.companyName));
+    versionLabel->setText(QString::fromStdString(VersionText(version)));
+    websiteLabel->setText(QString::fromStdString(version.comments));
     if (brand.skinEnabled && skinOrNull != nullptr) {
         ReplaceLabelsWithSkinLabels(this, nullptr);
         ApplySkin(this, *skinOrNull);
