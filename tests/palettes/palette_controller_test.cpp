@@ -1,0 +1,70 @@
+// The palette grid's actions with plain values: a cell or a swatch goes in,
+// an update comes out.
+#include "palettes/palette_controller.h"
+
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+
+namespace tintora {
+namespace {
+
+class PaletteControllerTest : public ::testing::Test
+{
+protected:
+    PaletteControllerTest() : store(dir.path(), QString()), grid(surface, store)
+    {
+        grid.SetView(PaletteView::SafePalette);
+        grid.DrawSafePalette();
+        sys.fill(0);
+        sys[15] = 0x00C0C0C0;
+    }
+
+    QTemporaryDir dir;
+    Surface surface;
+    CustomColorsStore store;
+    PaletteController grid;
+    SystemColorTable sys{};
+};
+
+TEST_F(PaletteControllerTest, SafeCellsPickTheirColourAndFillersPickBlack)
+{
+    // Cell k is web-safe colour k: red outermost, blue innermost, steps of 51.
+    const std::pair<int, ColorRef> rows[] = {
+        {1, 0}, {2, 0x00330000}, {37, 0x00000033}, {216, 0x00FFFFFF}, {220, 0}};
+    for (const auto& [k, color] : rows) {
+        const ViewUpdate u = grid.PickCell(k, sys);
+        ASSERT_TRUE(u.current && u.swatch) << k;
+        EXPECT_EQ(*u.current, color) << k;
+        EXPECT_EQ(*u.swatch, color) << k;
+        EXPECT_EQ(grid.SelectedCell(), k);
+    }
+    // The gap between cells 1 and 2 and the outline of cell 1 pick nothing.
+    EXPECT_FALSE(grid.PickPaletteCell(26, 17, sys).current);
+    EXPECT_FALSE(grid.PickPaletteCell(10, 17, sys).current);
+    EXPECT_EQ(grid.SelectedCell(), 220);
+}
+
+TEST_F(PaletteControllerTest, KeyboardMovesStayInsideTheSixteenByFourteenGrid)
+{
+    grid.SelectCell(1);
+    EXPECT_EQ(grid.CellMovedBy(-1, -1), 1);
+    EXPECT_EQ(grid.CellMovedBy(1, 1), 18);
+    EXPECT_EQ(grid.CellMovedBy(100, 100), 224);
+    grid.SelectCell(224);
+    EXPECT_EQ(grid.CellMovedBy(1, 0), 224);
+    EXPECT_EQ(grid.CellMovedBy(0, -13), 16);
+}
+
+// A swatch holding a system-colour constant makes the constant current, so
+// its codes name it; the readout shows the colour it stands for.
+TEST_F(PaletteControllerTest, SwatchColourBecomesCurrentAsItIs)
+{
+    const ViewUpdate u = grid.ShowSwatchColor(SysColorConst(15), sys);
+    ASSERT_TRUE(u.current);
+    EXPECT_EQ(*u.current, SysColorConst(15));
+    EXPECT_FALSE(u.swatch);
+}
+
+} // namespace
+} // namespace tintora
