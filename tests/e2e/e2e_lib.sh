@@ -42,7 +42,15 @@ start_x() {
       xvfb_pid=$!
       export DISPLAY=":$n"
       for _ in $(seq 50); do
-        xdpyinfo >/dev/null 2>&1 && return 0
+        # Our own server must be the one answering: a server of the test
+        # before, still shutting down, can answer on the same number while
+        # ours has already given up.
+        kill -0 "$xvfb_pid" 2>/dev/null || break
+        if xdpyinfo >/dev/null 2>&1; then
+          sleep 0.2
+          kill -0 "$xvfb_pid" 2>/dev/null && return 0
+          break
+        fi
         sleep 0.1
       done
       kill "$xvfb_pid" 2>/dev/null || true
