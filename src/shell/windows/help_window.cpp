@@ -61,35 +61,35 @@ HelpWindow::HelpWindow(const BrandInfo& brand, SettingsStore& settings, QStringL
                        SkinProvider* skinOrNull, QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       brand_(brand), settings_(settings), searchDirs_(std::move(searchDirs)), skin_(skinOrNull),
-      rtf1_(new QTextBrowser(this)), check1_(new QCheckBox(this))
+      textView_(new QTextBrowser(this)), showAtStartup_(new QCheckBox(this))
 {
     setObjectName(QStringLiteral("Form8"));
     setWindowTitle(QStringLiteral("Readme/Help"));
     setFixedSize(686, 528);
 
-    rtf1_->setObjectName(QStringLiteral("rtf1"));
-    rtf1_->setGeometry(0, 0, 685, 501);
-    rtf1_->setReadOnly(true);
+    textView_->setObjectName(QStringLiteral("rtf1"));
+    textView_->setGeometry(0, 0, 685, 501);
+    textView_->setReadOnly(true);
     // Links leave the help for the system's browser; other addresses (local
     // files, relative names) are ignored so that the help text stays shown.
-    rtf1_->setOpenLinks(false);
-    connect(rtf1_, &QTextBrowser::anchorClicked, this, [](const QUrl& url) {
+    textView_->setOpenLinks(false);
+    connect(textView_, &QTextBrowser::anchorClicked, this, [](const QUrl& url) {
         static const QStringList webSchemes = {QStringLiteral("http"), QStringLiteral("https"),
                                                QStringLiteral("mailto")};
         if (webSchemes.contains(url.scheme(), Qt::CaseInsensitive))
             QDesktopServices::openUrl(url);
     });
-    rtf1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    rtf1_->document()->setDefaultFont(DesignTextFont());
-    rtf1_->setPlainText(QStringLiteral("RichTextBox1"));
+    textView_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    textView_->document()->setDefaultFont(DesignTextFont());
+    textView_->setPlainText(QStringLiteral("RichTextBox1"));
 
-    check1_->setObjectName(QStringLiteral("Check1"));
-    check1_->setGeometry(4, 508, 133, 17);
-    check1_->setText(QStringLiteral("Show at Startup"));
-    connect(check1_, &QCheckBox::toggled, this, &HelpWindow::StoreShowHelp);
+    showAtStartup_->setObjectName(QStringLiteral("Check1"));
+    showAtStartup_->setGeometry(4, 508, 133, 17);
+    showAtStartup_->setText(QStringLiteral("Show at Startup"));
+    connect(showAtStartup_, &QCheckBox::toggled, this, &HelpWindow::StoreShowHelp);
 
     // Keys scroll the text from the moment the window opens.
-    setFocusProxy(rtf1_);
+    setFocusProxy(textView_);
     auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(close, &QShortcut::activated, this, &QWidget::close);
 
@@ -114,7 +114,7 @@ bool HelpWindow::Load()
         return false;
     helpFilePath_ = found;
 
-    QTextDocument& doc = *rtf1_->document();
+    QTextDocument& doc = *textView_->document();
     const RtfResult read = ReadRtfFile(found, doc);
     if (!read.ok)
         AppendNote(doc, RefusalNote(FileNamePart(found), read.message));
@@ -128,7 +128,7 @@ bool HelpWindow::Load()
     SetOnTop(this, true);
 
     const QString stored = settings_.GetSetting(kSection, kShowHelpKey, QStringLiteral("1"));
-    check1_->setChecked(stored == QLatin1String("1"));
+    showAtStartup_->setChecked(stored == QLatin1String("1"));
     return true;
 }
 
@@ -136,9 +136,9 @@ void HelpWindow::ShowFromTop()
 {
     // Reading leaves the view's cursor at the end of the text, and the view
     // keeps its cursor in sight: put it at the start, and the view there.
-    rtf1_->moveCursor(QTextCursor::Start);
-    rtf1_->verticalScrollBar()->setValue(0);
-    rtf1_->horizontalScrollBar()->setValue(0);
+    textView_->moveCursor(QTextCursor::Start);
+    textView_->verticalScrollBar()->setValue(0);
+    textView_->horizontalScrollBar()->setValue(0);
 }
 
 void HelpWindow::showEvent(QShowEvent* event)
@@ -148,7 +148,7 @@ void HelpWindow::showEvent(QShowEvent* event)
     // keeps its place.
     if (!event->spontaneous()) {
         ShowFromTop();
-        rtf1_->setFocus(Qt::ActiveWindowFocusReason);
+        textView_->setFocus(Qt::ActiveWindowFocusReason);
     }
 }
 

@@ -63,8 +63,8 @@ private:
     QStringList searchDirs_;
     SkinProvider* skin_;
     QString helpFilePath_;
-    QTextBrowser* rtf1_;
-    QCheckBox* check1_;
+    QTextBrowser* textView_;
+    QCheckBox* showAtStartup_;
 };
 
 } // namespace tintora

@@ -22,28 +22,29 @@ constexpr std::int16_t kLastTickValue = 148;
 
 SplashWindow::SplashWindow(ShellState& state, SkinProvider* skinOrNull, QWidget* parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint), state_(state), skin_(skinOrNull),
-      image1_(new QLabel(this)), label3_(new QLabel(this)), timer2_(new QTimer(this))
+      picture_(new QLabel(this)), productLabel_(new QLabel(this)), openTimer_(new QTimer(this))
 {
     setObjectName(QStringLiteral("frmSplash"));
     setFixedSize(kWidth, kHeight);
 
-    image1_->setObjectName(QStringLiteral("Image1"));
-    image1_->setProperty("tintoraKind", QStringLiteral("Image"));
-    image1_->setGeometry(0, 0, kWidth, kHeight);
+    picture_->setObjectName(QStringLiteral("Image1"));
+    picture_->setProperty("tintoraKind", QStringLiteral("Image"));
+    picture_->setGeometry(0, 0, kWidth, kHeight);
 
     // Placed entirely left of the window, as designed: it is never seen.
-    label3_->setObjectName(QStringLiteral("Label3"));
-    label3_->setGeometry(-401, 112, 401, 57);
-    label3_->setFont(VerdanaFont(9.75, true));
-    label3_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    label3_->setWordWrap(true);
-    label3_->setText(QStringLiteral("Like what you see? Our web site has more free programs to download, "
-                                    "and free music from a band we love to listen to."));
+    productLabel_->setObjectName(QStringLiteral("Label3"));
+    productLabel_->setGeometry(-401, 112, 401, 57);
+    productLabel_->setFont(VerdanaFont(9.75, true));
+    productLabel_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    productLabel_->setWordWrap(true);
+    productLabel_->setText(
+        QStringLiteral("Like what you see? Our web site has more free programs to download, "
+                       "and free music from a band we love to listen to."));
 
-    timer2_->setObjectName(QStringLiteral("Timer2"));
-    timer2_->setInterval(kTimer2IntervalMs);
-    timer2_->setTimerType(Qt::PreciseTimer);
-    connect(timer2_, &QTimer::timeout, this, &SplashWindow::Timer2Tick);
+    openTimer_->setObjectName(QStringLiteral("Timer2"));
+    openTimer_->setInterval(kTimer2IntervalMs);
+    openTimer_->setTimerType(Qt::PreciseTimer);
+    connect(openTimer_, &QTimer::timeout, this, &SplashWindow::Timer2Tick);
 
     CentreOnScreen(this);
 }
@@ -52,12 +53,12 @@ void SplashWindow::Load()
 {
     state_.mainWindowClosed = false;
     brand_ = LoadBranding();
-    image1_->setPixmap(QPixmap::fromImage(PaintSplashPicture(QString::fromStdString(brand_.productName))));
+    picture_->setPixmap(QPixmap::fromImage(PaintSplashPicture(QString::fromStdString(brand_.productName))));
     if ((brand_.skinEnabled || skinOverride_) && skin_ != nullptr) {
         // A skin that fails must not keep the program from starting.
         RunOptionalSkinStep("skinning the splash", [this] { SkinSplashStart(this, *skin_); });
     }
-    timer2_->start();
+    openTimer_->start();
 }
 
 void SplashWindow::Timer2Tick()
@@ -68,7 +69,7 @@ void SplashWindow::Timer2Tick()
         return;
     // Stopped before the main window loads, so that no later tick can open it
     // a second time while its start-up runs.
-    timer2_->stop();
+    openTimer_->stop();
     mainWindowDueSent_ = true;
     emit mainWindowDue();
     hide();

@@ -63,9 +63,9 @@ private:
     bool mainWindowDueSent_ = false;
     BrandInfo brand_;
     std::int16_t intTemp_ = 0;
-    QLabel* image1_;
-    QLabel* label3_;
-    QTimer* timer2_;
+    QLabel* picture_;
+    QLabel* productLabel_;
+    QTimer* openTimer_;
 };
 
 } // namespace tintora
