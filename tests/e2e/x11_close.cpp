@@ -2,6 +2,8 @@
 // window manager's close box does (a WM_DELETE_WINDOW client message).
 // Usage: x11_close "Window title" | x11_close --id WINDOW. Exit 0 when the
 // message was sent.
+#include "x11_title.h"
+
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 
@@ -14,20 +16,7 @@ namespace {
 
 bool TitleIs(Display* d, Window w, const char* title)
 {
-    Atom utf8 = XInternAtom(d, "UTF8_STRING", False);
-    Atom netName = XInternAtom(d, "_NET_WM_NAME", False);
-    Atom type;
-    int format;
-    unsigned long count, after;
-    unsigned char* data = nullptr;
-    bool same = false;
-    if (XGetWindowProperty(d, w, netName, 0, 1024, False, utf8, &type, &format, &count, &after, &data) ==
-            Success &&
-        data) {
-        same = std::string(reinterpret_cast<char*>(data), count) == title;
-        XFree(data);
-    }
-    return same;
+    return WindowTitle(d, w) == title;
 }
 
 Window Find(Display* d, Window root, const char* title)

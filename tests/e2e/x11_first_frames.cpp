@@ -12,6 +12,8 @@
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
+#include "x11_title.h"
+
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -23,24 +25,6 @@
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-std::string Title(Display* d, Window w)
-{
-    Atom utf8 = XInternAtom(d, "UTF8_STRING", False);
-    Atom netName = XInternAtom(d, "_NET_WM_NAME", False);
-    Atom type;
-    int format;
-    unsigned long count, after;
-    unsigned char* data = nullptr;
-    std::string title;
-    if (XGetWindowProperty(d, w, netName, 0, 1024, False, utf8, &type, &format, &count, &after, &data) ==
-            Success &&
-        data) {
-        title.assign(reinterpret_cast<char*>(data), count);
-        XFree(data);
-    }
-    return title;
-}
 
 struct Rect {
     int x = 0, y = 0, w = 0, h = 0;
@@ -115,7 +99,7 @@ int main(int argc, char** argv)
             XNextEvent(d, &e);
             if (e.type != MapNotify)
                 continue;
-            const std::string title = Title(d, e.xmap.window);
+            const std::string title = WindowTitle(d, e.xmap.window);
             if (title == mainTitle && !main) {
                 main = e.xmap.window;
                 std::printf("main window mapped at %ld ms\n", ms());
