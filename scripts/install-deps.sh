@@ -44,6 +44,7 @@ test_packages=(
   xdotool
   xclip
   x11-utils
+  libxdamage-dev
   dbus-daemon
   clang-format
   clang-tidy
