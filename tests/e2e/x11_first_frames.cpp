@@ -41,8 +41,9 @@ int IgnoreErrors(Display*, XErrorEvent*)
 }
 
 // Which pixels of the main window the program has drawn so far.
-class Coverage {
-  public:
+class Coverage
+{
+public:
     void Reset(int w, int h)
     {
         w_ = w;
@@ -54,7 +55,8 @@ class Coverage {
     {
         for (int row = std::max(0, y); row < std::min(h_, y + h); ++row)
             for (int col = std::max(0, x); col < std::min(w_, x + w); ++col) {
-                const size_t i = static_cast<size_t>(row) * static_cast<size_t>(w_) + static_cast<size_t>(col);
+                const size_t i =
+                    static_cast<size_t>(row) * static_cast<size_t>(w_) + static_cast<size_t>(col);
                 if (!drawn_[i]) {
                     drawn_[i] = true;
                     ++count_;
@@ -62,10 +64,16 @@ class Coverage {
             }
     }
     // Most of the window: a first frame may leave a border or a dead corner.
-    bool MostlyDrawn() const { return w_ > 0 && count_ * 10 >= static_cast<size_t>(w_) * static_cast<size_t>(h_) * 9; }
-    size_t Percent() const { return w_ > 0 ? count_ * 100 / (static_cast<size_t>(w_) * static_cast<size_t>(h_)) : 0; }
+    bool MostlyDrawn() const
+    {
+        return w_ > 0 && count_ * 10 >= static_cast<size_t>(w_) * static_cast<size_t>(h_) * 9;
+    }
+    size_t Percent() const
+    {
+        return w_ > 0 ? count_ * 100 / (static_cast<size_t>(w_) * static_cast<size_t>(h_)) : 0;
+    }
 
-  private:
+private:
     int w_ = 0, h_ = 0;
     std::vector<bool> drawn_;
     size_t count_ = 0;
@@ -132,7 +140,8 @@ int main(int argc, char** argv)
                     std::printf("main window (%dx%d) mapped at %ld ms\n", a.width, a.height, ms());
                 } else if (title == secondTitle) {
                     if (!main)
-                        std::printf("'%s' mapped at %ld ms, before the main window\n", secondTitle.c_str(), ms());
+                        std::printf("'%s' mapped at %ld ms, before the main window\n", secondTitle.c_str(),
+                                    ms());
                     else
                         std::printf("'%s' mapped at %ld ms; by then %zu %% of the main window was drawn\n",
                                     secondTitle.c_str(), ms(), coverage.Percent());
