@@ -3,6 +3,7 @@
 #include "app/pick_command.h"
 #include "core/branding.h"
 #include "mainwin/form1.h"
+#include "platform/caret_blink.h"
 #include "shell/app/tintora_app.h"
 
 #include <QApplication>
@@ -141,6 +142,10 @@ int main(int argc, char* argv[])
         });
         return formatFailed ? 1 : status;
     }
+
+    // Text carets stop blinking after 10 s without input, so that a window
+    // left open and untouched costs no processor time.
+    const tintora::CaretBlinkLimit caretBlinkLimit;
 
     tintora::TintoraApp::Options options;
     options.programDir = QCoreApplication::applicationDirPath();

@@ -28,11 +28,17 @@ QString DesignFontFamily(const QString& designFamily)
     const auto it = resolved.constFind(designFamily);
     if (it != resolved.constEnd())
         return *it;
+    // Looked up in the list of installed families rather than through
+    // QFontDatabase::hasFamily, which first runs each name through
+    // fontconfig's alias rules: a million instructions a name at start-up,
+    // to learn what the list says.
+    const QStringList installed = QFontDatabase::families();
+    auto isInstalled = [&installed](const QString& f) { return installed.contains(f, Qt::CaseInsensitive); };
     QString family = designFamily;
-    if (!QFontDatabase::hasFamily(designFamily)) {
+    if (!isInstalled(designFamily)) {
         const QStringList substitutes = QFont::substitutes(designFamily);
         for (const QString& s : substitutes) {
-            if (QFontDatabase::hasFamily(s)) {
+            if (isInstalled(s)) {
                 family = s;
                 break;
             }
