@@ -6,9 +6,7 @@
 source "$(dirname "${BASH_SOURCE[0]}")/e2e_lib.sh"
 : "${X11_PIXEL:?path to the x11_pixel helper}"
 start_x
-# Not a first start: the read-me window would open over the main window.
-mkdir -p "$XDG_CONFIG_HOME/Tintora"
-printf '[Settings]\nshowHelp=0\n' >"$XDG_CONFIG_HOME/Tintora/Tintora.conf"
+not_first_start
 "$app" --no-splash >"$work/out.log" 2>&1 &
 app_pid=$!
 win=$(main_window "$EXPECTED_TITLE")

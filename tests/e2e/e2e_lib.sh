@@ -69,6 +69,13 @@ fail() {
   exit 1
 }
 
+# Settings of a later start: on the first, the read-me window opens centred
+# over the centred main window and takes the clicks meant for it.
+not_first_start() {
+  mkdir -p "$XDG_CONFIG_HOME/Tintora"
+  printf '[Settings]\nshowHelp=0\n' >"$XDG_CONFIG_HOME/Tintora/Tintora.conf"
+}
+
 # Waits for the main window and prints its X id.
 main_window() {
   local title="$1" id

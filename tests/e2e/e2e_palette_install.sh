@@ -13,9 +13,7 @@ prefix="$work/prefix"
 [ -x "$prefix/bin/tintora" ] && [ -d "$prefix/share/tintora" ] || fail "the install has no bin/tintora and share/tintora"
 before=$(cd "$prefix" && find . -printf '%p %s %T@\n' | sort)
 start_x
-# The installed help would open centred over the centred main window.
-mkdir -p "$XDG_CONFIG_HOME/Tintora"
-printf '[Settings]\nshowHelp=0\n' >"$XDG_CONFIG_HOME/Tintora/Tintora.conf"
+not_first_start
 
 "$prefix/bin/tintora" --no-splash >"$work/out.log" 2>&1 &
 app_pid=$!
