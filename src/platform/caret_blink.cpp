@@ -34,7 +34,8 @@ bool CaretBlinkLimit::eventFilter(QObject* watched, QEvent* event)
     case QEvent::Wheel:
     case QEvent::InputMethod:
     case QEvent::TouchBegin:
-        // Every widget on the way sees the same event; the first is enough.
+        // An event that travels up to parent widgets passes here once per
+        // widget; starting the wait again each time costs nothing.
         if (stopped_) {
             stopped_ = false;
             QGuiApplication::styleHints()->setCursorFlashTime(flashTime_);

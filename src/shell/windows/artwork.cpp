@@ -139,15 +139,13 @@ QImage PaintSplashPicture(const QString& productName)
             return Mix(top, static_cast<float>(qRed(bottom)), static_cast<float>(qGreen(bottom)),
                        static_cast<float>(qBlue(bottom)), t);
         };
-        int bandTop = 0;
-        QRgb band = rowColour(0);
-        for (int y = 1; y <= kSplashHeight; ++y) {
-            const QRgb colour = y < kSplashHeight ? rowColour(y) : ~band;
-            if (colour != band) {
-                p.fillRect(QRect(0, bandTop, kSplashWidth, y - bandTop), QColor(band));
-                bandTop = y;
-                band = colour;
-            }
+        for (int y = 0; y < kSplashHeight;) {
+            const QRgb colour = rowColour(y);
+            int end = y + 1;
+            while (end < kSplashHeight && rowColour(end) == colour)
+                ++end;
+            p.fillRect(QRect(0, y, kSplashWidth, end - y), QColor(colour));
+            y = end;
         }
     }
 
