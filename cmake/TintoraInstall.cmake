@@ -2,6 +2,7 @@
 #
 #   <prefix>/bin/tintora                                    the program
 #   <prefix>/lib/tintora/tintora_browser.so                 browser module (when built)
+#   <prefix>/lib/tintora/tintora-clipboard-holder           keeps a copy pasteable after exit (X11)
 #   <prefix>/share/tintora/Help.rtf                         help file
 #   <prefix>/share/applications/tintora.desktop             menu entry
 #   <prefix>/share/icons/hicolor/scalable/apps/tintora.svg  icon
@@ -150,6 +151,9 @@ endif()
 if(TARGET tintora)
   install(TARGETS tintora RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT Runtime)
 endif()
+if(TARGET tintora_clipboard_holder)
+  install(TARGETS tintora_clipboard_holder RUNTIME DESTINATION ${TINTORA_MODULE_INSTALL_DIR} COMPONENT Runtime)
+endif()
 if(TARGET tintora_browser)
   install(TARGETS tintora_browser LIBRARY DESTINATION ${TINTORA_MODULE_INSTALL_DIR} COMPONENT Browser)
 endif()
@@ -194,7 +198,7 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${TINTORA_HOMEPAGE_URL}")
 # integration (qt6-qpa-plugins) and native Wayland windows (qt6-wayland).
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS OFF)
 set(TINTORA_PACKAGE_ELF_FILES "")
-foreach(target IN ITEMS tintora tintora_browser)
+foreach(target IN ITEMS tintora tintora_clipboard_holder tintora_browser)
   if(TARGET ${target})
     list(APPEND TINTORA_PACKAGE_ELF_FILES "$<TARGET_FILE:${target}>")
   endif()

@@ -5,6 +5,7 @@
 #include "core/color_outputs.h"
 #include "palettes/custom_colors_store.h"
 #include "palettes/palette_exchange.h"
+#include "platform/clipboard_writer.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
@@ -42,6 +43,16 @@ const QCommandLineOption& FormatOption()
             "{hex} {HEX} {bgr} {BGR} {dec} {decrgb} {rf} {gf} {bf} {h} {s} {v} ({{ and }} for braces).")
             .arg(QString::fromStdString(FormatIdList())),
         QStringLiteral("NAME|TEMPLATE"));
+    return option;
+}
+
+const QCommandLineOption& CopyOption()
+{
+    static const QCommandLineOption option(
+        QStringLiteral("copy"),
+        QStringLiteral("With --color or --pick, also put the result on the clipboard: the --format text, "
+                       "else the HTML code. On X11 a small helper process keeps it there after exit, until "
+                       "another program copies."));
     return option;
 }
 
@@ -93,7 +104,7 @@ int RunColor(const QCommandLineParser& parser)
             return Fail(1, QStringLiteral("--format: ") + QString::fromStdString(out.error));
         }
         Print(stdout, QString::fromStdString(*out.text));
-        return 0;
+        return parser.isSet(CopyOption()) ? CopyResult(QString::fromStdString(*out.text)) : 0;
     }
     // The four designed codes, in the order of the window's fields. They
     // describe the plain value alone, so no system colour plays a part.
@@ -101,7 +112,7 @@ int RunColor(const QCommandLineParser& parser)
     for (const std::size_t field : {2u, 3u, 4u, 5u}) {
         Print(stdout, QString::fromStdString(outputs.text[field]));
     }
-    return 0;
+    return parser.isSet(CopyOption()) ? CopyResult(QString::fromStdString(outputs.text[4])) : 0;
 }
 
 // The palette store the window uses, from the same folders main() gives it.
@@ -151,6 +162,7 @@ void AddCliOptions(QCommandLineParser& parser)
 {
     parser.addOption(ColorOption());
     parser.addOption(FormatOption());
+    parser.addOption(CopyOption());
     parser.addOption(ExportOption());
     parser.addOption(ImportOption());
 }
@@ -192,6 +204,9 @@ std::optional<int> RunCliCommands(const QCommandLineParser& parser, int& argc, c
             return Fail(2, QStringLiteral("--format: ") + QString::fromStdString(error));
         }
     }
+    if (parser.isSet(CopyOption()) && !color && !pick) {
+        return Fail(2, QStringLiteral("--copy needs --color VALUE or --pick"));
+    }
     if (color) {
         return RunColor(parser);
     }
@@ -199,6 +214,17 @@ std::optional<int> RunCliCommands(const QCommandLineParser& parser, int& argc, c
         return RunPaletteCommand(parser, argc, argv);
     }
     return std::nullopt;
+}
+
+bool CopyRequested(const QCommandLineParser& parser)
+{
+    return parser.isSet(CopyOption());
+}
+
+int CopyResult(const QString& text)
+{
+    const QString error = ClipboardWriter::WriteForExit(text);
+    return error.isEmpty() ? 0 : Fail(1, QStringLiteral("--copy: ") + error);
 }
 
 QString FormatPickedColor(Rgb rgb, const QCommandLineParser& parser, QString* error)

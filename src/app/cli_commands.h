@@ -17,12 +17,16 @@ namespace tintora::cli {
 //   --format NAME|TEMPLATE  print one notation instead (with --color or
 //                         --pick); a NAME is a format id of color_formats.h,
 //                         text holding "{" a template
+//   --copy                with --color or --pick, also put the result on
+//                         the clipboard (the --format text, else the HTML
+//                         code), kept there after exit (X11)
 //   --export-palette FILE write the custom palette to FILE (.gpl, .css,
 //                         .txt or .hex)
 //   --import-palette FILE read FILE into the custom palette and save it
 //
-// Exit status: 0 done; 1 a file could not be read, parsed or written, or the
-// colour has no form in the chosen format (#rgb); 2 a bad value or a bad
+// Exit status: 0 done; 1 a file could not be read, parsed or written, the
+// colour has no form in the chosen format (#rgb), or --copy could not put
+// the result on the clipboard (it is printed all the same); 2 a bad value or a bad
 // combination of options, with a message naming what was expected.
 
 // Adds the options above to the program's parser (before it parses).
@@ -45,5 +49,12 @@ std::optional<int> RunCliCommands(const QCommandLineParser& parser, int& argc, c
 // colour without an exact #rgb form: then the result is empty, *error says
 // why, and the caller should print it and exit 1.
 QString FormatPickedColor(Rgb rgb, const QCommandLineParser& parser, QString* error);
+
+// Whether --copy was given (for --pick, which main() runs).
+bool CopyRequested(const QCommandLineParser& parser);
+
+// --copy: puts `text` on the clipboard so that it stays there after this
+// process exits. Returns 0, or 1 with the reason on stderr.
+int CopyResult(const QString& text);
 
 } // namespace tintora::cli

@@ -4,6 +4,7 @@
 #include "core/branding.h"
 #include "mainwin/form1.h"
 #include "platform/caret_blink.h"
+#include "platform/clipboard_writer.h"
 #include "shell/app/tintora_app.h"
 
 #include <QApplication>
@@ -131,6 +132,7 @@ int main(int argc, char* argv[])
         // --format was checked above; what can still fail is a notation the
         // picked colour has no form in (#rgb for most colours).
         bool formatFailed = false;
+        QString picked;
         const int status = tintora::RunPickCommand(product.toStdString(), [&](tintora::Rgb rgb) {
             QString why;
             const QString text = tintora::cli::FormatPickedColor(rgb, parser, &why);
@@ -138,9 +140,14 @@ int main(int argc, char* argv[])
                 formatFailed = true;
                 PrintErr(product + QStringLiteral(": ") + why);
             }
+            picked = text;
             return text.toStdString();
         });
-        return formatFailed ? 1 : status;
+        if (formatFailed)
+            return 1;
+        if (status == 0 && tintora::cli::CopyRequested(parser))
+            return tintora::cli::CopyResult(picked);
+        return status;
     }
 
     // Text carets stop blinking after 10 s without input, so that a window
@@ -179,5 +186,7 @@ int main(int argc, char* argv[])
     }
     tintoraApp.Start();
     const int rc = app.exec();
+    // What the program copied stays pasteable after it has gone.
+    tintora::ClipboardWriter::KeepAfterExit();
     return status != 0 ? status : rc;
 }

@@ -59,7 +59,7 @@ program_version=$("$build_dir/bin/tintora" --version | awk '{print $NF}')   # e.
 [ -n "$(field Description)" ] && pass "has a Description" || fail "no Description"
 
 depends=$(field Depends | tr ',' '\n' | sed 's/^ *//; s/ *(.*//; s/ *|.*//')
-wanted_deps=(libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 fonts-dejavu-core fonts-liberation)
+wanted_deps=(libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libxcb1 fonts-dejavu-core fonts-liberation)
 [ "$has_browser" = 1 ] && wanted_deps+=(libqt6webenginewidgets6)
 for d in "${wanted_deps[@]}"; do
     if echo "$depends" | grep -qxF "$d"; then
@@ -73,6 +73,7 @@ contents=$(dpkg-deb -c "$deb")
 paths=$(echo "$contents" | awk '{print $6}' | sed 's|^\./|/|')
 wanted_files=(
     /usr/bin/tintora
+    /usr/lib/tintora/tintora-clipboard-holder
     /usr/share/applications/tintora.desktop
     /usr/share/icons/hicolor/scalable/apps/tintora.svg
     /usr/share/man/man1/tintora.1.gz
@@ -95,7 +96,7 @@ else
 fi
 
 dpkg-deb -x "$deb" "$tmp/x"
-for elf in "$tmp/x/usr/bin/tintora" "$tmp"/x/usr/lib/tintora/*.so; do
+for elf in "$tmp/x/usr/bin/tintora" "$tmp/x/usr/lib/tintora/tintora-clipboard-holder" "$tmp"/x/usr/lib/tintora/*.so; do
     [ -f "$elf" ] || continue
     if readelf -S "$elf" | grep -qE '\.(symtab|debug_info)'; then
         fail "$(basename "$elf") is not stripped"
