@@ -75,13 +75,18 @@ expect_clip "255, 0, 0" "the second --copy"
 expect_holders 1 "after the second --copy"
 [ "$(holders)" != "$first" ] || fail "the first holder still serves"
 
-# An absurd text is refused and the clipboard keeps its code.
+# What the program hands over at exit is taken only from the program's own
+# window: a copy another program made meanwhile stays. An absurd text is
+# refused. Either way the clipboard keeps its code.
 set +e
-head -c 70000 /dev/zero | tr '\0' a | "$holder" 2>/dev/null
+echo stale | "$holder" --from-window 0x3a00001
 status=$?
+head -c 70000 /dev/zero | tr '\0' a | "$holder" 2>/dev/null
+status="$status $?"
 set -e
-[ "$status" = 3 ] || fail "a 70000-byte text: the holder exited $status, expected 3"
+[ "$status" = "6 3" ] || fail "the holder exited $status, expected 6 (not the owner) and 3 (too long)"
 [ "$(clipboard)" = "255, 0, 0" ] || fail "a refused text changed the clipboard to '$(clipboard | head -c 40)'"
+expect_holders 1 "after the refused texts"
 
 # The holder never outlives the X server.
 pid=$(holders)

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # `tintora --pick` on a real X server: known colours at known device pixels
 # (color_patches), picked by pointer and keyboard at scale 1, 1.5 and 2; a
-# cancel prints nothing and exits 1.
+# cancel prints nothing and exits 1; --copy leaves the pick on the clipboard.
 source "$(dirname "${BASH_SOURCE[0]}")/e2e_lib.sh"
 : "${COLOR_PATCHES:?path to the color_patches helper}"
+: "${CLIPBOARD_HOLDER:?path to tintora-clipboard-holder}"
 start_x
 
 patches_pid=""
@@ -17,13 +18,14 @@ for _ in $(seq 100); do
 done
 grep -q ready "$work/patches.log" || fail "the colour patches did not appear"
 
+pick_options=()
 # run_pick SCALE X Y ACTION...: points at device pixel (X, Y) once the
 # eyedropper is open, does ACTION (xdotool arguments) and sets `out` and `rc`.
 run_pick() {
   local scale="$1" x="$2" y="$3"
   shift 3
   xdotool mousemove 390 190
-  QT_SCALE_FACTOR="$scale" "$app" --pick >"$work/pick.out" 2>"$work/pick.err" &
+  QT_SCALE_FACTOR="$scale" "$app" --pick "${pick_options[@]}" >"$work/pick.out" 2>"$work/pick.err" &
   app_pid=$!
   # Polled rather than `search --sync`, which gives up when a window that
   # the program creates at start-up vanishes while it looks.
@@ -78,4 +80,10 @@ for action in "key Escape" "click 3"; do
   [ "$rc" -eq 1 ] || fail "a cancel by '$action' exited $rc"
   [ -z "$out" ] || fail "a cancel by '$action' printed '$out'"
 done
-echo "PASS: --pick printed the colour under the pointer at scale 1, 1.5 and 2; a cancel exited 1"
+
+# --pick --copy: printed, and on the clipboard after the exit (the holder).
+cp "$CLIPBOARD_HOLDER" "$appdir/"
+pick_options=(--copy)
+expect_pick 1 300 101 "#FEDCBA" click 1
+expect_clip "#FEDCBA" "--pick --copy"
+echo "PASS: --pick printed the colour under the pointer at scale 1, 1.5 and 2; a cancel exited 1; --copy kept it"
