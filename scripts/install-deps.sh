@@ -29,6 +29,7 @@ run_packages=(
   xvfb
   xauth
   libx11-dev
+  libxcb1-dev
   libxext-dev
 )
 
