@@ -40,7 +40,7 @@ int WaitForExit(pid_t pid)
             waitpid(pid, &status, 0);
             return -1;
         }
-        const timespec pause{0, 5 * 1000 * 1000};
+        const timespec pause{0, 5L * 1000 * 1000};
         nanosleep(&pause, nullptr);
     }
 }

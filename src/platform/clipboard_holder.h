@@ -15,7 +15,7 @@ class ClipboardHolder
 {
 public:
     // The longest text the holder takes (colour codes are far shorter).
-    static constexpr qsizetype kMaxTextBytes = 64 * 1024;
+    static constexpr qsizetype kMaxTextBytes = qsizetype{64} * 1024;
 
     enum class Outcome {
         Held,         // the holder owns the clipboard and serves the text

@@ -39,7 +39,7 @@ namespace {
 // Colour codes are a few dozen bytes; anything this long is not one. Kept
 // well below the smallest request size a server accepts (256 KiB), so every
 // answer fits in one property change and INCR is never needed.
-constexpr std::size_t kMaxTextBytes = 64 * 1024;
+constexpr std::size_t kMaxTextBytes = std::size_t{64} * 1024;
 
 enum Status : int {
     kHeld = 0,
@@ -90,10 +90,10 @@ void RedirectToNull(int fd, int flags)
 }
 
 struct Text {
-    char bytes[kMaxTextBytes];
+    char bytes[kMaxTextBytes]{};
     std::size_t size = 0;
     // The same text in ISO 8859-1 for the STRING target, when it has that form.
-    char latin1[kMaxTextBytes];
+    char latin1[kMaxTextBytes]{};
     std::size_t latin1Size = 0;
     bool hasLatin1 = false;
 };
@@ -159,7 +159,7 @@ xcb_window_t SelectionOwner(xcb_connection_t* c, xcb_atom_t selection)
 }
 
 struct Atoms {
-    xcb_atom_t clipboard, targets, timestamp, multiple, utf8, text, mimeUtf8, mimePlain;
+    xcb_atom_t clipboard, targets, timestamp, utf8, text, mimeUtf8, mimePlain;
 };
 
 // A server time stamp for taking the selection: the time of a property
@@ -180,35 +180,35 @@ xcb_timestamp_t ServerTime(xcb_connection_t* c, xcb_window_t window, xcb_atom_t 
 }
 
 // Answers one request for the clipboard; refuses (property None) what it
-// does not offer and requests from before it took the selection.
+// does not offer.
 void Answer(xcb_connection_t* c, const xcb_selection_request_event_t& request, const Atoms& a,
             const Text& text, xcb_timestamp_t since)
 {
     xcb_atom_t property = request.property == XCB_ATOM_NONE ? request.target : request.property;
     const xcb_atom_t target = request.target;
-    const bool current = request.time == XCB_CURRENT_TIME || request.time >= since;
-    if (request.selection != a.clipboard || !current) {
-        property = XCB_ATOM_NONE;
-    } else if (target == a.targets) {
+    const bool ours =
+        request.selection == a.clipboard && (request.time == XCB_CURRENT_TIME || request.time >= since);
+    if (ours && target == a.targets) {
         xcb_atom_t offered[8] = {a.targets, a.timestamp, a.utf8, a.text, a.mimeUtf8, a.mimePlain};
         std::uint32_t count = 6;
         if (text.hasLatin1)
             offered[count++] = XCB_ATOM_STRING;
         xcb_change_property(c, XCB_PROP_MODE_REPLACE, request.requestor, property, XCB_ATOM_ATOM, 32, count,
                             offered);
-    } else if (target == a.timestamp) {
+    } else if (ours && target == a.timestamp) {
         xcb_change_property(c, XCB_PROP_MODE_REPLACE, request.requestor, property, XCB_ATOM_INTEGER, 32, 1,
                             &since);
-    } else if (target == a.utf8 || target == a.text || target == a.mimeUtf8 ||
-               (target == a.mimePlain && !text.hasLatin1)) {
+    } else if (ours && (target == a.utf8 || target == a.text || target == a.mimeUtf8 ||
+                        (target == a.mimePlain && !text.hasLatin1))) {
         const xcb_atom_t type = target == a.text ? a.utf8 : target;
         xcb_change_property(c, XCB_PROP_MODE_REPLACE, request.requestor, property, type, 8,
                             std::uint32_t(text.size), text.bytes);
-    } else if ((target == XCB_ATOM_STRING || target == a.mimePlain) && text.hasLatin1) {
+    } else if (ours && (target == XCB_ATOM_STRING || target == a.mimePlain) && text.hasLatin1) {
         xcb_change_property(c, XCB_PROP_MODE_REPLACE, request.requestor, property, target, 8,
                             std::uint32_t(text.latin1Size), text.latin1);
     } else {
-        // MULTIPLE and everything else: not offered.
+        // MULTIPLE and everything else: not offered. So are requests for
+        // another selection and those from before the holder took this one.
         property = XCB_ATOM_NONE;
     }
     xcb_selection_notify_event_t notify;
@@ -263,13 +263,8 @@ int main(int argc, char** argv)
     if (screens.rem == 0)
         return Fail(kNoDisplay, "the X display has no screen");
 
-    const Atoms atoms{Atom(c, "CLIPBOARD"),
-                      Atom(c, "TARGETS"),
-                      Atom(c, "TIMESTAMP"),
-                      Atom(c, "MULTIPLE"),
-                      Atom(c, "UTF8_STRING"),
-                      Atom(c, "TEXT"),
-                      Atom(c, "text/plain;charset=utf-8"),
+    const Atoms atoms{Atom(c, "CLIPBOARD"),   Atom(c, "TARGETS"), Atom(c, "TIMESTAMP"),
+                      Atom(c, "UTF8_STRING"), Atom(c, "TEXT"),    Atom(c, "text/plain;charset=utf-8"),
                       Atom(c, "text/plain")};
     const xcb_atom_t stampProperty = Atom(c, "_TINTORA_CLIPBOARD_HOLDER");
     if (atoms.clipboard == XCB_ATOM_NONE || stampProperty == XCB_ATOM_NONE)
