@@ -26,8 +26,8 @@ namespace tintora::cli {
 //
 // Exit status: 0 done; 1 a file could not be read, parsed or written, the
 // colour has no form in the chosen format (#rgb), or --copy could not put
-// the result on the clipboard (it is printed all the same); 2 a bad value or a bad
-// combination of options, with a message naming what was expected.
+// the result on the clipboard (it is printed all the same); 2 a bad value or
+// a bad combination of options, with a message naming what was expected.
 
 // Adds the options above to the program's parser (before it parses).
 void AddCliOptions(QCommandLineParser& parser);
