@@ -231,6 +231,8 @@ int main(int argc, char** argv)
 {
     std::signal(SIGHUP, SIG_IGN);
     std::signal(SIGPIPE, SIG_IGN);
+    // Ends at logout even when started by a program that ignores SIGTERM.
+    std::signal(SIGTERM, SIG_DFL);
     CloseInheritedDescriptors();
     if (chdir("/") != 0)
         return Fail(kUsage, "cannot change to /");
