@@ -128,7 +128,7 @@ QString SettingsStore::GetSetting(const QString& section, const QString& key,
     // text where Qt can, else treat it as absent.
     if (!v.canConvert<QString>())
         return defaultValue;
-    const QString text = v.toString();
+    QString text = v.toString();
     const SettingListLimit* limit = ListLimitFor(section, key);
     if (limit == nullptr)
         return text;
