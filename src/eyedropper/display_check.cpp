@@ -76,6 +76,11 @@ QString PickDisplayProblem(const DisplayEnvironment& env)
         wantX11 = wantX11 || p == QLatin1String("xcb");
         wantWayland = wantWayland || p.startsWith(QLatin1String("wayland"));
     }
+    // With WAYLAND_DISPLAY set the desktop portal picks, on the desktop's
+    // own screen, and its time limits end the wait; the platform Qt runs on
+    // here then needs no screen.
+    if (!wantX11 && !wantWayland && !env.waylandDisplay.isEmpty())
+        return {};
     if (!wantX11 && !wantWayland)
         return NoDisplay(
             QStringLiteral("the %1 platform has no screen").arg(platforms.join(QLatin1Char(';'))));

@@ -23,7 +23,8 @@ DisplayEnvironment CurrentDisplayEnvironment(const QString& platformArgument);
 // Why there is no screen to pick a colour from, checked before Qt starts (Qt
 // ends the process when its platform cannot start, and the offscreen
 // platform would wait for a click that never comes): empty when an X server
-// or Wayland compositor answers. Otherwise "no display to pick from" and the
+// or Wayland compositor answers, or when a platform without a screen runs
+// beside WAYLAND_DISPLAY (the desktop portal picks then). Otherwise "no display to pick from" and the
 // reason in brackets: no DISPLAY or WAYLAND_DISPLAY, a platform that has no
 // screen (offscreen, minimal), or a display that does not answer ("no answer from DISPLAY :9"). Takes at
 // most one connection to each display named, closed again at once.
