@@ -633,3 +633,45 @@ TEST(CustomColorsStore, TwoProcessesSavingInATightLoopLoseNoColour)
 
 } // namespace
 } // namespace tintora
+
+namespace tintora {
+namespace {
+
+// A palette file that the user may not read (mode 000): the reload keeps
+// the colours, and the next save keeps the old file as a backup and writes
+// every colour. Root reads any file, so the steps run in a child that gives
+// up root first.
+TEST(CustomColorsStore, UnreadableFileKeepsTheColoursThroughReloadAndSave)
+{
+    Folders f;
+    ASSERT_EQ(::chmod(QFile::encodeName(f.root.path()).constData(), 0755), 0);
+    ASSERT_EQ(::chmod(QFile::encodeName(f.program).constData(), 0777), 0);
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) {
+            ::_exit(2);
+        }
+        CustomColorsStore store(f.program, f.user);
+        store.Load();
+        CustomColorArray grid = Numbered();
+        const bool saved = store.Save(grid).ok;
+        const bool hidden = ::chmod(QFile::encodeName(f.ProgramFile()).constData(), 0) == 0;
+        const bool kept = store.Load() == grid;
+        grid[9] = 0x0F0F0F;
+        const SaveResult again = store.Save(grid);
+        ::_exit(!saved ? 3 : !hidden ? 4 : !kept ? 5 : !again.ok ? 6 : 0);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    ASSERT_EQ(WEXITSTATUS(status), 0)
+        << "2: cannot give up root, 3: first save, 4: chmod, 5: reload, 6: save";
+    CustomColorArray expected = Numbered();
+    expected[9] = 0x0F0F0F;
+    EXPECT_EQ(CustomColorsStore(f.program, f.user).Load(), expected);
+    EXPECT_TRUE(QFileInfo::exists(f.ProgramFile() + ".bak"));
+}
+
+} // namespace
+} // namespace tintora
