@@ -33,8 +33,8 @@ const SettingListLimit* ListLimitFor(const QString& section, const QString& key)
     return nullptr;
 }
 
-// The bytes of a file of at most SettingsStore::MaxFileBytes, or nullopt-like
-// false when it cannot be read.
+// Reads a file of at most SettingsStore::MaxFileBytes into *bytes; false
+// when it cannot be read or is larger.
 bool ReadSmallFile(const QString& path, QByteArray* bytes)
 {
     QFile file(path);
@@ -151,9 +151,9 @@ bool SettingsStore::SaveSetting(const QString& section, const QString& key, cons
     // in a scratch folder, a second copy of its bytes is read back to check
     // that every key arrived, and only those bytes replace the file, through
     // a writer that checks every write and the sync.
-    const QString path = QFileInfo(filePath()).canonicalFilePath().isEmpty()
-                             ? filePath()
-                             : QFileInfo(filePath()).canonicalFilePath();
+    // Through a link to the file it names, as Qt's writer did.
+    const QString canonical = QFileInfo(filePath()).canonicalFilePath();
+    const QString path = canonical.isEmpty() ? filePath() : canonical;
     QByteArray old;
     unsigned mode = NewFileMode();
     struct stat st = {};
