@@ -2,6 +2,7 @@
 #include "app/cli_commands.h"
 #include "app/pick_command.h"
 #include "core/branding.h"
+#include "eyedropper/display_check.h"
 #include "mainwin/form1.h"
 #include "platform/caret_blink.h"
 #include "platform/clipboard_writer.h"
@@ -15,6 +16,7 @@
 #include <QStandardPaths>
 #include <QTimer>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -83,8 +85,8 @@ int main(int argc, char* argv[])
     const QCommandLineOption pickOption(
         QStringLiteral("pick"),
         QStringLiteral("Pick a colour from the screen, print its HTML code (#RRGGBB) and "
-                       "exit: 0 after a pick, 1 after a cancel or when the screen cannot "
-                       "be read."));
+                       "exit: 0 after a pick, 1 after a cancel, 3 when no colour can be "
+                       "picked (no display to pick from, a screen that cannot be read)."));
     parser.addOption(pickOption);
     if (!parser.parse(args)) {
         PrintErr(product + QStringLiteral(": ") + parser.errorText());
@@ -121,6 +123,19 @@ int main(int argc, char* argv[])
         }
     }
 
+    // Qt ends the process when its platform cannot start, and the offscreen
+    // platform would wait for a click for ever: --pick checks first.
+    if (parser.isSet(pickOption)) {
+        const qsizetype platformAt =
+            std::max(args.indexOf(QStringLiteral("-platform")), args.indexOf(QStringLiteral("--platform")));
+        const QString platform = platformAt > 0 ? args.value(platformAt + 1) : QString();
+        const QString problem = tintora::PickDisplayProblem(tintora::CurrentDisplayEnvironment(platform));
+        if (!problem.isEmpty()) {
+            PrintErr(product + QStringLiteral(": ") + problem);
+            return tintora::PickFailed;
+        }
+    }
+
     // No OpenGL set-up here: the browser module needs none (see
     // shell/browser_api.h), and the main window draws with the raster engine.
     QApplication app(argc, argv);
@@ -144,9 +159,11 @@ int main(int argc, char* argv[])
             return text.toStdString();
         });
         if (formatFailed)
-            return 1;
-        if (status == 0 && tintora::cli::CopyRequested(parser))
-            return tintora::cli::CopyResult(picked);
+            return tintora::PickFailed;
+        // A pick whose copy fails still printed its colour; the copy's
+        // failure is a failure of the command.
+        if (status == 0 && tintora::cli::CopyRequested(parser) && tintora::cli::CopyResult(picked) != 0)
+            return tintora::PickFailed;
         return status;
     }
 

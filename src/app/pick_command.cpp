@@ -13,7 +13,7 @@ namespace tintora {
 int RunPickCommand(const std::string& programName, const PickFormatter& format)
 {
     Eyedropper eyedropper;
-    int status = 1;
+    int status = PickFailed;
     QObject::connect(&eyedropper, &Eyedropper::picked, [&](Rgb color) {
         const std::string text = format ? format(color) : HtmlCode(color).toStdString();
         std::printf("%s\n", text.c_str());
@@ -21,10 +21,14 @@ int RunPickCommand(const std::string& programName, const PickFormatter& format)
         status = 0;
         QCoreApplication::exit(0);
     });
-    QObject::connect(&eyedropper, &Eyedropper::cancelled, [] { QCoreApplication::exit(1); });
+    QObject::connect(&eyedropper, &Eyedropper::cancelled, [&] {
+        status = PickCancelled;
+        QCoreApplication::exit(status);
+    });
     QObject::connect(&eyedropper, &Eyedropper::failed, [&](const QString& message) {
         std::fprintf(stderr, "%s: %s\n", programName.c_str(), message.toLocal8Bit().constData());
-        QCoreApplication::exit(1);
+        status = PickFailed;
+        QCoreApplication::exit(status);
     });
     // Started from the event loop, so that an answer that comes at once
     // (a failure) still finds the loop running.

@@ -1,5 +1,7 @@
 #include "palettes/custom_colors_store.h"
 
+#include "core/file_replace.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -14,6 +16,7 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -201,6 +204,55 @@ QString ProblemText(const CustomColorsParse& parse)
     return {};
 }
 
+// Copies the file at `from` to the new file `to` (which must not exist),
+// checking every read, write and the sync; on failure `to` is removed.
+// For folders whose file system has no hard links.
+bool CopyFileChecked(const QString& from, const QString& to, mode_t mode)
+{
+    Fd in(::open(Native(from).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    if (in.get() < 0) {
+        return false;
+    }
+    Fd out(::open(Native(to).constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode));
+    if (out.get() < 0) {
+        return false;
+    }
+    char buffer[16384];
+    bool ok = true;
+    for (;;) {
+        const ssize_t n = ::read(in.get(), buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            ok = n == 0;
+            break;
+        }
+        const char* p = buffer;
+        std::size_t left = static_cast<std::size_t>(n);
+        while (ok && left > 0) {
+            const ssize_t w = ::write(out.get(), p, left);
+            if (w < 0 && errno == EINTR) {
+                continue;
+            }
+            ok = w > 0;
+            if (ok) {
+                p += w;
+                left -= static_cast<std::size_t>(w);
+            }
+        }
+        if (!ok) {
+            break;
+        }
+    }
+    ok = ok && ::fsync(out.get()) == 0;
+    ok = ::close(out.release()) == 0 && ok;
+    if (!ok) {
+        ::unlink(Native(to).constData());
+    }
+    return ok;
+}
+
 // Keeps the file at path under the first free name of path.bak, path.bak.2,
 // ... path.bak.99. A hard link costs no copy and keeps the old content
 // whatever happens to the name afterwards; where links are not supported
@@ -227,7 +279,7 @@ QString KeepBackup(const QString& path, const struct stat& file, bool* already, 
         if (errno == EEXIST) {
             continue;
         }
-        if (QFile::copy(path, backup)) {
+        if (CopyFileChecked(path, backup, file.st_mode & 07777)) {
             return backup;
         }
         *error = QStringLiteral("a copy of the old file could not be kept as \"%1\"").arg(Shown(backup));
@@ -237,82 +289,52 @@ QString KeepBackup(const QString& path, const struct stat& file, bool* already, 
     return {};
 }
 
-bool WriteAll(int fd, const char* data, std::size_t size, int* error)
+// How long a save waits for another program's save of the same palette.
+constexpr int LockWaitMs = 5000;
+
+// An exclusive lock on the palette's folder (flock on the folder itself),
+// held while the object lives. The system drops it when the process ends,
+// however it ends: a save killed at any moment leaves no lock behind, which
+// a lock file cannot promise (a lock file written only in part is taken
+// for a live one until it is old). No file is made for it.
+class FolderLock
 {
-    while (size > 0) {
-        const ssize_t n = ::write(fd, data, size);
-        if (n < 0) {
-            if (errno == EINTR) {
-                continue;
+public:
+    enum class State {
+        Locked,
+        Busy,      // another program held it for the whole wait
+        Unlockable // the folder cannot be opened or locked here
+    };
+
+    FolderLock(const QString& folder, int waitMs)
+        : fd_(::open(Native(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC))
+    {
+        if (fd_.get() < 0) {
+            return;
+        }
+        for (int waited = 0;; waited += PollMs) {
+            if (::flock(fd_.get(), LOCK_EX | LOCK_NB) == 0) {
+                state_ = State::Locked;
+                return;
             }
-            *error = errno;
-            return false;
+            if (errno != EWOULDBLOCK && errno != EINTR) {
+                return;
+            }
+            if (waited >= waitMs) {
+                state_ = State::Busy;
+                return;
+            }
+            ::usleep(PollMs * 1000);
         }
-        if (n == 0) {
-            *error = ENOSPC;
-            return false;
-        }
-        data += n;
-        size -= static_cast<std::size_t>(n);
     }
-    return true;
-}
 
-mode_t NewFileMode()
-{
-    // The mode a plain create would give: 0666 less the umask, which can only
-    // be read by setting it.
-    const mode_t mask = ::umask(022);
-    ::umask(mask);
-    return 0666 & ~mask;
-}
+    State state() const { return state_; }
 
-// Writes bytes to a temporary file beside path, syncs it, and renames it
-// over path, then syncs the folder so that the rename survives a power loss.
-// rename() replaces the name itself and never follows a link there; the
-// caller has already refused links and special files in path's place. On
-// failure the temporary file is removed and path is left as it was.
-bool WriteAtomically(const QString& path, const QByteArray& bytes, mode_t mode, QString* error)
-{
-    const QFileInfo info(path);
-    const QByteArray dirName = Native(info.absolutePath());
-    Fd dir(::open(dirName.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (dir.get() < 0) {
-        *error = Failure(path, ErrnoText(errno));
-        return false;
-    }
-    QByteArray temp = Native(path) + ".XXXXXX";
-    Fd file(::mkostemp(temp.data(), O_CLOEXEC));
-    if (file.get() < 0) {
-        *error = Failure(path, ErrnoText(errno));
-        return false;
-    }
-    int err = 0;
-    const bool done = ::fchmod(file.get(), mode) == 0 &&
-                      WriteAll(file.get(), bytes.constData(), static_cast<std::size_t>(bytes.size()), &err) &&
-                      ::fsync(file.get()) == 0;
-    if (!done && err == 0) {
-        err = errno;
-    }
-    if (!done || ::close(file.release()) != 0) {
-        if (err == 0) {
-            err = errno;
-        }
-        ::unlink(temp.constData());
-        *error = Failure(path, ErrnoText(err));
-        return false;
-    }
-    if (::rename(temp.constData(), Native(path).constData()) != 0) {
-        err = errno;
-        ::unlink(temp.constData());
-        *error = Failure(path, ErrnoText(err));
-        return false;
-    }
-    // The new content is in place; a failing folder sync only weakens the
-    // guarantee against power loss, so it is not reported as a failed save.
-    ::fsync(dir.get());
-    return true;
-}
+private:
+    static constexpr int PollMs = 5;
+    Fd fd_;
+    State state_ = State::Unlockable;
+};
 
 } // namespace
 
@@ -375,15 +397,9 @@ QString CustomColorsStore::LoadPath() const
     return FilePath();
 }
 
-CustomColorArray CustomColorsStore::Load()
+CustomColorArray CustomColorsStore::WithUnsaved(const CustomColorArray& base) const
 {
-    const QString target = FilePath();
-    if (!target.isEmpty()) {
-        RemoveStaleTemporaries(QFileInfo(target).absolutePath());
-    }
-    const QString path = LoadPath();
-    fileColors_ = path == target ? ReadPalette(path).parse.colors : CustomColorArray{};
-    CustomColorArray colors = path == target ? fileColors_ : ReadPalette(path).parse.colors;
+    CustomColorArray colors = base;
     for (std::size_t i = 0; i < colors.size(); ++i) {
         if (unsaved_[i]) {
             colors[i] = unsavedColors_[i];
@@ -392,20 +408,44 @@ CustomColorArray CustomColorsStore::Load()
     return colors;
 }
 
+CustomColorArray CustomColorsStore::Load()
+{
+    const QString target = FilePath();
+    if (!target.isEmpty()) {
+        // Another program's save in progress has its temporary file there:
+        // only clean up while no save holds the lock.
+        const FolderLock lock(QFileInfo(target).absolutePath(), 0);
+        if (lock.state() == FolderLock::State::Locked) {
+            RemoveStaleTemporaries(QFileInfo(target).absolutePath());
+        }
+    }
+    const FileRead read = ReadPalette(LoadPath());
+    // A file that is missing, or that something else stands in place of,
+    // says nothing about the colours: what was read last stays.
+    if (read.opened) {
+        fileColors_ = read.parse.colors;
+    }
+    shown_ = WithUnsaved(fileColors_);
+    return shown_;
+}
+
 SaveResult CustomColorsStore::Save(const CustomColorArray& colors)
 {
     SaveResult result;
     result.path = FilePath();
+    // The cells this window changed: those that differ from what it was
+    // shown. Only these are laid over the file as it is now, so colours that
+    // another program saved in the meantime stay.
+    for (std::size_t i = 0; i < colors.size(); ++i) {
+        if (colors[i] != shown_[i]) {
+            unsaved_.set(i);
+            unsavedColors_[i] = colors[i];
+        }
+    }
     const auto fail = [&](const QString& error) {
         result.error = error;
-        for (std::size_t i = 0; i < colors.size(); ++i) {
-            if (colors[i] != fileColors_[i]) {
-                unsaved_.set(i);
-                unsavedColors_[i] = colors[i];
-            } else {
-                unsaved_.reset(i);
-            }
-        }
+        shown_ = WithUnsaved(fileColors_);
+        result.colors = shown_;
         return result;
     };
 
@@ -416,6 +456,15 @@ SaveResult CustomColorsStore::Save(const CustomColorArray& colors)
     const QString folder = QFileInfo(result.path).absolutePath();
     if (place_ != Place::Portable && !QDir().mkpath(folder)) {
         return fail(Failure(result.path, QStringLiteral("its folder could not be created")));
+    }
+
+    // Reading the file, laying the changes over it and replacing it happen
+    // under one lock, so two programs saving at once each keep the other's
+    // cells. Where the folder cannot be locked at all (a file system
+    // without flock), the save goes ahead as it did without a lock.
+    const FolderLock lock(folder, LockWaitMs);
+    if (lock.state() == FolderLock::State::Busy) {
+        return fail(Failure(result.path, QStringLiteral("another program is saving it; try again")));
     }
 
     mode_t mode = NewFileMode();
@@ -433,6 +482,9 @@ SaveResult CustomColorsStore::Save(const CustomColorArray& colors)
         }
         mode = st.st_mode & 07777;
         const FileRead old = ReadPalette(result.path);
+        if (old.opened) {
+            fileColors_ = old.parse.colors;
+        }
         if (!old.opened || !old.parse.clean()) {
             QString error;
             bool already = false;
@@ -454,17 +506,18 @@ SaveResult CustomColorsStore::Save(const CustomColorArray& colors)
         return fail(Failure(result.path, ErrnoText(statError)));
     }
 
+    const CustomColorArray merged = WithUnsaved(fileColors_);
     std::ostringstream text;
-    FormatCustomColors(colors, text);
-    const std::string formatted = text.str();
-    const QByteArray bytes(formatted.data(), static_cast<qsizetype>(formatted.size()));
-    QString error;
-    if (!WriteAtomically(result.path, bytes, mode, &error)) {
-        return fail(error);
+    FormatCustomColors(merged, text);
+    const int writeError = ReplaceFileAtomically(Native(result.path).toStdString(), text.str(), mode);
+    if (writeError != 0) {
+        return fail(Failure(result.path, ErrnoText(writeError)));
     }
     result.ok = true;
-    fileColors_ = colors;
+    fileColors_ = merged;
     unsaved_.reset();
+    shown_ = merged;
+    result.colors = merged;
     return result;
 }
 

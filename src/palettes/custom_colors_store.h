@@ -19,6 +19,10 @@ struct SaveResult {
     // is. Each backup is reported by the save that made it, so at most once
     // per damaged file.
     QString notice;
+    // The palette after the save: the file's cells with this store's changes
+    // laid over them, including cells another program saved meanwhile. When
+    // the save failed, what Load would give now.
+    CustomColorArray colors{};
 };
 
 // Where the personal palette "usercolors.cps" lives, and reading and writing
@@ -52,20 +56,28 @@ public:
     // none, and a store that needs it cannot save.
     CustomColorsStore(QString programDir, QString userDataDir);
 
-    // The palette: the file's values (all zeros when it is missing,
-    // unreadable, or not a regular file) with the colours of failed saves
-    // laid over them. Files are read within the reader's caps
-    // (ParseCustomColors) and never block: a pipe or device in the file's
-    // place reads as missing.
+    // The palette: the file's values with the colours of failed saves laid
+    // over them. Files are read within the reader's caps (ParseCustomColors)
+    // and never block. When the file cannot be read (missing, unreadable, or
+    // a pipe, device, folder or dangling link in its place), the values read
+    // last stay (all zeros before any file was read): a bad reload never
+    // blanks the colours on screen.
     //
     // Also removes temporary files that an interrupted save left beside the
     // palette ("usercolors.cps." and six letters or digits, regular files
-    // only). Never creates or changes the palette file.
+    // only), unless another program's save holds the lock. Never creates or
+    // changes the palette file.
     CustomColorArray Load();
 
-    // Replaces the palette file with colors, atomically: the file is always
-    // either the old content or the new, the folder is synced after the
-    // rename, and no temporary file stays behind.
+    // Saves the cells of colors that differ from what Load or the last Save
+    // returned: these, and only these, are laid over the file as it is now
+    // (re-read under a lock on the palette's folder that other programs'
+    // saves take too; a save waits up to 5 s for it), and the file is replaced atomically: it is always
+    // either the old content or the new, every write and the sync are
+    // checked, the folder is synced after the rename, and no temporary file
+    // stays behind. A missing or unreadable file counts as holding the
+    // values read last. Two windows saving the same palette thus never
+    // erase each other's cells.
     //
     // Refuses, leaving everything as it was, when the palette's name is taken
     // by anything but a regular file: a symbolic link (whose target is left
@@ -77,9 +89,9 @@ public:
     // and SaveResult::notice says so. If no backup can be made, nothing is
     // saved.
     //
-    // When the save fails, the colours that differ from the file stay in the
-    // store for the rest of the session: Load lays them over the file, so
-    // they survive reloads until a later save succeeds.
+    // When the save fails, the changed cells stay in the store for the rest
+    // of the session: Load lays them over the file, so they survive reloads
+    // until a later save succeeds.
     SaveResult Save(const CustomColorArray& colors);
 
     Place place() const { return place_; }
@@ -108,9 +120,14 @@ private:
     QString programDir_;
     QString userDataDir_;
     Place place_;
-    // The values the palette file held at the last Load or successful Save,
-    // against which a failed save finds the colours it must keep.
+    CustomColorArray WithUnsaved(const CustomColorArray& base) const;
+
+    // The values the palette file held when it was last read or written.
     CustomColorArray fileColors_{};
+    // What Load or Save last returned: the grid on screen. Save finds the
+    // cells the user changed against it.
+    CustomColorArray shown_{};
+    // Cells changed here that are not in the file yet.
     CustomColorArray unsavedColors_{};
     std::bitset<CustomColorSlots> unsaved_;
 };

@@ -117,6 +117,14 @@ SaveResult PaletteController::AddColor(ColorRef addColor)
     DrawSafePicker(selectedCell_, true);
     DrawCell(selectedCell_, addColor);
     SaveResult saved = store_.Save(customColors_);
+    // The save laid this cell over the file as it is now: cells that another
+    // window saved meanwhile show here too.
+    for (int i = 1; i <= GridCellCount; ++i) {
+        const auto slot = static_cast<std::size_t>(i);
+        if (saved.colors[slot] != customColors_[slot])
+            DrawCell(i, saved.colors[slot]);
+    }
+    customColors_ = saved.colors;
     DrawSafePicker(selectedCell_, false);
     surface_.Refresh();
     return saved;

@@ -55,7 +55,9 @@ public:
     void SelectCell(int index);
 
     // "Add": stores `addColor` in the selected cell, repaints it and saves
-    // the palette. The colour stays in memory when saving fails.
+    // the palette. The colour stays in memory when saving fails. The grid
+    // then shows the palette as saved, with cells that another window saved
+    // meanwhile.
     SaveResult AddColor(ColorRef addColor);
 
     // A swatch click: the swatch's colour becomes current and the readout

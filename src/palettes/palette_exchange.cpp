@@ -3,14 +3,17 @@
 #include "core/color_formats.h"
 #include "core/color_notation.h"
 #include "core/css_color_names.h"
+#include "core/file_replace.h"
 #include "core/numeric.h"
 #include "palettes/custom_colors_store.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <algorithm>
+#include <cstring>
+
+#include <sys/stat.h>
 
 namespace tintora {
 
@@ -356,13 +359,29 @@ PaletteExport ExportPaletteFile(const QString& path, const CustomColorArray& col
                 .arg(path)};
     }
     const std::string text = FormatPalette(colors, *format, name.toStdString());
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return PaletteExport{false, QStringLiteral("Cannot export to %1: %2").arg(path, file.errorString())};
+    // A link is followed, as an editor saving the file would; anything but
+    // a regular file at the end of it is left alone.
+    QString target = path;
+    const QFileInfo info(path);
+    if (info.isSymLink() && info.exists()) {
+        target = info.canonicalFilePath();
     }
-    if (file.write(text.data(), static_cast<qint64>(text.size())) != static_cast<qint64>(text.size()) ||
-        !file.commit()) {
-        return PaletteExport{false, QStringLiteral("Cannot export to %1: %2").arg(path, file.errorString())};
+    struct stat st = {};
+    unsigned mode = NewFileMode();
+    if (::stat(QFile::encodeName(target).constData(), &st) == 0) {
+        if (!S_ISREG(st.st_mode)) {
+            return PaletteExport{false,
+                                 QStringLiteral("Cannot export to %1: it is not a regular file.").arg(path)};
+        }
+        mode = st.st_mode & 07777;
+    }
+    // Every write and the sync are checked before the new file takes the
+    // old one's place: on a full disk the old file stays whole and the
+    // export fails.
+    const int error = ReplaceFileAtomically(QFile::encodeName(target).toStdString(), text, mode);
+    if (error != 0) {
+        return PaletteExport{false, QStringLiteral("Cannot export to %1: %2.")
+                                        .arg(path, QString::fromLocal8Bit(std::strerror(error)))};
     }
     return PaletteExport{true, QStringLiteral("Exported %1 colours to %2.").arg(PaletteCellCount).arg(path)};
 }

@@ -83,10 +83,13 @@ struct PaletteExport {
     QString message; // where it went, or why it failed
 };
 
-// Writes the palette to `path` atomically (QSaveFile: a failed export
-// leaves an existing file as it was). The format comes from the extension;
-// an unknown extension is refused. `name` goes into the .gpl's "Name:" line
-// and the CSS comment.
+// Writes the palette to `path` atomically: a temporary file beside it
+// takes every byte, each write and the sync are checked, and only then does
+// it replace the old file, so a failed export (a full disk) leaves an
+// existing file as it was and reports the reason. A link at `path` is
+// followed; anything but a regular file there is refused. The format comes
+// from the extension; an unknown extension is refused. `name` goes into the
+// .gpl's "Name:" line and the CSS comment.
 PaletteExport ExportPaletteFile(const QString& path, const CustomColorArray& colors, const QString& name);
 
 class CustomColorsStore;

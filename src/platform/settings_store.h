@@ -1,10 +1,45 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
+#include <QStringView>
 
 #include <cstdint>
 
 namespace tintora {
+
+// A list kept in one setting, its entries separated by `separator`, and the
+// bounds it is read within.
+struct SettingListLimit {
+    const char* section;
+    const char* key;
+    char separator;
+    int maxItems;      // entries kept, in order; later ones are dropped
+    int maxItemLength; // longer entries are dropped whole
+};
+
+// The settings that hold lists. Every one is bounded when it is read, so a
+// hand-edited file cannot make the program build an endless menu.
+// "Copy as" templates: at most 20, each at most 256 characters.
+inline constexpr SettingListLimit SettingListLimits[] = {
+    {"Settings", "copyTemplates", '\n', 20, 256},
+};
+
+struct BoundedList {
+    QStringList items;
+    int droppedItems = 0; // entries past maxItems
+    int droppedLong = 0;  // entries longer than maxItemLength
+};
+
+// Splits `text` at the limit's separator, skipping empty entries, and keeps
+// what the limit allows. Time is linear in the text; memory is bounded by
+// the limit, not by the text.
+BoundedList ReadBoundedList(QStringView text, const SettingListLimit& limit);
+
+// What a bounded read of a list dropped, in words: "Settings/copyTemplates:
+// 94980 entries past the first 20 and 2 entries longer than 256 characters
+// were left out". Empty when nothing was dropped.
+QString DroppedListNote(const SettingListLimit& limit, const BoundedList& list);
 
 // The per-user settings store: text values by application name, section and
 // key. The application name is the product name of the branding. On Linux
@@ -26,11 +61,16 @@ public:
     explicit SettingsStore(QString applicationName);
 
     // The stored text, or `defaultValue` when the key is absent or the file
-    // cannot be used.
+    // cannot be used. A setting in SettingListLimits reads as its bounded
+    // list joined by the separator; what was dropped is noted (notes(), and
+    // once per key on stderr).
     QString GetSetting(const QString& section, const QString& key, const QString& defaultValue) const;
 
-    // Stores the value. Returns false, leaving the file alone, when the file
-    // cannot be used (see above) or could not be written.
+    // Stores the value. Returns false, leaving the file exactly as it was,
+    // when the file cannot be used (see above) or could not be written in
+    // full (a full disk, a read-only folder): the new file is made and
+    // checked beside the old one, with every write and the sync checked,
+    // before it replaces it.
     bool SaveSetting(const QString& section, const QString& key, const QString& value);
 
     const QString& applicationName() const { return applicationName_; }
@@ -41,8 +81,12 @@ public:
     // True when the file is absent, or a regular file within MaxFileBytes.
     bool fileUsable() const;
 
+    // What bounded reads of lists have dropped so far, one note per key.
+    const QStringList& notes() const { return notes_; }
+
 private:
     QString applicationName_;
+    mutable QStringList notes_;
 };
 
 } // namespace tintora

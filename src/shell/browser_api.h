@@ -48,9 +48,11 @@ inline void PrepareForBrowserModule()
 // site on creation, deletes itself when closed (Qt::WA_DeleteOnClose), and
 // is top-level. Returns nullptr when the engine cannot be started.
 //
-// Run by root, Chromium refuses to start with its sandbox on and ends the
-// whole process; the module then switches the sandbox off and says so on
-// stderr before the engine starts.
+// Run by root, the window made is no browser: web content would run with
+// root's rights and without the engine's sandbox, so a small window shows
+// the site's address to copy instead (stderr says so). Only when the
+// environment switches the sandbox off itself (QTWEBENGINE_DISABLE_SANDBOX=1)
+// does the engine start for root.
 extern "C" Q_DECL_EXPORT QWidget* tintora_create_browser_window(const tintora::BrandInfo* brand);
 
 #define TINTORA_BROWSER_FACTORY_SYMBOL "tintora_create_browser_window"

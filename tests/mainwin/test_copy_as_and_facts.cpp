@@ -9,6 +9,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QFontMetrics>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -70,6 +73,29 @@ TEST_F(CopyAsMenuTest, OffersEveryNotationAndCopiesIt)
     ASSERT_NE(Entry(menu, "copyAs_html"), nullptr);
     Entry(menu, "copyAs_html")->trigger();
     EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("#010203"));
+}
+
+// 95,000 templates in a hand-edited settings file: the menu offers the
+// first 20, as many as it can hold.
+TEST_F(CopyAsMenuTest, HugeTemplateListInTheSettingsIsCutToTheLimit)
+{
+    QByteArray bytes = "[Settings]\ncopyTemplates=";
+    for (int i = 0; i < 95000; ++i)
+        bytes += QByteArray::number(i, 36) + "{r}\\n";
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(settings.filePath()).absolutePath()));
+    QFile file(settings.filePath());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_EQ(file.write(bytes + "\n"), bytes.size() + 1);
+    file.close();
+    CopyAsMenu menu(settings);
+    menu.setColor(Rgb{1, 2, 3});
+    EXPECT_EQ(menu.templates().size(), CopyAsMenu::MaxTemplates);
+    QMenu* remove = menu.findChild<QMenu*>(QStringLiteral("mnuRemoveTemplate"));
+    ASSERT_NE(remove, nullptr);
+    EXPECT_EQ(remove->actions().size(), CopyAsMenu::MaxTemplates);
+    EXPECT_NE(Entry(menu, "copyAsTemplate19"), nullptr);
+    EXPECT_EQ(Entry(menu, "copyAsTemplate20"), nullptr);
+    QFile::remove(settings.filePath());
 }
 
 TEST_F(CopyAsMenuTest, TemplatesAreKeptInTheSettings)

@@ -9,6 +9,7 @@
 
 #include <chrono>
 #include <csignal>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <random>
@@ -503,6 +504,173 @@ TEST(CustomColorsStore, KillDuringSaveLeavesOldOrNewFile)
         ASSERT_TRUE(loaded == a || loaded == b);
         ASSERT_EQ(Entries(f.program), QStringList{"usercolors.cps"}) << "after kill " << i;
     }
+}
+
+} // namespace
+} // namespace tintora
+
+namespace tintora {
+namespace {
+
+CustomColorArray Numbered()
+{
+    CustomColorArray colors{};
+    for (int i = 1; i < CustomColorSlots; ++i) {
+        colors[static_cast<std::size_t>(i)] = i * 1000 + 7;
+    }
+    return colors;
+}
+
+// Something that cannot be read stands in the palette's place during the
+// session: the reload keeps the grid's colours, a save refuses, and once the
+// file is back to normal the next save writes every colour, none black.
+TEST(CustomColorsStore, BadReloadKeepsTheColoursAndALaterSaveLosesNone)
+{
+    struct Row {
+        const char* name;
+        void (*make)(const QString& path);
+    };
+    const Row rows[] = {
+        {"pipe",
+         [](const QString& path) { ASSERT_EQ(mkfifo(QFile::encodeName(path).constData(), 0600), 0); }},
+        {"folder", [](const QString& path) { ASSERT_TRUE(QDir().mkpath(path)); }},
+        {"dangling link",
+         [](const QString& path) {
+             ASSERT_EQ(symlink("/nonexistent/usercolors.cps", QFile::encodeName(path).constData()), 0);
+         }},
+        {"link to a device",
+         [](const QString& path) {
+             ASSERT_EQ(symlink("/dev/zero", QFile::encodeName(path).constData()), 0);
+         }},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        Folders f;
+        CustomColorsStore store(f.program, f.user);
+        CustomColorArray grid = store.Load();
+        const CustomColorArray all = Numbered();
+        ASSERT_TRUE(store.Save(all).ok);
+        grid = store.Load();
+
+        ASSERT_TRUE(QFile::remove(f.ProgramFile()));
+        row.make(f.ProgramFile());
+        EXPECT_EQ(store.Load(), all);
+        grid[5] = 0x123456;
+        const SaveResult refused = store.Save(grid);
+        EXPECT_FALSE(refused.ok);
+        EXPECT_EQ(refused.colors, grid);
+        EXPECT_EQ(store.Load(), grid);
+
+        ASSERT_EQ(std::filesystem::remove_all(QFile::encodeName(f.ProgramFile()).toStdString()), 1U);
+        EXPECT_EQ(store.Load(), grid) << "a missing file keeps the colours too";
+        grid[6] = 0x654321;
+        ASSERT_TRUE(store.Save(grid).ok);
+        EXPECT_EQ(CustomColorsStore(f.program, f.user).Load(), grid);
+    }
+}
+
+// Window A adds in cell 17, B in 18, A in 19, each from the grid it shows
+// (never reloaded): the file keeps all three.
+TEST(CustomColorsStore, TwoWindowsAddingInTurnKeepEachOthersColours)
+{
+    Folders f;
+    CustomColorsStore a(f.program, f.user);
+    CustomColorsStore b(f.program, f.user);
+    CustomColorArray gridA = a.Load();
+    CustomColorArray gridB = b.Load();
+    gridA[17] = 0x111111;
+    ASSERT_TRUE(a.Save(gridA).ok);
+    gridB[18] = 0x222222;
+    const SaveResult savedB = b.Save(gridB);
+    ASSERT_TRUE(savedB.ok);
+    EXPECT_EQ(savedB.colors[17], 0x111111) << "B's grid shows A's colour after its save";
+    gridA[19] = 0x333333;
+    ASSERT_TRUE(a.Save(gridA).ok);
+    const CustomColorArray file = CustomColorsStore(f.program, f.user).Load();
+    EXPECT_EQ(file[17], 0x111111);
+    EXPECT_EQ(file[18], 0x222222);
+    EXPECT_EQ(file[19], 0x333333);
+}
+
+// Two processes add colours to the same palette as fast as they can, each
+// to its own cells and each from the grid it last saw: every colour is in
+// the file at the end.
+TEST(CustomColorsStore, TwoProcessesSavingInATightLoopLoseNoColour)
+{
+    Folders f;
+    const auto value = [](int cell) { return cell * 4099 + 1; };
+    pid_t children[2] = {};
+    for (int parity = 0; parity < 2; ++parity) {
+        children[parity] = ::fork();
+        ASSERT_GE(children[parity], 0);
+        if (children[parity] == 0) {
+            CustomColorsStore store(f.program, f.user);
+            CustomColorArray grid = store.Load();
+            for (int cell = 1 + parity; cell < CustomColorSlots; cell += 2) {
+                grid[static_cast<std::size_t>(cell)] = value(cell);
+                const SaveResult saved = store.Save(grid);
+                if (!saved.ok) {
+                    std::fprintf(stderr, "%s\n", saved.error.toLocal8Bit().constData());
+                    ::_exit(1);
+                }
+                grid = saved.colors;
+            }
+            ::_exit(0);
+        }
+    }
+    for (const pid_t child : children) {
+        int status = 0;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+    const CustomColorArray file = CustomColorsStore(f.program, f.user).Load();
+    int lost = 0;
+    for (int cell = 1; cell < CustomColorSlots; ++cell) {
+        lost += file[static_cast<std::size_t>(cell)] != value(cell) ? 1 : 0;
+    }
+    EXPECT_EQ(lost, 0);
+}
+
+} // namespace
+} // namespace tintora
+
+namespace tintora {
+namespace {
+
+// A palette file that the user may not read (mode 000): the reload keeps
+// the colours, and the next save keeps the old file as a backup and writes
+// every colour. Root reads any file, so the steps run in a child that gives
+// up root first.
+TEST(CustomColorsStore, UnreadableFileKeepsTheColoursThroughReloadAndSave)
+{
+    Folders f;
+    ASSERT_EQ(::chmod(QFile::encodeName(f.root.path()).constData(), 0755), 0);
+    ASSERT_EQ(::chmod(QFile::encodeName(f.program).constData(), 0777), 0);
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) {
+            ::_exit(2);
+        }
+        CustomColorsStore store(f.program, f.user);
+        store.Load();
+        CustomColorArray grid = Numbered();
+        const bool saved = store.Save(grid).ok;
+        const bool hidden = ::chmod(QFile::encodeName(f.ProgramFile()).constData(), 0) == 0;
+        const bool kept = store.Load() == grid;
+        grid[9] = 0x0F0F0F;
+        const SaveResult again = store.Save(grid);
+        ::_exit(!saved ? 3 : !hidden ? 4 : !kept ? 5 : !again.ok ? 6 : 0);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    ASSERT_EQ(WEXITSTATUS(status), 0)
+        << "2: cannot give up root, 3: first save, 4: chmod, 5: reload, 6: save";
+    CustomColorArray expected = Numbered();
+    expected[9] = 0x0F0F0F;
+    EXPECT_EQ(CustomColorsStore(f.program, f.user).Load(), expected);
+    EXPECT_TRUE(QFileInfo::exists(f.ProgramFile() + ".bak"));
 }
 
 } // namespace

@@ -68,3 +68,35 @@ TEST_F(PaletteControllerTest, SwatchColourBecomesCurrentAsItIs)
 
 } // namespace
 } // namespace tintora
+
+namespace tintora {
+namespace {
+
+// Two windows on one palette file: after B's "Add", B's grid shows the
+// colour A saved meanwhile, in its data and on its surface.
+TEST(PaletteControllerWindows, AddShowsWhatAnotherWindowSaved)
+{
+    QTemporaryDir dir;
+    Surface surfaceA;
+    Surface surfaceB;
+    CustomColorsStore storeA(dir.path(), QString());
+    CustomColorsStore storeB(dir.path(), QString());
+    PaletteController a(surfaceA, storeA);
+    PaletteController b(surfaceB, storeB);
+    for (PaletteController* grid : {&a, &b}) {
+        grid->SetView(PaletteView::CustomColors);
+        grid->LoadCustomColors();
+    }
+    a.SelectCell(17);
+    ASSERT_TRUE(a.AddColor(MakeColorRef(255, 0, 0)).ok);
+    b.SelectCell(18);
+    ASSERT_TRUE(b.AddColor(MakeColorRef(0, 0, 255)).ok);
+    EXPECT_EQ(b.CustomColors()[17], MakeColorRef(255, 0, 0));
+    const CellRect& cell = b.Cells()[17];
+    EXPECT_EQ(surfaceB.Point((cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2),
+              MakeColorRef(255, 0, 0));
+    EXPECT_EQ(CustomColorsStore(dir.path(), QString()).Load()[17], MakeColorRef(255, 0, 0));
+}
+
+} // namespace
+} // namespace tintora

@@ -141,5 +141,57 @@ TEST_F(SettingsStoreTest, FileAtTheSizeLimitReadsInBoundedMemory)
     EXPECT_LT(after.ru_maxrss - before.ru_maxrss, 40 * 1024); // KiB
 }
 
+// A hand-edited file with 95,000 "Copy as" templates, under the file's size
+// cap: the store gives the first 20 and notes what it left out.
+TEST_F(SettingsStoreTest, ListsAreBoundedWhenRead)
+{
+    QByteArray bytes = "[Settings]\ncopyTemplates=";
+    for (int i = 0; i < 95000; ++i)
+        bytes += QByteArray::number(i, 36) + "{r}\\n";
+    bytes += QByteArray(300, 'L') + "\n";
+    ASSERT_LT(bytes.size(), SettingsStore::MaxFileBytes);
+    {
+        QFile f(File());
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        ASSERT_EQ(f.write(bytes), bytes.size());
+    }
+    SettingsStore store(QStringLiteral("Tintora"));
+    const QStringList kept =
+        store.GetSetting("Settings", "copyTemplates", QString()).split(QLatin1Char('\n'));
+    ASSERT_EQ(kept.size(), 20);
+    EXPECT_EQ(kept.first(), QStringLiteral("0{r}"));
+    EXPECT_EQ(kept.last(), QStringLiteral("j{r}"));
+    ASSERT_EQ(store.notes().size(), 1);
+    EXPECT_EQ(store.notes().first(),
+              QStringLiteral("Settings/copyTemplates: 94980 entries past the first 20 and "
+                             "1 entries longer than 256 characters were left out"));
+    // Other settings are not lists and are read as they are.
+    EXPECT_EQ(store.GetSetting("Settings", "showHelp", "1"), QStringLiteral("1"));
+}
+
+TEST(ReadBoundedList, KeepsNonEmptyEntriesWithinTheLimits)
+{
+    const SettingListLimit limit{"S", "k", '\n', 3, 4};
+    const struct {
+        const char* text;
+        QStringList items;
+        int droppedItems;
+        int droppedLong;
+    } rows[] = {
+        {"", {}, 0, 0},
+        {"\n\n", {}, 0, 0},
+        {"a\n\nb\n", {"a", "b"}, 0, 0},
+        {"a\nb\nc\nd\ne", {"a", "b", "c"}, 2, 0},
+        {"abcde\nabcd", {"abcd"}, 0, 1},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.text);
+        const BoundedList list = ReadBoundedList(QString::fromLatin1(row.text), limit);
+        EXPECT_EQ(list.items, row.items);
+        EXPECT_EQ(list.droppedItems, row.droppedItems);
+        EXPECT_EQ(list.droppedLong, row.droppedLong);
+    }
+}
+
 } // namespace
 } // namespace tintora

@@ -10,4 +10,21 @@ QUrl AddressToUrl(const QString& address)
     return QUrl::fromUserInput(trimmed);
 }
 
+bool IsWebAddress(const QUrl& url)
+{
+    const QString scheme = url.scheme().toLower();
+    return url.isValid() && !url.host().isEmpty() &&
+           (scheme == QLatin1String("http") || scheme == QLatin1String("https"));
+}
+
+bool NavigationAllowed(const QUrl& url, bool isMainFrame)
+{
+    if (IsWebAddress(url))
+        return true;
+    if (isMainFrame)
+        return false;
+    const QString address = url.toString().toLower();
+    return address == QLatin1String("about:blank") || address == QLatin1String("about:srcdoc");
+}
+
 } // namespace tintora

@@ -10,16 +10,14 @@
 
 #include "core/branding.h"
 #include "shell/browser/browser_window.h"
+#include "shell/browser/root_address_window.h"
 #include "shell/browser_api.h"
 
 namespace {
 
 // Sets up the engine the first time a window is made: the web view's scene
 // is drawn by Qt Quick's software renderer (no OpenGL in the process, and a
-// caret blinking beside the page repaints the caret, not the whole page), and
-// a process run by root switches Chromium's sandbox off, which Chromium
-// requires: with it on, it prints "Running as root without --no-sandbox is
-// not supported" and ends the whole program.
+// caret blinking beside the page repaints the caret, not the whole page).
 void PrepareEngine()
 {
     static bool prepared = false;
@@ -27,12 +25,16 @@ void PrepareEngine()
         return;
     prepared = true;
     QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
-    if (::geteuid() == 0 && !qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX")) {
-        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-        std::fputs("tintora: warning: running as root, so the built-in browser runs without its sandbox; "
-                   "web pages are not isolated from your files\n",
-                   stderr);
-    }
+}
+
+// Chromium's sandbox cannot run for root, and without it a page runs with
+// root's rights: its scripts and every address it reaches, the computer's
+// files included. Run by root, the module shows no web content, unless
+// whoever started the program switched the sandbox off knowingly
+// (QTWEBENGINE_DISABLE_SANDBOX=1, the engine's own switch).
+bool WebContentRefused()
+{
+    return ::geteuid() == 0 && qEnvironmentVariable("QTWEBENGINE_DISABLE_SANDBOX") != QLatin1String("1");
 }
 
 } // namespace
@@ -48,6 +50,13 @@ extern "C" Q_DECL_EXPORT QWidget* tintora_create_browser_window(const tintora::B
     if (qt_gl_global_share_context() == nullptr)
         return nullptr;
     try {
+        if (WebContentRefused()) {
+            std::fputs("tintora: running as root, so the built-in browser shows no web pages; "
+                       "the address is shown to copy instead\n",
+                       stderr);
+            return new tintora::RootAddressWindow(QString::fromStdString(brand->webSite),
+                                                  QString::fromStdString(brand->productName));
+        }
         PrepareEngine();
         return new tintora::BrowserWindow(*brand);
     } catch (const std::exception& e) {

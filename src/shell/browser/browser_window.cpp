@@ -11,6 +11,9 @@
 #include <QWebEnginePage>
 #include <QWebEngineView>
 
+#include <functional>
+#include <utility>
+
 #include "shell/browser/browser_address.h"
 #include "shell/browser/browser_layout.h"
 
@@ -23,6 +26,30 @@ void PlaceTwips(QWidget* w, int x, int y, int width, int height)
 {
     w->setGeometry(TwipsToPixels(x), TwipsToPixels(y), TwipsToPixels(width), TwipsToPixels(height));
 }
+
+// A page that refuses, in every frame, navigations that NavigationAllowed
+// refuses (file:, data:, javascript: ...), and tells the window.
+class GuardedPage : public QWebEnginePage
+{
+public:
+    GuardedPage(std::function<void(const QUrl&)> refused, QObject* parent)
+        : QWebEnginePage(parent), refused_(std::move(refused))
+    {
+    }
+
+protected:
+    bool acceptNavigationRequest(const QUrl& url, NavigationType, bool isMainFrame) override
+    {
+        if (NavigationAllowed(url, isMainFrame))
+            return true;
+        if (isMainFrame && refused_)
+            refused_(url);
+        return false;
+    }
+
+private:
+    std::function<void(const QUrl&)> refused_;
+};
 
 // The window's designed client area, in pixels (10545 x 8580 twips).
 constexpr int kDesignWidth = 703;
@@ -110,6 +137,7 @@ void BrowserWindow::BuildControls()
 
     view_ = new QWebEngineView(frame_);
     view_->setObjectName("WebBrowser1");
+    view_->setPage(new GuardedPage([this](const QUrl& url) { ShowRefused(url); }, view_));
     PlaceTwips(view_, kWebBrowser1Left, kWebBrowser1Top, 0, 0); // size: LayoutBrowser
     LayoutBrowser();
 }
@@ -150,7 +178,17 @@ void BrowserWindow::Navigate(const QString& address)
     const QUrl url = AddressToUrl(address);
     if (!url.isValid())
         return;
+    if (!IsWebAddress(url)) {
+        ShowRefused(url);
+        return;
+    }
     view_->load(url);
+}
+
+void BrowserWindow::ShowRefused(const QUrl& url)
+{
+    panel2_->setText(
+        tr("Not opened: only web addresses (http, https) are shown here, not %1").arg(url.toDisplayString()));
 }
 
 QString BrowserWindow::CurrentAddress() const

@@ -3,6 +3,7 @@
 #include <QMainWindow>
 #include <QString>
 #include <QStyle>
+#include <QUrl>
 
 #include <functional>
 
@@ -42,7 +43,10 @@ public:
     explicit BrowserWindow(const BrandInfo& brand, const SkinHook& applySkin = {}, QWidget* parent = nullptr);
 
     // Loads an address as typed by the user ("www.example.org" becomes
-    // "http://www.example.org"). A blank address does nothing.
+    // "http://www.example.org"). A blank address does nothing. Only http
+    // and https addresses load; any other (file:, data:, ...) is refused
+    // and StatusPanel2 says so. A page's own navigations to such addresses
+    // are refused the same way.
     void Navigate(const QString& address);
 
     // Recomputes the sizes that follow the window's outer size: status
@@ -61,6 +65,7 @@ private:
     void OnLoadStarted();
     void OnLoadFinished();
     QString CurrentAddress() const;
+    void ShowRefused(const QUrl& url);
 
     BrandInfo brand_;
     QGroupBox* frame_ = nullptr;

@@ -7,7 +7,14 @@
 #include <QFileInfo>
 #include <QTextDocument>
 
+#include <algorithm>
+#include <cerrno>
 #include <cmath>
+#include <cstring>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace tintora {
 
@@ -149,23 +156,56 @@ RtfResult ReadRtfFile(const QString& path, QTextDocument& doc, int pictureWidth)
     if (info.size() > RtfMaxBytes) {
         return Refuse(TooLarge(info.size()));
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return Refuse(QStringLiteral("cannot read %1: %2").arg(path, file.errorString()));
+    // The bytes are copied with pread rather than mapped: a mapped file that
+    // another process truncates during the load turns the next touch of a
+    // page past its new end into SIGBUS. A read only ever comes up short.
+    // O_NONBLOCK keeps a pipe that took the file's place after the check
+    // above from blocking the open; fstat then refuses it.
+    const QByteArray native = QFile::encodeName(path);
+    const int fd = ::open(native.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        return Refuse(
+            QStringLiteral("cannot read %1: %2").arg(path, QString::fromLocal8Bit(std::strerror(errno))));
     }
-    // Mapping the file keeps its bytes out of the heap: the pages that the
-    // reader has passed can be dropped again by the system.
-    const qint64 size = file.size();
-    if (size > 0 && size <= RtfMaxBytes) {
-        if (uchar* mapped = file.map(0, size)) {
-            return Read(QByteArrayView(reinterpret_cast<const char*>(mapped), size), doc, pictureWidth);
+    QByteArray data;
+    int error = 0;
+    struct stat st = {};
+    if (::fstat(fd, &st) != 0) {
+        error = errno;
+    } else if (!S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return Refuse(QStringLiteral("not a regular file: %1").arg(path));
+    } else {
+        // The size may change while the bytes are read: a file that shrinks
+        // ends early, one that grows is caught by reading one byte past the
+        // limit.
+        const qint64 expected = std::min<qint64>(std::max<qint64>(st.st_size, 0), RtfMaxBytes) + 1;
+        data.resize(static_cast<qsizetype>(expected));
+        qint64 got = 0;
+        while (got <= RtfMaxBytes) {
+            if (got == data.size()) {
+                data.resize(static_cast<qsizetype>(std::min<qint64>(RtfMaxBytes + 1, got * 2)));
+            }
+            const ssize_t n =
+                ::pread(fd, data.data() + got, static_cast<std::size_t>(data.size() - got), got);
+            if (n < 0 && errno == EINTR) {
+                continue;
+            }
+            if (n < 0) {
+                error = errno;
+                break;
+            }
+            if (n == 0) {
+                break;
+            }
+            got += n;
         }
+        data.truncate(static_cast<qsizetype>(got));
     }
-    // Files that grow while being read report a size that does not hold;
-    // reading one byte past the limit catches them.
-    const QByteArray data = file.read(RtfMaxBytes + 1);
-    if (data.isEmpty() && file.error() != QFileDevice::NoError) {
-        return Refuse(QStringLiteral("cannot read %1: %2").arg(path, file.errorString()));
+    ::close(fd);
+    if (error != 0) {
+        return Refuse(
+            QStringLiteral("cannot read %1: %2").arg(path, QString::fromLocal8Bit(std::strerror(error))));
     }
     return ReadRtf(data, doc, pictureWidth);
 }

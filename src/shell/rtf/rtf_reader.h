@@ -46,7 +46,9 @@ RtfResult ReadRtf(const QByteArray& data, QTextDocument& doc, int pictureWidth =
 // Reads the RTF file at `path` into `doc` as ReadRtf does. A missing file,
 // a folder, a device, an unreadable file or one larger than RtfMaxBytes is
 // refused, leaving `doc` unchanged; a file's size is checked before it is
-// read. The file is mapped rather than copied where the system allows.
+// read. The bytes are copied into memory (at most RtfMaxBytes + 1), so a
+// file that another process truncates or rewrites during the load gives
+// whatever it held when each part was read, never a signal.
 RtfResult ReadRtfFile(const QString& path, QTextDocument& doc, int pictureWidth = RtfPictureWidth);
 
 } // namespace tintora

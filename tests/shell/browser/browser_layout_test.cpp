@@ -110,5 +110,35 @@ TEST(AddressToUrl, BlankInputGivesNoUrl)
     }
 }
 
+TEST(AddressToUrl, OnlyWebAddressesAreOpenedOrNavigatedTo)
+{
+    const struct {
+        const char* url;
+        bool web;
+        bool subFrame;
+    } rows[] = {
+        {"http://www.example.org/", true, true},
+        {"HTTPS://example.org/a?b#c", true, true},
+        {"file:///etc/shadow", false, false},
+        {"file://localhost/etc/shadow", false, false},
+        {"data:text/html,<b>x</b>", false, false},
+        {"javascript:alert(1)", false, false},
+        {"ftp://example.org/", false, false},
+        {"http:///nohost", false, false},
+        {"about:blank", false, true},
+        {"about:srcdoc", false, true},
+        {"about:config", false, false},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.url);
+        const QUrl url(QString::fromLatin1(row.url));
+        EXPECT_EQ(IsWebAddress(url), row.web);
+        EXPECT_EQ(NavigationAllowed(url, true), row.web);
+        EXPECT_EQ(NavigationAllowed(url, false), row.subFrame);
+    }
+    EXPECT_FALSE(IsWebAddress(AddressToUrl(QStringLiteral("/etc/passwd"))));
+    EXPECT_TRUE(IsWebAddress(AddressToUrl(QStringLiteral("www.example.org"))));
+}
+
 } // namespace
 } // namespace tintora

@@ -19,7 +19,9 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+
 #include <ostream>
+#include <unistd.h>
 
 #include "browser_test_main.h"
 #include "core/branding.h"
@@ -238,6 +240,54 @@ TEST_F(BrowserWindowTest, EnterInTheAddressFieldNavigatesLikeTheGoButton)
     EXPECT_EQ(Address(), server.Url("/"));
     QTest::mouseClick(Child<QToolButton>("Command5"), Qt::LeftButton);
     ASSERT_TRUE(Eventually([this] { return window->windowTitle(); }, "Second Page"));
+}
+
+// A local file typed into the address field is refused with a message and
+// never loaded; a page's own navigation to file:, data: or javascript: is
+// refused too, and the page stays.
+TEST_F(BrowserWindowTest, AddressesOtherThanHttpAreRefused)
+{
+    Open(server.Typed("/").toStdString());
+    window->show();
+    ASSERT_TRUE(Eventually([this] { return window->windowTitle(); }, "Start Page"));
+    auto* view = Child<QWebEngineView>("WebBrowser1");
+
+    auto* address = Child<QLineEdit>("Text1");
+    for (const char* typed : {"file:///etc/hostname", "/etc/hostname", "data:text/html,<title>Data</title>",
+                              "javascript:document.title='Script'"}) {
+        SCOPED_TRACE(typed);
+        address->setText(QString::fromLatin1(typed));
+        QTest::keyClick(address, Qt::Key_Return);
+        EXPECT_TRUE(Panel2().startsWith("Not opened: only web addresses (http, https)"))
+            << Panel2().toStdString();
+    }
+    for (const char* target : {"file:///etc/hostname", "data:text/html,<title>Data</title>"}) {
+        SCOPED_TRACE(target);
+        view->page()->runJavaScript(QStringLiteral("location.href = '%1'").arg(QLatin1String(target)));
+        view->load(QUrl(QString::fromLatin1(target)));
+        QTest::qWait(300);
+    }
+    QTest::qWait(500);
+    EXPECT_EQ(window->windowTitle(), "Start Page");
+    EXPECT_EQ(view->url(), QUrl(server.Url("/")));
+}
+
+// Run by root, the module makes no browser unless the sandbox was switched
+// off knowingly: a window shows the address to copy, and no engine starts.
+TEST_F(BrowserWindowTest, AsRootTheAddressIsShownInsteadOfThePage)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "needs root";
+    const QByteArray sandbox = qgetenv("QTWEBENGINE_DISABLE_SANDBOX");
+    qunsetenv("QTWEBENGINE_DISABLE_SANDBOX");
+    Open("www.example.org");
+    qputenv("QTWEBENGINE_DISABLE_SANDBOX", sandbox);
+    EXPECT_EQ(window->findChild<QWebEngineView*>(), nullptr);
+    EXPECT_EQ(Child<QLineEdit>("RootAddressField")->text(), "www.example.org");
+    EXPECT_TRUE(Child<QLineEdit>("RootAddressField")->isReadOnly());
+    EXPECT_TRUE(Child<QLabel>("RootAddressText")->text().contains("runs as root"));
+    window->show();
+    EXPECT_TRUE(window->isVisible());
 }
 
 TEST_F(BrowserWindowTest, EmptyAddressLoadsNothing)

@@ -9,7 +9,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
+
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace tintora {
 namespace {
@@ -219,6 +223,56 @@ TEST(RtfReader, ReadsFilesAndRefusesBadOnes)
     result = ReadRtfFile(good.fileName(), doc);
     EXPECT_TRUE(result.ok) << result.message.toStdString();
     EXPECT_EQ(doc.toPlainText(), u"Good é"_qs);
+}
+
+// Another process truncates the file while it loads, at times spread over
+// the load. A reader that maps the file dies of SIGBUS at the first page
+// past the new end; this one ends with what it read, or refuses the empty
+// file, and the process lives.
+TEST(RtfReader, FileTruncatedDuringTheLoadByAnotherProcessIsNoCrash)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath("shrinking.rtf");
+    QByteArray rtf("{\\rtf1\\ansi ");
+    const QByteArray paragraph("{\\b Bold} plain text of a help page that goes on and on\\par\n");
+    while (rtf.size() < 4 * 1024 * 1024) {
+        rtf += paragraph;
+    }
+    rtf += '}';
+    const auto writeFull = [&] {
+        QFile file(path);
+        return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(rtf) == rtf.size();
+    };
+
+    // How long one undisturbed load takes, to spread the truncations over it.
+    ASSERT_TRUE(writeFull());
+    QTextDocument doc;
+    QElapsedTimer timer;
+    timer.start();
+    ASSERT_TRUE(ReadRtfFile(path, doc).ok);
+    const qint64 loadMicros = std::max<qint64>(timer.nsecsElapsed() / 1000, 1000);
+
+    const QByteArray native = QFile::encodeName(path);
+    constexpr int Runs = 24;
+    for (int run = 0; run < Runs; ++run) {
+        ASSERT_TRUE(writeFull());
+        const useconds_t delay = static_cast<useconds_t>(loadMicros * run / Runs);
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            ::usleep(delay);
+            ::_exit(::truncate(native.constData(), run % 2 == 0 ? 0 : 4096) == 0 ? 0 : 1);
+        }
+        const RtfResult result = ReadRtfFile(path, doc);
+        int status = 0;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the truncating process failed";
+        // Either the text read before the cut, or the empty file refused.
+        if (!result.ok) {
+            EXPECT_EQ(result.message, "empty file") << "run " << run;
+        }
+    }
 }
 
 TEST(RtfReader, HelpFileReadsWithItsSections)
