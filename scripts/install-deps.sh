@@ -30,10 +30,16 @@ run_packages=(
   xauth
   libx11-dev
   libxext-dev
+  # Wayland: Qt's platform plugin, and what naming the parent window to the
+  # desktop portal (xdg-foreign) is built with.
+  qt6-wayland
+  qt6-base-private-dev
+  libwayland-dev
+  wayland-protocols
 )
 
 # Tests, benchmarks and fuzzing: unit and widget tests, end-to-end tests
-# under Xvfb, the install and package checks, instruction counts, libFuzzer.
+# under Xvfb and headless sway, the install and package checks, instruction counts, libFuzzer.
 test_packages=(
   libgtest-dev
   libgmock-dev
@@ -54,6 +60,10 @@ test_packages=(
   dpkg-dev
   lintian
   strace
+  # The end-to-end test on a headless Wayland compositor.
+  sway
+  wl-clipboard
+  wtype
 )
 
 packages=("${run_packages[@]}")
