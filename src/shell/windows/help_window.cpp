@@ -17,6 +17,7 @@
 #include "shell/rtf/rtf_reader.h"
 #include "shell/windows/file_exists.h"
 #include "shell/windows/on_top.h"
+#include "shell/windows/readable_colors.h"
 #include "shell/windows/skin.h"
 
 namespace tintora {
@@ -82,6 +83,7 @@ HelpWindow::HelpWindow(const BrandInfo& brand, SettingsStore& settings, QStringL
     textView_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     textView_->document()->setDefaultFont(DesignTextFont());
     textView_->setPlainText(QStringLiteral("RichTextBox1"));
+    textView_->setPalette(DocumentPagePalette(*textView_->document(), palette()));
 
     showAtStartup_->setObjectName(QStringLiteral("Check1"));
     showAtStartup_->setGeometry(4, 508, 133, 17);
@@ -123,6 +125,8 @@ bool HelpWindow::Load()
                    QStringLiteral("The help file %1 holds more than this window can show; the rest of it "
                                   "is left out.")
                        .arg(FileNamePart(found)));
+    // The writer's colours stay legible on the page they were chosen for.
+    textView_->setPalette(DocumentPagePalette(doc, palette()));
     ShowFromTop();
 
     SetOnTop(this, true);
