@@ -12,6 +12,8 @@
 #include <QTextCharFormat>
 #include <QTextCursor>
 
+#include <algorithm>
+
 #include "platform/settings_store.h"
 #include "platform/window_helpers.h"
 #include "shell/rtf/rtf_reader.h"
@@ -86,8 +88,15 @@ HelpWindow::HelpWindow(const BrandInfo& brand, SettingsStore& settings, QStringL
     textView_->setPalette(DocumentPagePalette(*textView_->document(), palette()));
 
     showAtStartup_->setObjectName(QStringLiteral("Check1"));
-    showAtStartup_->setGeometry(4, 508, 133, 17);
     showAtStartup_->setText(QStringLiteral("Show at Startup"));
+    // Designed 133 x 17 at (4, 508), which clips its text in most fonts: it
+    // takes the size its text needs in the font in use, at its designed
+    // place while it fits in the window, else raised until it does; the text
+    // above gives way only when the box would reach into it.
+    const QSize need = showAtStartup_->sizeHint().expandedTo(QSize(133, 17));
+    const int boxTop = std::min(508, height() - need.height());
+    showAtStartup_->setGeometry(4, boxTop, need.width(), need.height());
+    textView_->setFixedHeight(std::min(501, boxTop - 4));
     connect(showAtStartup_, &QCheckBox::toggled, this, &HelpWindow::StoreShowHelp);
 
     // Keys scroll the text from the moment the window opens.
