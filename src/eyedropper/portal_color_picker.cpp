@@ -146,8 +146,9 @@ void PortalColorPicker::onResponse(uint response, const QVariantMap& results)
         emit cancelled();
         return;
     case 2:
-        // "Ended in some other way". Some backends report the user closing
-        // their picker so; a backend that failed says why in the results.
+        // The interaction ended "in some other way". Backends that report
+        // the user closing their picker so send nothing with it: a cancel.
+        // Anything in the results marks a failure the portal describes.
         if (results.isEmpty()) {
             emit cancelled();
             return;

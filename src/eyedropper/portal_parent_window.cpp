@@ -11,7 +11,7 @@
 #include "xdg-foreign-unstable-v2-client-protocol.h"
 // The protocol's interface tables, generated as C; declared extern "C" by
 // the header above, so they link as the client library expects.
-#include "xdg-foreign-unstable-v2-protocol.c"
+#include "xdg-foreign-unstable-v2-protocol.inc"
 #endif
 
 namespace tintora {
