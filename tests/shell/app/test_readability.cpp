@@ -8,6 +8,7 @@
 #include "platform/settings_store.h"
 #include "shell/windows/about_window.h"
 #include "shell/windows/help_window.h"
+#include "shell/windows/readable_colors.h"
 #include "shell/windows/shell_state.h"
 #include "shell/windows/splash_window.h"
 
@@ -266,6 +267,36 @@ TEST_P(Readability, Splash)
         EXPECT_GT(Contrast(ink, bg), 1.5) << "no text at " << text.x() << "," << text.y();
     }
     EXPECT_EQ(LowContrastTexts(splash).join(QLatin1Char('\n')).toStdString(), "");
+}
+
+// A document that sets its own page colour is shown on it, with unset text
+// and links chosen to stand out there.
+TEST(DocumentPage, FollowsThePageTheDocumentSets)
+{
+    const struct {
+        QColor page;      // invalid: the document sets none
+        QColor shownPage; // expected
+        QColor text;
+        QColor link;
+    } rows[] = {
+        {QColor(), Qt::white, Qt::black, QColor(0, 0, 255)},
+        {QColor(255, 250, 230), QColor(255, 250, 230), Qt::black, QColor(0, 0, 255)},
+        // Blue is not legible on navy: the palette's link colour is.
+        {QColor(0, 0, 64), QColor(0, 0, 64), Qt::white, QColor(42, 130, 218)},
+    };
+    for (const auto& row : rows) {
+        QTextDocument doc;
+        if (row.page.isValid()) {
+            QTextFrameFormat f = doc.rootFrame()->frameFormat();
+            f.setBackground(row.page);
+            doc.rootFrame()->setFrameFormat(f);
+        }
+        const QPalette pal = DocumentPagePalette(doc, DarkPalette());
+        EXPECT_EQ(pal.color(QPalette::Base), row.shownPage) << row.page.name().toStdString();
+        EXPECT_EQ(pal.color(QPalette::Text), row.text) << row.page.name().toStdString();
+        EXPECT_EQ(pal.color(QPalette::Link), row.link) << row.page.name().toStdString();
+        EXPECT_EQ(pal.color(QPalette::Window), DarkPalette().color(QPalette::Window));
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Schemes, Readability, ::testing::Values(false, true),
