@@ -31,10 +31,16 @@ run_packages=(
   libx11-dev
   libxcb1-dev
   libxext-dev
+  # Wayland: Qt's platform plugin, and what naming the parent window to the
+  # desktop portal (xdg-foreign) is built with.
+  qt6-wayland
+  qt6-base-private-dev
+  libwayland-dev
+  wayland-protocols
 )
 
 # Tests, benchmarks and fuzzing: unit and widget tests, end-to-end tests
-# under Xvfb, the install and package checks, instruction counts, libFuzzer.
+# under Xvfb and headless sway, the install and package checks, instruction counts, libFuzzer.
 test_packages=(
   libgtest-dev
   libgmock-dev
@@ -55,6 +61,10 @@ test_packages=(
   dpkg-dev
   lintian
   strace
+  # The end-to-end test on a headless Wayland compositor.
+  sway
+  wl-clipboard
+  wtype
 )
 
 packages=("${run_packages[@]}")

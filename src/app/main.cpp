@@ -6,6 +6,7 @@
 #include "mainwin/form1.h"
 #include "platform/caret_blink.h"
 #include "platform/clipboard_writer.h"
+#include "platform/qt_options.h"
 #include "shell/app/tintora_app.h"
 
 #include <QApplication>
@@ -13,12 +14,15 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QIcon>
 #include <QStandardPaths>
 #include <QTimer>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 namespace {
 
@@ -43,9 +47,33 @@ bool CanWrite(const QString& path, QString* why)
     return true;
 }
 
+// The exit status once everything written to standard output has reached
+// it: a full disk or a closed pipe must not end in success.
+int StatusAfterFlush(int status)
+{
+    const bool flushed = std::fflush(stdout) == 0;
+    if (flushed && !std::ferror(stdout))
+        return status;
+    // errno tells why only when the flush itself failed; an earlier write
+    // that failed left only the stream's error mark.
+    const QString why =
+        flushed ? QStringLiteral("a write failed") : QString::fromLocal8Bit(std::strerror(errno));
+    PrintErr(QCoreApplication::applicationName() + QStringLiteral(": cannot write the output: ") + why);
+    return status != 0 ? status : 3;
+}
+
+int Run(int argc, char* argv[]);
+
 } // namespace
 
 int main(int argc, char* argv[])
+{
+    return StatusAfterFlush(Run(argc, argv));
+}
+
+namespace {
+
+int Run(int argc, char* argv[])
 {
     const tintora::VersionInfo& version = tintora::ProgramVersionInfo();
     const QString product = QString::fromStdString(version.productName);
@@ -88,16 +116,20 @@ int main(int argc, char* argv[])
                        "exit: 0 after a pick, 1 after a cancel, 3 when no colour can be "
                        "picked (no display to pick from, a screen that cannot be read)."));
     parser.addOption(pickOption);
-    if (!parser.parse(args)) {
+    // Qt's own options (-platform, -style, -display, -reverse ...) are left
+    // for the application object, which takes them from argv.
+    if (!parser.parse(tintora::WithoutQtOptions(args))) {
         PrintErr(product + QStringLiteral(": ") + parser.errorText());
         PrintErr(QStringLiteral("Try '%1 --help'.").arg(QFileInfo(args.value(0)).fileName()));
         return 2;
     }
     if (parser.isSet(helpOption)) {
-        std::fputs((parser.helpText() + tintora::cli::CliHelpExamples(QFileInfo(args.value(0)).fileName()))
-                       .toLocal8Bit()
-                       .constData(),
-                   stdout);
+        // Without an application object the parser cannot know the
+        // program's name and writes a placeholder in its place.
+        const QString name = QFileInfo(args.value(0)).fileName();
+        QString help = parser.helpText();
+        help.replace(QStringLiteral("<executable_name>"), name);
+        std::fputs((help + tintora::cli::CliHelpExamples(name)).toLocal8Bit().constData(), stdout);
         return 0;
     }
     if (parser.isSet(versionOption)) {
@@ -143,6 +175,8 @@ int main(int argc, char* argv[])
     app.setQuitOnLastWindowClosed(false);
     // Ties the windows to the menu entry on desktops that group by it.
     QGuiApplication::setDesktopFileName(QStringLiteral("tintora"));
+    // Every window shows the program's icon, installed or not.
+    QGuiApplication::setWindowIcon(QIcon(QStringLiteral(":/tintora/tintora.svg")));
     if (parser.isSet(pickOption)) {
         // --format was checked above; what can still fail is a notation the
         // picked colour has no form in (#rgb for most colours).
@@ -207,3 +241,5 @@ int main(int argc, char* argv[])
     tintora::ClipboardWriter::KeepAfterExit();
     return status != 0 ? status : rc;
 }
+
+} // namespace

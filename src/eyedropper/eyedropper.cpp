@@ -3,6 +3,7 @@
 #include "eyedropper/eyedropper_overlay.h"
 #include "eyedropper/pixel_mapping.h"
 #include "eyedropper/portal_color_picker.h"
+#include "eyedropper/portal_parent_window.h"
 #include "eyedropper/x11_shm_grab.h"
 
 #include <QCursor>
@@ -85,7 +86,10 @@ void Eyedropper::startPortal()
         });
     }
     portal_->setTimeouts(portalCallMs_, portalResponseMs_);
-    portal_->start();
+    // The portal shows its picker over the window the pick is for; the
+    // handle stays valid until the pick ends.
+    parentWindow_ = std::make_unique<PortalParentWindow>(PortalParentWindow::activeWindow());
+    portal_->start(parentWindow_->handle());
 }
 
 void Eyedropper::startGrab()
@@ -176,6 +180,7 @@ void Eyedropper::deleteOverlays()
 void Eyedropper::finishPicked(Rgb color)
 {
     closeOverlays();
+    parentWindow_.reset();
     running_ = false;
     emit picked(color);
 }
@@ -183,6 +188,7 @@ void Eyedropper::finishPicked(Rgb color)
 void Eyedropper::finishCancelled()
 {
     closeOverlays();
+    parentWindow_.reset();
     running_ = false;
     emit cancelled();
 }
@@ -190,6 +196,7 @@ void Eyedropper::finishCancelled()
 void Eyedropper::finishFailed(const QString& message)
 {
     closeOverlays();
+    parentWindow_.reset();
     running_ = false;
     emit failed(message);
 }

@@ -7,6 +7,7 @@
 #include <QObject>
 
 #include <functional>
+#include <memory>
 
 class QScreen;
 
@@ -14,6 +15,7 @@ namespace tintora {
 
 class EyedropperOverlay;
 class PortalColorPicker;
+class PortalParentWindow;
 
 // Pick a colour from anywhere on the screen.
 //
@@ -71,6 +73,7 @@ private:
     QList<EyedropperOverlay*> overlays_;
     bool shown_ = false;
     PortalColorPicker* portal_ = nullptr;
+    std::unique_ptr<PortalParentWindow> parentWindow_;
     int portalCallMs_ = 5000;
     int portalResponseMs_ = 120000;
     bool running_ = false;

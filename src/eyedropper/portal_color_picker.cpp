@@ -45,10 +45,18 @@ PortalColorPicker::PortalColorPicker(const QDBusConnection& bus, QObject* parent
 {
     responseTimer_.setSingleShot(true);
     connect(&responseTimer_, &QTimer::timeout, this, [this] {
+        // Closing the request takes the desktop's picker off the screen.
+        closeRequest();
         finish();
         emit failed(tr("The desktop portal's colour picker did not answer within %1 seconds.")
                         .arg(Seconds(responseMs_)));
     });
+}
+
+PortalColorPicker::~PortalColorPicker()
+{
+    if (running_)
+        closeRequest();
 }
 
 void PortalColorPicker::setTimeouts(int callMs, int responseMs)
@@ -90,6 +98,7 @@ void PortalColorPicker::onCallFinished(QDBusPendingCallWatcher* watcher)
     const QDBusPendingReply<QDBusObjectPath> reply = *watcher;
     if (reply.isError()) {
         const QDBusError error = reply.error();
+        const QString lastRequestPath = requestPath_;
         finish();
         switch (error.type()) {
         case QDBusError::ServiceUnknown:
@@ -103,6 +112,9 @@ void PortalColorPicker::onCallFinished(QDBusPendingCallWatcher* watcher)
         case QDBusError::NoReply:
         case QDBusError::Timeout:
         case QDBusError::TimedOut:
+            // The portal may still open its picker later, on the path that
+            // our token names.
+            closeRequest(lastRequestPath);
             emit failed(tr("The desktop portal did not answer within %1 seconds.").arg(Seconds(callMs_)));
             return;
         default:
@@ -133,10 +145,30 @@ void PortalColorPicker::onResponse(uint response, const QVariantMap& results)
     case 1:
         emit cancelled();
         return;
+    case 2:
+        // The interaction ended "in some other way". Backends that report
+        // the user closing their picker so send nothing with it: a cancel.
+        // Anything in the results marks a failure the portal describes.
+        if (results.isEmpty()) {
+            emit cancelled();
+            return;
+        }
+        emit failed(tr("The desktop portal could not pick a colour."));
+        return;
     default:
         emit failed(tr("The desktop portal could not pick a colour."));
         return;
     }
+}
+
+void PortalColorPicker::closeRequest(const QString& path)
+{
+    const QString target = path.isEmpty() ? requestPath_ : path;
+    if (target.isEmpty())
+        return;
+    // No answer is awaited: a request that is already gone has nothing to
+    // close.
+    bus_.send(QDBusMessage::createMethodCall(kService, target, kRequest, QStringLiteral("Close")));
 }
 
 void PortalColorPicker::listenOn(const QString& path)

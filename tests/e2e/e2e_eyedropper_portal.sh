@@ -48,6 +48,8 @@ pick answer 0.4 0.8 1
 [ "$rc" = 0 ] && [ "$out" = "#66CCFF" ] || fail "an answer gave exit $rc, '$out', '$err'"
 pick cancel
 [ "$rc" = 1 ] && [ -z "$out" ] && [ -z "$err" ] || fail "a cancel gave exit $rc, '$out', '$err'"
+pick other
+[ "$rc" = 1 ] && [ -z "$out" ] && [ -z "$err" ] || fail "a cancel reported as 'other' gave exit $rc, '$out', '$err'"
 pick refuse
 [ "$rc" = 3 ] && [ -z "$out" ] || fail "a refusal gave exit $rc, '$out'"
 case "$err" in *"could not pick a colour"*) ;; *) fail "a refusal said '$err'" ;; esac
@@ -57,4 +59,4 @@ case "$err" in *"did not answer within 5 seconds"*) ;; *) fail "a silent portal 
 pick
 [ "$rc" = 3 ] && [ -z "$out" ] || fail "no portal gave exit $rc, '$out'"
 case "$err" in *"Cannot pick from the screen: The desktop portal"*"is not running"*) ;; *) fail "no portal said '$err'" ;; esac
-echo "PASS: --pick through the portal printed its colour; a cancel exited 1; refusal, silence and absence exited 3"
+echo "PASS: --pick through the portal printed its colour; a cancel (also as 'other') exited 1; refusal, silence and absence exited 3"

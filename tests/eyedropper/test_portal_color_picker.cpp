@@ -4,6 +4,7 @@
 
 #include <QDBusConnection>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTest>
@@ -69,7 +70,7 @@ protected:
 };
 
 // Which signal a run ended with, and what it carried.
-QString RunPicker(PortalColorPicker& picker, int waitMs)
+QString RunPicker(PortalColorPicker& picker, int waitMs, const QString& parentWindow = {})
 {
     QString ended;
     QObject::connect(&picker, &PortalColorPicker::picked, [&](Rgb c) {
@@ -80,7 +81,7 @@ QString RunPicker(PortalColorPicker& picker, int waitMs)
                      [&](const QString& m) { ended = QStringLiteral("failed: ") + m; });
     QObject::connect(&picker, &PortalColorPicker::unavailable,
                      [&](const QString& m) { ended = QStringLiteral("unavailable: ") + m; });
-    picker.start();
+    picker.start(parentWindow);
     (void)QTest::qWaitFor([&] { return !ended.isEmpty(); }, waitMs);
     return ended;
 }
@@ -94,6 +95,7 @@ TEST_F(PortalTest, AnswersRefusalsAndSilence)
         {{"answer", "0.4", "0.8", "1"}, "picked 102 204 255"},
         {{"other-path", "0", "0.2", "0.6"}, "picked 0 51 153"},
         {{"cancel"}, "cancelled"},
+        {{"other"}, "cancelled"},
         {{"refuse"}, "failed: The desktop portal could not pick a colour."},
         {{"bad-color"}, "failed: The desktop portal answered without a valid colour."},
         {{"no-color"}, "failed: The desktop portal answered without a valid colour."},
@@ -112,6 +114,30 @@ TEST_F(PortalTest, AnswersRefusalsAndSilence)
             EXPECT_EQ(RunPicker(picker, 5000), row.ended) << row.portal.join(' ').toStdString();
             EXPECT_FALSE(picker.running());
         }
+        QDBusConnection::disconnectFromBus(name);
+        TearDown();
+    }
+}
+
+// What the portal was told: the parent window, and a Close for each request
+// that timed out, whether or not the call itself was answered.
+TEST_F(PortalTest, TimedOutRequestsAreClosed)
+{
+    for (const char* mode : {"no-response", "silent", "answer"}) {
+        StartPortal({mode, "1", "1", "1"});
+        const QString name = QStringLiteral("portal-close-%1").arg(QLatin1String(mode));
+        {
+            PortalColorPicker picker(Bus(name));
+            picker.setTimeouts(600, 600);
+            const QString ended = RunPicker(picker, 5000, QStringLiteral("x11:1a2b"));
+            EXPECT_EQ(ended.startsWith(QLatin1String("failed")), mode != std::string("answer")) << mode;
+        }
+        QTest::qWait(300); // for the Close to arrive
+        const QString said = QString::fromUtf8(portal_.readAll());
+        EXPECT_TRUE(said.contains(QLatin1String("parent x11:1a2b\n"))) << mode << said.toStdString();
+        const bool closed = said.contains(QRegularExpression(
+            QStringLiteral("closed /org/freedesktop/portal/desktop/request/\\d+_\\d+/tintora\\d+\n")));
+        EXPECT_EQ(closed, mode != std::string("answer")) << mode << said.toStdString();
         QDBusConnection::disconnectFromBus(name);
         TearDown();
     }

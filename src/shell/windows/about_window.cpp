@@ -8,6 +8,7 @@
 #include "platform/window_helpers.h"
 #include "shell/windows/artwork.h"
 #include "shell/windows/clickable_label.h"
+#include "shell/windows/readable_colors.h"
 #include "shell/windows/skin.h"
 #include "shell/windows/skin_label.h"
 
@@ -17,6 +18,13 @@ namespace {
 
 constexpr int kClientWidth = 497;  // 7455 twips
 constexpr int kClientHeight = 169; // 2535 twips
+
+void SetTextColor(QWidget* w, const QColor& color)
+{
+    QPalette pal = w->palette();
+    pal.setColor(QPalette::WindowText, color);
+    w->setPalette(pal);
+}
 
 } // namespace
 
@@ -33,11 +41,16 @@ AboutWindow::AboutWindow(const BrandInfo& brand, const VersionInfo& version, Ski
     banner->setObjectName(QStringLiteral("Picture1"));
     banner->setProperty("tintoraKind", QStringLiteral("PictureBox"));
     banner->setGeometry(bannerRect);
-    banner->setPixmap(QPixmap::fromImage(PaintAboutBanner(bannerRect.size())));
+    const QImage bannerImage = PaintAboutBanner(bannerRect.size());
+    banner->setPixmap(QPixmap::fromImage(bannerImage));
 
     const QFont heading = VerdanaFont(12, true);
     QLabel* productLabel = AddLabel("Label1", banner, QRect(120, 300, 5655, 435), VerdanaFont(14.25, true),
                                     QStringLiteral("Your Program Name"));
+    // The banner is light in every colour scheme: the name keeps a colour
+    // that stands out on it.
+    SetTextColor(productLabel, LegibleOn(productLabel->palette().color(QPalette::WindowText),
+                                         bannerImage.pixelColor(productLabel->geometry().center())));
     AddLabel("Label2", this, QRect(180, 1260, 2295, 315), heading, QStringLiteral("Version:"));
     QLabel* versionLabel = AddLabel("lblVersion", this, QRect(2580, 1260, 4635, 315), heading, QString());
     AddLabel("Label3", this, QRect(180, 1680, 2295, 315), heading, QStringLiteral("Owned By:"));
@@ -48,9 +61,10 @@ AboutWindow::AboutWindow(const BrandInfo& brand, const VersionInfo& version, Ski
     websiteLabel->setObjectName(QStringLiteral("lblWebsite"));
     websiteLabel->setGeometry(FromTwips(2580, 2100, 4635, 315));
     websiteLabel->setFont(heading);
-    QPalette linkPalette = websiteLabel->palette();
-    linkPalette.setColor(QPalette::WindowText, QColor(0, 0, 255));
-    websiteLabel->setPalette(linkPalette);
+    // The designed blue, or the colour scheme's link colour where the blue
+    // would not be legible on the window.
+    SetTextColor(websiteLabel, LegibleOn(QColor(0, 0, 255), palette().color(QPalette::Window),
+                                         {palette().color(QPalette::Link)}));
     connect(websiteLabel, &ClickableLabel::clicked, this, &AboutWindow::webSiteRequested);
 
     // Below the client area, as designed: part of the window, never on screen.

@@ -12,11 +12,14 @@
 #include <QTextCharFormat>
 #include <QTextCursor>
 
+#include <algorithm>
+
 #include "platform/settings_store.h"
 #include "platform/window_helpers.h"
 #include "shell/rtf/rtf_reader.h"
 #include "shell/windows/file_exists.h"
 #include "shell/windows/on_top.h"
+#include "shell/windows/readable_colors.h"
 #include "shell/windows/skin.h"
 
 namespace tintora {
@@ -82,10 +85,18 @@ HelpWindow::HelpWindow(const BrandInfo& brand, SettingsStore& settings, QStringL
     textView_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     textView_->document()->setDefaultFont(DesignTextFont());
     textView_->setPlainText(QStringLiteral("RichTextBox1"));
+    textView_->setPalette(DocumentPagePalette(*textView_->document(), palette()));
 
     showAtStartup_->setObjectName(QStringLiteral("Check1"));
-    showAtStartup_->setGeometry(4, 508, 133, 17);
     showAtStartup_->setText(QStringLiteral("Show at Startup"));
+    // Designed 133 x 17 at (4, 508), which clips its text in most fonts: it
+    // takes the size its text needs in the font in use, at its designed
+    // place while it fits in the window, else raised until it does; the text
+    // above gives way only when the box would reach into it.
+    const QSize need = showAtStartup_->sizeHint().expandedTo(QSize(133, 17));
+    const int boxTop = std::min(508, height() - need.height());
+    showAtStartup_->setGeometry(4, boxTop, need.width(), need.height());
+    textView_->setFixedHeight(std::min(501, boxTop - 4));
     connect(showAtStartup_, &QCheckBox::toggled, this, &HelpWindow::StoreShowHelp);
 
     // Keys scroll the text from the moment the window opens.
@@ -123,6 +134,8 @@ bool HelpWindow::Load()
                    QStringLiteral("The help file %1 holds more than this window can show; the rest of it "
                                   "is left out.")
                        .arg(FileNamePart(found)));
+    // The writer's colours stay legible on the page they were chosen for.
+    textView_->setPalette(DocumentPagePalette(doc, palette()));
     ShowFromTop();
 
     SetOnTop(this, true);

@@ -1,3 +1,4 @@
+#include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
@@ -75,8 +76,32 @@ TEST_F(HelpWindowTest, HasTheDesignWindowAndControls)
     EXPECT_EQ(rtf1->toPlainText(), QStringLiteral("RichTextBox1"));
     QCheckBox* check1 = Check1(help);
     ASSERT_NE(check1, nullptr);
-    EXPECT_EQ(check1->geometry(), QRect(4, 508, 133, 17));
+    // At its designed place, at least its designed size, and as large as
+    // its text needs in the font in use.
+    EXPECT_EQ(check1->pos(), QPoint(4, 508));
+    EXPECT_EQ(check1->size(), check1->sizeHint().expandedTo(QSize(133, 17)));
     EXPECT_EQ(check1->text(), QStringLiteral("Show at Startup"));
+}
+
+// Whatever the system font's size, "Show at Startup" is shown whole, inside
+// the window and below the text.
+TEST_F(HelpWindowTest, TheBoxIsNeverClippedWhateverTheFontSize)
+{
+    const QFont saved = QApplication::font();
+    for (const qreal points : {6.0, 9.0, 14.0, 24.0}) {
+        QFont font = saved;
+        font.setPointSizeF(points);
+        QApplication::setFont(font);
+        HelpWindow help(brand, settings, Dirs(), nullptr);
+        QCheckBox* box = Check1(help);
+        const QRect r = box->geometry();
+        EXPECT_GE(r.width(), box->sizeHint().width()) << points;
+        EXPECT_GE(r.height(), box->sizeHint().height()) << points;
+        EXPECT_TRUE(help.rect().contains(r)) << points;
+        EXPECT_LT(Rtf1(help)->geometry().bottom(), r.top()) << points;
+        EXPECT_EQ(r.left(), 4);
+    }
+    QApplication::setFont(saved);
 }
 
 TEST_F(HelpWindowTest, WithoutAHelpFileStaysHiddenAndLeavesTheSettingAlone)
