@@ -33,7 +33,8 @@ run_packages=(
 )
 
 # Tests, benchmarks and fuzzing: unit and widget tests, end-to-end tests
-# under Xvfb, the install and package checks, instruction counts, libFuzzer.
+# under Xvfb, the install and package checks (the Debian package is built
+# with dpkg-buildpackage and debhelper), instruction counts, libFuzzer.
 test_packages=(
   libgtest-dev
   libgmock-dev
@@ -52,6 +53,7 @@ test_packages=(
   appstream
   python3
   dpkg-dev
+  debhelper
   lintian
   strace
 )
