@@ -73,6 +73,12 @@ else
         { echo "FAIL: copying the source tree"; exit 1; }
 fi
 
+# The source package, for lintian, made before the build fills the tree.
+if ! (cd "$tmp/src" && dpkg-source -b tintora) >"$tmp/source.log" 2>&1; then
+    cat "$tmp/source.log"
+    fail "dpkg-source -b failed"
+fi
+
 build_env=(env DEB_BUILD_OPTIONS="parallel=2 nocheck")
 if command -v ccache >/dev/null 2>&1; then
     # Paths under the scratch folder count as relative, so that a build in
@@ -211,18 +217,16 @@ cmp -s "$both/usr/share/doc/tintora/copyright" "$src/debian/copyright" ||
 
 # ---- lintian ------------------------------------------------------------------------
 
-# Every tag, informational and pedantic ones included, either does not come
-# up or is overridden in debian/*.lintian-overrides with its reason.
-lintian --pedantic -I -E --no-tag-display-limit "$changes" >"$tmp/lintian.log" 2>&1
-grep -E '^[EWIPX]: ' "$tmp/lintian.log" >"$tmp/lintian.tags"
-if [ -s "$tmp/lintian.tags" ]; then
+# Every tag, informational, pedantic and experimental ones included, either
+# does not come up or is overridden in debian/ with its reason: on the
+# binary packages and on the source package.
+lintian --pedantic -I -E --tag-display-limit 0 "$changes" "$tmp/src/tintora_${version}.dsc" >"$tmp/lintian.log" 2>&1
+status=$?
+if grep -qE '^[EWIPXCO]: ' "$tmp/lintian.log" || [ $status -ne 0 ]; then
     cat "$tmp/lintian.log"
-    fail "lintian --pedantic -I -E reports $(wc -l <"$tmp/lintian.tags") tag(s)"
-elif grep -q . "$tmp/lintian.log"; then
-    cat "$tmp/lintian.log"
-    fail "lintian did not run cleanly"
+    fail "lintian --pedantic -I -E reports $(grep -cE '^[EWIPXCO]: ' "$tmp/lintian.log") tag(s) (status $status)"
 else
-    pass "lintian --pedantic -I -E reports no tag on $(basename "$changes")"
+    pass "lintian --pedantic -I -E reports no tag on the binary and source packages"
 fi
 
 # ---- apt ----------------------------------------------------------------------------
