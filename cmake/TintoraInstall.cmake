@@ -37,6 +37,10 @@ if(NOT TINTORA_RELEASE_DATE MATCHES "^[0-9][0-9][0-9][0-9]-[01][0-9]-[0-3][0-9]$
   message(FATAL_ERROR "TINTORA_RELEASE_DATE \"${TINTORA_RELEASE_DATE}\" is not a date (YYYY-MM-DD)")
 endif()
 set(TINTORA_PACKAGE_CONTACT "packages@varnholtsoftware.example" CACHE STRING "E-mail address of the maintainer, for the AppStream entry (debian/control names the same one)")
+# Build folders configured before this had an empty default.
+if(TINTORA_PACKAGE_CONTACT STREQUAL "")
+  set_property(CACHE TINTORA_PACKAGE_CONTACT PROPERTY VALUE "packages@varnholtsoftware.example")
+endif()
 set(TINTORA_LICENSE "MIT" CACHE STRING "SPDX licence expression of the program, for the AppStream entry")
 set(TINTORA_BUGTRACKER_URL "https://bugs.varnholtsoftware.example/tintora/" CACHE STRING "Address of the bug tracker, for the AppStream entry and the manual page")
 
