@@ -58,18 +58,19 @@ protected:
         if (!file.open(QIODevice::WriteOnly))
             return {};
         const QString text =
-            QStringLiteral("<!DOCTYPE busconfig PUBLIC \"-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN\"\n"
-                           " \"http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd\">\n"
-                           "<busconfig>\n"
-                           "  <type>session</type>\n"
-                           "  <listen>unix:dir=%1</listen>\n"
-                           "  <servicedir>%2</servicedir>\n"
-                           "  <policy context=\"default\">\n"
-                           "    <allow send_destination=\"*\" eavesdrop=\"true\"/>\n"
-                           "    <allow eavesdrop=\"true\"/>\n"
-                           "    <allow own=\"*\"/>\n"
-                           "  </policy>\n"
-                           "</busconfig>\n")
+            QStringLiteral(
+                "<!DOCTYPE busconfig PUBLIC \"-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN\"\n"
+                " \"http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd\">\n"
+                "<busconfig>\n"
+                "  <type>session</type>\n"
+                "  <listen>unix:dir=%1</listen>\n"
+                "  <servicedir>%2</servicedir>\n"
+                "  <policy context=\"default\">\n"
+                "    <allow send_destination=\"*\" eavesdrop=\"true\"/>\n"
+                "    <allow eavesdrop=\"true\"/>\n"
+                "    <allow own=\"*\"/>\n"
+                "  </policy>\n"
+                "</busconfig>\n")
                 .arg(dir.toHtmlEscaped(), QDir(dir).filePath(QStringLiteral("services")).toHtmlEscaped());
         if (file.write(text.toUtf8()) < 0)
             return {};
