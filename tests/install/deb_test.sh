@@ -82,9 +82,12 @@ fi
 build_env=(env DEB_BUILD_OPTIONS="parallel=2 nocheck")
 if command -v ccache >/dev/null 2>&1; then
     # Paths under the scratch folder count as relative, so that a build in
-    # another scratch folder finds the same objects.
-    build_env+=(CMAKE_CXX_COMPILER_LAUNCHER=ccache CMAKE_C_COMPILER_LAUNCHER=ccache CCACHE_BASEDIR="$tmp/src"
-        CCACHE_NOHASHDIR=1)
+    # another scratch folder finds the same objects. The cache and its size
+    # are named here: debhelper points HOME into the build tree, where ccache
+    # would start an empty cache of its own.
+    build_env+=(CMAKE_CXX_COMPILER_LAUNCHER=ccache CMAKE_C_COMPILER_LAUNCHER=ccache
+        CCACHE_DIR="$(ccache -k cache_dir)" CCACHE_MAXSIZE="$(ccache -k max_size)"
+        CCACHE_BASEDIR="$tmp/src" CCACHE_NOHASHDIR=1)
 fi
 start=$(date +%s)
 if ! (cd "$src" && "${build_env[@]}" dpkg-buildpackage -us -uc -b) >"$tmp/build.log" 2>&1; then
