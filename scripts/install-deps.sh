@@ -40,7 +40,9 @@ run_packages=(
 )
 
 # Tests, benchmarks and fuzzing: unit and widget tests, end-to-end tests
-# under Xvfb and headless sway, the install and package checks, instruction counts, libFuzzer.
+# under Xvfb and headless sway, the install and package checks (the Debian
+# package is built with dpkg-buildpackage and debhelper), instruction counts,
+# libFuzzer.
 test_packages=(
   libgtest-dev
   libgmock-dev
@@ -59,6 +61,7 @@ test_packages=(
   appstream
   python3
   dpkg-dev
+  debhelper
   lintian
   strace
   # The end-to-end test on a headless Wayland compositor.

@@ -3,10 +3,13 @@
 #include "eyedropper/portal_color_picker.h"
 
 #include <QDBusConnection>
+#include <QDir>
+#include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -21,8 +24,12 @@ protected:
         const QString daemon = QStandardPaths::findExecutable(QStringLiteral("dbus-daemon"));
         if (daemon.isEmpty())
             return;
+        busDir_ = new QTemporaryDir;
+        const QString config = WriteBusConfig(busDir_->path());
+        if (config.isEmpty())
+            return;
         bus_ = new QProcess;
-        bus_->start(daemon, {QStringLiteral("--session"), QStringLiteral("--nofork"),
+        bus_->start(daemon, {QStringLiteral("--config-file=") + config, QStringLiteral("--nofork"),
                              QStringLiteral("--print-address")});
         if (bus_->waitForReadyRead(10000))
             address_ = QString::fromUtf8(bus_->readLine()).trimmed();
@@ -36,6 +43,39 @@ protected:
             delete bus_;
             bus_ = nullptr;
         }
+        delete busDir_;
+        busDir_ = nullptr;
+    }
+
+    // A session bus that starts services only from an empty folder of the
+    // test's own: with the standard folders, a desktop portal installed on
+    // the machine would be started on demand and take the stand-in's name.
+    static QString WriteBusConfig(const QString& dir)
+    {
+        if (!QDir(dir).mkpath(QStringLiteral("services")))
+            return {};
+        const QString path = QDir(dir).filePath(QStringLiteral("session.conf"));
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly))
+            return {};
+        const QString text =
+            QStringLiteral(
+                "<!DOCTYPE busconfig PUBLIC \"-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN\"\n"
+                " \"http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd\">\n"
+                "<busconfig>\n"
+                "  <type>session</type>\n"
+                "  <listen>unix:dir=%1</listen>\n"
+                "  <servicedir>%2</servicedir>\n"
+                "  <policy context=\"default\">\n"
+                "    <allow send_destination=\"*\" eavesdrop=\"true\"/>\n"
+                "    <allow eavesdrop=\"true\"/>\n"
+                "    <allow own=\"*\"/>\n"
+                "  </policy>\n"
+                "</busconfig>\n")
+                .arg(dir.toHtmlEscaped(), QDir(dir).filePath(QStringLiteral("services")).toHtmlEscaped());
+        if (file.write(text.toUtf8()) < 0)
+            return {};
+        return path;
     }
 
     void SetUp() override
@@ -64,6 +104,7 @@ protected:
 
     static QDBusConnection Bus(const QString& name) { return QDBusConnection::connectToBus(address_, name); }
 
+    inline static QTemporaryDir* busDir_ = nullptr;
     inline static QProcess* bus_ = nullptr;
     inline static QString address_;
     QProcess portal_;
