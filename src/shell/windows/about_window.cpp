@@ -70,9 +70,9 @@ AboutWindow::AboutWindow(const BrandInfo& brand, const VersionInfo& version, Ski
     // Below the client area, as designed: part of the window, never on screen.
     QLabel* terms = AddLabel(
         "Label5", this, QRect(120, 3120, 7215, 1275), font(),
-        QStringLiteral("This program may not be sold on, bundled for sale or offered for a fee without the "
-                       "written consent of its owner. The owner keeps all rights to the source code; it is "
-                       "not licensed with the program and not for sale."));
+        tr("This program and its source code are released under the MIT licence: anyone may use, "
+           "copy, change, pass on and sell them, with or without a fee, as long as the copyright notice "
+           "and the licence text go with every copy. The program comes without any warranty."));
     terms->setWordWrap(true);
 
     auto* skinTemplate = new SkinLabel(0, this);
