@@ -2,8 +2,9 @@
 # "Visit" never ends the program. Run by root with the browser's sandbox as
 # shipped, no web content runs: a window shows the address to copy, stderr
 # says why, no engine process starts, and the program is still running 10 s
-# later. Without the browser module and without a system browser, a message
-# box names the address.
+# later. Without the browser module, the desktop's browser is not started as
+# root either (a stand-in xdg-open records any call): a message box names the
+# address.
 source "$(dirname "${BASH_SOURCE[0]}")/e2e_lib.sh"
 : "${TINTORA_BROWSER_MODULE:?path to the browser module}"
 [ "$(id -u)" -eq 0 ] || { echo "SKIP: needs root"; exit 77; }
@@ -45,9 +46,12 @@ kill "$app_pid"
 wait "$app_pid" 2>/dev/null || true
 app_pid=""
 
-# 2. No browser module, no system browser.
+# 2. No browser module: the desktop's browser would run as root too.
 rm -f "$appdir"/*tintora_browser*
-PATH=/nonexistent BROWSER= DEFAULT_BROWSER= "$app" --no-splash >"$work/out.log" 2>&1 &
+mkdir -p "$work/bin"
+printf '#!/bin/sh\necho "$@" >"%s/xdg-open.called"\n' "$work" >"$work/bin/xdg-open"
+chmod +x "$work/bin/xdg-open"
+PATH="$work/bin:$PATH" BROWSER= DEFAULT_BROWSER= "$app" --no-splash >"$work/out.log" 2>&1 &
 app_pid=$!
 main=$(main_window "$EXPECTED_TITLE")
 click_at "$main" 360 422
@@ -55,4 +59,5 @@ message=$(timeout 20 xdotool search --sync --onlyvisible --name "^${EXPECTED_PRO
   fail "no message box after Visit with no browser (log: $(tail -5 "$work/out.log"))"
 kill -0 "$app_pid" 2>/dev/null || fail "the program ended"
 grep -q "no web browser could be opened for" "$work/out.log" || fail "nothing on stderr: $(cat "$work/out.log")"
-echo "PASS: Visit as root showed the address without running web content; with no browser a message appeared ($message)"
+[ ! -e "$work/xdg-open.called" ] || fail "the desktop's browser was started as root: $(cat "$work/xdg-open.called")"
+echo "PASS: Visit as root showed the address without running web content; without the module no browser started and a message appeared ($message)"

@@ -21,6 +21,8 @@
 
 #include <cstdio>
 
+#include <unistd.h>
+
 namespace tintora {
 
 namespace {
@@ -38,6 +40,10 @@ TintoraApp::TintoraApp(Options options, QObject* parent) : QObject(parent), opti
     brand_ = LoadBranding();
     browserFactory_ = [this](const BrandInfo& brand) { return LoadBrowserModule(brand); };
     systemBrowser_ = [](const QString& address) {
+        // A browser started from a root process would run web content as
+        // root: the message that names the address is shown instead.
+        if (::geteuid() == 0)
+            return false;
         return QDesktopServices::openUrl(QUrl::fromUserInput(address));
     };
 }
