@@ -13,6 +13,7 @@
 #include "platform/settings_store.h"
 #include "recording_skin_provider.h"
 #include "shell/windows/help_window.h"
+#include "wait_until.h"
 
 namespace tintora {
 namespace {
@@ -206,7 +207,7 @@ TEST_F(HelpWindowTest, OpensAtTheTopScrollsByKeyboardAndClosesOnEscape)
     ASSERT_GT(bar->maximum(), 0) << "the text should be longer than the view";
     EXPECT_EQ(bar->value(), 0);
     EXPECT_EQ(rtf1->cursorForPosition(QPoint(5, 5)).block().text(), QStringLiteral("First line of the help"));
-    QTRY_VERIFY(rtf1->hasFocus());
+    ASSERT_TRUE(test::WaitUntil([&] { return rtf1->hasFocus(); }));
 
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageDown);
     EXPECT_GT(bar->value(), 0);
