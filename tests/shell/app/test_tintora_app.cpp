@@ -136,6 +136,35 @@ TEST_F(TintoraAppTest, AnOpenBrowserKeepsTheProgramUntilItCloses)
     EXPECT_EQ(finished.at(0).at(0).toInt(), 0);
 }
 
+// Only the browser keeps the program running: the help and About windows
+// neither end it when they close nor hold it once the main window closes.
+TEST_F(TintoraAppTest, HelpAndAboutNeitherEndNorKeepTheProgram)
+{
+    WriteHelp();
+    auto app = MakeApp(false);
+    QSignalSpy finished(app.get(), &TintoraApp::finished);
+    app->Start();
+    app->OpenAbout();
+    app->OpenHelp();
+    ASSERT_NE(app->helpWindow(), nullptr);
+    app->aboutWindow()->close();
+    app->helpWindow()->close();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(finished.count(), 0);
+    EXPECT_TRUE(app->mainWindow()->isVisible());
+
+    app->OpenAbout();
+    app->OpenHelp();
+    app->mainWindow()->close();
+    ASSERT_EQ(finished.count(), 1);
+    EXPECT_EQ(finished.at(0).at(0).toInt(), 0);
+    // Closing what is left open ends nothing a second time.
+    app->aboutWindow()->close();
+    app->helpWindow()->close();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(finished.count(), 1);
+}
+
 TEST_F(TintoraAppTest, ClosingTheBrowserFirstLeavesTheMainWindowRunning)
 {
     auto app = MakeApp(false);
