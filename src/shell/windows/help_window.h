@@ -24,8 +24,10 @@ class SkinProvider;
 //
 // The text is laid out as it is shown: the window opens with the paragraphs
 // that fill its first screen laid out, and the rest of the text is laid out
-// in parts on the turns of the event loop after that screen's first frame,
-// so that a long help costs the first frame no more than a short one.
+// in parts on the turns of the event loop after that screen's first frame
+// (at once when a key or the wheel moves through it first), so that a long
+// help costs the first frame no more than a short one. Paragraphs not laid
+// out yet are hidden blocks: their text is in the document all along.
 class HelpWindow : public QWidget
 {
     Q_OBJECT
