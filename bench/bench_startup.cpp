@@ -11,7 +11,10 @@
 //   - wall time per start (the benchmark's own figure; noisy on a shared
 //     machine).
 // The counters "x_controls_instr" and "x_controls_rss" divide by the
-// controls window's figures. Needs DISPLAY (for example under
+// controls window's figures. "help_first_frame" runs the program's windows
+// (bench_help_start) to the help window's first frame, which a first start
+// shows after the main window's; its "beyond_main_instr_M" subtracts the
+// same run stopped at the main window's first frame ("main_first_frame"). Needs DISPLAY (for example under
 // `xvfb-run -a -s "-screen 0 1280x1024x24"`); without valgrind the
 // instruction counters are left out.
 #include <benchmark/benchmark.h>
@@ -119,6 +122,9 @@ void Measure(benchmark::State& state, const Program& program)
         state.counters["instr_M"] = f.instructions / 1e6;
         if (controls.instructions > 0)
             state.counters["x_controls_instr"] = f.instructions / controls.instructions;
+        const Figures& main = g_figures["main_first_frame"];
+        if (program.label == "help_first_frame" && main.instructions > 0)
+            state.counters["beyond_main_instr_M"] = (f.instructions - main.instructions) / 1e6;
     }
 }
 
@@ -155,6 +161,8 @@ int main(int argc, char** argv)
         {"texts", {BARE_WINDOW_PROGRAM, "--texts"}},
         {"tintora_no_splash", {TINTORA_PROGRAM, "--no-splash", "--exit-after-first-paint"}},
         {"tintora_with_splash", {TINTORA_PROGRAM, "--exit-after-first-paint"}},
+        {"main_first_frame", {HELP_START_PROGRAM, "--until", "main"}},
+        {"help_first_frame", {HELP_START_PROGRAM, "--until", "help"}},
     };
     benchmark::Initialize(&argc, argv);
     for (const Program& p : programs) {

@@ -1,4 +1,5 @@
 #include "platform/caret_blink.h"
+#include "wait_until.h"
 
 #include <gtest/gtest.h>
 
@@ -64,7 +65,7 @@ TEST_F(CaretBlinkLimitTest, CaretHoldsStillWhenIdleAndBlinksAgainOnInput)
     auto limit = std::make_unique<CaretBlinkLimit>(400ms);
     EXPECT_GE(PaintsOver(250ms), 2) << "the caret should blink while the user works";
 
-    QTRY_VERIFY_WITH_TIMEOUT(!limit->Blinking(), 3000);
+    ASSERT_TRUE(test::WaitUntil([&] { return !limit->Blinking(); }, 3000));
     QTest::qWait(150); // the last repaint, showing the caret
     EXPECT_EQ(PaintsOver(300ms), 0) << "an idle program must not repaint its caret";
 
@@ -80,7 +81,7 @@ TEST_F(CaretBlinkLimitTest, CaretHoldsStillWhenIdleAndBlinksAgainOnInput)
     EXPECT_TRUE(limit->Blinking());
 
     // Gone while the caret holds still, it gives the user's flash time back.
-    QTRY_VERIFY_WITH_TIMEOUT(!limit->Blinking(), 3000);
+    ASSERT_TRUE(test::WaitUntil([&] { return !limit->Blinking(); }, 3000));
     limit.reset();
     EXPECT_EQ(hints_->cursorFlashTime(), 100);
 }

@@ -1,6 +1,5 @@
 #include "shell/rtf/rtf_document_builder.h"
 
-#include "shell/rtf/rtf_field_instruction.h"
 #include "shell/rtf/rtf_formats.h"
 #include "shell/rtf/rtf_tokenizer.h"
 
@@ -8,6 +7,7 @@
 #include <QTextCharFormat>
 
 #include <algorithm>
+#include <optional>
 
 namespace tintora {
 
@@ -15,10 +15,6 @@ namespace {
 
 constexpr char16_t ReplacementChar = 0xFFFD;
 constexpr int MaxUnicodeSkip = 16;
-bool IsBlank(const QString& text)
-{
-    return std::all_of(text.begin(), text.end(), [](QChar c) { return c.isSpace(); });
-}
 
 // Control characters other than tab would show as boxes; a literal line
 // break would split the paragraph behind the builder's back.
@@ -30,11 +26,10 @@ void DropControlChars(QString& text)
 } // namespace
 
 RtfDocumentBuilder::RtfDocumentBuilder(QTextDocument& doc, int pictureWidth)
-    : writer_(doc), pictureWidth_(pictureWidth)
+    : writer_(doc), bodyTables_(writer_), pictureWidth_(pictureWidth)
 {
     stack_.reserve(MaxDepth + 1);
     stack_.emplace_back(); // the state outside every group
-    writer_.SetRowDefinition(&rowReader_.Row());
 }
 
 void RtfDocumentBuilder::Build(QByteArrayView data)
@@ -234,39 +229,6 @@ void RtfDocumentBuilder::Keyword(RtfKeyword keyword, bool hasParam, int param)
     case RtfKeyword::FootnoteMark:
         FootnoteMark();
         break;
-    case RtfKeyword::ListText:
-    case RtfKeyword::PnText:
-        s.listText = true;
-        break;
-    case RtfKeyword::ListDefinition:
-        if (s.destination == RtfDestination::Body && overflow_ == 0) {
-            s.destination = RtfDestination::ListDefinition;
-        } else {
-            Skip();
-        }
-        break;
-    case RtfKeyword::ListTable:
-        if (s.destination == RtfDestination::Body && overflow_ == 0) {
-            s.destination = RtfDestination::ListTable;
-        } else {
-            Skip();
-        }
-        break;
-    case RtfKeyword::LevelText:
-        if (s.destination == RtfDestination::ListTable) {
-            s.listAffix = 3;
-        } else {
-            Skip();
-        }
-        break;
-    case RtfKeyword::ListTextBefore:
-    case RtfKeyword::ListTextAfter:
-        if (s.destination == RtfDestination::ListDefinition) {
-            s.listAffix = keyword == RtfKeyword::ListTextBefore ? 1 : 2;
-        } else {
-            Skip();
-        }
-        break;
     case RtfKeyword::Ansi:
         documentCodePage_ = 1252;
         break;
@@ -345,17 +307,16 @@ void RtfDocumentBuilder::DestinationKeyword(RtfKeyword keyword)
         tables_.BeginColorTable();
         break;
     case RtfKeyword::Field:
-        s.field = -1;
-        if (static_cast<int>(fields_.size()) < MaxFields) {
-            fields_.emplace_back();
-            s.field = static_cast<int>(fields_.size()) - 1;
-        }
+        s.field = fields_.Begin();
         break;
     case RtfKeyword::FieldInstruction:
         s.destination = RtfDestination::FieldInstruction;
         break;
     case RtfKeyword::FieldResult:
-        StartFieldResult();
+        s.destination = RtfDestination::Body;
+        if (const int link = fields_.StartResult(s.field); link >= 0) {
+            s.link = link;
+        }
         break;
     case RtfKeyword::Picture:
         if (s.destination == RtfDestination::Body) {
@@ -414,90 +375,44 @@ void RtfDocumentBuilder::EndPicture()
     }
     // The picture's format is the text format around its group.
     const RtfGroupState& outer = stack_[stack_.size() - 2];
-    const QString href = outer.link >= 0 ? fields_[static_cast<std::size_t>(outer.link)].href : QString();
-    writer_.InsertImage(shown.image, shown.size, tables_.CharFormat(outer.chars, defaultFont_, href),
-                        outer.paragraph.inTable, rowReader_.Cells());
+    bodyTables_.InsertImage(shown.image, shown.size,
+                            tables_.CharFormat(outer.chars, defaultFont_, fields_.Href(outer.link)),
+                            outer.paragraph.inTable);
 }
 
 bool RtfDocumentBuilder::ListKeyword(RtfKeyword keyword, bool hasParam, int param)
 {
-    using Style = RtfListProps::Style;
-    RtfListProps& list = State().paragraph.list;
-    const bool inDefinition = State().destination == RtfDestination::ListDefinition;
-    if (State().destination == RtfDestination::ListTable) {
-        const int value = hasParam ? param : 0;
-        switch (keyword) {
-        case RtfKeyword::ListEntry:
-            listTable_.BeginList();
-            return true;
-        case RtfKeyword::ListId:
-            listTable_.SetListId(value);
-            return true;
-        case RtfKeyword::ListLevelEntry:
-            listTable_.BeginLevel();
-            return true;
-        case RtfKeyword::LevelFormat:
-            listTable_.SetLevelFormat(value);
-            return true;
-        case RtfKeyword::LevelStart:
-            listTable_.SetLevelStart(value);
-            return true;
-        case RtfKeyword::ListOverride:
-            listTable_.Override(value);
-            return true;
-        default:
-            break;
-        }
-    }
-    switch (keyword) {
-    case RtfKeyword::ListBullet:
-    case RtfKeyword::ListDecimal:
-    case RtfKeyword::ListUpperRoman:
-    case RtfKeyword::ListLowerRoman:
-    case RtfKeyword::ListUpperLetter:
-    case RtfKeyword::ListLowerLetter:
-        if (inDefinition) {
-            list.style = keyword == RtfKeyword::ListBullet        ? Style::Bullet
-                         : keyword == RtfKeyword::ListDecimal     ? Style::Decimal
-                         : keyword == RtfKeyword::ListUpperRoman  ? Style::UpperRoman
-                         : keyword == RtfKeyword::ListLowerRoman  ? Style::LowerRoman
-                         : keyword == RtfKeyword::ListUpperLetter ? Style::UpperLetter
-                                                                  : Style::LowerLetter;
-        }
-        return true;
-    case RtfKeyword::ListStart:
-        if (inDefinition) {
-            list.start = std::clamp(hasParam ? param : 1, 0, 3999);
-        }
-        return true;
-    default:
+    switch (lists_.Keyword(State(), keyword, hasParam, param, overflow_ == 0)) {
+    case RtfLists::Handled::No:
         return false;
+    case RtfLists::Handled::Skip:
+        Skip();
+        break;
+    case RtfLists::Handled::Yes:
+        break;
     }
+    return true;
 }
 
 void RtfDocumentBuilder::StartFootnote()
 {
     RtfGroupState& s = State();
-    if (s.destination != RtfDestination::Body || static_cast<int>(footnotes_.size()) >= MaxFootnotes) {
+    const int note = s.destination == RtfDestination::Body ? footnotes_.Begin() : -1;
+    if (note < 0) {
         Skip();
         return;
     }
     s.destination = RtfDestination::Footnote;
-    footnotes_.emplace_back();
-    s.footnote = static_cast<int>(footnotes_.size()) - 1;
+    s.footnote = note;
 }
 
 void RtfDocumentBuilder::FootnoteMark()
 {
     RtfGroupState& s = State();
     if (s.destination == RtfDestination::Footnote) {
-        // The note's own copy of its mark: the note takes the number of the
-        // mark in the text that it belongs to.
-        footnotes_[static_cast<std::size_t>(s.footnote)].number = footnoteMarks_;
+        footnotes_.MarkInNote(s.footnote);
     } else if (s.destination == RtfDestination::Body && !s.chars.hidden) {
-        ++footnoteMarks_;
-        writer_.InsertText(QString::number(footnoteMarks_), CharFormat(), s.paragraph.inTable,
-                           rowReader_.Cells());
+        bodyTables_.InsertText(QString::number(footnotes_.MarkInText()), CharFormat(), s.paragraph.inTable);
     }
 }
 
@@ -513,32 +428,9 @@ void RtfDocumentBuilder::WriteFootnotes()
         writer_.EndParagraph(BlockFormat(), false, 0);
     }
     writer_.EndParagraph(BlockFormat(), false, 0);
-    int ownNumber = 0;
-    for (const Footnote& note : footnotes_) {
-        QString text = note.text.simplified();
-        if (note.number > 0) {
-            ownNumber = note.number;
-            text = QStringLiteral("%1. %2").arg(note.number).arg(text);
-        } else if (text.isEmpty()) {
-            text = QStringLiteral("%1.").arg(++ownNumber);
-        }
-        writer_.InsertText(text, CharFormat(), false, 0);
+    for (const QString& note : footnotes_.Paragraphs()) {
+        writer_.InsertText(note, CharFormat(), false, 0);
         writer_.EndParagraph(BlockFormat(), false, 0);
-    }
-}
-
-void RtfDocumentBuilder::StartFieldResult()
-{
-    RtfGroupState& s = State();
-    s.destination = RtfDestination::Body;
-    if (s.field < 0) {
-        return;
-    }
-    Field& field = fields_[static_cast<std::size_t>(s.field)];
-    field.href = HyperlinkTarget(field.instruction);
-    field.instruction = QString();
-    if (!field.href.isEmpty()) {
-        s.link = s.field;
     }
 }
 
@@ -546,9 +438,9 @@ bool RtfDocumentBuilder::ParagraphKeyword(RtfKeyword keyword, bool hasParam, int
 {
     RtfGroupState& s = State();
     if (keyword == RtfKeyword::Par) {
-        markerShown_ = false;
+        lists_.EndParagraph();
         if (s.destination == RtfDestination::Body && !writer_.truncated()) {
-            writer_.EndParagraph(BlockFormat(), s.paragraph.inTable, rowReader_.Cells());
+            bodyTables_.EndParagraph(BlockFormat(), s.paragraph.inTable);
         } else if (s.destination == RtfDestination::Footnote) {
             AppendChar(u' ');
         }
@@ -562,18 +454,18 @@ bool RtfDocumentBuilder::TableKeyword(RtfKeyword keyword, bool hasParam, int par
     const bool inBody = State().destination == RtfDestination::Body;
     switch (keyword) {
     case RtfKeyword::Cell:
-        markerShown_ = false;
+        lists_.EndParagraph();
         if (inBody) {
-            writer_.EndCell(BlockFormat(), rowReader_.Cells());
+            bodyTables_.EndCell(BlockFormat());
         }
         return true;
     case RtfKeyword::Row:
         if (inBody) {
-            writer_.EndRow();
+            bodyTables_.EndRow();
         }
         return true;
     default:
-        return rowReader_.Keyword(keyword, hasParam, param, tables_);
+        return bodyTables_.DefinitionKeyword(keyword, hasParam, param, tables_);
     }
 }
 
@@ -663,9 +555,8 @@ bool RtfDocumentBuilder::DropsText() const
     case RtfDestination::Picture:
         return true;
     case RtfDestination::ListDefinition:
-        return s.listAffix == 0;
     case RtfDestination::ListTable:
-        return s.listAffix != 3;
+        return !RtfLists::KeepsText(s);
     default:
         return false;
     }
@@ -707,62 +598,39 @@ void RtfDocumentBuilder::FlushText()
     switch (s.destination) {
     case RtfDestination::Body:
         DropControlChars(text);
-        if (s.listText) {
-            // A number written out is shown as it is; an empty one (some
-            // writers leave only the tab) is made from the list's
-            // description when the paragraph's text starts.
-            if (IsBlank(text)) {
-                return;
-            }
-            markerShown_ = true;
-        } else if (!markerShown_ &&
-                   (s.paragraph.list.style != RtfListProps::Style::None || s.paragraph.list.list > 0)) {
-            markerShown_ = true;
-            // \pn describes the number where it is given; otherwise the list
-            // table does, for the paragraph's \lsN.
-            const RtfListProps& list = s.paragraph.list;
-            const RtfListProps props =
-                list.style != RtfListProps::Style::None ? list : listTable_.Props(list.list, list.level);
-            if (props.style != RtfListProps::Style::None) {
-                writer_.InsertText(listNumbers_.Next(props), CharFormat(), s.paragraph.inTable,
-                                   rowReader_.Cells());
-            }
-        }
-        writer_.InsertText(text, CharFormat(), s.paragraph.inTable, rowReader_.Cells());
+        WriteBodyText(text);
         break;
     case RtfDestination::ListTable:
-        listTable_.SetLevelText(text);
+    case RtfDestination::ListDefinition:
+        lists_.Text(s, text);
         break;
-    case RtfDestination::ListDefinition: {
-        QString& affix = s.listAffix == 1 ? s.paragraph.list.before : s.paragraph.list.after;
-        affix += text.left(RtfListProps::MaxAffix - affix.size());
-        break;
-    }
     case RtfDestination::FontTable:
         tables_.FontTableText(text);
         break;
     case RtfDestination::FieldInstruction:
-        if (s.field >= 0) {
-            QString& instruction = fields_[static_cast<std::size_t>(s.field)].instruction;
-            const QString kept =
-                text.left(std::min(MaxInstructionLength - instruction.size(), MaxFieldChars - fieldChars_));
-            instruction += kept;
-            fieldChars_ += kept.size();
-        }
+        fields_.AppendInstruction(s.field, text);
         break;
-    case RtfDestination::Footnote: {
+    case RtfDestination::Footnote:
         DropControlChars(text);
-        QString& note = footnotes_[static_cast<std::size_t>(s.footnote)].text;
-        const QString kept =
-            text.left(std::min(MaxFootnoteLength - note.size(), MaxFootnoteChars - footnoteChars_));
-        note += kept;
-        footnoteChars_ += kept.size();
+        footnotes_.Append(s.footnote, text);
         break;
-    }
     case RtfDestination::ColorTable:
     case RtfDestination::Picture:
         break;
     }
+}
+
+void RtfDocumentBuilder::WriteBodyText(const QString& text)
+{
+    const RtfGroupState& s = State();
+    const std::optional<QString> number = lists_.BeforeBodyText(s, text);
+    if (!number) {
+        return;
+    }
+    if (!number->isEmpty()) {
+        bodyTables_.InsertText(*number, CharFormat(), s.paragraph.inTable);
+    }
+    bodyTables_.InsertText(text, CharFormat(), s.paragraph.inTable);
 }
 
 const RtfStyleTables::Font* RtfDocumentBuilder::CurrentFont() const
@@ -783,13 +651,18 @@ int RtfDocumentBuilder::CurrentCodePage() const
 QTextCharFormat RtfDocumentBuilder::CharFormat() const
 {
     const RtfGroupState& s = State();
-    const QString href = s.link >= 0 ? fields_[static_cast<std::size_t>(s.link)].href : QString();
-    return tables_.CharFormat(s.chars, defaultFont_, href);
+    return tables_.CharFormat(s.chars, defaultFont_, fields_.Href(s.link));
 }
 
 QTextBlockFormat RtfDocumentBuilder::BlockFormat() const
 {
-    return RtfBlockFormat(State().paragraph);
+    const RtfParagraphProps& p = State().paragraph;
+    QTextBlockFormat format = RtfBlockFormat(p);
+    // Colour 0 is the automatic colour: no shading.
+    if (const QColor shading = tables_.ColorAt(p.background); p.background > 0 && shading.isValid()) {
+        format.setBackground(shading);
+    }
+    return format;
 }
 
 } // namespace tintora

@@ -194,13 +194,18 @@ void RtfDocumentWriter::StartTable(int columns)
     gridEdges_.clear();
     mergeTop_.clear();
     int rowBorder = 0;
+    QColor rowBorderColor;
     if (rowDefinition_ != nullptr) {
         int previous = 0;
         for (const RtfCellDefinition& cell : rowDefinition_->cells) {
             previous = std::max(cell.edge, previous);
             gridEdges_.push_back(previous);
         }
-        rowBorder = *std::max_element(rowDefinition_->border.begin(), rowDefinition_->border.end());
+        // Qt draws one width and colour round a table: the widest side's.
+        const auto widest = std::max_element(rowDefinition_->border.begin(), rowDefinition_->border.end());
+        rowBorder = *widest;
+        rowBorderColor =
+            rowDefinition_->borderColor[static_cast<std::size_t>(widest - rowDefinition_->border.begin())];
     }
     QTextTableFormat format;
     format.setCellPadding(3);
@@ -210,6 +215,8 @@ void RtfDocumentWriter::StartTable(int columns)
     format.setBorder(rowBorder > 0 ? std::max(1.0, rowBorder / 15.0) : 0);
     format.setBorderStyle(rowBorder > 0 ? QTextFrameFormat::BorderStyle_Solid
                                         : QTextFrameFormat::BorderStyle_None);
+    // The automatic colour draws black; Qt's own default is grey.
+    format.setBorderBrush(rowBorderColor.isValid() ? rowBorderColor : QColor(Qt::black));
     if (!gridEdges_.empty()) {
         gridEdges_.erase(std::unique(gridEdges_.begin(), gridEdges_.end()), gridEdges_.end());
         if (gridEdges_.front() == 0 && gridEdges_.size() > 1) {
@@ -409,11 +416,17 @@ void RtfDocumentWriter::PlaceRow()
         const std::array<void (QTextTableCellFormat::*)(QTextFrameFormat::BorderStyle), 4> styles = {
             &QTextTableCellFormat::setTopBorderStyle, &QTextTableCellFormat::setLeftBorderStyle,
             &QTextTableCellFormat::setBottomBorderStyle, &QTextTableCellFormat::setRightBorderStyle};
+        const std::array<void (QTextTableCellFormat::*)(const QBrush&), 4> brushes = {
+            &QTextTableCellFormat::setTopBorderBrush, &QTextTableCellFormat::setLeftBorderBrush,
+            &QTextTableCellFormat::setBottomBorderBrush, &QTextTableCellFormat::setRightBorderBrush};
         for (std::size_t side = 0; side < 4; ++side) {
             const int twips = cell.border[side];
             (format.*widths[side])(twips > 0 ? std::max(1.0, twips / 15.0) : 0.0);
             (format.*styles[side])(twips > 0 ? QTextFrameFormat::BorderStyle_Solid
                                              : QTextFrameFormat::BorderStyle_None);
+            // Without a brush of its own, a cell border takes the table's.
+            (format.*brushes[side])(cell.borderColor[side].isValid() ? QBrush(cell.borderColor[side])
+                                                                     : QBrush(Qt::black));
         }
         if (cell.background.isValid()) {
             format.setBackground(cell.background);

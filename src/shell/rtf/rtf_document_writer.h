@@ -33,7 +33,8 @@ namespace tintora {
 // placed by their edges: a cell that spans several columns is merged over
 // them, a cell of no width joins the one before it, as do \clmrg cells, and
 // \clvmrg cells join the cell above. Cells and tables have borders only
-// where the definition gives them, and cells their background.
+// where the definition gives them, in its colours (black for the automatic
+// colour), and cells their background.
 //
 // Qt rebuilds a table's cell grid after every added row, so a long table
 // costs time quadratic in its rows. To stay linear, a table is continued

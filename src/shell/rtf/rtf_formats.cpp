@@ -23,6 +23,21 @@ double Pixels(int twips)
     return std::clamp(twips, -MaxTwips, MaxTwips) / 15.0;
 }
 
+QTextOption::TabType TabType(RtfParagraphProps::TabKind kind)
+{
+    switch (kind) {
+    case RtfParagraphProps::TabKind::Right:
+        return QTextOption::RightTab;
+    case RtfParagraphProps::TabKind::Center:
+        return QTextOption::CenterTab;
+    case RtfParagraphProps::TabKind::Decimal:
+        return QTextOption::DelimiterTab;
+    case RtfParagraphProps::TabKind::Left:
+        break;
+    }
+    return QTextOption::LeftTab;
+}
+
 } // namespace
 
 bool ApplyCharacterKeyword(RtfCharProps& c, RtfKeyword keyword, bool hasParam, int param)
@@ -42,6 +57,12 @@ bool ApplyCharacterKeyword(RtfCharProps& c, RtfKeyword keyword, bool hasParam, i
         return true;
     case RtfKeyword::Hidden:
         c.hidden = Flag(hasParam, param);
+        return true;
+    case RtfKeyword::Caps:
+        c.caps = Flag(hasParam, param);
+        return true;
+    case RtfKeyword::SmallCaps:
+        c.smallCaps = Flag(hasParam, param);
         return true;
     case RtfKeyword::Underline:
         c.underline = Flag(hasParam, param) ? RtfCharProps::Underline::Single : RtfCharProps::Underline::None;
@@ -121,10 +142,23 @@ bool ApplyParagraphKeyword(RtfParagraphProps& p, RtfKeyword keyword, bool hasPar
     case RtfKeyword::SpaceAfter:
         p.spaceAfter = value;
         return true;
+    case RtfKeyword::TabRight:
+        p.nextTabKind = RtfParagraphProps::TabKind::Right;
+        return true;
+    case RtfKeyword::TabCenter:
+        p.nextTabKind = RtfParagraphProps::TabKind::Center;
+        return true;
+    case RtfKeyword::TabDecimal:
+        p.nextTabKind = RtfParagraphProps::TabKind::Decimal;
+        return true;
     case RtfKeyword::TabStop:
         if (p.tabCount < RtfParagraphProps::MaxTabStops) {
-            p.tabs[static_cast<std::size_t>(p.tabCount++)] = value;
+            p.tabs[static_cast<std::size_t>(p.tabCount++)] = {value, p.nextTabKind};
         }
+        p.nextTabKind = RtfParagraphProps::TabKind::Left;
+        return true;
+    case RtfKeyword::ParagraphBackground:
+        p.background = value;
         return true;
     case RtfKeyword::InTable:
         p.inTable = true;
@@ -166,20 +200,29 @@ QTextBlockFormat RtfBlockFormat(const RtfParagraphProps& p)
     // where the first line starts. A hanging indent also has a stop of its
     // own at the left indent, which word processors use for list bullets.
     const double lineStart = std::max(0.0, format.leftMargin() + format.textIndent());
-    std::vector<double> stops;
+    std::vector<QTextOption::Tab> stops;
     stops.reserve(static_cast<std::size_t>(p.tabCount) + 1);
     for (int i = 0; i < p.tabCount; ++i) {
-        stops.push_back(Pixels(p.tabs[static_cast<std::size_t>(i)]) - lineStart);
+        const RtfParagraphProps::Tab& tab = p.tabs[static_cast<std::size_t>(i)];
+        stops.emplace_back(Pixels(tab.position) - lineStart, TabType(tab.kind),
+                           tab.kind == RtfParagraphProps::TabKind::Decimal ? QChar(u'.') : QChar());
     }
     if (format.textIndent() < 0) {
-        stops.push_back(format.leftMargin() - lineStart);
+        stops.emplace_back(format.leftMargin() - lineStart, QTextOption::LeftTab);
     }
-    std::sort(stops.begin(), stops.end());
-    stops.erase(std::unique(stops.begin(), stops.end()), stops.end());
+    // One stop at each place: the first one given there counts.
+    std::stable_sort(stops.begin(), stops.end(), [](const QTextOption::Tab& a, const QTextOption::Tab& b) {
+        return a.position < b.position;
+    });
+    stops.erase(std::unique(stops.begin(), stops.end(),
+                            [](const QTextOption::Tab& a, const QTextOption::Tab& b) {
+                                return a.position == b.position;
+                            }),
+                stops.end());
     QList<QTextOption::Tab> tabs;
-    for (const double stop : stops) {
-        if (stop > 0) {
-            tabs.append(QTextOption::Tab(stop, QTextOption::LeftTab));
+    for (const QTextOption::Tab& stop : stops) {
+        if (stop.position > 0) {
+            tabs.append(stop);
         }
     }
     if (!tabs.isEmpty()) {

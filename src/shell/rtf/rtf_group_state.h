@@ -37,6 +37,12 @@ struct RtfListProps {
 struct RtfParagraphProps {
     static constexpr int MaxTabStops = 32;
     enum class Align { Left, Center, Right, Justify };
+    // Where text meets a tab stop: its start, end or middle, or its decimal point.
+    enum class TabKind : unsigned char { Left, Right, Center, Decimal };
+    struct Tab {
+        int position = 0;
+        TabKind kind = TabKind::Left;
+    };
 
     Align align = Align::Left;
     int leftIndent = 0;
@@ -45,9 +51,11 @@ struct RtfParagraphProps {
     int spaceBefore = 0;
     int spaceAfter = 0;
     bool inTable = false;
+    int background = 0; // \cbpatN, an index into the colour table; 0 for none
     RtfListProps list;
     int tabCount = 0;
-    std::array<int, MaxTabStops> tabs{};
+    TabKind nextTabKind = TabKind::Left; // set by \tqr, \tqc, \tqdec for the next \txN
+    std::array<Tab, MaxTabStops> tabs{};
 };
 
 // Character properties. Colours are indexes into the colour table; 0 is the
@@ -62,10 +70,20 @@ struct RtfCharProps {
     bool italic = false;
     bool strike = false;
     bool hidden = false;
+    bool caps = false;      // \caps
+    bool smallCaps = false; // \scaps
     Underline underline = Underline::None;
     Script script = Script::Normal;
     int foreground = 0;
     int background = 0;
+};
+
+// Which text of a list description a group holds.
+enum class RtfListAffix : unsigned char {
+    None,
+    Before,    // \pntxtb: the text before a \pn number
+    After,     // \pntxta: the text after it
+    LevelText, // \leveltext: a list table level's number template
 };
 
 // The state that a group saves on { and restores on }. Plain data (the
@@ -79,7 +97,7 @@ struct RtfGroupState {
     int link = -1;         // in a field result: the field whose hyperlink the text carries
     int footnote = -1;     // in a footnote: an index into the builder's notes
     bool listText = false; // in \listtext or \pntext: the number written out
-    int listAffix = 0;     // in \pntxtb (1), \pntxta (2) or a list table's \leveltext (3)
+    RtfListAffix listAffix = RtfListAffix::None;
 };
 
 } // namespace tintora

@@ -58,7 +58,9 @@ enum class RtfKeyword {
     Sub,
     NoSuperSub,
     Hidden,
-    Up, // \upN: raised by N half-points, shown as superscript
+    Caps,      // \caps: shown in capitals
+    SmallCaps, // \scaps: shown in small capitals
+    Up,        // \upN: raised by N half-points, shown as superscript
     Down,
     FootnoteMark, // \chftn: the automatic number of a footnote
     // Pictures.
@@ -81,6 +83,10 @@ enum class RtfKeyword {
     SpaceBefore,
     SpaceAfter,
     TabStop,
+    TabRight, // \tqr, \tqc, \tqdec: the kind of the next \txN
+    TabCenter,
+    TabDecimal,
+    ParagraphBackground, // \cbpatN: the paragraph's shading colour
     InTable,
     Cell,
     Row,
@@ -91,6 +97,7 @@ enum class RtfKeyword {
     BorderStyle,   // \brdrs, \brdrdb, ...: a border is drawn
     BorderNone,    // \brdrnone, \brdrnil
     BorderWidth,   // \brdrwN
+    BorderColor,   // \brdrcfN
     CellBorderTop, // \clbrdrt; the next border words describe it
     CellBorderLeft,
     CellBorderBottom,

@@ -52,6 +52,32 @@ QString RtfListNumbering::Format(RtfListProps::Style style, int n)
     return {};
 }
 
+int RtfListNumbering::Key(int list, int level)
+{
+    return std::clamp(list, 0, 1 << 20) * MaxLevels + std::clamp(level, 0, MaxLevels - 1);
+}
+
+int RtfListNumbering::Count(int list, int level, int start)
+{
+    const int key = Key(list, level);
+    auto it = counters_.find(key);
+    if (it == counters_.end() && counters_.size() < MaxCounters) {
+        it = counters_.emplace(key, start).first;
+    }
+    const int number = it != counters_.end() ? it->second++ : start;
+    // A number at one level starts the levels below it afresh.
+    for (int deeper = level + 1; deeper < MaxLevels; ++deeper) {
+        counters_.erase(Key(list, deeper));
+    }
+    return number;
+}
+
+int RtfListNumbering::Current(int list, int level, int start) const
+{
+    const auto it = counters_.find(Key(list, level));
+    return it != counters_.end() ? it->second - 1 : start;
+}
+
 QString RtfListNumbering::Next(const RtfListProps& list)
 {
     if (list.style == RtfListProps::Style::Bullet) {
@@ -61,17 +87,49 @@ QString RtfListNumbering::Next(const RtfListProps& list)
                                                                              : list.before) +
                u'\t';
     }
-    const int key = std::clamp(list.list, 0, 1 << 20) * MaxLevels + list.level;
-    auto it = counters_.find(key);
-    if (it == counters_.end() && counters_.size() < MaxCounters) {
-        it = counters_.emplace(key, list.start).first;
+    return list.before + Format(list.style, Count(list.list, list.level, list.start)) + list.after + u'\t';
+}
+
+QString RtfListNumbering::Next(int list, int level, const std::vector<RtfListLevel>& levels)
+{
+    using Style = RtfListProps::Style;
+    const RtfListLevel& own = levels[static_cast<std::size_t>(level)];
+    if (own.style == Style::None) {
+        return {};
     }
-    const int number = it != counters_.end() ? it->second++ : list.start;
-    // A number at one level starts the levels below it afresh.
-    for (int deeper = list.level + 1; deeper < MaxLevels; ++deeper) {
-        counters_.erase(key - list.level + deeper);
+    // The template's first character is its length.
+    const int length = own.text.isEmpty() ? 0 : own.text.front().unicode();
+    QString shape = own.text.mid(1, length);
+    if (shape.size() < length) {
+        shape = shape.section(u';', 0, 0); // a length past the text: up to its end
     }
-    return list.before + Format(list.style, number) + list.after + u'\t';
+    if (own.style == Style::Bullet) {
+        return (shape.isEmpty() || shape == QStringLiteral(u"·") ? QStringLiteral(u"•") : shape) + u'\t';
+    }
+    const int number = Count(list, level, own.start);
+    QString out;
+    bool numbered = false;
+    for (const QChar c : shape) {
+        const int other = c.unicode();
+        if (other >= MaxLevels) {
+            out += c;
+            continue;
+        }
+        numbered = true;
+        if (other >= static_cast<int>(levels.size())) {
+            continue;
+        }
+        const RtfListLevel& shown = levels[static_cast<std::size_t>(other)];
+        const int value = other == level  ? number
+                          : other < level ? Current(list, other, shown.start)
+                                          : shown.start;
+        out += Format(shown.style, value);
+    }
+    // A template without a number (or none at all) still shows this level's.
+    if (!numbered) {
+        out += Format(own.style, number);
+    }
+    return out + u'\t';
 }
 
 void RtfListTable::BeginList()
@@ -139,7 +197,7 @@ void RtfListTable::SetLevelText(const QString& text)
 {
     if (!lists_.empty() && !lists_.back().levels.empty()) {
         QString& kept = lists_.back().levels.back().text;
-        kept += text.left(64 - kept.size());
+        kept += text.left(MaxLevelText - kept.size());
     }
 }
 
@@ -150,37 +208,12 @@ void RtfListTable::Override(int ls)
     }
 }
 
-RtfListProps RtfListTable::Props(int ls, int level) const
+const std::vector<RtfListLevel>* RtfListTable::Levels(int ls) const
 {
-    RtfListProps props;
-    props.list = ls;
-    props.level = level;
     const auto override = overrides_.find(ls);
     const int id = override != overrides_.end() ? override->second : ls;
     const auto list = std::find_if(lists_.begin(), lists_.end(), [id](const List& l) { return l.id == id; });
-    if (list == lists_.end() || level < 0 || level >= static_cast<int>(list->levels.size())) {
-        return props;
-    }
-    const Level& l = list->levels[static_cast<std::size_t>(level)];
-    props.style = l.style;
-    props.start = l.start;
-    // The template's first character is its length; the level numbers are
-    // written as the characters 0 to 8. Only this level's number is shown,
-    // with the text before the first number and after the last.
-    const QString text = l.text.mid(1).section(u';', 0, 0);
-    const auto isNumber = [](QChar c) { return c.unicode() < RtfListNumbering::MaxLevels; };
-    const qsizetype first = std::find_if(text.begin(), text.end(), isNumber) - text.begin();
-    if (first == text.size()) {
-        props.before = text.left(RtfListProps::MaxAffix);
-        return props;
-    }
-    qsizetype last = text.size() - 1;
-    while (last > first && !isNumber(text[last])) {
-        --last;
-    }
-    props.before = text.left(std::min<qsizetype>(first, RtfListProps::MaxAffix));
-    props.after = text.mid(last + 1).left(RtfListProps::MaxAffix);
-    return props;
+    return list != lists_.end() ? &list->levels : nullptr;
 }
 
 } // namespace tintora

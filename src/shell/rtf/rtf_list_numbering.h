@@ -9,27 +9,44 @@
 
 namespace tintora {
 
+// How one level of a list in the list table is numbered.
+struct RtfListLevel {
+    RtfListProps::Style style = RtfListProps::Style::Decimal;
+    int start = 1;
+    // \leveltext: its length, then the text with the numbers of the levels
+    // as the characters U+0000..U+0008 ("\'04\'00.\'01." for "2.1.").
+    QString text;
+};
+
 // Makes the numbers of list paragraphs whose number the file does not write
 // out (an empty \listtext, or \pn alone). Paragraphs of one list (\lsN)
-// and level (\ilvlN) count on from the list's \pnstartN; a number at one
-// level starts the levels below it afresh. At most MaxCounters lists and
-// levels are counted; further ones show their start number.
+// and level (\ilvlN) count on from the level's start number; a number at
+// one level starts the levels below it afresh. At most MaxCounters lists
+// and levels are counted; further ones show their start number.
 class RtfListNumbering
 {
 public:
     static constexpr int MaxLevels = 9;
     static constexpr std::size_t MaxCounters = 4096;
 
-    // The text that goes before the paragraph's own text: the bullet, or
-    // the text before, the number in the list's style and the text after,
-    // then a tab. Counts the paragraph.
+    // For \pn: the bullet, or the text before, the number in the list's
+    // style and the text after, then a tab. Counts the paragraph.
     QString Next(const RtfListProps& list);
+    // For list `list` of the list table at `level`: the level's template
+    // with each level's number in that level's style (the numbers of the
+    // levels above as they stand), then a tab. Counts the paragraph.
+    // Empty when the level has no number (style None).
+    QString Next(int list, int level, const std::vector<RtfListLevel>& levels);
 
     // The number `n` (1..3999) in a numbering style: 3, iii, III, c, C;
     // letters past z double (aa, bb, ...). Empty for bullets.
     static QString Format(RtfListProps::Style style, int n);
 
 private:
+    int Count(int list, int level, int start);
+    int Current(int list, int level, int start) const;
+    static int Key(int list, int level);
+
     std::map<int, int> counters_; // the next number, by list and level
 };
 
@@ -41,30 +58,24 @@ class RtfListTable
 public:
     static constexpr std::size_t MaxLists = 256;
     static constexpr std::size_t MaxOverrides = 1024;
+    static constexpr qsizetype MaxLevelText = 64;
 
-    void BeginList();              // \list
-    void SetListId(int id);        // \listidN, in a list or an override
-    void BeginLevel();             // \listlevel
-    void SetLevelFormat(int nfc);  // \levelnfcN
-    void SetLevelStart(int start); // \levelstartatN
-    // \leveltext: a length, then text with the level numbers as the
-    // characters U+0000..U+0008.
-    void SetLevelText(const QString& text);
-    void Override(int ls); // \lsN after \listidN in a \listoverride
+    void BeginList();                       // \list
+    void SetListId(int id);                 // \listidN, in a list or an override
+    void BeginLevel();                      // \listlevel
+    void SetLevelFormat(int nfc);           // \levelnfcN
+    void SetLevelStart(int start);          // \levelstartatN
+    void SetLevelText(const QString& text); // the text of \leveltext
+    void Override(int ls);                  // \lsN after \listidN in a \listoverride
 
-    // How paragraphs of list override `ls` at `level` are numbered; style
-    // None when the table does not say.
-    RtfListProps Props(int ls, int level) const;
+    // The levels of the list that override `ls` names; nullptr when the
+    // table does not describe it.
+    const std::vector<RtfListLevel>* Levels(int ls) const;
 
 private:
-    struct Level {
-        RtfListProps::Style style = RtfListProps::Style::Decimal;
-        int start = 1;
-        QString text;
-    };
     struct List {
         int id = 0;
-        std::vector<Level> levels;
+        std::vector<RtfListLevel> levels;
     };
     std::vector<List> lists_;
     std::map<int, int> overrides_; // \ls number to list id

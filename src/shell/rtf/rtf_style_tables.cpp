@@ -148,6 +148,12 @@ QTextCharFormat RtfStyleTables::CharFormat(const RtfCharProps& props, int defaul
     if (props.strike) {
         format.setFontStrikeOut(true);
     }
+    // Capitals take precedence when both are set.
+    if (props.caps) {
+        format.setFontCapitalization(QFont::AllUppercase);
+    } else if (props.smallCaps) {
+        format.setFontCapitalization(QFont::SmallCaps);
+    }
     if (props.script == RtfCharProps::Script::Super) {
         format.setVerticalAlignment(QTextCharFormat::AlignSuperScript);
     } else if (props.script == RtfCharProps::Script::Sub) {

@@ -14,6 +14,12 @@ bool RtfRowReader::Keyword(RtfKeyword keyword, bool hasParam, int param, const R
         }
         return borderTarget_ >= 0 ? &cell_.border[static_cast<std::size_t>(borderTarget_)] : nullptr;
     };
+    const auto borderColor = [this]() -> QColor* {
+        if (borderTarget_ >= 4) {
+            return &row_.borderColor[static_cast<std::size_t>(borderTarget_ - 4)];
+        }
+        return borderTarget_ >= 0 ? &cell_.borderColor[static_cast<std::size_t>(borderTarget_)] : nullptr;
+    };
     constexpr int DefaultBorder = 15; // one pixel, in twips
     switch (keyword) {
     case RtfKeyword::RowDefaults:
@@ -56,6 +62,11 @@ bool RtfRowReader::Keyword(RtfKeyword keyword, bool hasParam, int param, const R
     case RtfKeyword::BorderWidth:
         if (int* width = borderWidth(); width != nullptr && *width > 0) {
             *width = std::clamp(hasParam ? param : DefaultBorder, 1, 150);
+        }
+        return true;
+    case RtfKeyword::BorderColor:
+        if (QColor* color = borderColor()) {
+            *color = hasParam && param > 0 ? tables.ColorAt(param) : QColor();
         }
         return true;
     case RtfKeyword::CellBackground:

@@ -13,12 +13,13 @@ namespace tintora {
 struct RtfCellDefinition {
     enum Side { Top, Left, Bottom, Right };
 
-    int edge = 0;                // \cellxN: the right edge, in twips from the row's start
-    std::array<int, 4> border{}; // by Side, in twips; 0 for none
-    QColor background;           // \clcbpatN; invalid for none
-    bool mergedLeft = false;     // \clmrg: part of the cell to its left
-    bool mergeStart = false;     // \clvmgf: the top of cells merged downwards
-    bool mergedUp = false;       // \clvmrg: part of the cell above
+    int edge = 0;                      // \cellxN: the right edge, in twips from the row's start
+    std::array<int, 4> border{};       // by Side, in twips; 0 for none
+    std::array<QColor, 4> borderColor; // by Side, \brdrcfN; invalid for the automatic colour
+    QColor background;                 // \clcbpatN; invalid for none
+    bool mergedLeft = false;           // \clmrg: part of the cell to its left
+    bool mergeStart = false;           // \clvmgf: the top of cells merged downwards
+    bool mergedUp = false;             // \clvmrg: part of the cell above
 };
 
 // The cells of the row being read and the borders of the whole row
@@ -28,12 +29,15 @@ struct RtfRowDefinition {
 
     std::vector<RtfCellDefinition> cells;
     std::array<int, 4> border{};
+    std::array<QColor, 4> borderColor;
 };
 
 class RtfStyleTables;
 
 // Reads the words that define a table row (\trowd, \cellxN, the cell and
-// row borders, \clcbpatN, the merge flags) into a row definition.
+// row borders with their widths and colours, \clcbpatN, the merge flags)
+// into a row definition. Colours are looked up when they are read; colour
+// 0 is the automatic colour, as for text.
 class RtfRowReader
 {
 public:
@@ -49,7 +53,7 @@ private:
     RtfRowDefinition row_;
     RtfCellDefinition cell_; // the cell being defined, until its \cellx
     int cells_ = 0;
-    // Where the next border words (\brdrs, \brdrwN) go: a side of the cell
+    // Where the next border words (\brdrs, \brdrwN, \brdrcfN) go: a side of the cell
     // being defined (0..3), of the row (4..7), or nowhere (-1).
     int borderTarget_ = -1;
 };

@@ -7,12 +7,15 @@
 #include <QScrollBar>
 #include <QShortcut>
 #include <QShowEvent>
+#include <QTextBlock>
 #include <QTextBlockFormat>
 #include <QTextBrowser>
 #include <QTextCharFormat>
 #include <QTextCursor>
+#include <QTimer>
 
 #include <algorithm>
+#include <limits>
 
 #include "platform/settings_store.h"
 #include "platform/window_helpers.h"
@@ -50,6 +53,35 @@ void AppendNote(QTextDocument& doc, const QString& text)
     note.setFontItalic(true);
     cursor.insertBlock(QTextBlockFormat(), note);
     cursor.insertText(text, note);
+}
+
+// What Load leaves to the layout: less than the first screen holds. When
+// the window shows, and the view knows its width, paragraphs are added one
+// at a time until the screen is full.
+constexpr int kStartParagraphs = 10;
+constexpr int kStartChars = 800;
+// What each later turn of the event loop lays out: a few million
+// instructions.
+constexpr int kPartParagraphs = 40;
+constexpr int kPartChars = 3000;
+
+bool InMainText(const QTextBlock& block)
+{
+    return QTextCursor(block).currentFrame() == block.document()->rootFrame();
+}
+
+// Where a part of `doc` that starts at `from` ends once it holds `chars`
+// characters or `paragraphs` paragraphs: at the start of a paragraph of the
+// main text, never inside a table. -1 when the part runs to the end.
+int PartEnd(const QTextDocument& doc, int from, int chars, int paragraphs)
+{
+    int count = 0;
+    for (QTextBlock block = doc.findBlock(from); block.isValid(); block = block.next(), ++count) {
+        const bool full = block.position() - from >= chars || count >= paragraphs;
+        if (block.position() > from && full && InMainText(block) && InMainText(block.previous()))
+            return block.position();
+    }
+    return -1;
 }
 
 QString RefusalNote(const QString& fileName, const QString& reason)
@@ -101,6 +133,8 @@ HelpWindow::HelpWindow(const BrandInfo& brand, SettingsStore& settings, QStringL
 
     // Keys scroll the text from the moment the window opens.
     setFocusProxy(textView_);
+    textView_->installEventFilter(this);
+    textView_->viewport()->installEventFilter(this);
     auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(close, &QShortcut::activated, this, &QWidget::close);
 
@@ -126,6 +160,10 @@ bool HelpWindow::Load()
     helpFilePath_ = found;
 
     QTextDocument& doc = *textView_->document();
+    // Without a page size the document is not laid out while it is read;
+    // the window gives it one when it shows.
+    doc.setPageSize(QSizeF(0, 0));
+    hiddenFrom_ = -1;
     const RtfResult read = ReadRtfFile(found, doc);
     if (!read.ok)
         AppendNote(doc, RefusalNote(FileNamePart(found), read.message));
@@ -136,6 +174,13 @@ bool HelpWindow::Load()
                        .arg(FileNamePart(found)));
     // The writer's colours stay legible on the page they were chosen for.
     textView_->setPalette(DocumentPagePalette(doc, palette()));
+    if (read.ok)
+        HideFrom(PartEnd(doc, 0, kStartChars, kStartParagraphs));
+    if (isVisible()) {
+        // Read again while open: there is no first frame to wait for.
+        FillFirstScreen();
+        ShowMoreText();
+    }
     ShowFromTop();
 
     SetOnTop(this, true);
@@ -143,6 +188,67 @@ bool HelpWindow::Load()
     const QString stored = settings_.GetSetting(kSection, kShowHelpKey, QStringLiteral("1"));
     showAtStartup_->setChecked(stored == QLatin1String("1"));
     return true;
+}
+
+void HelpWindow::HideFrom(int position)
+{
+    // Hidden paragraphs take no room and are not laid out; their text is in
+    // the document all the same.
+    hiddenFrom_ = position;
+    if (position < 0)
+        return;
+    for (QTextBlock block = textView_->document()->findBlock(position); block.isValid(); block = block.next())
+        block.setVisible(false);
+}
+
+void HelpWindow::ShowPart(int chars, int paragraphs)
+{
+    QTextDocument& doc = *textView_->document();
+    const int from = hiddenFrom_;
+    const int end = PartEnd(doc, from, chars, paragraphs);
+    const QTextBlock stop = end < 0 ? QTextBlock() : doc.findBlock(end);
+    for (QTextBlock block = doc.findBlock(from); block.isValid() && block != stop; block = block.next())
+        block.setVisible(true);
+    hiddenFrom_ = end;
+    doc.markContentsDirty(from, (end < 0 ? doc.characterCount() : end) - from);
+}
+
+void HelpWindow::FillFirstScreen()
+{
+    QTextDocument& doc = *textView_->document();
+    if (doc.pageSize().isNull())
+        doc.setPageSize(QSizeF(textView_->viewport()->width(), -1));
+    while (hiddenFrom_ >= 0 && doc.size().height() <= textView_->viewport()->height())
+        ShowPart(1, 1);
+}
+
+bool HelpWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (hiddenFrom_ < 0)
+        return QWidget::eventFilter(watched, event);
+    // The first screen is painted: the rest follows on later turns.
+    if (watched == textView_->viewport() && event->type() == QEvent::Paint && !showQueued_) {
+        showQueued_ = true;
+        QTimer::singleShot(0, this, &HelpWindow::ShowMoreText);
+    }
+    // A key or the wheel moves through the whole text: lay out the rest
+    // before it does, so that a page down is a page down.
+    if ((watched == textView_ && event->type() == QEvent::KeyPress) ||
+        (watched == textView_->viewport() && event->type() == QEvent::Wheel))
+        ShowPart(std::numeric_limits<int>::max(), std::numeric_limits<int>::max());
+    return QWidget::eventFilter(watched, event);
+}
+
+void HelpWindow::ShowMoreText()
+{
+    showQueued_ = false;
+    if (hiddenFrom_ < 0)
+        return;
+    ShowPart(kPartChars, kPartParagraphs);
+    if (hiddenFrom_ >= 0) {
+        showQueued_ = true;
+        QTimer::singleShot(0, this, &HelpWindow::ShowMoreText);
+    }
 }
 
 void HelpWindow::ShowFromTop()
@@ -160,6 +266,8 @@ void HelpWindow::showEvent(QShowEvent* event)
     // Each opening starts at the top; a window that the system restores
     // keeps its place.
     if (!event->spontaneous()) {
+        // The view has its size now: the first frame shows a full screen.
+        FillFirstScreen();
         ShowFromTop();
         textView_->setFocus(Qt::ActiveWindowFocusReason);
     }

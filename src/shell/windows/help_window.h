@@ -21,6 +21,13 @@ class SkinProvider;
 // page keys scroll it; Escape closes the window. `Check1` "Show at Startup"
 // stores the user's choice as "1" or "0" under "Settings"/"showHelp" on
 // every change of the box.
+//
+// The text is laid out as it is shown: the window opens with the paragraphs
+// that fill its first screen laid out, and the rest of the text is laid out
+// in parts on the turns of the event loop after that screen's first frame
+// (at once when a key or the wheel moves through it first), so that a long
+// help costs the first frame no more than a short one. Paragraphs not laid
+// out yet are hidden blocks: their text is in the document all along.
 class HelpWindow : public QWidget
 {
     Q_OBJECT
@@ -41,7 +48,8 @@ public:
     //     leaves the design text "RichTextBox1" as the first paragraph and
     //     adds a second, greyed paragraph that tells why the help could not be
     //     shown; a file longer than the reader keeps ends with a greyed
-    //     paragraph that says so. The view shows the top of the text.
+    //     paragraph that says so. The view shows the top of the text; the
+    //     text past its first screen is laid out once that has been painted.
     //  4. Keeps the window on top.
     //  5. Check1 := ticked when the stored "showHelp" (default "1") is "1",
     //     else cleared; when that changes the box, the change is stored too.
@@ -50,13 +58,20 @@ public:
 
     // The help file that the last Load showed or tried to show; "" before.
     const QString& helpFilePath() const { return helpFilePath_; }
+    // Whether the whole text is laid out, not only its first screen.
+    bool textComplete() const { return hiddenFrom_ < 0; }
 
 protected:
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void StoreShowHelp(bool ticked);
     void ShowFromTop();
+    void HideFrom(int position);
+    void ShowPart(int chars, int paragraphs);
+    void FillFirstScreen();
+    void ShowMoreText();
 
     BrandInfo brand_;
     SettingsStore& settings_;
@@ -65,6 +80,10 @@ private:
     QString helpFilePath_;
     QTextBrowser* textView_;
     QCheckBox* showAtStartup_;
+    // Where the paragraphs start that are still hidden from the layout; -1
+    // when none is.
+    int hiddenFrom_ = -1;
+    bool showQueued_ = false;
 };
 
 } // namespace tintora

@@ -5,6 +5,7 @@
 #include "shell/windows/help_window.h"
 #include "shell/windows/skin.h"
 #include "shell/windows/splash_window.h"
+#include "wait_until.h"
 
 #include <gtest/gtest.h>
 
@@ -95,7 +96,7 @@ TEST_F(TintoraAppTest, SplashOpensTheMainWindowOnceAndHides)
     ASSERT_NE(app->splash(), nullptr);
     EXPECT_TRUE(app->splash()->isVisible());
     EXPECT_EQ(app->mainWindow(), nullptr);
-    QTRY_VERIFY_WITH_TIMEOUT(app->mainWindow() != nullptr, 10000);
+    ASSERT_TRUE(test::WaitUntil([&] { return app->mainWindow() != nullptr; }, 10000));
     Form1* first = app->mainWindow();
     EXPECT_FALSE(app->splash()->isVisible());
     EXPECT_TRUE(first->isVisible());
@@ -131,8 +132,37 @@ TEST_F(TintoraAppTest, AnOpenBrowserKeepsTheProgramUntilItCloses)
     EXPECT_TRUE(app->state().mainWindowClosed);
     EXPECT_FALSE(app->mainWindow()->isVisible());
     app->browserWindow()->close(); // deletes itself
-    QTRY_COMPARE(finished.count(), 1);
+    ASSERT_TRUE(test::WaitUntil([&] { return finished.count() == 1; })) << finished.count() << " ends";
     EXPECT_EQ(finished.at(0).at(0).toInt(), 0);
+}
+
+// Only the browser keeps the program running: the help and About windows
+// neither end it when they close nor hold it once the main window closes.
+TEST_F(TintoraAppTest, HelpAndAboutNeitherEndNorKeepTheProgram)
+{
+    WriteHelp();
+    auto app = MakeApp(false);
+    QSignalSpy finished(app.get(), &TintoraApp::finished);
+    app->Start();
+    app->OpenAbout();
+    app->OpenHelp();
+    ASSERT_NE(app->helpWindow(), nullptr);
+    app->aboutWindow()->close();
+    app->helpWindow()->close();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(finished.count(), 0);
+    EXPECT_TRUE(app->mainWindow()->isVisible());
+
+    app->OpenAbout();
+    app->OpenHelp();
+    app->mainWindow()->close();
+    ASSERT_EQ(finished.count(), 1);
+    EXPECT_EQ(finished.at(0).at(0).toInt(), 0);
+    // Closing what is left open ends nothing a second time.
+    app->aboutWindow()->close();
+    app->helpWindow()->close();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(finished.count(), 1);
 }
 
 TEST_F(TintoraAppTest, ClosingTheBrowserFirstLeavesTheMainWindowRunning)
@@ -142,7 +172,7 @@ TEST_F(TintoraAppTest, ClosingTheBrowserFirstLeavesTheMainWindowRunning)
     app->Start();
     app->OpenBrowser();
     app->browserWindow()->close();
-    QTRY_VERIFY(app->browserWindow() == nullptr);
+    ASSERT_TRUE(test::WaitUntil([&] { return app->browserWindow() == nullptr; }));
     EXPECT_EQ(finished.count(), 0);
     EXPECT_TRUE(app->mainWindow()->isVisible());
     // Opening it again starts over.
@@ -168,7 +198,8 @@ TEST_F(TintoraAppTest, HelpOpensAfterTheMainWindowWhenShowHelpIsOne)
     WriteHelp("HELP.RTF"); // the name is matched without regard to case
     auto app = MakeApp(false);
     app->Start();
-    QTRY_VERIFY_WITH_TIMEOUT(app->helpWindow() != nullptr && app->helpWindow()->isVisible(), 10000);
+    ASSERT_TRUE(test::WaitUntil(
+        [&] { return app->helpWindow() != nullptr && app->helpWindow()->isVisible(); }, 10000));
     EXPECT_EQ(app->helpWindow()->windowTitle(), QStringLiteral("Readme/Help"));
 }
 
@@ -226,7 +257,7 @@ TEST_F(TintoraAppTest, SkinIsStartedAtTheSplashAndReleasedOnceAtTheEnd)
     app->setSkinProvider(std::move(skin), true);
     app->Start();
     EXPECT_EQ(counts->starts, 1);
-    QTRY_VERIFY_WITH_TIMEOUT(app->mainWindow() != nullptr, 10000);
+    ASSERT_TRUE(test::WaitUntil([&] { return app->mainWindow() != nullptr; }, 10000));
     app->mainWindow()->close();
     app->mainWindow()->close();
     EXPECT_EQ(counts->ends, 1);
@@ -267,7 +298,7 @@ TEST_F(TintoraAppTest, ClosedAboutWindowIsDeletedAndOpensAfresh)
     app->OpenAbout();
     QPointer<AboutWindow> first = app->aboutWindow();
     first->close();
-    QTRY_VERIFY(first.isNull());
+    ASSERT_TRUE(test::WaitUntil([&] { return first.isNull(); }));
     EXPECT_EQ(app->aboutWindow(), nullptr);
     app->OpenAbout();
     ASSERT_NE(app->aboutWindow(), nullptr);
@@ -291,7 +322,7 @@ TEST_F(TintoraAppTest, AFailingSkinIsReportedAndTheProgramCarriesOn)
     QSignalSpy finished(app.get(), &TintoraApp::finished);
     testing::internal::CaptureStderr();
     app->Start();
-    QTRY_VERIFY_WITH_TIMEOUT(app->mainWindow() != nullptr, 10000);
+    ASSERT_TRUE(test::WaitUntil([&] { return app->mainWindow() != nullptr; }, 10000));
     app->OpenAbout();
     ASSERT_NE(app->aboutWindow(), nullptr);
     EXPECT_TRUE(app->aboutWindow()->isVisible());

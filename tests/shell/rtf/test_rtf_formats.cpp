@@ -454,5 +454,108 @@ TEST(RtfFormats, ListsAreNumberedFromTheListTableWhenNothingElseSaysHow)
     EXPECT_EQ(doc.toPlainText(), u"(b)\tfirst\n•\tinner\n(c)\tsecond\nunknown list"_qs);
 }
 
+// Border colours as writers give them: AbiWord spells colour 0 out and
+// numbers its white 1; LibreOffice's table starts with the automatic entry.
+TEST(RtfFormats, TableBordersTakeTheirColourAndTheAutomaticOneIsBlack)
+{
+    const QByteArray abiword = R"({\colortbl\red0\green0\blue0;\red255\green255\blue255;})";
+    const QByteArray libreoffice = R"({\colortbl;\red0\green0\blue0;\red128\green128\blue128;})";
+    struct Case {
+        const char* writer;
+        QByteArray colors;
+        QByteArray border;    // the words after \clbrdrt and \trbrdrt
+        const char* expected; // QColor::name()
+    };
+    const std::vector<Case> cases = {
+        {"AbiWord white", abiword, R"(\brdrs\brdrw10\brdrcf1 )", "#ffffff"},
+        {"LibreOffice grey", libreoffice, R"(\brdrs\brdrw1\brdrcf2 )", "#808080"},
+        {"no colour", libreoffice, R"(\brdrs\brdrw10 )", "#000000"},
+        {"colour 0 spelt out", abiword, R"(\brdrcf0\brdrs\brdrw10 )", "#000000"},
+        {"unknown colour", abiword, R"(\brdrs\brdrw10\brdrcf99 )", "#000000"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.writer);
+        QTextDocument doc;
+        Load(doc, "{\\rtf1" + c.colors + "\\trowd\\trbrdrt" + c.border + "\\clbrdrt" + c.border +
+                      "\\clbrdrb\\brdrs\\cellx1500\\pard\\intbl cell\\cell\\row}");
+        QTextTable* table = OnlyTable(doc);
+        ASSERT_NE(table, nullptr);
+        const QTextTableCellFormat cell = table->cellAt(0, 0).format().toTableCellFormat();
+        EXPECT_EQ(cell.topBorderBrush().color().name().toStdString(), c.expected);
+        EXPECT_EQ(cell.bottomBorderBrush().color().name().toStdString(), "#000000")
+            << "a side without a colour";
+        EXPECT_EQ(table->format().borderBrush().color().name().toStdString(), c.expected);
+    }
+}
+
+TEST(RtfFormats, CapitalsShadingAndTabStopKinds)
+{
+    QTextDocument doc;
+    Load(doc, R"({\rtf1{\colortbl;\red255\green255\blue204;}{\caps caps} {\scaps small} {\caps\scaps both})"
+              R"( {\caps\caps0 offagain} {\scaps\plain plain}\par)"
+              R"(\pard\cbpat1 shaded\par\pard\cbpat0 automatic\par\pard\cbpat7 unknown\par)"
+              R"(\pard\cbpat1\pard unshaded\par)"
+              R"(\pard\tqr\tx2880\tqc\tx1440\tx720\tqdec\tx4320\tx5040 tabs\par})");
+    struct CapsCase {
+        const char* text;
+        QFont::Capitalization expected;
+    };
+    for (const CapsCase& c : std::vector<CapsCase>{{"caps", QFont::AllUppercase},
+                                                   {"small", QFont::SmallCaps},
+                                                   {"both", QFont::AllUppercase},
+                                                   {"offagain", QFont::MixedCase},
+                                                   {"plain", QFont::MixedCase}}) {
+        const auto f = FormatOf(doc, c.text);
+        ASSERT_TRUE(f.has_value()) << c.text;
+        EXPECT_EQ(f->fontCapitalization(), c.expected) << c.text;
+    }
+    struct ShadingCase {
+        const char* text;
+        bool shaded;
+    };
+    for (const ShadingCase& c : std::vector<ShadingCase>{
+             {"shaded", true}, {"automatic", false}, {"unknown", false}, {"unshaded", false}}) {
+        const auto f = BlockFormatOf(doc, c.text);
+        ASSERT_TRUE(f.has_value()) << c.text;
+        EXPECT_EQ(f->hasProperty(QTextFormat::BackgroundBrush), c.shaded) << c.text;
+        if (c.shaded) {
+            EXPECT_EQ(f->background().color().name().toStdString(), "#ffffcc");
+        }
+    }
+    // Stops in order of place, each of its own kind; a kind holds for the
+    // next \tx only.
+    const QList<QTextOption::Tab> tabs = BlockFormatOf(doc, "tabs")->tabPositions();
+    const std::vector<QTextOption::Tab> expected = {{48, QTextOption::LeftTab},
+                                                    {96, QTextOption::CenterTab},
+                                                    {192, QTextOption::RightTab},
+                                                    {288, QTextOption::DelimiterTab, u'.'},
+                                                    {336, QTextOption::LeftTab}};
+    ASSERT_EQ(tabs.size(), static_cast<qsizetype>(expected.size()));
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        EXPECT_DOUBLE_EQ(tabs[static_cast<qsizetype>(i)].position, expected[i].position) << i;
+        EXPECT_EQ(tabs[static_cast<qsizetype>(i)].type, expected[i].type) << i;
+        EXPECT_EQ(tabs[static_cast<qsizetype>(i)].delimiter, expected[i].delimiter) << i;
+    }
+}
+
+// Word and LibreOffice write outline numbers as a level template that holds
+// the numbers of the levels above, and leave \listtext empty or out.
+TEST(RtfFormats, MultiLevelListNumbersShowEveryLevelOfTheirTemplate)
+{
+    QTextDocument doc;
+    Load(
+        doc,
+        R"({\rtf1{\*\listtable{\list{\listlevel\levelnfc0\levelstartat1{\leveltext\'02\'00.;}{\levelnumbers\'01;}})"
+        R"({\listlevel\levelnfc0\levelstartat1{\leveltext \'04\'00.\'01.;}})"
+        R"({\listlevel\levelnfc4\levelstartat1{\leveltext\'05\'00.\'01.\'02;}}\listid9}})"
+        R"({\*\listoverridetable{\listoverride\listid9\listoverridecount0\ls1}})"
+        R"({\listtext\tab}\pard\ls1 one\par{\listtext\tab}\pard\ls1 two\par)"
+        R"(\pard\ls1\ilvl1 twoone\par\pard\ls1\ilvl1 twotwo\par\pard\ls1\ilvl2 lettered\par)"
+        R"(\pard\ls1 three\par\pard\ls1\ilvl1 threeone\par\pard\ls1\ilvl2 freshletter\par})");
+    EXPECT_EQ(doc.toPlainText().toStdString(),
+              "1.\tone\n2.\ttwo\n2.1.\ttwoone\n2.2.\ttwotwo\n2.2.a\tlettered\n"
+              "3.\tthree\n3.1.\tthreeone\n3.1.a\tfreshletter");
+}
+
 } // namespace
 } // namespace tintora

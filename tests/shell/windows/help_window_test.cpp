@@ -8,12 +8,14 @@
 #include <QTest>
 #include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextLayout>
 
 #include <gtest/gtest.h>
 
 #include "platform/settings_store.h"
 #include "recording_skin_provider.h"
 #include "shell/windows/help_window.h"
+#include "wait_until.h"
 
 namespace tintora {
 namespace {
@@ -231,7 +233,7 @@ TEST_F(HelpWindowTest, OpensAtTheTopScrollsByKeyboardAndClosesOnEscape)
     ASSERT_GT(bar->maximum(), 0) << "the text should be longer than the view";
     EXPECT_EQ(bar->value(), 0);
     EXPECT_EQ(rtf1->cursorForPosition(QPoint(5, 5)).block().text(), QStringLiteral("First line of the help"));
-    QTRY_VERIFY(rtf1->hasFocus());
+    ASSERT_TRUE(test::WaitUntil([&] { return rtf1->hasFocus(); }));
 
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageDown);
     EXPECT_GT(bar->value(), 0);
@@ -259,6 +261,43 @@ TEST_F(HelpWindowTest, AHelpFileLongerThanTheViewKeepsEndsWithANote)
         Rtf1(help)->document()->lastBlock().text(),
         QStringLiteral(
             "The help file Help.rtf holds more than this window can show; the rest of it is left out."));
+}
+
+TEST_F(HelpWindowTest, LaysOutItsFirstScreenBeforeShowingAndTheRestAfterTheFirstFrame)
+{
+    QByteArray rtf = "{\\rtf1\\ansi First line of the help\\par ";
+    for (int i = 0; i < 400; ++i)
+        rtf += "Paragraph " + QByteArray::number(i) +
+               " of the help, long enough to wrap once or twice in a "
+               "view of this width when the words of the sentence keep coming\\par ";
+    // A table past the first screen is laid out whole with the rest.
+    rtf += "\\trowd\\cellx2000\\cellx4000\\pard\\intbl left\\cell right\\cell\\row\\pard Last line}";
+    WriteHelp(programDir, "Help.rtf", rtf);
+    HelpWindow help(brand, settings, Dirs(), nullptr);
+    ASSERT_TRUE(help.Load());
+    QTextDocument* doc = Rtf1(help)->document();
+    // All of the text is there from the start; its end is not laid out yet.
+    EXPECT_TRUE(doc->toPlainText().endsWith(QStringLiteral("Last line")));
+    EXPECT_FALSE(help.textComplete());
+    EXPECT_FALSE(doc->lastBlock().isVisible());
+
+    help.show();
+    // The first frame shows a full screen: more than the view holds is laid out.
+    EXPECT_GT(doc->size().height(), Rtf1(help)->viewport()->height());
+    EXPECT_EQ(doc->lastBlock().layout()->lineCount(), 0) << "the end was laid out before the first frame";
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&help));
+    ASSERT_TRUE(test::WaitUntil([&] { return help.textComplete(); }));
+    for (QTextBlock block = doc->begin(); block.isValid(); block = block.next())
+        ASSERT_TRUE(block.isVisible()) << block.text().toStdString();
+    EXPECT_GT(doc->lastBlock().layout()->lineCount(), 0);
+    EXPECT_EQ(Rtf1(help)->verticalScrollBar()->value(), 0) << "laying out the rest moved the view";
+
+    // Read again while it is open, the text is laid out without a new first frame.
+    WriteHelp(programDir, "Help.rtf", rtf.replace("Last line", "New last line"));
+    ASSERT_TRUE(help.Load());
+    ASSERT_TRUE(test::WaitUntil([&] { return help.textComplete(); }));
+    EXPECT_EQ(doc->lastBlock().text(), QStringLiteral("New last line"));
+    EXPECT_GT(doc->lastBlock().layout()->lineCount(), 0);
 }
 
 } // namespace
