@@ -192,6 +192,11 @@ fi
 # The files must point at each other: menu entry -> program and icon,
 # AppStream entry -> menu entry and program.
 desktop_key() { sed -n "s/^$1=//p" "$desktop" | head -n 1; }
+# The "Pick from Screen" action picks and copies without the main window.
+pick_exec=$(sed -n '/^\[Desktop Action pick\]/,/^\[/s/^Exec=//p' "$desktop")
+[ "$pick_exec" = "tintora --pick --copy" ] && pass "the desktop entry's pick action runs '$pick_exec'" \
+    || fail "the desktop entry's pick action runs '$pick_exec', not 'tintora --pick --copy'"
+
 exec_name=$(desktop_key Exec | awk '{print $1}')
 icon_name=$(desktop_key Icon)
 [ "$exec_name" = tintora ] && [ -x "$inst/bin/$exec_name" ] \
