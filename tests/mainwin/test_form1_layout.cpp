@@ -88,9 +88,6 @@ TEST_F(Form1Layout, EveryControlAtItsRectangleWithItsCaption)
         {"txtColor1", "Frame4", {60, 28, 107, 19}, "QBColor(12)", false},
         {"Command5", "Form1", {4, 400, 233, 45}, "About this software", true},
         {"Command4", "Form1", {244, 400, 233, 45}, nullptr, true},
-        {"txtColor0", "Form1", {636, 504, 100, 19}, "vbRed", false},
-        {"txtColor6", "Form1", {436, 524, 100, 19}, "N/A", false},
-        {"txtColor7", "Form1", {436, 546, 100, 19}, "N/A", false},
         {"Command2", "Form1", {516, 304, 83, 33}, "&Cancel", false},
     };
     for (const ControlRow& row : rows) {
