@@ -185,8 +185,11 @@ void Form1::apply(const ViewUpdate& u)
         codes_->showOutputs(change.outputs, change.rgb);
         if (systemColorList_->currentIndex() != change.outputs.sysColorIndex)
             systemColorList_->setCurrentIndex(change.outputs.sysColorIndex);
-        // A pick ends what a swatch click showed.
+        // A pick ends what a swatch click showed, and what the message line
+        // said about an earlier text.
         state_.shownSwatch = SwatchId::None;
+        if (!messageLine_->text().isEmpty())
+            messageLine_->clear();
     }
     for (const PixelRect& r : u.repaint)
         update(QRect(r.x, r.y, r.width, r.height));
@@ -602,6 +605,14 @@ void Form1::keepColor()
     // the fields say.
     settlePendingEdits();
     state_.history.Keep(state_.newColor);
+    // The colour the codes show moved with the history: Old's is now in
+    // place 1, place i's in place i + 1, and the last one has gone.
+    const int shown = static_cast<int>(state_.shownSwatch);
+    if (state_.shownSwatch == SwatchId::Old)
+        state_.shownSwatch = static_cast<SwatchId>(1);
+    else if (shown >= 0)
+        state_.shownSwatch =
+            shown + 1 < ColorHistory::Size ? static_cast<SwatchId>(shown + 1) : SwatchId::None;
     showState();
 }
 
@@ -682,26 +693,27 @@ bool Form1::settleChannelEntry(QLineEdit* field, bool always)
                 MarkRefused(fields[i], tr("Not a channel value (0 to 255)"));
             ok = ok && c.has_value();
         }
-        showNote(ok ? QString() : tr("Not a channel value (0 to 255)"));
         if (ok)
             showColor(Rgb{v[0], v[1], v[2]});
+        else
+            showNote(tr("Not a channel value (0 to 255)"));
         return ok;
     }
     // Other text is read as a whole colour.
     const EntryReading reading = ReadColorEntry(EntrySource::RgbCode, text);
     MarkRefused(field, reading.reason);
-    showNote(reading.color ? reading.note : reading.reason);
     if (reading.color)
         showColor(*reading.color);
+    showNote(reading.color ? reading.note : reading.reason);
     return reading.color.has_value();
 }
 
 void Form1::pasteColor()
 {
     const EntryReading reading = ReadColorEntry(EntrySource::Clipboard, QApplication::clipboard()->text());
-    showNote(reading.color ? reading.note : reading.reason);
     if (reading.color)
         showColor(*reading.color);
+    showNote(reading.color ? reading.note : reading.reason);
 }
 
 // ---- palette files ----------------------------------------------------------------

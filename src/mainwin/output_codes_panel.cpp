@@ -186,8 +186,8 @@ bool OutputCodesPanel::settle(QLineEdit* f, bool always)
         return false;
     }
     MarkRefused(f, QString());
-    emit message(reading.note);
     emit colorEntered(*reading.color);
+    emit message(reading.note);
     return true;
 }
 
