@@ -29,6 +29,14 @@ void SwatchLabel::setColor(ColorRef color)
     setPalette(p);
 }
 
+void SwatchLabel::mousePressEvent(QMouseEvent* e)
+{
+    // The press is the swatch's: it must not reach the window beneath as a
+    // press on the picker.
+    QLabel::mousePressEvent(e);
+    e->accept();
+}
+
 void SwatchLabel::mouseReleaseEvent(QMouseEvent* e)
 {
     QLabel::mouseReleaseEvent(e);
