@@ -2,6 +2,7 @@
 
 #include "core/color_conversions.h"
 #include "eyedropper/eyedropper.h"
+#include "mainwin/channel_fields_panel.h"
 #include "mainwin/classic_field_style.h"
 #include "mainwin/color_entry.h"
 #include "mainwin/color_facts_label.h"
@@ -58,8 +59,6 @@ Form1::Form1(QString programDir, QString userDataDir, QWidget* parent)
         f->setStyle(fieldStyle_.get());
         f->installEventFilter(this);
     }
-    for (QLineEdit* f : {redField_, greenField_, blueField_})
-        shownText_.insert(f, f->text());
 }
 
 void Form1::connectControls()
@@ -74,12 +73,19 @@ void Form1::connectControls()
     connect(pickButton_, &QPushButton::clicked, this, &Form1::pickFromScreen);
     connect(codes_, &OutputCodesPanel::colorEntered, this, &Form1::showColor);
     connect(codes_, &OutputCodesPanel::message, this, &Form1::showNote);
-    for (std::size_t m = 0; m < modeOptions_.size(); ++m)
-        connect(modeOptions_[m], &QRadioButton::toggled, this,
-                [this, mode = static_cast<PickerMode>(m)](bool on) {
-                    if (on && mode != state_.mode)
-                        setMode(mode);
-                });
+    connect(channels_, &ChannelFieldsPanel::modeChosen, this, &Form1::setMode);
+    connect(channels_, &ChannelFieldsPanel::colorEntered, this, &Form1::showColor);
+    connect(channels_, &ChannelFieldsPanel::message, this, &Form1::showNote);
+    connect(channels_, &ChannelFieldsPanel::hueFieldLeft, this,
+            [this] { apply(picker_.HueFieldLeft(pickerInput())); });
+    connect(channels_, &ChannelFieldsPanel::fieldEdited, this, [this](ChannelField f) {
+        if (f == ChannelField::Hue)
+            apply(picker_.HueFieldEdited(pickerInput()));
+        else if (f == ChannelField::Saturation)
+            apply(picker_.SaturationFieldEdited(pickerInput()));
+        else if (f == ChannelField::Brightness)
+            apply(picker_.BrightnessFieldEdited(pickerInput()));
+    });
     // New, Old and the history: a click shows the colour in the codes, a
     // double-click or "Use as New" makes it current.
     std::vector<SwatchId> ids{SwatchId::New, SwatchId::Old};
@@ -100,10 +106,6 @@ void Form1::connectControls()
             menu->popup(s->mapToGlobal(p));
         });
     }
-    // Colours typed into the R, G and B fields are taken on Enter.
-    for (QLineEdit* f : {redField_, greenField_, blueField_})
-        connect(f, &QLineEdit::returnPressed, this, [this, f] { settleChannelEntry(f, true); });
-
     auto* help = new QShortcut(QKeySequence::HelpContents, this);
     help->setContext(Qt::WindowShortcut);
     connect(help, &QShortcut::activated, this, &Form1::helpRequested);
@@ -151,8 +153,7 @@ PickerInput Form1::pickerInput() const
 {
     PickerInput in;
     in.mode = state_.mode;
-    for (std::size_t i = 0; i < ChannelFieldCount; ++i)
-        in.fields[i] = channelField(static_cast<ChannelField>(i))->text().toStdString();
+    in.fields = channels_->texts();
     return in;
 }
 
@@ -161,23 +162,15 @@ void Form1::apply(const ViewUpdate& u)
     if (u.askHueQuestion) {
         showMessage(QStringLiteral("Enter an Integer Value Between 0 and 360"));
         if (u.focusHueField)
-            hueField_->setFocus(Qt::OtherFocusReason);
+            channels_->field(ChannelField::Hue)->setFocus(Qt::OtherFocusReason);
     }
     if (u.showWindow && !isVisible()) {
         CentreOnScreen(this);
         show();
     }
-    for (std::size_t i = 0; i < ChannelFieldCount; ++i) {
-        if (!u.fields[i])
-            continue;
-        QLineEdit* f = channelField(static_cast<ChannelField>(i));
-        const QString t = QString::fromStdString(*u.fields[i]);
-        if (f->text() != t)
-            f->setText(t);
-        if (shownText_.contains(f))
-            shownText_[f] = t;
-        MarkRefused(f, QString());
-    }
+    for (std::size_t i = 0; i < ChannelFieldCount; ++i)
+        if (u.fields[i])
+            channels_->showText(static_cast<ChannelField>(i), QString::fromStdString(*u.fields[i]));
     if (u.swatch)
         state_.newColor = *u.swatch;
     if (u.current) {
@@ -206,9 +199,7 @@ void Form1::showState()
         historySwatches_[static_cast<std::size_t>(i)]->setColor(state_.history.At(i));
     for (SwatchLabel* s : findChildren<SwatchLabel*>())
         s->setMarked(state_.shownSwatch != SwatchId::None && s == swatch(state_.shownSwatch));
-    QRadioButton* option = modeOptions_[static_cast<std::size_t>(state_.mode)];
-    if (!option->isChecked())
-        option->setChecked(true);
+    channels_->showMode(state_.mode);
     // The name and the contrast describe the colour the codes show.
     const ColorRef described =
         state_.shownSwatch == SwatchId::None ? state_.newColor : state_.swatchColor(state_.shownSwatch);
@@ -235,13 +226,6 @@ void Form1::setMode(PickerMode mode)
 void Form1::showColor(const Rgb& rgb)
 {
     apply(picker_.ShowColor(pickerInput(), rgb));
-}
-
-QLineEdit* Form1::channelField(ChannelField field) const
-{
-    const std::array<QLineEdit*, ChannelFieldCount> fields{hueField_, saturationField_, brightnessField_,
-                                                           redField_, greenField_,      blueField_};
-    return fields[static_cast<std::size_t>(field)];
 }
 
 void Form1::showMessage(const QString& text)
@@ -439,16 +423,6 @@ void Form1::keyPressEvent(QKeyEvent* e)
     QWidget::keyPressEvent(e);
 }
 
-void Form1::onChannelKeyReleased(QLineEdit* field)
-{
-    if (field == hueField_)
-        apply(picker_.HueFieldEdited(pickerInput()));
-    else if (field == saturationField_)
-        apply(picker_.SaturationFieldEdited(pickerInput()));
-    else if (field == brightnessField_)
-        apply(picker_.BrightnessFieldEdited(pickerInput()));
-}
-
 void Form1::closeEvent(QCloseEvent* e)
 {
     e->accept();
@@ -457,49 +431,12 @@ void Form1::closeEvent(QCloseEvent* e)
 
 bool Form1::eventFilter(QObject* watched, QEvent* event)
 {
-    auto* field = qobject_cast<QLineEdit*>(watched);
-    if (!field)
-        return QWidget::eventFilter(watched, event);
-    const bool channel = shownText_.contains(field);
-    if (event->type() == QEvent::ShortcutOverride) {
-        // A text field would take Ctrl+E as "end of line": the eyedropper's
-        // shortcut works wherever the focus is.
-        if (static_cast<QKeyEvent*>(event)->keyCombination() == QKeyCombination(Qt::CTRL, Qt::Key_E)) {
-            event->ignore();
-            return true;
-        }
-    } else if (event->type() == QEvent::KeyPress) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if (channel && key->key() == Qt::Key_Escape &&
-            (field->text() != shownText_.value(field) || IsMarkedRefused(field))) {
-            field->setText(shownText_.value(field));
-            MarkRefused(field, QString());
-            showNote(QString());
-            return true;
-        }
-        if (!key->isAutoRepeat())
-            keyDownIn_ = field;
-    } else if (event->type() == QEvent::KeyRelease) {
-        // A release counts only in the field where its key went down: the
-        // Enter that closes the hue message must not reach the hue field
-        // and ask again.
-        const bool typedHere = keyDownIn_ == field;
-        if (!static_cast<QKeyEvent*>(event)->isAutoRepeat())
-            keyDownIn_ = nullptr;
-        if (typedHere)
-            onChannelKeyReleased(field);
-    } else if (event->type() == QEvent::FocusOut) {
-        // Leaving a field, not a message box or popup taking the focus for
-        // a moment, settles what was typed there.
-        const auto reason = static_cast<QFocusEvent*>(event)->reason();
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason && isVisible()) {
-            if (field == hueField_) {
-                keyDownIn_ = nullptr;
-                apply(picker_.HueFieldLeft(pickerInput()));
-            } else if (channel) {
-                settleChannelEntry(field, false);
-            }
-        }
+    // A text field would take Ctrl+E as "end of line": the eyedropper's
+    // shortcut works wherever the focus is.
+    if (event->type() == QEvent::ShortcutOverride && qobject_cast<QLineEdit*>(watched) &&
+        static_cast<QKeyEvent*>(event)->keyCombination() == QKeyCombination(Qt::CTRL, Qt::Key_E)) {
+        event->ignore();
+        return true;
     }
     return QWidget::eventFilter(watched, event);
 }
@@ -540,7 +477,7 @@ void Form1::togglePaletteView()
         showState();
     }
     presetList_->setVisible(!toPicker);
-    channelPanel_->setVisible(toPicker);
+    channels_->setVisible(toPicker);
     sliderArea_->setVisible(toPicker);
     addPanel_->setVisible(!toPicker);
     if (!toPicker)
@@ -669,43 +606,8 @@ void Form1::onEyedropperDone()
 
 bool Form1::settlePendingEdits()
 {
-    bool ok = codes_->settlePendingEdits();
-    for (QLineEdit* f : {redField_, greenField_, blueField_})
-        ok = settleChannelEntry(f, false) && ok;
-    return ok;
-}
-
-bool Form1::settleChannelEntry(QLineEdit* field, bool always)
-{
-    const QString text = field->text();
-    if (!always && text == shownText_.value(field) && !IsMarkedRefused(field))
-        return true;
-    if (ChannelEntry(text) || IsWholeNumber(text)) {
-        // A number in a channel field is that channel, with the other two as
-        // their fields hold them.
-        const std::array<QLineEdit*, 3> fields{redField_, greenField_, blueField_};
-        std::array<int, 3> v{};
-        bool ok = true;
-        for (std::size_t i = 0; i < 3; ++i) {
-            const std::optional<int> c = ChannelEntry(fields[i]->text());
-            v[i] = c.value_or(0);
-            if (!c)
-                MarkRefused(fields[i], tr("Not a channel value (0 to 255)"));
-            ok = ok && c.has_value();
-        }
-        if (ok)
-            showColor(Rgb{v[0], v[1], v[2]});
-        else
-            showNote(tr("Not a channel value (0 to 255)"));
-        return ok;
-    }
-    // Other text is read as a whole colour.
-    const EntryReading reading = ReadColorEntry(EntrySource::RgbCode, text);
-    MarkRefused(field, reading.reason);
-    if (reading.color)
-        showColor(*reading.color);
-    showNote(reading.color ? reading.note : reading.reason);
-    return reading.color.has_value();
+    const bool codes = codes_->settlePendingEdits();
+    return channels_->settlePendingEdits() && codes;
 }
 
 void Form1::pasteColor()

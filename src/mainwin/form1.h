@@ -9,7 +9,6 @@
 #include "picker/picker_controller.h"
 #include "surface/surface.h"
 
-#include <QHash>
 #include <QPointer>
 #include <QWidget>
 
@@ -22,11 +21,11 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QRadioButton;
 
 namespace tintora {
 
 class SwatchLabel;
+class ChannelFieldsPanel;
 class ClassicFieldStyle;
 class ColorFactsLabel;
 class Eyedropper;
@@ -123,19 +122,15 @@ private:
     PickerInput pickerInput() const;
     void setMode(PickerMode mode);
     void showColor(const Rgb& rgb);
-    void onChannelKeyReleased(QLineEdit* field);
     bool handlePlaneKey(QKeyEvent* e);
     bool handleSliderKey(QKeyEvent* e);
     void buildControls();
     void connectControls();
     void drawMarkers(QImage& img, QPoint origin) const;
-    QLineEdit* channelField(ChannelField field) const;
     void showMessage(const QString& text);
     void showNote(const QString& text); // the band's message line
     void refreshSystemColors();
     QPointF pixelUnder(const QMouseEvent* e) const;
-    // Typed R, G or B values; false when the text was refused.
-    bool settleChannelEntry(QLineEdit* field, bool always);
     bool settlePendingEdits();
     void pasteColor();
     void onEyedropperDone();
@@ -153,48 +148,34 @@ private:
     bool loaded_ = false;
     bool painted_ = false;
     bool saveFailureReported_ = false;
-    // The channel field in which the last key went down: a key release only
-    // counts where its press happened, so the key that closes a message box
-    // is not taken as typing in the field beneath it.
-    QLineEdit* keyDownIn_ = nullptr;
     MessageHook messageHook_;
     FileDialogHook fileDialogHook_;
     std::unique_ptr<ClassicFieldStyle> fieldStyle_;
     std::unique_ptr<SettingsStore> settings_;
     Eyedropper* eyedropper_ = nullptr;
     QPointer<QWidget> focusBeforePick_; // gets the focus back after the eyedropper
-    // What the window last wrote into the R, G and B fields: text that
-    // differs is a pending edit.
-    QHash<const QLineEdit*, QString> shownText_;
 
-    QPushButton* keepButton_ = nullptr;          // Command1
-    QPushButton* cancelButton_ = nullptr;        // Command2, never shown
-    QPushButton* presetsButton_ = nullptr;       // Command3
-    QPushButton* visitButton_ = nullptr;         // Command4
-    QPushButton* aboutButton_ = nullptr;         // Command5
-    QPushButton* addButton_ = nullptr;           // cmdADD
-    QGroupBox* swatchFrame_ = nullptr;           // Frame1
-    QWidget* channelPanel_ = nullptr;            // Frame2
-    QWidget* addPanel_ = nullptr;                // Frame3
-    OutputCodesPanel* codes_ = nullptr;          // Frame4
-    QGroupBox* historyFrame_ = nullptr;          // Frame5
-    SwatchLabel* newSwatch_ = nullptr;           // lblSelColor
-    SwatchLabel* oldSwatch_ = nullptr;           // Label2
-    SwatchLabel* addSwatch_ = nullptr;           // lblADDColor
-    std::array<QRadioButton*, 3> modeOptions_{}; // optH, optS, optB, by PickerMode
-    QLineEdit* hueField_ = nullptr;              // txtH
-    QLineEdit* saturationField_ = nullptr;       // txtS
-    QLineEdit* brightnessField_ = nullptr;       // txtB
-    QLineEdit* redField_ = nullptr;              // Text1
-    QLineEdit* greenField_ = nullptr;            // Text2
-    QLineEdit* blueField_ = nullptr;             // Text3
-    QComboBox* presetList_ = nullptr;            // cmbPreset
-    QComboBox* systemColorList_ = nullptr;       // cboSysColors, never shown
-    FocusArea* planeArea_ = nullptr;             // keyboard focus for the plane or the grid
-    FocusArea* sliderArea_ = nullptr;            // keyboard focus for the slider
-    ColorFactsLabel* colorFacts_ = nullptr;      // contrast and name, below the bottom buttons
-    QLabel* messageLine_ = nullptr;              // refusals and notes, below the bottom buttons
-    QPushButton* pickButton_ = nullptr;          // "Pick from Screen", below the bottom buttons
+    QPushButton* keepButton_ = nullptr;      // Command1
+    QPushButton* cancelButton_ = nullptr;    // Command2, never shown
+    QPushButton* presetsButton_ = nullptr;   // Command3
+    QPushButton* visitButton_ = nullptr;     // Command4
+    QPushButton* aboutButton_ = nullptr;     // Command5
+    QPushButton* addButton_ = nullptr;       // cmdADD
+    QGroupBox* swatchFrame_ = nullptr;       // Frame1
+    ChannelFieldsPanel* channels_ = nullptr; // Frame2
+    QWidget* addPanel_ = nullptr;            // Frame3
+    OutputCodesPanel* codes_ = nullptr;      // Frame4
+    QGroupBox* historyFrame_ = nullptr;      // Frame5
+    SwatchLabel* newSwatch_ = nullptr;       // lblSelColor
+    SwatchLabel* oldSwatch_ = nullptr;       // Label2
+    SwatchLabel* addSwatch_ = nullptr;       // lblADDColor
+    QComboBox* presetList_ = nullptr;        // cmbPreset
+    QComboBox* systemColorList_ = nullptr;   // cboSysColors, never shown
+    FocusArea* planeArea_ = nullptr;         // keyboard focus for the plane or the grid
+    FocusArea* sliderArea_ = nullptr;        // keyboard focus for the slider
+    ColorFactsLabel* colorFacts_ = nullptr;  // contrast and name, below the bottom buttons
+    QLabel* messageLine_ = nullptr;          // refusals and notes, below the bottom buttons
+    QPushButton* pickButton_ = nullptr;      // "Pick from Screen", below the bottom buttons
     std::array<SwatchLabel*, ColorHistory::Size> historySwatches_{}; // hist(i)
 };
 

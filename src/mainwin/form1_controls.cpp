@@ -1,6 +1,7 @@
 // The main window's controls at their fixed places. They are created from
 // the top left to the bottom right of the window, which is also the order
 // the Tab key follows.
+#include "mainwin/channel_fields_panel.h"
 #include "mainwin/color_facts_label.h"
 #include "mainwin/focus_area.h"
 #include "mainwin/form1.h"
@@ -19,11 +20,6 @@
 namespace tintora {
 
 namespace {
-
-QFont Family(const char* family, double points)
-{
-    return DesignFont(QString::fromLatin1(family), points, false);
-}
 
 template <typename W> W* Make(QWidget* parent, const QString& name, int x, int y, int w, int h)
 {
@@ -46,13 +42,6 @@ QLabel* Label(QWidget* parent, const QString& name, int x, int y, int w, int h, 
     auto* l = Make<QLabel>(parent, name, x, y, w, h);
     l->setText(caption);
     return l;
-}
-
-QLineEdit* TextField(QWidget* parent, const QString& name, int x, int y, int w, int h, const QString& text)
-{
-    auto* t = Make<QLineEdit>(parent, name, x, y, w, h);
-    t->setText(text);
-    return t;
 }
 
 SwatchLabel* Swatch(QWidget* parent, const QString& name, int x, int y, int w, int h, bool border)
@@ -89,60 +78,9 @@ void Form1::buildControls()
     oldSwatch_ = Swatch(swatchFrame_, QStringLiteral("Label2"), 88, 24, 81, 29, false);
     oldSwatch_->setAccessibleName(tr("Old"));
 
-    channelPanel_ = Make<QWidget>(this, QStringLiteral("Frame2"), 300, 112, 173, 149);
-    const QFont regular = VerdanaFont(8.25, false);
-    const QFont sansSerif = Family("MS Sans Serif", 8.25);
-    // One row per channel pair: option, field, unit label; then R, G or B.
-    auto option = [&](const char* name, int y, int w, const char* caption, const char* tip) {
-        auto* o = Make<QRadioButton>(channelPanel_, QString::fromLatin1(name), 0, y, w, 17);
-        o->setText(QString::fromLatin1(caption));
-        o->setToolTip(QString::fromLatin1(tip));
-        o->setFont(regular);
-        return o;
-    };
-    auto field = [&](const char* name, int x, int y, const char* text, const char* tip) {
-        auto* f =
-            TextField(channelPanel_, QString::fromLatin1(name), x, y, 49, 19, QString::fromLatin1(text));
-        f->setToolTip(QString::fromLatin1(tip));
-        return f;
-    };
-    auto label = [&](const char* name, QRect r, const QString& caption, const QFont* font, const char* tip) {
-        auto* l =
-            Label(channelPanel_, QString::fromLatin1(name), r.x(), r.y(), r.width(), r.height(), caption);
-        if (font)
-            l->setFont(*font);
-        if (tip)
-            l->setToolTip(QString::fromLatin1(tip));
-        return l;
-    };
-    const QFont arial12 = Family("Arial", 12);
-    const QFont arial = Family("Arial", 8.25);
-
-    auto& hueOption = modeOptions_[static_cast<std::size_t>(PickerMode::Hue)];
-    hueOption = option("optH", 34, 35, "H:", "Hue");
-    hueOption->setChecked(true);
-    hueField_ = field("txtH", 36, 32, "0", "Hue");
-    hueField_->setFont(sansSerif);
-    QLabel* degreeLabel = label("lblH", {88, 32, 11, 11}, QStringLiteral("\u00B0"), &arial12, nullptr);
-    // The degree sign sits at the top of a 12-point line, which is taller
-    // than its 11-pixel label: top-aligned it shows whole.
-    degreeLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label("lblR", {104, 36, 17, 15}, QStringLiteral("R:"), nullptr, "Red");
-    redField_ = field("Text1", 120, 32, "255", "Red");
-
-    modeOptions_[static_cast<std::size_t>(PickerMode::Saturation)] =
-        option("optS", 54, 43, "S:", "Saturation");
-    saturationField_ = field("txtS", 36, 52, "100", "Saturation");
-    label("lblS", {88, 52, 11, 13}, QStringLiteral("%"), &arial, nullptr);
-    label("lblG", {103, 54, 19, 15}, QStringLiteral("G:"), nullptr, "Green");
-    greenField_ = field("Text2", 120, 52, "0", "Green");
-
-    modeOptions_[static_cast<std::size_t>(PickerMode::Brightness)] =
-        option("optB", 74, 45, "B:", "Brightness");
-    brightnessField_ = field("txtB", 36, 75, "100", "Brightness");
-    label("lblBB", {88, 72, 13, 17}, QStringLiteral("%"), &arial, nullptr);
-    label("lblB", {104, 74, 21, 15}, QStringLiteral("B:"), nullptr, "Blue");
-    blueField_ = field("Text3", 120, 72, "0", "Blue");
+    // H, S, B and R, G, B with the mode options.
+    channels_ = new ChannelFieldsPanel(this);
+    channels_->setGeometry(300, 112, 173, 149);
 
     addPanel_ = Make<QWidget>(this, QStringLiteral("Frame3"), 296, 112, 181, 101);
     addPanel_->hide();
@@ -150,7 +88,7 @@ void Form1::buildControls()
     addSwatch_->hide();
 
     presetList_ = Make<QComboBox>(this, QStringLiteral("cmbPreset"), 304, 128, 171, 21);
-    presetList_->setFont(regular);
+    presetList_->setFont(VerdanaFont(8.25, false));
     presetList_->setPlaceholderText(QStringLiteral("Safe Colors"));
     presetList_->hide();
     addButton_ = Button(this, QStringLiteral("cmdADD"), 304, 200, 171, 59, QStringLiteral("Add"));
