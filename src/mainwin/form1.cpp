@@ -340,69 +340,24 @@ void Form1::mouseReleaseEvent(QMouseEvent*)
 
 // ---- keyboard ------------------------------------------------------------------
 
-namespace {
-
-// The step of an arrow key: one pixel, ten with Shift; {0, 0} for other keys.
-QPoint ArrowStep(const QKeyEvent* e)
+bool Form1::handleAreaKey(QKeyEvent* e, bool slider)
 {
-    const int step = (e->modifiers() & Qt::ShiftModifier) ? 10 : 1;
-    switch (e->key()) {
-    case Qt::Key_Left:
-        return {-step, 0};
-    case Qt::Key_Right:
-        return {step, 0};
-    case Qt::Key_Up:
-        return {0, -step};
-    case Qt::Key_Down:
-        return {0, step};
-    default:
-        return {0, 0};
-    }
-}
-
-bool IsActivationKey(const QKeyEvent* e)
-{
-    return e->key() == Qt::Key_Space || e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
-}
-
-} // namespace
-
-bool Form1::handlePlaneKey(QKeyEvent* e)
-{
-    const QPoint step = ArrowStep(e);
+    const AreaKey key = AreaKeyOf(e->key(), e->modifiers() & Qt::ShiftModifier, slider);
     if (palettes_.View() != PaletteView::Picker) {
         // The grid: arrows move the selected cell, Space or Enter picks it.
-        if (!step.isNull()) {
-            const int k = palettes_.CellMovedBy(step.x() == 0 ? 0 : (step.x() > 0 ? 1 : -1),
-                                                step.y() == 0 ? 0 : (step.y() > 0 ? 1 : -1));
-            palettes_.SelectCell(k);
-            return true;
-        }
-        if (IsActivationKey(e)) {
+        if (slider || (key.dx == 0 && key.dy == 0 && !key.activate))
+            return false;
+        if (key.activate)
             apply(palettes_.PickCell(palettes_.SelectedCell(), sys_));
-            return true;
-        }
-        return false;
+        else
+            palettes_.SelectCell(
+                palettes_.CellMovedBy((key.dx > 0) - (key.dx < 0), (key.dy > 0) - (key.dy < 0)));
+        return true;
     }
-    if (step.isNull())
+    if (key.dx == 0 && key.dy == 0)
         return false;
-    apply(picker_.MoveRingBy(pickerInput(), step.x(), step.y()));
-    return true;
-}
-
-bool Form1::handleSliderKey(QKeyEvent* e)
-{
-    if (palettes_.View() != PaletteView::Picker)
-        return false;
-    const QPoint step = ArrowStep(e);
-    int dy = step.y();
-    if (e->key() == Qt::Key_PageUp)
-        dy = -10;
-    else if (e->key() == Qt::Key_PageDown)
-        dy = 10;
-    if (dy == 0)
-        return false;
-    apply(picker_.MoveSliderBy(pickerInput(), dy));
+    apply(slider ? picker_.MoveSliderBy(pickerInput(), key.dy)
+                 : picker_.MoveRingBy(pickerInput(), key.dx, key.dy));
     return true;
 }
 
@@ -416,7 +371,7 @@ void Form1::keyPressEvent(QKeyEvent* e)
         return;
     }
     QWidget* focus = focusWidget();
-    if ((focus == planeArea_ && handlePlaneKey(e)) || (focus == sliderArea_ && handleSliderKey(e))) {
+    if ((focus == planeArea_ || focus == sliderArea_) && handleAreaKey(e, focus == sliderArea_)) {
         e->accept();
         return;
     }

@@ -122,8 +122,8 @@ private:
     PickerInput pickerInput() const;
     void setMode(PickerMode mode);
     void showColor(const Rgb& rgb);
-    bool handlePlaneKey(QKeyEvent* e);
-    bool handleSliderKey(QKeyEvent* e);
+    // A key on the plane (or the grid) or the slider: true when it was used.
+    bool handleAreaKey(QKeyEvent* e, bool slider);
     void buildControls();
     void connectControls();
     void drawMarkers(QImage& img, QPoint origin) const;
