@@ -20,12 +20,13 @@ namespace tintora {
 // The four shown codes, each with its Copy button, in the window's Tab
 // order: the design numbers the buttons 0, 2 (first row) and 1, 3.
 struct OutputCodesPanel::CodeRow {
-    int output;
-    EntrySource source;
-    int button;
+    int output = 0;                            // txtColor(output)
+    EntrySource source = EntrySource::RgbCode; // how it reads digits
+    int button = 0;                            // cmdCopy(button)
     QRect fieldRect;
     QRect buttonRect;
 };
+
 namespace {
 
 using CodeRow = OutputCodesPanel::CodeRow;
