@@ -97,24 +97,27 @@ OutputCodesPanel::OutputCodesPanel(QWidget* parent) : QGroupBox(parent)
             b, &QWidget::customContextMenuRequested, this,
             [this, b, output = row.output](const QPoint& p) { showCopyAsMenu(output, b->mapToGlobal(p)); });
         f->setContextMenuPolicy(Qt::CustomContextMenu);
-        connect(f, &QWidget::customContextMenuRequested, this,
-                [this, f, output = row.output](const QPoint& p) {
-                    QMenu* menu = f->createStandardContextMenu();
-                    menu->setAttribute(Qt::WA_DeleteOnClose);
-                    // The field's own "Copy" writes through the panel too.
-                    for (QAction* a : menu->actions()) {
-                        if (a->objectName() == QStringLiteral("edit-copy")) {
-                            disconnect(a, &QAction::triggered, nullptr, nullptr);
-                            connect(a, &QAction::triggered, this, [this, f] { copyText(f->selectedText()); });
-                        }
+        connect(
+            f, &QWidget::customContextMenuRequested, this, [this, f, output = row.output](const QPoint& p) {
+                QMenu* menu = f->createStandardContextMenu();
+                menu->setAttribute(Qt::WA_DeleteOnClose);
+                // The field's own "Copy" (the entry with Ctrl+C beside it) writes
+                // through the panel too.
+                const QString copyKey = QKeySequence(QKeySequence::Copy).toString(QKeySequence::NativeText);
+                for (QAction* a : menu->actions()) {
+                    if (!copyKey.isEmpty() && a->text().section(QLatin1Char('\t'), 1) == copyKey) {
+                        a->setObjectName(QStringLiteral("edit-copy"));
+                        disconnect(a, &QAction::triggered, nullptr, nullptr);
+                        connect(a, &QAction::triggered, this, [this, f] { copyText(f->selectedText()); });
                     }
-                    menu->addSeparator();
-                    QAction* copyAs = menu->addAction(tr("Copy as..."));
-                    connect(copyAs, &QAction::triggered, this, [this, f, output] {
-                        showCopyAsMenu(output, f->mapToGlobal(f->rect().bottomLeft()));
-                    });
-                    menu->popup(f->mapToGlobal(p));
+                }
+                menu->addSeparator();
+                QAction* copyAs = menu->addAction(tr("Copy as..."));
+                connect(copyAs, &QAction::triggered, this, [this, f, output] {
+                    showCopyAsMenu(output, f->mapToGlobal(f->rect().bottomLeft()));
                 });
+                menu->popup(f->mapToGlobal(p));
+            });
         // Colours typed or pasted are taken on Enter.
         connect(f, &QLineEdit::returnPressed, this, [this, f] { settle(f, true); });
         f->installEventFilter(this);

@@ -180,6 +180,22 @@ TEST_F(PanelTest, RefusedTextCopiesNothingAndSaysWhy)
 
 TEST_F(PanelTest, CtrlCCopiesTheSelectionOrTheSettledCode)
 {
+    // The field's own menu copies through the panel too.
+    field(4)->setSelection(1, 2);
+    emit field(4)->customContextMenuRequested(QPoint(2, 2));
+    QMenu* own = nullptr;
+    for (QMenu* m : panel.findChildren<QMenu*>())
+        if (m->isVisible() && m->objectName() != QStringLiteral("mnuCopyAs"))
+            own = m;
+    ASSERT_NE(own, nullptr);
+    QAction* copy = own->findChild<QAction*>(QStringLiteral("edit-copy"));
+    ASSERT_NE(copy, nullptr);
+    QSignalSpy copies(&panel, &OutputCodesPanel::copied);
+    copy->trigger();
+    own->close();
+    EXPECT_EQ(clipboard(), QStringLiteral("FF"));
+    EXPECT_EQ(copies.count(), 1);
+
     type(4, QStringLiteral("#0000FF"));
     field(4)->deselect();
     QTest::keyClick(field(4), Qt::Key_C, Qt::ControlModifier);
