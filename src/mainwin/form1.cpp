@@ -114,7 +114,14 @@ void Form1::connectControls()
     connect(pick, &QShortcut::activated, this, &Form1::pickFromScreen);
 }
 
-Form1::~Form1() = default;
+Form1::~Form1()
+{
+    // The panels outlive this object's members while QWidget deletes them,
+    // and a field losing the focus then must not settle into a window that
+    // is half gone.
+    disconnect(codes_, nullptr, this, nullptr);
+    disconnect(channels_, nullptr, this, nullptr);
+}
 
 void Form1::Load()
 {

@@ -261,7 +261,7 @@ bool OutputCodesPanel::eventFilter(QObject* watched, QEvent* event)
         // Leaving the field settles its edit; a popup or another window
         // taking the focus for a moment does not.
         const auto reason = static_cast<QFocusEvent*>(event)->reason();
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason && window()->isVisible())
             settle(f);
     }
     return QGroupBox::eventFilter(watched, event);
