@@ -20,7 +20,6 @@
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QFileDialog>
-#include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -28,12 +27,24 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QShortcut>
 
 #include <cmath>
 
 namespace tintora {
+
+namespace {
+
+// The swatches a click shows in the codes: "New", "Old" and the history.
+std::array<SwatchId, 2 + ColorHistory::Size> ShownSwatchIds()
+{
+    std::array<SwatchId, 2 + ColorHistory::Size> ids{SwatchId::New, SwatchId::Old};
+    for (int i = 0; i < ColorHistory::Size; ++i)
+        ids[static_cast<std::size_t>(2 + i)] = static_cast<SwatchId>(i);
+    return ids;
+}
+
+} // namespace
 
 Form1::Form1(QString programDir, QString userDataDir, QWidget* parent)
     : QWidget(parent), picker_(surface_), store_(std::move(programDir), std::move(userDataDir)),
@@ -88,10 +99,7 @@ void Form1::connectControls()
     });
     // New, Old and the history: a click shows the colour in the codes, a
     // double-click or "Use as New" makes it current.
-    std::vector<SwatchId> ids{SwatchId::New, SwatchId::Old};
-    for (int i = 0; i < ColorHistory::Size; ++i)
-        ids.push_back(static_cast<SwatchId>(i));
-    for (SwatchId id : ids) {
+    for (SwatchId id : ShownSwatchIds()) {
         SwatchLabel* s = swatch(id);
         connect(s, &SwatchLabel::clicked, this, [this, id] { showSwatch(id); });
         connect(s, &SwatchLabel::doubleClicked, this, [this, id] { useSwatchAsNew(id); });
@@ -204,8 +212,8 @@ void Form1::showState()
     addSwatch_->setColor(state_.addColor);
     for (int i = 0; i < ColorHistory::Size; ++i)
         historySwatches_[static_cast<std::size_t>(i)]->setColor(state_.history.At(i));
-    for (SwatchLabel* s : findChildren<SwatchLabel*>())
-        s->setMarked(state_.shownSwatch != SwatchId::None && s == swatch(state_.shownSwatch));
+    for (SwatchId id : ShownSwatchIds())
+        swatch(id)->setMarked(id == state_.shownSwatch);
     channels_->showMode(state_.mode);
     // The name and the contrast describe the colour the codes show.
     const ColorRef described =
@@ -300,6 +308,7 @@ QPointF Form1::pixelUnder(const QMouseEvent* e) const
     const QPointF local = e->scenePosition() - QPointF(mapTo(window(), QPoint(0, 0)));
     return {std::floor(local.x()), std::floor(local.y())};
 }
+
 void Form1::mousePressEvent(QMouseEvent* e)
 {
     const QPointF pos = pixelUnder(e);
