@@ -512,15 +512,7 @@ void Form1::keepColor()
     // What was typed and not yet entered is settled first, so "New" is what
     // the fields say.
     settlePendingEdits();
-    state_.history.Keep(state_.newColor);
-    // The colour the codes show moved with the history: Old's is now in
-    // place 1, place i's in place i + 1, and the last one has gone.
-    const int shown = static_cast<int>(state_.shownSwatch);
-    if (state_.shownSwatch == SwatchId::Old)
-        state_.shownSwatch = static_cast<SwatchId>(1);
-    else if (shown >= 0)
-        state_.shownSwatch =
-            shown + 1 < ColorHistory::Size ? static_cast<SwatchId>(shown + 1) : SwatchId::None;
+    state_.keepNew();
     showState();
 }
 

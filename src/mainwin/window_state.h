@@ -22,6 +22,19 @@ struct WindowState {
     SwatchId shownSwatch = SwatchId::None; // marked until the next pick
 
     ColorRef oldColor() const { return history.Old(); }
+
+    // "Keep": New goes to Old and the history. A history colour the codes
+    // show moves with it (Old's to place 1, place i's to i + 1), so the mark
+    // stays on the swatch that holds it, or goes with the last place.
+    void keepNew()
+    {
+        history.Keep(newColor);
+        const int shown = static_cast<int>(shownSwatch);
+        if (shownSwatch == SwatchId::Old)
+            shownSwatch = static_cast<SwatchId>(1);
+        else if (shown >= 0)
+            shownSwatch = shown + 1 < ColorHistory::Size ? static_cast<SwatchId>(shown + 1) : SwatchId::None;
+    }
     // The colour of a swatch; a history place is its index as a SwatchId.
     ColorRef swatchColor(SwatchId id) const
     {
