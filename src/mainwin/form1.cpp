@@ -39,8 +39,8 @@ namespace {
 std::array<SwatchId, 2 + ColorHistory::Size> ShownSwatchIds()
 {
     std::array<SwatchId, 2 + ColorHistory::Size> ids{SwatchId::New, SwatchId::Old};
-    for (int i = 0; i < ColorHistory::Size; ++i)
-        ids[static_cast<std::size_t>(2 + i)] = static_cast<SwatchId>(i);
+    for (std::size_t i = 0; i < ColorHistory::Size; ++i)
+        ids[2 + i] = static_cast<SwatchId>(i);
     return ids;
 }
 
