@@ -11,6 +11,7 @@
 #include "mainwin/swatch_label.h"
 #include "mainwin/system_colors_qt.h"
 #include "palettes/palette_exchange.h"
+#include "platform/clipboard_writer.h"
 #include "platform/settings_store.h"
 #include "platform/window_helpers.h"
 
@@ -404,9 +405,23 @@ bool Form1::eventFilter(QObject* watched, QEvent* event)
 {
     // A text field would take Ctrl+E as "end of line": the eyedropper's
     // shortcut works wherever the focus is.
-    if (event->type() == QEvent::ShortcutOverride && qobject_cast<QLineEdit*>(watched) &&
-        static_cast<QKeyEvent*>(event)->keyCombination() == QKeyCombination(Qt::CTRL, Qt::Key_E)) {
+    auto* field = qobject_cast<QLineEdit*>(watched);
+    if (!field)
+        return QWidget::eventFilter(watched, event);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (event->type() == QEvent::ShortcutOverride &&
+        key->keyCombination() == QKeyCombination(Qt::CTRL, Qt::Key_E)) {
         event->ignore();
+        return true;
+    }
+    // A selection copied or cut from any field goes through the program's
+    // one clipboard writer too (the codes panel copies its own fields).
+    if (event->type() == QEvent::KeyPress && field->hasSelectedText() &&
+        (key->matches(QKeySequence::Cut) ||
+         (key->matches(QKeySequence::Copy) && !codes_->isEntryField(field)))) {
+        ClipboardWriter::Write(field->selectedText());
+        if (key->matches(QKeySequence::Cut) && !field->isReadOnly())
+            field->del();
         return true;
     }
     return QWidget::eventFilter(watched, event);

@@ -6,6 +6,7 @@
 #include "form1_fixture.h"
 
 #include "mainwin/swatch_label.h"
+#include "platform/clipboard_writer.h"
 
 #include "eyedropper/eyedropper.h"
 #include "eyedropper/eyedropper_overlay.h"
@@ -75,6 +76,24 @@ TEST_F(Form1Copy, CopyAndKeepSettleWhatWasTyped)
     clickOn("cmdCopy1");
     EXPECT_EQ(clipboard(), QStringLiteral("#FFFF80"));
     EXPECT_EQ(text("txtColor3"), QString::number(0xFFFF + 128 * 65536));
+}
+
+// A selection copied or cut from any field is written by the program's one
+// clipboard writer, which can then keep it after the program ends.
+TEST_F(Form1Copy, SelectionsGoThroughTheOneClipboardWriter)
+{
+    auto* red = child<QLineEdit>("Text1");
+    red->setFocus();
+    red->setSelection(0, 2);
+    QTest::keyClick(red, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(clipboard(), QStringLiteral("25"));
+    EXPECT_EQ(ClipboardWriter::LastWritten(), QStringLiteral("25"));
+    auto* html = child<QLineEdit>("txtColor4");
+    html->setFocus();
+    html->setSelection(1, 2);
+    QTest::keyClick(html, Qt::Key_X, Qt::ControlModifier);
+    EXPECT_EQ(ClipboardWriter::LastWritten(), QStringLiteral("FF"));
+    EXPECT_EQ(html->text(), QStringLiteral("#0000"));
 }
 
 TEST_F(Form1Copy, ARefusalSaysWhyInTheBandAndCoversNoControl)
