@@ -1,5 +1,6 @@
 #include "mainwin/classic_field_style.h"
 
+#include <QLineEdit>
 #include <QPainter>
 #include <QStyleOption>
 #include <QWidget>
@@ -40,6 +41,20 @@ void ClassicFieldStyle::drawPrimitive(PrimitiveElement element, const QStyleOpti
     }
     ring(0, pal.color(QPalette::Dark), pal.color(QPalette::Light));
     ring(1, pal.color(QPalette::Shadow), pal.color(QPalette::Midlight));
+}
+
+void MarkRefused(QLineEdit* field, const QString& why)
+{
+    if (IsMarkedRefused(field) == !why.isEmpty() && field->accessibleDescription() == why)
+        return;
+    field->setProperty("invalidEntry", !why.isEmpty());
+    field->setAccessibleDescription(why);
+    field->update();
+}
+
+bool IsMarkedRefused(const QWidget* field)
+{
+    return field->property("invalidEntry").toBool();
 }
 
 } // namespace tintora

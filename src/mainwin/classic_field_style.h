@@ -2,6 +2,8 @@
 
 #include <QProxyStyle>
 
+class QLineEdit;
+
 namespace tintora {
 
 // Text fields drawn as classic sunken panels: a flat base inside a two-pixel
@@ -16,5 +18,10 @@ public:
     void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                        const QWidget* widget = nullptr) const override;
 };
+
+// Frames a field in red for text that is not a colour, the reason kept as
+// its accessible description; an empty reason clears the mark.
+void MarkRefused(QLineEdit* field, const QString& why);
+bool IsMarkedRefused(const QWidget* field);
 
 } // namespace tintora

@@ -1,11 +1,10 @@
 #include "mainwin/copy_as_menu.h"
 
 #include "core/color_formats.h"
+#include "platform/clipboard_writer.h"
 #include "platform/settings_store.h"
 
 #include <QAction>
-#include <QClipboard>
-#include <QGuiApplication>
 #include <QInputDialog>
 #include <QMessageBox>
 
@@ -84,7 +83,10 @@ void CopyAsMenu::addCopyEntry(const QString& text, const QString& label, const Q
     action->setObjectName(objectName);
     action->setData(text);
     connect(action, &QAction::triggered, this, [this, text] {
-        QGuiApplication::clipboard()->setText(text);
+        if (write_)
+            write_(text);
+        else
+            ClipboardWriter::Write(text);
         emit copied(text);
     });
 }

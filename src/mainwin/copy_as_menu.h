@@ -5,6 +5,8 @@
 #include <QMenu>
 #include <QStringList>
 
+#include <functional>
+
 namespace tintora {
 
 class SettingsStore;
@@ -25,6 +27,9 @@ public:
     static constexpr int MaxTemplates = 20;
 
     explicit CopyAsMenu(SettingsStore& settings, QWidget* parent = nullptr);
+
+    // Where a chosen entry's text goes; ClipboardWriter::Write unless set.
+    void setWriter(std::function<void(const QString&)> write) { write_ = std::move(write); }
 
     // Rebuilds the entries for rgb (channels 0..255).
     void setColor(Rgb rgb);
@@ -50,6 +55,7 @@ private:
     void askForTemplate();
 
     SettingsStore& settings_;
+    std::function<void(const QString&)> write_;
     Rgb color_;
     QMenu* removeMenu_ = nullptr; // a child that clear() would keep
 };

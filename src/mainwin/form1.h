@@ -3,13 +3,13 @@
 #include "core/branding.h"
 #include "core/color_state.h"
 #include "core/view_update.h"
-#include "palettes/color_history.h"
+#include "mainwin/window_state.h"
 #include "palettes/custom_colors_store.h"
 #include "palettes/palette_controller.h"
 #include "picker/picker_controller.h"
 #include "surface/surface.h"
 
-#include <QHash>
+#include <QPointer>
 #include <QWidget>
 
 #include <array>
@@ -21,24 +21,25 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QRadioButton;
 
 namespace tintora {
 
 class SwatchLabel;
+class ChannelFieldsPanel;
 class ClassicFieldStyle;
 class ColorFactsLabel;
-class CopyAsMenu;
 class Eyedropper;
 class FocusArea;
+class OutputCodesPanel;
 class SettingsStore;
 
 // The main window: a fixed 480 x 519 client area holding the picker surface,
 // the channel fields, the palette controls, the history row and the output
-// codes. It builds its controls at their fixed places, hands events to the
-// picker and palette controllers with the mode and the field texts, and
-// applies the ViewUpdate they return in one place (Apply). It never opens
-// other windows itself: it asks for them with signals.
+// codes. It places the controls, hands events to the picker and palette
+// controllers with the mode and the field texts, and applies the ViewUpdate
+// they return in one place (apply). What the window holds (New, Old, the
+// mode, the history) is a WindowState; the widgets only show it. It never
+// opens other windows itself: it asks for them with signals.
 //
 // Each control's design name is its objectName ("Command1", "txtH", ...).
 class Form1 : public QWidget
@@ -57,14 +58,7 @@ public:
     // shows the window, centred on its screen) with pure red made current,
     // then the "showHelp" setting.
     void Load();
-    bool Loaded() const { return loaded_; }
-
-    // Public operations of the window.
-    void DrawPicker();
-    void DrawSelFrame() { picker_.DrawSelFrame(); }
-    void DrawMainFrame() { picker_.DrawMainFrame(); }
-    void DrawSafePicker(int index, bool clear) { palettes_.DrawSafePicker(index, clear); }
-    std::string GetHexVal(int red, int green, int blue) const;
+    // Shows oldColor as "New" without making it current.
     void LoadColorDialog(ColorRef oldColor);
 
     // User actions, public so that tests and the keyboard can drive them.
@@ -73,27 +67,23 @@ public:
     void onPresetChosen();    // the preset list
     void addColorToPalette(); // "Add"
     void onAddSwatchClicked();
-    void onHistorySwatchClicked(int index);
-    void onNewSwatchClicked();
-    void onOldSwatchClicked();
-    void copyOutput(int index); // Copy button 0..3
-    void pickFromScreen();      // the eyedropper
+    // A click on the "New" or "Old" swatch or a history place: the codes
+    // and the readout show its colour, "New" and the picker stay.
+    void showSwatch(SwatchId id);
+    // A double-click or "Use as New": the swatch's colour made current.
+    void useSwatchAsNew(SwatchId id);
+    void pickFromScreen(); // the eyedropper
     void importPalette();
     void exportPalette();
-    // A colour from outside the picker (the eyedropper, a typed or pasted
-    // code) made current exactly, as the picker shows it.
-    void showColor(const Rgb& rgb);
 
-    PickerMode mode() const { return mode_; }
+    const WindowState& state() const { return state_; }
     const PickerController& picker() const { return picker_; }
     const PaletteController& palettes() const { return palettes_; }
     const Surface& surface() const { return surface_; }
-    const ColorHistory& history() const { return history_; }
-    const BrandInfo& brand() const { return brand_; }
     const ColorState& colorModel() const { return color_; }
 
     // The surface with the markers drawn over it, as the window shows it.
-    QImage ComposedImage() const;
+    QImage composedImage() const;
 
     // Replaces the modal message boxes (tests record them instead).
     using MessageHook = std::function<void(const QString& title, const QString& text)>;
@@ -126,97 +116,67 @@ protected:
 
 private:
     // Everything a controller's update asks for, in one place.
-    void Apply(const ViewUpdate& update);
-    PickerInput Input() const;
+    void apply(const ViewUpdate& update);
+    // The state shown on the swatches, the options and the band.
+    void showState();
+    PickerInput pickerInput() const;
     void setMode(PickerMode mode);
-    void onChannelKeyReleased(QLineEdit* field);
-    bool handlePlaneKey(QKeyEvent* e);
-    bool handleSliderKey(QKeyEvent* e);
-
-    void BuildControls();
-    // Draws the ring and the slider dashes over a piece of the surface
-    // whose top left corner is `origin`.
-    void DrawMarkers(QImage& img, QPoint origin) const;
-    QLineEdit* Field(ChannelField field) const;
-    void ShowMessage(const QString& text);
-    void RefreshSystemColors();
-    QPointF PixelUnder(const QMouseEvent* e) const;
-    // Typed and pasted colours.
-    void applyTypedColor(QLineEdit* field);
+    void showColor(const Rgb& rgb);
+    // A key on the plane (or the grid) or the slider: true when it was used.
+    bool handleAreaKey(QKeyEvent* e, bool slider);
+    void buildControls();
+    void connectControls();
+    void drawMarkers(QImage& img, QPoint origin) const;
+    void showMessage(const QString& text);
+    void showNote(const QString& text); // the band's message line
+    void refreshSystemColors();
+    QPointF pixelUnder(const QMouseEvent* e) const;
+    bool settlePendingEdits();
     void pasteColor();
-    void markField(QLineEdit* field, const QString& why);
-    void unmarkField(QLineEdit* field);
-    bool isEntryField(const QObject* o) const;
-    void showCopyAsMenu(int output, const QPoint& globalPos);
-    void refreshColorFacts();
+    void onEyedropperDone();
     QString askForPaletteFile(bool save);
+    SwatchLabel* swatch(SwatchId id) const;
 
     BrandInfo brand_;
     Surface surface_;
     ColorState color_;
+    WindowState state_;
     SystemColorTable sys_{};
     PickerController picker_;
     CustomColorsStore store_;
     PaletteController palettes_;
-    ColorHistory history_;
-    PickerMode mode_ = PickerMode::Hue;
     bool loaded_ = false;
     bool painted_ = false;
     bool saveFailureReported_ = false;
-    // The channel field in which the last key went down: a key release only
-    // counts where its press happened, so the key that closes a message box
-    // is not taken as typing in the field beneath it.
-    QLineEdit* keyDownIn_ = nullptr;
     MessageHook messageHook_;
     FileDialogHook fileDialogHook_;
     std::unique_ptr<ClassicFieldStyle> fieldStyle_;
     std::unique_ptr<SettingsStore> settings_;
-    CopyAsMenu* copyAsMenu_ = nullptr;
     Eyedropper* eyedropper_ = nullptr;
-    // What the window last wrote into each entry field: Escape brings it back.
-    QHash<QLineEdit*, QString> shownText_;
+    QPointer<QWidget> focusBeforePick_; // gets the focus back after the eyedropper
 
-    QPushButton* keepButton_ = nullptr;        // Command1
-    QPushButton* cancelButton_ = nullptr;      // Command2, never shown
-    QPushButton* presetsButton_ = nullptr;     // Command3
-    QPushButton* visitButton_ = nullptr;       // Command4
-    QPushButton* aboutButton_ = nullptr;       // Command5
-    QPushButton* addButton_ = nullptr;         // cmdADD
-    QGroupBox* swatchFrame_ = nullptr;         // Frame1
-    QWidget* channelPanel_ = nullptr;          // Frame2
-    QWidget* addPanel_ = nullptr;              // Frame3
-    QGroupBox* outputsFrame_ = nullptr;        // Frame4
-    QGroupBox* historyFrame_ = nullptr;        // Frame5
-    QLabel* newCaption_ = nullptr;             // Label1
-    QLabel* oldCaption_ = nullptr;             // Label3
-    SwatchLabel* newSwatch_ = nullptr;         // lblSelColor
-    SwatchLabel* oldSwatch_ = nullptr;         // Label2
-    SwatchLabel* addSwatch_ = nullptr;         // lblADDColor
-    QRadioButton* hueOption_ = nullptr;        // optH
-    QRadioButton* saturationOption_ = nullptr; // optS
-    QRadioButton* brightnessOption_ = nullptr; // optB
-    QLineEdit* hueField_ = nullptr;            // txtH
-    QLineEdit* saturationField_ = nullptr;     // txtS
-    QLineEdit* brightnessField_ = nullptr;     // txtB
-    QLabel* degreeLabel_ = nullptr;            // lblH
-    QLabel* saturationUnit_ = nullptr;         // lblS
-    QLabel* brightnessUnit_ = nullptr;         // lblBB
-    QLabel* redCaption_ = nullptr;             // lblR
-    QLabel* greenCaption_ = nullptr;           // lblG
-    QLabel* blueCaption_ = nullptr;            // lblB
-    QLineEdit* redField_ = nullptr;            // Text1
-    QLineEdit* greenField_ = nullptr;          // Text2
-    QLineEdit* blueField_ = nullptr;           // Text3
-    QComboBox* presetList_ = nullptr;          // cmbPreset
-    QComboBox* systemColorList_ = nullptr;     // cboSysColors, never shown
-    FocusArea* planeArea_ = nullptr;           // keyboard focus for the plane or the grid
-    FocusArea* sliderArea_ = nullptr;          // keyboard focus for the slider
-    ColorFactsLabel* colorFacts_ = nullptr;    // contrast and name, below the bottom buttons
-    QPushButton* pickButton_ = nullptr;        // "Pick from Screen", below the bottom buttons
+    QPushButton* keepButton_ = nullptr;      // Command1
+    QPushButton* cancelButton_ = nullptr;    // Command2, never shown
+    QPushButton* presetsButton_ = nullptr;   // Command3
+    QPushButton* visitButton_ = nullptr;     // Command4
+    QPushButton* aboutButton_ = nullptr;     // Command5
+    QPushButton* addButton_ = nullptr;       // cmdADD
+    QGroupBox* swatchFrame_ = nullptr;       // Frame1
+    ChannelFieldsPanel* channels_ = nullptr; // Frame2
+    QWidget* addPanel_ = nullptr;            // Frame3
+    OutputCodesPanel* codes_ = nullptr;      // Frame4
+    QGroupBox* historyFrame_ = nullptr;      // Frame5
+    SwatchLabel* newSwatch_ = nullptr;       // lblSelColor
+    SwatchLabel* oldSwatch_ = nullptr;       // Label2
+    SwatchLabel* addSwatch_ = nullptr;       // lblADDColor
+    QComboBox* presetList_ = nullptr;        // cmbPreset
+    QComboBox* systemColorList_ = nullptr;   // cboSysColors, never shown
+    FocusArea* planeArea_ = nullptr;         // keyboard focus for the plane or the grid
+    FocusArea* sliderArea_ = nullptr;        // keyboard focus for the slider
+    ColorFactsLabel* colorFacts_ = nullptr;  // contrast and name, below the bottom buttons
+    QLabel* messageLine_ = nullptr;          // refusals and notes, below the bottom buttons
+    QPushButton* pickButton_ = nullptr;      // "Pick from Screen", below the bottom buttons
     std::array<SwatchLabel*, ColorHistory::Size> historySwatches_{}; // hist(i)
-    std::array<QLabel*, 5> outputCaptions_{};                        // lblCap(i)
-    std::array<QLineEdit*, OutputCount> outputFields_{};             // txtColor(i)
-    std::array<QPushButton*, 4> copyButtons_{};                      // cmdCopy(i)
 };
 
 } // namespace tintora

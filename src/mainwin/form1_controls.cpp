@@ -1,9 +1,11 @@
 // The main window's controls at their fixed places. They are created from
 // the top left to the bottom right of the window, which is also the order
 // the Tab key follows.
+#include "mainwin/channel_fields_panel.h"
 #include "mainwin/color_facts_label.h"
 #include "mainwin/focus_area.h"
 #include "mainwin/form1.h"
+#include "mainwin/output_codes_panel.h"
 #include "mainwin/swatch_label.h"
 #include "mainwin/system_colors_qt.h"
 #include "platform/window_helpers.h"
@@ -13,16 +15,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRadioButton>
 
 namespace tintora {
 
 namespace {
-
-QFont Family(const char* family, double points)
-{
-    return DesignFont(QString::fromLatin1(family), points, false);
-}
 
 template <typename W> W* Make(QWidget* parent, const QString& name, int x, int y, int w, int h)
 {
@@ -47,13 +43,6 @@ QLabel* Label(QWidget* parent, const QString& name, int x, int y, int w, int h, 
     return l;
 }
 
-QLineEdit* TextField(QWidget* parent, const QString& name, int x, int y, int w, int h, const QString& text)
-{
-    auto* t = Make<QLineEdit>(parent, name, x, y, w, h);
-    t->setText(text);
-    return t;
-}
-
 SwatchLabel* Swatch(QWidget* parent, const QString& name, int x, int y, int w, int h, bool border)
 {
     auto* s = Make<SwatchLabel>(parent, name, x, y, w, h);
@@ -62,20 +51,9 @@ SwatchLabel* Swatch(QWidget* parent, const QString& name, int x, int y, int w, i
     return s;
 }
 
-// An output code field: centred text in Verdana regular. A colour typed or
-// pasted into it is taken on Enter.
-QLineEdit* OutputField(QWidget* parent, int index, int x, int y, int w, int h, std::string_view text)
-{
-    auto* t = TextField(parent, QStringLiteral("txtColor%1").arg(index), x, y, w, h,
-                        QString::fromUtf8(text.data(), static_cast<int>(text.size())));
-    t->setFont(VerdanaFont(8.25, false));
-    t->setAlignment(Qt::AlignCenter);
-    return t;
-}
-
 } // namespace
 
-void Form1::BuildControls()
+void Form1::buildControls()
 {
     setFont(VerdanaFont(8.25, true));
 
@@ -92,62 +70,16 @@ void Form1::BuildControls()
     // Group boxes paint their own background, so nothing drawn on the
     // surface beneath them shows through.
     swatchFrame_->setAutoFillBackground(true);
-    newCaption_ = Label(swatchFrame_, QStringLiteral("Label1"), 8, 10, 31, 13, QStringLiteral("New"));
+    Label(swatchFrame_, QStringLiteral("Label1"), 8, 10, 31, 13, tr("New"));
     newSwatch_ = Swatch(swatchFrame_, QStringLiteral("lblSelColor"), 8, 24, 77, 29, false);
-    oldCaption_ = Label(swatchFrame_, QStringLiteral("Label3"), 148, 8, 23, 13, QStringLiteral("Old"));
+    newSwatch_->setAccessibleName(tr("New"));
+    Label(swatchFrame_, QStringLiteral("Label3"), 148, 8, 23, 13, tr("Old"));
     oldSwatch_ = Swatch(swatchFrame_, QStringLiteral("Label2"), 88, 24, 81, 29, false);
+    oldSwatch_->setAccessibleName(tr("Old"));
 
-    channelPanel_ = Make<QWidget>(this, QStringLiteral("Frame2"), 300, 112, 173, 149);
-    const QFont regular = VerdanaFont(8.25, false);
-    const QFont sansSerif = Family("MS Sans Serif", 8.25);
-    // One row per channel pair: option, field, unit label; then R, G or B.
-    auto option = [&](const char* name, int y, int w, const char* caption, const char* tip) {
-        auto* o = Make<QRadioButton>(channelPanel_, QString::fromLatin1(name), 0, y, w, 17);
-        o->setText(QString::fromLatin1(caption));
-        o->setToolTip(QString::fromLatin1(tip));
-        o->setFont(regular);
-        return o;
-    };
-    auto field = [&](const char* name, int x, int y, const char* text, const char* tip) {
-        auto* f =
-            TextField(channelPanel_, QString::fromLatin1(name), x, y, 49, 19, QString::fromLatin1(text));
-        f->setToolTip(QString::fromLatin1(tip));
-        return f;
-    };
-    auto label = [&](const char* name, QRect r, const QString& caption, const QFont* font, const char* tip) {
-        auto* l =
-            Label(channelPanel_, QString::fromLatin1(name), r.x(), r.y(), r.width(), r.height(), caption);
-        if (font)
-            l->setFont(*font);
-        if (tip)
-            l->setToolTip(QString::fromLatin1(tip));
-        return l;
-    };
-    const QFont arial12 = Family("Arial", 12);
-    const QFont arial = Family("Arial", 8.25);
-
-    hueOption_ = option("optH", 34, 35, "H:", "Hue");
-    hueOption_->setChecked(true);
-    hueField_ = field("txtH", 36, 32, "0", "Hue");
-    hueField_->setFont(sansSerif);
-    degreeLabel_ = label("lblH", {88, 32, 11, 11}, QStringLiteral("\u00B0"), &arial12, nullptr);
-    // The degree sign sits at the top of a 12-point line, which is taller
-    // than its 11-pixel label: top-aligned it shows whole.
-    degreeLabel_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    redCaption_ = label("lblR", {104, 36, 17, 15}, QStringLiteral("R:"), nullptr, "Red");
-    redField_ = field("Text1", 120, 32, "255", "Red");
-
-    saturationOption_ = option("optS", 54, 43, "S:", "Saturation");
-    saturationField_ = field("txtS", 36, 52, "100", "Saturation");
-    saturationUnit_ = label("lblS", {88, 52, 11, 13}, QStringLiteral("%"), &arial, nullptr);
-    greenCaption_ = label("lblG", {103, 54, 19, 15}, QStringLiteral("G:"), nullptr, "Green");
-    greenField_ = field("Text2", 120, 52, "0", "Green");
-
-    brightnessOption_ = option("optB", 74, 45, "B:", "Brightness");
-    brightnessField_ = field("txtB", 36, 75, "100", "Brightness");
-    brightnessUnit_ = label("lblBB", {88, 72, 13, 17}, QStringLiteral("%"), &arial, nullptr);
-    blueCaption_ = label("lblB", {104, 74, 21, 15}, QStringLiteral("B:"), nullptr, "Blue");
-    blueField_ = field("Text3", 120, 72, "0", "Blue");
+    // H, S, B and R, G, B with the mode options.
+    channels_ = new ChannelFieldsPanel(this);
+    channels_->setGeometry(300, 112, 173, 149);
 
     addPanel_ = Make<QWidget>(this, QStringLiteral("Frame3"), 296, 112, 181, 101);
     addPanel_->hide();
@@ -155,7 +87,7 @@ void Form1::BuildControls()
     addSwatch_->hide();
 
     presetList_ = Make<QComboBox>(this, QStringLiteral("cmbPreset"), 304, 128, 171, 21);
-    presetList_->setFont(regular);
+    presetList_->setFont(VerdanaFont(8.25, false));
     presetList_->setPlaceholderText(QStringLiteral("Safe Colors"));
     presetList_->hide();
     addButton_ = Button(this, QStringLiteral("cmdADD"), 304, 200, 171, 59, QStringLiteral("Add"));
@@ -164,40 +96,24 @@ void Form1::BuildControls()
     historyFrame_ = Make<QGroupBox>(this, QStringLiteral("Frame5"), 4, 264, 473, 45);
     historyFrame_->setTitle(QStringLiteral("Color History"));
     historyFrame_->setAutoFillBackground(true);
-    for (int i = 0; i < ColorHistory::Size; ++i)
-        historySwatches_[static_cast<std::size_t>(i)] =
+    for (int i = 0; i < ColorHistory::Size; ++i) {
+        SwatchLabel* s =
             Swatch(historyFrame_, QStringLiteral("hist%1").arg(i), 20 + 24 * i, 16, 21, 21, true);
+        s->setAccessibleName(tr("Kept colour %1").arg(i + 1));
+        historySwatches_[static_cast<std::size_t>(i)] = s;
+    }
+    // The frame's designed top edge lies over the last rows of the plane and
+    // the strip: there it lets them (and the markers beside the strip) show
+    // and take the pointer, and stays opaque everywhere else.
+    const PickerLayout& l = picker_.layout();
+    const QRect overlap = QRect(l.PlaneLeft, historyFrame_->y(), l.SliderRight + 6 - l.PlaneLeft,
+                                l.PlaneBottom + 1 - historyFrame_->y())
+                              .translated(-historyFrame_->pos());
+    historyFrame_->setMask(QRegion(historyFrame_->rect()).subtracted(QRegion(overlap)));
 
-    outputsFrame_ = Make<QGroupBox>(this, QStringLiteral("Frame4"), 4, 312, 473, 85);
-    outputsFrame_->setTitle(QStringLiteral("Color Outputs"));
-    outputsFrame_->setAutoFillBackground(true);
-    const auto& design = DesignOutputTexts;
-    outputCaptions_[1] =
-        Label(outputsFrame_, QStringLiteral("lblCap1"), 4, 16, 103, 13, QStringLiteral("RGB Color Code:"));
-    outputCaptions_[2] = Label(outputsFrame_, QStringLiteral("lblCap2"), 240, 16, 130, 13,
-                               QStringLiteral("Decimal Color Code:"));
-    outputFields_[2] = OutputField(outputsFrame_, 2, 4, 28, 167, 19, design[2]);
-    copyButtons_[0] =
-        Button(outputsFrame_, QStringLiteral("cmdCopy0"), 176, 24, 53, 21, QStringLiteral("Copy"));
-    outputFields_[3] = OutputField(outputsFrame_, 3, 240, 28, 167, 19, design[3]);
-    copyButtons_[2] =
-        Button(outputsFrame_, QStringLiteral("cmdCopy2"), 412, 24, 57, 21, QStringLiteral("Copy"));
-    outputCaptions_[3] =
-        Label(outputsFrame_, QStringLiteral("lblCap3"), 4, 48, 112, 13, QStringLiteral("HTML Color Code:"));
-    outputCaptions_[4] = Label(outputsFrame_, QStringLiteral("lblCap4"), 240, 48, 123, 13,
-                               QStringLiteral("VB Hex Color Code:"));
-    outputFields_[4] = OutputField(outputsFrame_, 4, 4, 60, 167, 19, design[4]);
-    copyButtons_[1] =
-        Button(outputsFrame_, QStringLiteral("cmdCopy1"), 176, 56, 53, 21, QStringLiteral("Copy"));
-    outputFields_[5] = OutputField(outputsFrame_, 5, 240, 60, 167, 19, design[5]);
-    copyButtons_[3] =
-        Button(outputsFrame_, QStringLiteral("cmdCopy3"), 412, 60, 57, 21, QStringLiteral("Copy"));
-    // The QBColor code exists but is never shown.
-    outputCaptions_[0] =
-        Label(outputsFrame_, QStringLiteral("lblCap0"), 88, 32, 70, 13, QStringLiteral("QBColor Code:"));
-    outputCaptions_[0]->hide();
-    outputFields_[1] = OutputField(outputsFrame_, 1, 60, 28, 107, 19, design[1]);
-    outputFields_[1]->hide();
+    // The codes of the current colour with their Copy buttons.
+    codes_ = new OutputCodesPanel(this);
+    codes_->setGeometry(4, 312, 473, 85);
 
     aboutButton_ =
         Button(this, QStringLiteral("Command5"), 4, 400, 233, 45, QStringLiteral("About this software"));
@@ -211,23 +127,28 @@ void Form1::BuildControls()
     colorFacts_->setFont(VerdanaFont(8.25, false));
     // Opaque, so its changes during a drag repaint the label alone.
     colorFacts_->setAutoFillBackground(true);
-    pickButton_ =
-        Button(this, QStringLiteral("cmdPick"), 344, 487, 133, 28, QStringLiteral("Pick from Screen"));
-    pickButton_->setToolTip(QStringLiteral("Pick a colour anywhere on the screen (Ctrl+E)"));
+    pickButton_ = Button(this, QStringLiteral("cmdPick"), 344, 487, 133, 28, tr("Pick from Screen"));
+    pickButton_->setToolTip(tr("Pick a colour anywhere on the screen (Ctrl+E)"));
+    // Beside the button: why a typed or pasted text was refused, or how it
+    // was read. A line of its own covers no control, so it never costs a
+    // click the way a tooltip over the next field did.
+    messageLine_ = new QLabel(this);
+    messageLine_->setObjectName(QStringLiteral("lblMessage"));
+    messageLine_->setAccessibleName(tr("Message"));
+    messageLine_->setGeometry(116, 486, 224, 31);
+    messageLine_->setFont(VerdanaFont(7, false));
+    messageLine_->setWordWrap(true);
+    messageLine_->setTextFormat(Qt::PlainText);
+    messageLine_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
-    // Outputs that live outside the client area and are never shown.
-    outputFields_[0] = OutputField(this, 0, 636, 504, 100, 19, design[0]);
-    outputFields_[6] = OutputField(this, 6, 436, 524, 100, 19, design[6]);
-    outputFields_[7] = OutputField(this, 7, 436, 546, 100, 19, design[7]);
+    // Controls that live outside the client area and are never shown.
     systemColorList_ = Make<QComboBox>(this, QStringLiteral("cboSysColors"), 532, 432, 145, 21);
     for (std::string_view name : SysColorNames)
         systemColorList_->addItem(QString::fromUtf8(name.data(), static_cast<int>(name.size())));
     systemColorList_->setCurrentIndex(-1);
     cancelButton_ = Button(this, QStringLiteral("Command2"), 516, 304, 83, 33, QStringLiteral("&Cancel"));
-    for (QWidget* w : {static_cast<QWidget*>(outputFields_[0]), static_cast<QWidget*>(outputFields_[6]),
-                       static_cast<QWidget*>(outputFields_[7]), static_cast<QWidget*>(systemColorList_),
-                       static_cast<QWidget*>(cancelButton_)})
-        w->hide();
+    systemColorList_->hide();
+    cancelButton_->hide();
 }
 
 } // namespace tintora

@@ -6,6 +6,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace tintora {
 
 SwatchLabel::SwatchLabel(QWidget* parent) : QLabel(parent)
@@ -27,11 +29,35 @@ void SwatchLabel::setColor(ColorRef color)
     setPalette(p);
 }
 
+void SwatchLabel::mousePressEvent(QMouseEvent* e)
+{
+    // The press is the swatch's: it must not reach the window beneath as a
+    // press on the picker.
+    QLabel::mousePressEvent(e);
+    e->accept();
+}
+
 void SwatchLabel::mouseReleaseEvent(QMouseEvent* e)
 {
     QLabel::mouseReleaseEvent(e);
     if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint()))
         emit clicked();
+}
+
+void SwatchLabel::mouseDoubleClickEvent(QMouseEvent* e)
+{
+    QLabel::mouseDoubleClickEvent(e);
+    if (e->button() == Qt::LeftButton)
+        emit doubleClicked();
+}
+
+void SwatchLabel::setMarked(bool marked)
+{
+    if (marked == marked_)
+        return;
+    marked_ = marked;
+    setAccessibleDescription(marked ? tr("Shown in the codes") : QString());
+    update();
 }
 
 void SwatchLabel::keyPressEvent(QKeyEvent* e)
@@ -47,13 +73,27 @@ void SwatchLabel::keyPressEvent(QKeyEvent* e)
 void SwatchLabel::paintEvent(QPaintEvent* e)
 {
     QLabel::paintEvent(e);
-    if (!hasFocus())
+    if (!hasFocus() && !marked_)
         return;
-    // A dotted frame in the colour's complement, visible on any colour.
+    // Drawn in the colour's complement, visible on any colour.
     QPainter p(this);
     const Rgb rgb = Rgb::FromColorRef(color_);
-    p.setPen(QPen(QColor(255 - rgb.red, 255 - rgb.green, 255 - rgb.blue), 1, Qt::DotLine));
-    p.drawRect(rect().adjusted(1, 1, -2, -2));
+    const QColor complement(255 - rgb.red, 255 - rgb.green, 255 - rgb.blue);
+    if (marked_) {
+        // A triangle in the top left corner, clear of the middle.
+        const int side = std::min(width(), height()) / 3;
+        const QPoint corner = contentsRect().topLeft();
+        const QPoint triangle[] = {corner, corner + QPoint(side, 0), corner + QPoint(0, side)};
+        p.setPen(Qt::NoPen);
+        p.setBrush(complement);
+        p.drawPolygon(triangle, 3);
+    }
+    if (hasFocus()) {
+        // A dotted frame.
+        p.setPen(QPen(complement, 1, Qt::DotLine));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(rect().adjusted(1, 1, -2, -2));
+    }
 }
 
 } // namespace tintora

@@ -209,7 +209,7 @@ TEST_F(Form1Palettes, KeepPushesTheNewColourIntoHistory)
 
     // A history click shows the colour in the outputs and the readout only.
     const QString s = text("txtS");
-    form->onHistorySwatchClicked(5);
+    form->showSwatch(static_cast<SwatchId>(5));
     EXPECT_EQ(form->colorModel().CurrentColor(), Rgb(15, 0, 0));
     EXPECT_EQ(text("txtColor2"), QStringLiteral("RGB(15, 0, 0)"));
     EXPECT_EQ(swatch("lblSelColor"), Rgb(19, 0, 0));
@@ -223,7 +223,7 @@ TEST_F(Form1Palettes, NeverFilledHistoryPlaceMakesBlackCurrent)
 {
     press(265, 10);
     release(265, 10);
-    form->onHistorySwatchClicked(17);
+    form->showSwatch(static_cast<SwatchId>(17));
     EXPECT_EQ(form->colorModel().CurrentColor(), 0);
     EXPECT_EQ(text("txtColor4"), QStringLiteral("#000000"));
 }

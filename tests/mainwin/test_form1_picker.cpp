@@ -50,7 +50,7 @@ TEST_F(Form1Picker, StartUpDrawsPureRedWithOneRingAndOnePairOfDashes)
         EXPECT_EQ(pixel(x, 265), Rgb(255, 0, 0));
         EXPECT_EQ(pixel(x, 95), Rgb(0, 0, 255));
     }
-    const QImage composed = form->ComposedImage();
+    const QImage composed = form->composedImage();
     EXPECT_EQ(CountChangedPixels(form->surface().image(), composed),
               MarkerPixels(l, form->surface().image()));
     EXPECT_EQ(composed.pixel(265, 10), form->surface().image().pixel(265, 10));

@@ -31,7 +31,7 @@ TEST_F(Form1Seen, MarkersSitWhereThePickAndTheTypedHuePutThem)
     for (auto [x, y] : {std::pair{138, 138}, {40, 200}, {250, 30}}) {
         click(x, y);
         const QImage base = form->surface().image();
-        const QImage shown = form->ComposedImage();
+        const QImage shown = form->composedImage();
         SCOPED_TRACE(::testing::Message() << x << "," << y);
         EXPECT_FALSE(Inverted(shown, base, x, y));
         for (auto [dx, dy] : {std::pair{5, 0}, {-5, 0}, {0, 5}, {0, -5}})
@@ -42,7 +42,7 @@ TEST_F(Form1Seen, MarkersSitWhereThePickAndTheTypedHuePutThem)
     // Hue 180: 265 - 180 * 255 / 360 = 137.5, whose nearest row is 138.
     type("txtH", QStringLiteral("180"));
     const QImage base = form->surface().image();
-    const QImage shown = form->ComposedImage();
+    const QImage shown = form->composedImage();
     for (int row : {137, 138, 139}) {
         EXPECT_TRUE(Inverted(shown, base, 273, row)) << row;
         EXPECT_TRUE(Inverted(shown, base, 295, row)) << row;
@@ -110,7 +110,7 @@ TEST_F(Form1Seen, SystemColoursComeFromTheApplicationPalette)
     QApplication::setPalette(p);
     QApplication::processEvents();
     form->LoadColorDialog(0x00563412);
-    form->onNewSwatchClicked();
+    form->showSwatch(SwatchId::New);
     EXPECT_EQ(text("txtColor6"), QStringLiteral("vbInfoBackground"));
     EXPECT_EQ(text("txtColor7"), QStringLiteral("&H80000018&"));
     QApplication::setPalette(saved);

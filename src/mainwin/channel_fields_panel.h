@@ -1,0 +1,68 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "core/color_types.h"
+#include "core/view_update.h"
+#include "picker/picker_layout.h"
+
+#include <QHash>
+#include <QWidget>
+
+#include <array>
+
+class QLineEdit;
+class QRadioButton;
+
+namespace tintora {
+
+// The channel fields (Frame2): the H, S and B options with their fields and
+// the R, G and B fields. Like the codes panel it shows without emitting and
+// reports what the user did:
+//  - a key released in H, S or B (fieldEdited), leaving the hue field
+//    (hueFieldLeft): the picker reads the field texts and answers;
+//  - R, G or B settled (Enter, leaving the field, Keep): colorEntered, or a
+//    refusal framed red with its reason in message();
+//  - an option chosen: modeChosen.
+class ChannelFieldsPanel : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit ChannelFieldsPanel(QWidget* parent = nullptr);
+
+    QLineEdit* field(ChannelField f) const { return fields_[static_cast<std::size_t>(f)]; }
+    ChannelTexts texts() const;
+    // Shows a field's text and clears its refusal; emits nothing.
+    void showText(ChannelField f, const QString& text);
+    // Checks a mode's option; emits nothing.
+    void showMode(PickerMode mode);
+    // Settles what was typed into R, G or B as Enter would: false when it
+    // was refused.
+    bool settlePendingEdits();
+
+signals:
+    void modeChosen(tintora::PickerMode mode);
+    void fieldEdited(tintora::ChannelField field);
+    void hueFieldLeft();
+    void colorEntered(tintora::Rgb color);
+    void message(const QString& text);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    bool settle(QLineEdit* field, bool always);
+    ChannelField fieldOf(const QObject* o) const;
+    bool isChannelEntry(const QObject* o) const; // R, G or B
+
+    std::array<QLineEdit*, ChannelFieldCount> fields_{};
+    std::array<QRadioButton*, 3> options_{}; // by PickerMode
+    // What the window last wrote into R, G and B: text that differs is a
+    // pending edit, and Escape brings it back.
+    QHash<const QLineEdit*, QString> shownText_;
+    // The field in which the last key went down: a key release only counts
+    // where its press happened, so the key that closes a message box is not
+    // taken as typing in the field beneath it.
+    QLineEdit* keyDownIn_ = nullptr;
+};
+
+} // namespace tintora
