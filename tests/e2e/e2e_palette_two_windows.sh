@@ -14,7 +14,7 @@ window_of() { # pid -> the program's main window
     [ -n "$id" ] && break
     sleep 0.1
   done
-  [ -n "$id" ] || fail "no window of process $1"
+  [ -n "$id" ] || return 1
   sleep 0.5
   echo "$id"
 }
@@ -33,10 +33,10 @@ wait_cell() { # cell
 
 "$app" --no-splash >"$work/a.log" 2>&1 &
 app_pid=$!
-a=$(window_of "$app_pid")
+a=$(window_of "$app_pid") || fail "no window of the first program: $(tail -5 "$work/a.log")"
 "$app" --no-splash >"$work/b.log" 2>&1 &
 b_pid=$!
-b=$(window_of "$b_pid")
+b=$(window_of "$b_pid") || fail "no window of the second program: $(tail -5 "$work/b.log")"
 xdotool windowmove "$a" 0 0
 xdotool windowmove "$b" 1000 0
 sleep 0.5
@@ -66,6 +66,6 @@ lost=""
 for cell in $(seq 3 16); do
   [ "$(cell_value "$cell")" = " 255 " ] || lost="$lost $cell"
 done
-[ -z "$lost" ] || fail "cells lost:$lost"
+[ -z "$lost" ] || fail "cells lost:$lost (first: $(tail -3 "$work/a.log"); second: $(tail -3 "$work/b.log"))"
 kill "$b_pid" 2>/dev/null || true
 echo "PASS: two windows added 14 colours to one palette, in turn and alternating; none was lost"
