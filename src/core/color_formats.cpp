@@ -93,8 +93,9 @@ using Numbers = std::array<std::string, 3>;
 
 struct SpaceNotation {
     ColorSpace space;
-    // Coordinates as printed: multiplied by `scale` (100 for a percentage).
-    std::array<double, 3> scale;
+    // For a number printed as a percentage, the coordinate that is 100%
+    // (as the parser reads it); 0 for a plain number.
+    std::array<double, 3> percentOf;
     // Decimals of each number at the first try; all grow together from there.
     std::array<int, 3> firstDecimals;
     std::string (*text)(const Numbers&);
@@ -105,33 +106,44 @@ std::string Joined(std::string_view open, const Numbers& n, std::string_view clo
     return std::string(open) + n[0] + " " + n[1] + " " + n[2] + std::string(close);
 }
 
-constexpr SpaceNotation HslLegacy{ColorSpace::Hsl, {1, 1, 1}, {0, 0, 0}, [](const Numbers& n) {
+constexpr SpaceNotation HslLegacy{ColorSpace::Hsl, {0, 100, 100}, {0, 0, 0}, [](const Numbers& n) {
                                       return "hsl(" + n[0] + ", " + n[1] + "%, " + n[2] + "%)";
                                   }};
-constexpr SpaceNotation HslModern{ColorSpace::Hsl, {1, 1, 1}, {0, 0, 0}, [](const Numbers& n) {
+constexpr SpaceNotation HslModern{ColorSpace::Hsl, {0, 100, 100}, {0, 0, 0}, [](const Numbers& n) {
                                       return "hsl(" + n[0] + " " + n[1] + "% " + n[2] + "%)";
                                   }};
-constexpr SpaceNotation Hwb{ColorSpace::Hwb, {1, 1, 1}, {0, 0, 0}, [](const Numbers& n) {
+constexpr SpaceNotation Hwb{ColorSpace::Hwb, {0, 100, 100}, {0, 0, 0}, [](const Numbers& n) {
                                 return "hwb(" + n[0] + " " + n[1] + "% " + n[2] + "%)";
                             }};
 constexpr SpaceNotation Lab{
-    ColorSpace::Lab, {1, 1, 1}, {0, 0, 0}, [](const Numbers& n) { return Joined("lab(", n); }};
+    ColorSpace::Lab, {0, 0, 0}, {1, 1, 1}, [](const Numbers& n) { return Joined("lab(", n); }};
 constexpr SpaceNotation Lch{
-    ColorSpace::Lch, {1, 1, 1}, {0, 0, 0}, [](const Numbers& n) { return Joined("lch(", n); }};
-constexpr SpaceNotation Oklab{ColorSpace::Oklab, {100, 1, 1}, {0, 2, 2}, [](const Numbers& n) {
+    ColorSpace::Lch, {0, 0, 0}, {1, 1, 1}, [](const Numbers& n) { return Joined("lch(", n); }};
+constexpr SpaceNotation Oklab{ColorSpace::Oklab, {1, 0, 0}, {1, 3, 3}, [](const Numbers& n) {
                                   return "oklab(" + n[0] + "% " + n[1] + " " + n[2] + ")";
                               }};
-constexpr SpaceNotation Oklch{ColorSpace::Oklch, {100, 1, 1}, {0, 2, 0}, [](const Numbers& n) {
+constexpr SpaceNotation Oklch{ColorSpace::Oklch, {1, 0, 0}, {1, 3, 1}, [](const Numbers& n) {
                                   return "oklch(" + n[0] + "% " + n[1] + " " + n[2] + ")";
                               }};
-constexpr SpaceNotation DisplayP3{ColorSpace::DisplayP3, {1, 1, 1}, {2, 2, 2}, [](const Numbers& n) {
+constexpr SpaceNotation DisplayP3{ColorSpace::DisplayP3, {0, 0, 0}, {3, 3, 3}, [](const Numbers& n) {
                                       return Joined("color(display-p3 ", n);
                                   }};
 
-bool ReadsBackAs(const std::string& text, Rgb c)
+// Whether the numbers, read as the notation parser reads them, give c:
+// the same digits, the same arithmetic (ResolveCssColor is what the parser
+// ends in), without building and tokenizing the text.
+bool ReadsBackAs(const Numbers& numbers, const SpaceNotation& n, Rgb c)
 {
-    const NotationParse back = ParseColorNotation(text);
-    return back.color && *back.color == c;
+    ColorCoords coords{};
+    for (std::size_t i = 0; i < 3; ++i) {
+        double v = 0.0;
+        std::from_chars(numbers[i].data(), numbers[i].data() + numbers[i].size(), v);
+        coords[i] = n.percentOf[i] != 0.0 ? v / 100.0 * n.percentOf[i] : v;
+    }
+    // A copied colour must stand for itself, not rely on being brought
+    // into sRGB: a browser on a wider screen would show it as written.
+    const CssColor8 back = ResolveCssColor(n.space, coords);
+    return back.rgb == c && !back.mapped;
 }
 
 Numbers NumbersAt(const std::array<double, 3>& v, const std::array<int, 3>& decimals)
@@ -139,34 +151,37 @@ Numbers NumbersAt(const std::array<double, 3>& v, const std::array<int, 3>& deci
     return Numbers{Fixed(v[0], decimals[0]), Fixed(v[1], decimals[1]), Fixed(v[2], decimals[2])};
 }
 
-// The numbers of c in notation n: all decimals grow together until the text
-// reads back as c, then each number gives up the decimals it can spare.
+// The numbers of c in notation n: all decimals grow together until they
+// read back as c, then each number gives up the decimals it can spare.
 Numbers ShortestNumbers(Rgb c, const SpaceNotation& n)
 {
     const ColorCoords coords = ConvertColor(ColorSpace::Srgb, n.space, SrgbFrom8Bit(c));
-    const std::array<double, 3> v{coords[0] * n.scale[0], coords[1] * n.scale[1], coords[2] * n.scale[2]};
+    std::array<double, 3> v{};
+    for (std::size_t i = 0; i < 3; ++i) {
+        v[i] = n.percentOf[i] != 0.0 ? coords[i] / n.percentOf[i] * 100.0 : coords[i];
+    }
     std::array<int, 3> decimals = n.firstDecimals;
+    Numbers numbers = NumbersAt(v, decimals);
     constexpr int extraDecimals = 12;
-    for (int step = 0; step < extraDecimals && !ReadsBackAs(n.text(NumbersAt(v, decimals)), c); ++step) {
+    for (int step = 0; step < extraDecimals && !ReadsBackAs(numbers, n, c); ++step) {
         for (int& d : decimals) {
             ++d;
         }
+        numbers = NumbersAt(v, decimals);
     }
     for (std::size_t i = 0; i < 3; ++i) {
         while (decimals[i] > 0) {
-            std::array<int, 3> fewer = decimals;
-            --fewer[i];
-            if (Fixed(v[i], fewer[i]) == Fixed(v[i], decimals[i])) {
-                decimals = fewer; // the digit dropped was a trailing zero
-                continue;
-            }
-            if (!ReadsBackAs(n.text(NumbersAt(v, fewer)), c)) {
+            Numbers fewer = numbers;
+            fewer[i] = Fixed(v[i], decimals[i] - 1);
+            // The same text (a trailing zero dropped) needs no check.
+            if (fewer[i] != numbers[i] && !ReadsBackAs(fewer, n, c)) {
                 break;
             }
-            decimals = fewer;
+            --decimals[i];
+            numbers = std::move(fewer);
         }
     }
-    return NumbersAt(v, decimals);
+    return numbers;
 }
 
 std::string SpaceText(Rgb c, const SpaceNotation& n)

@@ -28,11 +28,11 @@ struct ColorFormat {
 //   rgb-modern   rgb(255 255 0)       CSS Color 4 space syntax
 //   hsl-modern   hsl(60 100% 50%)
 //   hwb          hwb(60 0% 0%)
-//   lab          lab(97.6 -15.8 93.4)       CIE Lab (D50)
+//   lab          lab(97.6 -16 93.4)   CIE Lab (D50)
 //   lch          lch(97.6 94.7 99.6)
-//   oklab        oklab(96.8% -0.071 0.199)
-//   oklch        oklch(96.8% 0.211 109.8)
-//   display-p3   color(display-p3 1 1 0.33)
+//   oklab        oklab(96.8% -0.071 0.1986)
+//   oklch        oklch(96.8% 0.211 109.77)
+//   display-p3   color(display-p3 1 1 0.331)
 //   hex-alpha    #ffff00ff            #rrggbbaa, always opaque
 //   (In these the numbers have the fewest decimals, each on its own, for
 //   which the text reads back as the same 8-bit colour.)

@@ -624,7 +624,8 @@ Channels ReadLegacy(const TokenList& tokens, bool hsl, std::string_view form)
             out.error = "the comma syntax of hsl() takes a hue and two percentages; " + std::string(form);
             return out;
         }
-        out.value = {*hue, v[1]->value, v[2]->value};
+        // The same arithmetic as a percentage of the modern syntax.
+        out.value = {*hue, v[1]->value / 100.0 * 100.0, v[2]->value / 100.0 * 100.0};
     } else {
         const Token::Kind kind = v[0]->kind;
         if ((kind != Token::Kind::Number && kind != Token::Kind::Percentage) || v[1]->kind != kind ||
@@ -657,29 +658,8 @@ NotationParse Resolve(ColorSpace space, ColorCoords c, double alpha, bool rgbFun
                       RoundHalfUp(std::clamp(c[2], 0.0, 255.0))},
                   alpha);
     }
-    switch (space) {
-    case ColorSpace::Hsl:
-        c[1] = std::max(c[1], 0.0);
-        break;
-    case ColorSpace::Lab:
-        c[0] = std::clamp(c[0], 0.0, 100.0);
-        break;
-    case ColorSpace::Lch:
-        c[0] = std::clamp(c[0], 0.0, 100.0);
-        c[1] = std::max(c[1], 0.0);
-        break;
-    case ColorSpace::Oklab:
-        c[0] = std::clamp(c[0], 0.0, 1.0);
-        break;
-    case ColorSpace::Oklch:
-        c[0] = std::clamp(c[0], 0.0, 1.0);
-        c[1] = std::max(c[1], 0.0);
-        break;
-    default:
-        break;
-    }
-    const GamutMapped mapped = MapToSrgbGamut(space, c);
-    return Ok(SrgbTo8Bit(mapped.srgb), alpha, mapped.mapped);
+    const CssColor8 resolved = ResolveCssColor(space, c);
+    return Ok(resolved.rgb, alpha, resolved.mapped);
 }
 
 NotationParse ParseCssFunction(std::string_view name, std::string_view args)
@@ -939,6 +919,10 @@ NotationParse ParseText(std::string_view text, int depth)
                 return Fail("expected Color(0xAARRGGBB) with eight hexadecimal digits");
             }
             return inner;
+        }
+        if (Trim(name) != name && EqualsIgnoringCase(Trim(name), "rgb")) {
+            // The BASIC call allows blanks before its parenthesis; CSS does not.
+            return AsCode(ParseCssFunction(Trim(name), args));
         }
         if (!std::all_of(name.begin(), name.end(), [](char c) { return IsLetter(c) || c == '-'; })) {
             return Fail(Quoted(name) + " is not a colour function; " + std::string(ExpectedAny));

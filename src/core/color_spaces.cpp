@@ -483,6 +483,33 @@ GamutMapped MapToSrgbGamut(ColorSpace space, ColorCoords c)
     return GamutMapped{clipped, outside};
 }
 
+CssColor8 ResolveCssColor(ColorSpace space, ColorCoords c)
+{
+    switch (space) {
+    case ColorSpace::Hsl:
+        c[1] = std::max(c[1], 0.0);
+        break;
+    case ColorSpace::Lab:
+        c[0] = std::clamp(c[0], 0.0, 100.0);
+        break;
+    case ColorSpace::Lch:
+        c[0] = std::clamp(c[0], 0.0, 100.0);
+        c[1] = std::max(c[1], 0.0);
+        break;
+    case ColorSpace::Oklab:
+        c[0] = std::clamp(c[0], 0.0, 1.0);
+        break;
+    case ColorSpace::Oklch:
+        c[0] = std::clamp(c[0], 0.0, 1.0);
+        c[1] = std::max(c[1], 0.0);
+        break;
+    default:
+        break;
+    }
+    const GamutMapped mapped = MapToSrgbGamut(space, c);
+    return CssColor8{SrgbTo8Bit(mapped.srgb), mapped.mapped};
+}
+
 Rgb SrgbTo8Bit(ColorCoords srgb)
 {
     auto channel = [](double v) {

@@ -69,6 +69,16 @@ struct GamutMapped {
 // inside sRGB is returned unchanged.
 GamutMapped MapToSrgbGamut(ColorSpace space, ColorCoords c);
 
+// A colour as CSS reads it from a colour function: the clamps CSS applies
+// when it reads the value (hsl saturation >= 0; lab and lch lightness
+// 0..100, oklab and oklch lightness 0..1; lch and oklch chroma >= 0), then
+// MapToSrgbGamut, then SrgbTo8Bit.
+struct CssColor8 {
+    Rgb rgb;
+    bool mapped = false;
+};
+CssColor8 ResolveCssColor(ColorSpace space, ColorCoords c);
+
 // sRGB channels 0..1 as 8-bit channels: clamped, times 255, rounded to the
 // nearest with halves up, as browsers round.
 Rgb SrgbTo8Bit(ColorCoords srgb);
