@@ -435,6 +435,11 @@ FormattedColor ExpandColorTemplate(std::string_view templ, Rgb rgb)
     return FormattedColor{std::move(out), {}};
 }
 
+std::string PlaceholderList()
+{
+    return PlaceholderListText();
+}
+
 std::string FormatIdList()
 {
     std::string list;

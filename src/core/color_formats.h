@@ -113,4 +113,7 @@ std::string ValidateFormatSpec(std::string_view choice);
 // One line listing the format ids, for help texts and messages.
 std::string FormatIdList();
 
+// One line listing the template placeholders: "{r} {g} {b} ...".
+std::string PlaceholderList();
+
 } // namespace tintora

@@ -78,7 +78,7 @@ TEST(PaletteExchange, RefusesMalformedAndHostileFiles)
         {PaletteFileFormat::HexList, "#FF0000\n#GGGGGG\n", "line 2: 'G' is not a hexadecimal digit"},
         {PaletteFileFormat::HexList, "\n\n", "holds no colour"},
         {PaletteFileFormat::Css, ":root {\n  color: red;\n}\n", "line 2: expected a custom property"},
-        {PaletteFileFormat::Css, ":root {\n  --a: rgb(300, 0, 0);\n}\n", "line 2: red 300 is beyond"},
+        {PaletteFileFormat::Css, ":root {\n  --a: rgb(30%, 0, 0);\n}\n", "line 2: the comma syntax of rgb()"},
     };
     for (const auto& c : cases) {
         const PaletteRead read = ParsePalette(c.text, c.format);
