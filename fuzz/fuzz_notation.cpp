@@ -62,8 +62,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             Check(back.color && *back.color == c);
         }
     }
-    const tintora::FormattedColor templ =
-        tintora::ExpandColorTemplate("{{{r}}} {HEX} {bgr} {dec} {rf} {h} {oklchl} {laba} {p3b} {hwbw} {AX}", c);
+    const tintora::FormattedColor templ = tintora::ExpandColorTemplate(
+        "{{{r}}} {HEX} {bgr} {dec} {rf} {h} {oklchl} {laba} {p3b} {hwbw} {AX}", c);
     Check(templ.text.has_value());
     return 0;
 }

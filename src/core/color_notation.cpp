@@ -914,7 +914,7 @@ NotationParse ParseText(std::string_view text, int depth)
             return ParseFromArgb(args);
         }
         if (EqualsIgnoringCase(name, "color") && StartsWithIgnoringCase(Trim(args), "0x")) {
-            const NotationParse inner = ParseHexLiteral(Trim(args).substr(2));
+            NotationParse inner = ParseHexLiteral(Trim(args).substr(2));
             if (inner.color && Trim(args).size() != 10) {
                 return Fail("expected Color(0xAARRGGBB) with eight hexadecimal digits");
             }

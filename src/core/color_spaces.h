@@ -57,7 +57,7 @@ ColorCoords LabToLch(ColorCoords lab);
 ColorCoords LchToLab(ColorCoords lch);
 
 struct GamutMapped {
-    ColorCoords srgb;    // gamma-encoded sRGB, each 0..1
+    ColorCoords srgb{};  // gamma-encoded sRGB, each 0..1
     bool mapped = false; // the colour lay outside sRGB and was moved inside
 };
 

@@ -1,5 +1,6 @@
 #include "core/color_contrast.h"
 #include "core/color_formats.h"
+#include "core/color_lines.h"
 #include "core/color_notation.h"
 #include "core/color_outputs.h"
 #include "core/css_color_names.h"
@@ -359,6 +360,35 @@ TEST(ColorTemplates, FormatSpecIsANameOrATemplate)
     EXPECT_NE(FormatColorBySpec({1, 2, 3}, "hex3").error.find("no exact #rgb form"), std::string::npos);
     EXPECT_TRUE(ValidateFormatSpec("hex3").empty());
     EXPECT_FALSE(ValidateFormatSpec("{q}").empty());
+}
+
+// Output line n is always the result of input line n, however the input is
+// cut into chunks, and a bad line is named by its number.
+TEST(ColorLineConverter, OneResultALineWhateverTheChunks)
+{
+    const std::string input = "#f80\r\nnope\n\n" + std::string(100000, 'x') + "\n#010203\nred";
+    for (const std::size_t chunk : {std::size_t{1}, std::size_t{7}, input.size()}) {
+        ColorLineConverter converter("hex3", "t: ");
+        std::string out;
+        std::string errors;
+        for (std::size_t i = 0; i < input.size(); i += chunk) {
+            converter.Feed(std::string_view(input).substr(i, chunk), out, errors);
+        }
+        converter.Finish(out, errors);
+        EXPECT_EQ(out, "#f80\n\n\n\n\n#f00\n") << chunk;
+        EXPECT_NE(errors.find("t: line 2: 'nope' is not a CSS colour name"), std::string::npos) << errors;
+        EXPECT_NE(errors.find("t: line 3: no text"), std::string::npos) << errors;
+        EXPECT_NE(errors.find("t: line 4: a line of 100000 characters is too long"), std::string::npos)
+            << errors;
+        EXPECT_NE(errors.find("t: line 5: #010203 has no exact #rgb form"), std::string::npos) << errors;
+        EXPECT_EQ(converter.LineCount(), 6u);
+        EXPECT_EQ(converter.ExitStatus(), 2);
+    }
+    ColorLineConverter formatOnly("hex3", "");
+    std::string out;
+    std::string errors;
+    formatOnly.Feed("#010203\n#fff\n", out, errors);
+    EXPECT_EQ(formatOnly.ExitStatus(), 1); // every line a colour, one without a #rgb form
 }
 
 TEST(Contrast, PublishedExamples)
