@@ -769,7 +769,7 @@ bool ReadIntegers(std::string_view args, std::size_t count, int* out)
 NotationParse ParseQColor(std::string_view args);
 NotationParse ParseFromArgb(std::string_view args);
 
-NotationParse ParseText(std::string_view text, int depth);
+NotationParse ParseText(std::string_view text, int depth, bool hadComment = false);
 
 NotationParse ParseQColor(std::string_view args)
 {
@@ -880,7 +880,7 @@ NotationParse ParseName(std::string_view text)
 
 // ---- The whole text ---------------------------------------------------------
 
-NotationParse ParseText(std::string_view text, int depth)
+NotationParse ParseText(std::string_view text, int depth, bool hadComment)
 {
     if (text.empty()) {
         return Fail("no text; " + std::string(ExpectedAny));
@@ -899,7 +899,7 @@ NotationParse ParseText(std::string_view text, int depth)
     }
     if (depth == 0 && text.size() >= 2 && (text.front() == '"' || text.front() == '\'') &&
         text.back() == text.front()) {
-        return AsCode(ParseText(Trim(text.substr(1, text.size() - 2)), depth + 1));
+        return AsCode(ParseText(Trim(text.substr(1, text.size() - 2)), depth + 1, hadComment));
     }
     const std::size_t open = text.find('(');
     if (open != std::string_view::npos && open > 0) {
@@ -920,8 +920,9 @@ NotationParse ParseText(std::string_view text, int depth)
             }
             return inner;
         }
-        if (Trim(name) != name && EqualsIgnoringCase(Trim(name), "rgb")) {
-            // The BASIC call allows blanks before its parenthesis; CSS does not.
+        if (!hadComment && Trim(name) != name && EqualsIgnoringCase(Trim(name), "rgb")) {
+            // The BASIC call allows blanks before its parenthesis; CSS does
+            // not (and BASIC has no CSS comments).
             return AsCode(ParseCssFunction(Trim(name), args));
         }
         if (!std::all_of(name.begin(), name.end(), [](char c) { return IsLetter(c) || c == '-'; })) {
@@ -992,11 +993,13 @@ NotationParse ParseColorNotation(std::string_view text)
     // CSS comments separate like blanks; one left open runs to the end.
     std::array<char, MaxNotationLength> buffer{};
     std::size_t length = 0;
+    bool hadComment = false;
     for (std::size_t i = 0; i < text.size();) {
         if (text[i] == '/' && i + 1 < text.size() && text[i + 1] == '*') {
             const std::size_t close = text.find("*/", i + 2);
             i = close == std::string_view::npos ? text.size() : close + 2;
             buffer[length++] = ' ';
+            hadComment = true;
         } else {
             buffer[length++] = text[i++];
         }
@@ -1022,7 +1025,7 @@ NotationParse ParseColorNotation(std::string_view text)
         EqualsIgnoringCase(clean.substr(clean.size() - 10), "!important")) {
         clean = Trim(clean.substr(0, clean.size() - 10));
     }
-    NotationParse result = ParseText(clean, 0);
+    NotationParse result = ParseText(clean, 0, hadComment);
     if (sourceLine && result.color) {
         result.form = NotationForm::SourceLine;
     }

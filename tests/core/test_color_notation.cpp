@@ -87,6 +87,7 @@ TEST(ParseColorNotation, RejectedTextsSayWhatWasExpected)
         {"hsl(NaN 50% 50%)", "not a valid value 1"},
         {"rgb(calc(1) 2 3)", "nested functions"},
         {"hsl (1 2 3)", "not a colour function"},
+        {"rgb/**/(1 2 3)", "not a colour function"},
         {"color(foo 1 2 3)", "not a colour space"},
         {"color(--brand 1 2 3)", "needs the page's @color-profile"},
         {"currentColor", "needs a page"},
