@@ -26,6 +26,15 @@
 //     not CSS; junk can hit them ("0x123456", "abcdef").
 // Context-bound refusals (currentcolor, system colours, color(--name ...))
 // are refused by all three and need no exception.
+//
+// Where colorjs.io departs from CSS in what a valid text means, oracle.mjs
+// adjusts its question and says so at its top: colorjs.io gets the text
+// lower-cased (it reads "10DEG" as NaN) and without comments (it reads
+// none), and CSS's parse-time clamps, which colorjs.io leaves out, are
+// applied to its coordinates (rgb() channels 0..255, hsl() saturation
+// >= 0, lab()/lch()/oklab()/oklch() lightness, lch()/oklch() chroma >= 0).
+// The colour itself, its conversion, gamut mapping and rounding are
+// colorjs.io's own.
 
 #include "core/color_notation.h"
 
