@@ -21,6 +21,11 @@
 //     valid texts of every form agree);
 //   - "colorjs.io refuses valid CSS": near-misses such as an unclosed
 //     function; no colour is compared for these;
+//   - "a tie at half an 8-bit step, rounded the other way": a channel off
+//     by one where colorjs.io's unrounded value lies within 1e-6 of a half
+//     step, as "color(srgb -2.8% 0.3 0)" (green 0.3 x 255 = 76.5, exactly a
+//     tie): both are right, the last bits of the maths decide (about one
+//     text in 20,000);
 //   - "Tintora's own notation": programmers' notations, quoted texts and
 //     pasted declarations (NotationForm::Code and ::SourceLine), which are
 //     not CSS; junk can hit them ("0x123456", "abcdef").
@@ -58,6 +63,7 @@ struct OracleCase {
     Rgb rgb;
     double alpha = 1.0;
     bool grammatical = false; // the CSS grammar reads it as a colour
+    double exact[3] = {};     // colorjs.io's channels before rounding, 0..255
 };
 
 std::string FromHex(const std::string& hex)
@@ -76,13 +82,14 @@ std::vector<OracleCase> LoadCases(const char* path)
     std::string line;
     while (std::getline(in, line)) {
         std::istringstream fields(line);
-        std::string hex, kind, verdict, rgb, alpha, grammar;
+        std::string hex, kind, verdict, rgb, alpha, grammar, exact;
         std::getline(fields, hex, '\t');
         std::getline(fields, kind, '\t');
         std::getline(fields, verdict, '\t');
         std::getline(fields, rgb, '\t');
         std::getline(fields, alpha, '\t');
         std::getline(fields, grammar, '\t');
+        std::getline(fields, exact, '\t');
         OracleCase c;
         c.text = FromHex(hex);
         c.kind = kind;
@@ -93,10 +100,34 @@ std::vector<OracleCase> LoadCases(const char* path)
             c.rgb = Rgb{static_cast<int>((v >> 16) & 0xFF), static_cast<int>((v >> 8) & 0xFF),
                         static_cast<int>(v & 0xFF)};
             c.alpha = std::stod(alpha);
+            std::istringstream channels(exact);
+            std::string part;
+            for (double& e : c.exact) {
+                std::getline(channels, part, ',');
+                e = std::stod(part);
+            }
         }
         cases.push_back(c);
     }
     return cases;
+}
+
+// Whether every channel where Tintora and colorjs.io differ is off by one
+// and, in colorjs.io's unrounded result, within a billionth of a step of a
+// half: a tie in exact arithmetic (color(srgb 0 0.3 0) is green 76.5),
+// which the last bits of either's maths library push one way or the other.
+bool TieAtHalfAStep(Rgb tintora, const OracleCase& c)
+{
+    const int ours[3] = {tintora.red, tintora.green, tintora.blue};
+    const int theirs[3] = {c.rgb.red, c.rgb.green, c.rgb.blue};
+    for (int i = 0; i < 3; ++i) {
+        const double fraction = c.exact[i] - std::floor(c.exact[i]);
+        if (ours[i] != theirs[i] &&
+            (std::abs(ours[i] - theirs[i]) != 1 || std::fabs(fraction - 0.5) > 1e-6)) {
+            return false;
+        }
+    }
+    return true;
 }
 
 TEST(ColorOracle, SameVerdictAndColourAsColorjs)
@@ -136,7 +167,9 @@ TEST(ColorOracle, SameVerdictAndColourAsColorjs)
         if (!r.color) {
             continue;
         }
-        if (!(*r.color == c.rgb)) {
+        if (!(*r.color == c.rgb) && TieAtHalfAStep(*r.color, c)) {
+            ++kept["a tie at half an 8-bit step, rounded the other way"];
+        } else if (!(*r.color == c.rgb)) {
             fail(c, "colour " + std::to_string(r.color->red) + "," + std::to_string(r.color->green) + "," +
                         std::to_string(r.color->blue) + " but colorjs.io " + std::to_string(c.rgb.red) + "," +
                         std::to_string(c.rgb.green) + "," + std::to_string(c.rgb.blue));

@@ -12,7 +12,8 @@
 // valid text, and junk. One line per text:
 //
 //   HEX-OF-TEXT <tab> KIND <tab> verdict (ok | no) <tab> rrggbb <tab> alpha
-//     <tab> grammar verdict (ok | no)
+//     <tab> grammar verdict (ok | no) <tab> the channels before rounding
+//     (0..255, nine decimals, separated by commas)
 //
 // rrggbb is the 8-bit sRGB colour after colorjs.io's CSS gamut mapping
 // (toGamut({method: "css"})) and rounding to the nearest 8-bit value, halves
@@ -29,7 +30,9 @@
 // hsl() saturation to >= 0, lab()/lch() lightness to 0..100, oklab()/oklch()
 // lightness to 0..1, lch()/oklch() chroma to >= 0. Those clamps are applied
 // to colorjs.io's parsed coordinates before the conversion. A result with a
-// NaN coordinate (colorjs.io "reads" calc() that way) counts as refused.
+// NaN or infinite coordinate (colorjs.io "reads" calc() and "-99.e851%"
+// that way, and its gamut mapping never ends for the latter) counts as
+// refused.
 //
 // colorjs.io reads far more than the CSS grammar allows (commas in the
 // modern syntax, "%%", "))", a fourth value taken as alpha, ...) and a
@@ -216,7 +219,8 @@ function oracle(text) {
     }
     const fn = text.trim().replace(/\(.*$/s, "");
     const coords = color.coords.map((v) => (v === null ? 0 : v));
-    if (coords.some((v) => typeof v !== "number" || Number.isNaN(v))) return null;
+    // colorjs.io's gamut mapping never ends for an infinite coordinate.
+    if (coords.some((v) => typeof v !== "number" || !Number.isFinite(v))) return null;
     const clamp = (v, lo, hi) => Math.min(hi, Math.max(lo, v));
     if (fn === "rgb" || fn === "rgba") {
         for (let i = 0; i < 3; i++) coords[i] = clamp(coords[i], 0, 1);
@@ -231,10 +235,11 @@ function oracle(text) {
     }
     color.coords = coords;
     const srgb = color.toGamut({ method: "css", space: "srgb" }).to("srgb");
-    const rgb = srgb.coords.map((v) => Math.round(Math.min(1, Math.max(0, v === null ? 0 : v)) * 255));
+    const exact = srgb.coords.map((v) => Math.min(1, Math.max(0, v === null ? 0 : v)) * 255);
+    const rgb = exact.map((v) => Math.round(v));
     if (rgb.some(Number.isNaN)) return null;
     const alpha = color.alpha === null || Number.isNaN(color.alpha) ? 0 : color.alpha;
-    return { rgb, alpha };
+    return { rgb, alpha, exact };
 }
 
 // Whether the CSS grammar reads the text as one <color>.
@@ -253,7 +258,8 @@ const out = [];
 function emit(kind, text, oracleText = text) {
     const r = oracle(oracleText.toLowerCase());
     const rgb = r ? r.rgb.map((v) => v.toString(16).padStart(2, "0")).join("") : "-";
-    out.push([hex(text), kind, r ? "ok" : "no", rgb, r ? String(r.alpha) : "-", grammar(text) ? "ok" : "no"].join("\t"));
+    const exact = r ? r.exact.map((v) => v.toFixed(9)).join(",") : "-";
+    out.push([hex(text), kind, r ? "ok" : "no", rgb, r ? String(r.alpha) : "-", grammar(text) ? "ok" : "no", exact].join("\t"));
 }
 
 for (let n = 0; n < count; n++) {
