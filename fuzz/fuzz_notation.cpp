@@ -1,6 +1,7 @@
-// libFuzzer target for the colour notation parser. Besides crashes,
-// sanitizer reports and hangs, it checks properties that hold for every
-// input and traps when one fails.
+// libFuzzer target for the colour notation parser (CSS Color 4 and the
+// programmers' notations; seeds of every form in fuzz/seeds/fuzz_notation).
+// Besides crashes, sanitizer reports and hangs, it checks properties that
+// hold for every input and traps when one fails.
 
 #include "core/color_formats.h"
 #include "core/color_notation.h"
@@ -41,6 +42,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Check(size <= tintora::MaxNotationLength);
     const tintora::Rgb c = *parsed.color;
     Check(InRange(c.red) && InRange(c.green) && InRange(c.blue));
+    Check(parsed.alpha >= 0.0 && parsed.alpha <= 1.0);
+    Check(tintora::NotationNote(parsed).empty() == (parsed.alpha == 1.0 && !parsed.gamutMapped));
 
     // Blanks around the text change nothing.
     const tintora::NotationParse padded =
@@ -59,8 +62,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             Check(back.color && *back.color == c);
         }
     }
-    const tintora::FormattedColor templ =
-        tintora::ExpandColorTemplate("{{{r}}} {HEX} {bgr} {dec} {rf} {h}", c);
+    const tintora::FormattedColor templ = tintora::ExpandColorTemplate(
+        "{{{r}}} {HEX} {bgr} {dec} {rf} {h} {oklchl} {laba} {p3b} {hwbw} {AX}", c);
     Check(templ.text.has_value());
     return 0;
 }

@@ -68,6 +68,7 @@ test_packages=(
   sway
   wl-clipboard
   wtype
+  nodejs
 )
 
 packages=("${run_packages[@]}")
@@ -87,7 +88,24 @@ for p in "${packages[@]}"; do
   fi
 done
 
+# The differential notation test's oracle (colorjs.io and a CSS grammar
+# reader) comes from the npm registry, pinned by its package-lock.json. Run
+# again only when the lock file is newer than what is installed.
+install_oracle() {
+  local dir
+  dir="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)/tests/core/oracle"
+  if [ -f "$dir/node_modules/.package-lock.json" ] &&
+    [ ! "$dir/package-lock.json" -nt "$dir/node_modules/.package-lock.json" ]; then
+    return 0
+  fi
+  echo "== Installing the notation test's oracle from the npm registry"
+  (cd "$dir" && npm ci --no-audit --no-fund --loglevel=error)
+}
+
 if [ ${#missing[@]} -eq 0 ]; then
+  if [ "${1:-}" = "--tests" ]; then
+    install_oracle
+  fi
   exit 0
 fi
 
@@ -103,3 +121,6 @@ $SUDO apt-get update
 # Another apt run (an update timer, a second terminal) holds the lock for a
 # while: wait for it rather than fail.
 $SUDO apt-get install -y --no-install-recommends -o DPkg::Lock::Timeout=600 "${missing[@]}"
+if [ "${1:-}" = "--tests" ]; then
+  install_oracle
+fi

@@ -1,6 +1,7 @@
 #include "app/cli_commands.h"
 
 #include "core/color_formats.h"
+#include "core/color_lines.h"
 #include "core/color_notation.h"
 #include "core/color_outputs.h"
 #include "palettes/custom_colors_store.h"
@@ -25,10 +26,14 @@ const QCommandLineOption& ColorOption()
         QStringLiteral("color"),
         QStringLiteral(
             "Print the colour VALUE as its RGB call, decimal value, HTML code and BASIC hex constant, one "
-            "per "
-            "line, and exit. VALUE is any notation that can be pasted into the window: #RRGGBB, #RGB, "
-            "RRGGBB, rgb(r, g, b), hsl(h, s%, l%), &HBBGGRR&, a decimal value 0..16777215 or a CSS colour "
-            "name. All digits are a decimal value."),
+            "per line, and exit. VALUE is any notation that can be pasted into the window: every CSS "
+            "Color 4 colour (#RGB, #RRGGBBAA, rgb(), hsl(), hwb(), lab(), lch(), oklab(), oklch(), "
+            "color(), names), 0xRRGGBB, 0xAARRGGBB, QColor(), Color.FromArgb(), $00BBGGRR, RGB(r, g, b), "
+            "&HBBGGRR&, a decimal value 0..16777215, or a source line such as 'color: red;'. All digits "
+            "are a decimal value. Alpha is dropped and colours outside sRGB are gamut mapped. VALUE - "
+            "reads one colour a line from standard input and writes one result a line (the HTML code, "
+            "or --format); a bad line is named on standard error, gives an empty output line and exit "
+            "status 2, and the other lines are still converted."),
         QStringLiteral("VALUE"));
     return option;
 }
@@ -37,11 +42,9 @@ const QCommandLineOption& FormatOption()
 {
     static const QCommandLineOption option(
         QStringLiteral("format"),
-        QStringLiteral(
-            "With --color or --pick, print one notation instead: one of %1; or a template such as "
-            "'{r}, {g}, {b}' or '0x{HEX}' with the placeholders {r} {g} {b} {rx} {gx} {bx} {RX} {GX} {BX} "
-            "{hex} {HEX} {bgr} {BGR} {dec} {decrgb} {rf} {gf} {bf} {h} {s} {v} ({{ and }} for braces).")
-            .arg(QString::fromStdString(FormatIdList())),
+        QStringLiteral("With --color or --pick, print one notation instead: one of %1; or a template such as "
+                       "'{r}, {g}, {b}' or '0x{HEX}' with the placeholders %2 ({{ and }} for braces).")
+            .arg(QString::fromStdString(FormatIdList()), QString::fromStdString(PlaceholderList())),
         QStringLiteral("NAME|TEMPLATE"));
     return option;
 }
@@ -90,9 +93,36 @@ int Fail(int status, const QString& message)
     return status;
 }
 
+// --color -: one colour a line from standard input, one result a line.
+int RunColorLines(const QCommandLineParser& parser)
+{
+    const std::string format =
+        parser.isSet(FormatOption()) ? parser.value(FormatOption()).toStdString() : std::string("html");
+    ColorLineConverter converter(format, QCoreApplication::applicationName().toStdString() + ": --color -: ");
+    std::string out;
+    std::string errors;
+    static char buffer[1 << 16];
+    std::size_t n = 0;
+    while ((n = std::fread(buffer, 1, sizeof buffer, stdin)) > 0) {
+        converter.Feed(std::string_view(buffer, n), out, errors);
+        std::fwrite(out.data(), 1, out.size(), stdout);
+        std::fwrite(errors.data(), 1, errors.size(), stderr);
+        out.clear();
+        errors.clear();
+    }
+    converter.Finish(out, errors);
+    std::fwrite(out.data(), 1, out.size(), stdout);
+    std::fwrite(errors.data(), 1, errors.size(), stderr);
+    std::fflush(stdout);
+    return converter.ExitStatus();
+}
+
 int RunColor(const QCommandLineParser& parser)
 {
     const QString value = parser.value(ColorOption());
+    if (value == QStringLiteral("-")) {
+        return RunColorLines(parser);
+    }
     const NotationParse parsed = ParseColorNotation(value.toStdString());
     if (!parsed.color) {
         return Fail(2, QStringLiteral("--color: ") + QString::fromStdString(parsed.error));
@@ -175,6 +205,8 @@ QString CliHelpExamples(const QString& program)
                        "  %1 --color 'rgb(255, 128, 0)' --format css-hsl\n"
                        "  %1 --color rebeccapurple --format '0x{HEX}'\n"
                        "  %1 --color 65535 --format '{r}, {g}, {b}'\n"
+                       "  %1 --color 'color: oklch(70% 0.15 250);' --format hex-lower\n"
+                       "  %1 --color - --format oklch <colours.txt   one colour a line\n"
                        "  %1 --pick --format hex-lower           pick from the screen, print #rrggbb\n"
                        "  %1 --export-palette colours.gpl        for GIMP, Inkscape, Krita\n"
                        "  %1 --import-palette colours.gpl\n"

@@ -13,7 +13,10 @@ namespace tintora::cli {
 // The commands that work without a display:
 //   --color VALUE         print VALUE (any notation the paste parser reads)
 //                         in the four designed notations, one per line:
-//                         RGB call, decimal value, HTML code, BASIC hex
+//                         RGB call, decimal value, HTML code, BASIC hex;
+//   --color -             convert one colour a line from standard input to
+//                         one result a line (HTML code, or --format); see
+//                         ColorLineConverter
 //   --format NAME|TEMPLATE  print one notation instead (with --color or
 //                         --pick); a NAME is a format id of color_formats.h,
 //                         text holding "{" a template
@@ -26,8 +29,9 @@ namespace tintora::cli {
 //
 // Exit status: 0 done; 1 a file could not be read, parsed or written, the
 // colour has no form in the chosen format (#rgb), or --copy could not put
-// the result on the clipboard (it is printed all the same); 2 a bad value or
-// a bad combination of options, with a message naming what was expected.
+// the result on the clipboard (it is printed all the same); 2 a bad value
+// (with --color -, any bad line) or a bad combination of options, with a
+// message naming what was expected.
 
 // Adds the options above to the program's parser (before it parses).
 void AddCliOptions(QCommandLineParser& parser);

@@ -2,6 +2,7 @@
 
 #include "core/color_conversions.h"
 #include "core/color_notation.h"
+#include "core/color_spaces.h"
 #include "core/numeric.h"
 
 #include <algorithm>
@@ -86,25 +87,106 @@ std::string Fixed(double v, int decimals)
     return text;
 }
 
-// CSS hsl() with the fewest decimals that read back as the same colour.
-std::string CssHsl(Rgb c)
+// The three numbers of a colour in a CSS space, each with the fewest
+// decimals for which the whole text reads back as the same 8-bit colour.
+using Numbers = std::array<std::string, 3>;
+
+struct SpaceNotation {
+    ColorSpace space;
+    // For a number printed as a percentage, the coordinate that is 100%
+    // (as the parser reads it); 0 for a plain number.
+    std::array<double, 3> percentOf;
+    // Decimals of each number at the first try; all grow together from there.
+    std::array<int, 3> firstDecimals;
+    std::string (*text)(const Numbers&);
+};
+
+std::string Joined(std::string_view open, const Numbers& n, std::string_view close = ")")
 {
-    const int mx = std::max({c.red, c.green, c.blue});
-    const int mn = std::min({c.red, c.green, c.blue});
-    const double l = (mx + mn) / 510.0;
-    const double d = (mx - mn) / 255.0;
-    const double s = d == 0 ? 0.0 : d / (1.0 - std::fabs(2.0 * l - 1.0));
-    const double h = HueDegrees(c);
-    std::string text;
-    for (int decimals = 0; decimals <= 8; ++decimals) {
-        text = "hsl(" + Fixed(h, decimals) + ", " + Fixed(s * 100.0, decimals) + "%, " +
-               Fixed(l * 100.0, decimals) + "%)";
-        const NotationParse back = ParseColorNotation(text);
-        if (back.color && *back.color == c) {
-            break;
+    return std::string(open) + n[0] + " " + n[1] + " " + n[2] + std::string(close);
+}
+
+constexpr SpaceNotation HslLegacy{ColorSpace::Hsl, {0, 100, 100}, {0, 0, 0}, [](const Numbers& n) {
+                                      return "hsl(" + n[0] + ", " + n[1] + "%, " + n[2] + "%)";
+                                  }};
+constexpr SpaceNotation HslModern{ColorSpace::Hsl, {0, 100, 100}, {0, 0, 0}, [](const Numbers& n) {
+                                      return "hsl(" + n[0] + " " + n[1] + "% " + n[2] + "%)";
+                                  }};
+constexpr SpaceNotation Hwb{ColorSpace::Hwb, {0, 100, 100}, {0, 0, 0}, [](const Numbers& n) {
+                                return "hwb(" + n[0] + " " + n[1] + "% " + n[2] + "%)";
+                            }};
+constexpr SpaceNotation Lab{
+    ColorSpace::Lab, {0, 0, 0}, {1, 1, 1}, [](const Numbers& n) { return Joined("lab(", n); }};
+constexpr SpaceNotation Lch{
+    ColorSpace::Lch, {0, 0, 0}, {1, 1, 1}, [](const Numbers& n) { return Joined("lch(", n); }};
+constexpr SpaceNotation Oklab{ColorSpace::Oklab, {1, 0, 0}, {1, 3, 3}, [](const Numbers& n) {
+                                  return "oklab(" + n[0] + "% " + n[1] + " " + n[2] + ")";
+                              }};
+constexpr SpaceNotation Oklch{ColorSpace::Oklch, {1, 0, 0}, {1, 3, 1}, [](const Numbers& n) {
+                                  return "oklch(" + n[0] + "% " + n[1] + " " + n[2] + ")";
+                              }};
+constexpr SpaceNotation DisplayP3{ColorSpace::DisplayP3, {0, 0, 0}, {3, 3, 3}, [](const Numbers& n) {
+                                      return Joined("color(display-p3 ", n);
+                                  }};
+
+// Whether the numbers, read as the notation parser reads them, give c:
+// the same digits, the same arithmetic (ResolveCssColor is what the parser
+// ends in), without building and tokenizing the text.
+bool ReadsBackAs(const Numbers& numbers, const SpaceNotation& n, Rgb c)
+{
+    ColorCoords coords{};
+    for (std::size_t i = 0; i < 3; ++i) {
+        double v = 0.0;
+        std::from_chars(numbers[i].data(), numbers[i].data() + numbers[i].size(), v);
+        coords[i] = n.percentOf[i] != 0.0 ? v / 100.0 * n.percentOf[i] : v;
+    }
+    // A copied colour must stand for itself, not rely on being brought
+    // into sRGB: a browser on a wider screen would show it as written.
+    const CssColor8 back = ResolveCssColor(n.space, coords);
+    return back.rgb == c && !back.mapped;
+}
+
+Numbers NumbersAt(const std::array<double, 3>& v, const std::array<int, 3>& decimals)
+{
+    return Numbers{Fixed(v[0], decimals[0]), Fixed(v[1], decimals[1]), Fixed(v[2], decimals[2])};
+}
+
+// The numbers of c in notation n: all decimals grow together until they
+// read back as c, then each number gives up the decimals it can spare.
+Numbers ShortestNumbers(Rgb c, const SpaceNotation& n)
+{
+    const ColorCoords coords = ConvertColor(ColorSpace::Srgb, n.space, SrgbFrom8Bit(c));
+    std::array<double, 3> v{};
+    for (std::size_t i = 0; i < 3; ++i) {
+        v[i] = n.percentOf[i] != 0.0 ? coords[i] / n.percentOf[i] * 100.0 : coords[i];
+    }
+    std::array<int, 3> decimals = n.firstDecimals;
+    Numbers numbers = NumbersAt(v, decimals);
+    constexpr int extraDecimals = 12;
+    for (int step = 0; step < extraDecimals && !ReadsBackAs(numbers, n, c); ++step) {
+        for (int& d : decimals) {
+            ++d;
+        }
+        numbers = NumbersAt(v, decimals);
+    }
+    for (std::size_t i = 0; i < 3; ++i) {
+        while (decimals[i] > 0) {
+            Numbers fewer = numbers;
+            fewer[i] = Fixed(v[i], decimals[i] - 1);
+            // The same text (a trailing zero dropped) needs no check.
+            if (fewer[i] != numbers[i] && !ReadsBackAs(fewer, n, c)) {
+                break;
+            }
+            --decimals[i];
+            numbers = std::move(fewer);
         }
     }
-    return text;
+    return numbers;
+}
+
+std::string SpaceText(Rgb c, const SpaceNotation& n)
+{
+    return n.text(ShortestNumbers(c, n));
 }
 
 std::string Fraction(int channel)
@@ -139,6 +221,29 @@ constexpr PlaceholderEntry Placeholders[] = {
     {"h", [](Rgb c) { return D(RgbToHsb(c).hue); }},
     {"s", [](Rgb c) { return D(RgbToHsb(c).saturation); }},
     {"v", [](Rgb c) { return D(RgbToHsb(c).brightness); }},
+    {"ax", [](Rgb) { return std::string("ff"); }},
+    {"AX", [](Rgb) { return std::string("FF"); }},
+    {"hslh", [](Rgb c) { return ShortestNumbers(c, HslModern)[0]; }},
+    {"hsls", [](Rgb c) { return ShortestNumbers(c, HslModern)[1]; }},
+    {"hsll", [](Rgb c) { return ShortestNumbers(c, HslModern)[2]; }},
+    {"hwbh", [](Rgb c) { return ShortestNumbers(c, Hwb)[0]; }},
+    {"hwbw", [](Rgb c) { return ShortestNumbers(c, Hwb)[1]; }},
+    {"hwbb", [](Rgb c) { return ShortestNumbers(c, Hwb)[2]; }},
+    {"labl", [](Rgb c) { return ShortestNumbers(c, Lab)[0]; }},
+    {"laba", [](Rgb c) { return ShortestNumbers(c, Lab)[1]; }},
+    {"labb", [](Rgb c) { return ShortestNumbers(c, Lab)[2]; }},
+    {"lchl", [](Rgb c) { return ShortestNumbers(c, Lch)[0]; }},
+    {"lchc", [](Rgb c) { return ShortestNumbers(c, Lch)[1]; }},
+    {"lchh", [](Rgb c) { return ShortestNumbers(c, Lch)[2]; }},
+    {"oklabl", [](Rgb c) { return ShortestNumbers(c, Oklab)[0]; }},
+    {"oklaba", [](Rgb c) { return ShortestNumbers(c, Oklab)[1]; }},
+    {"oklabb", [](Rgb c) { return ShortestNumbers(c, Oklab)[2]; }},
+    {"oklchl", [](Rgb c) { return ShortestNumbers(c, Oklch)[0]; }},
+    {"oklchc", [](Rgb c) { return ShortestNumbers(c, Oklch)[1]; }},
+    {"oklchh", [](Rgb c) { return ShortestNumbers(c, Oklch)[2]; }},
+    {"p3r", [](Rgb c) { return ShortestNumbers(c, DisplayP3)[0]; }},
+    {"p3g", [](Rgb c) { return ShortestNumbers(c, DisplayP3)[1]; }},
+    {"p3b", [](Rgb c) { return ShortestNumbers(c, DisplayP3)[2]; }},
 };
 
 // The expansion of one placeholder name, or nullopt when it is unknown.
@@ -180,7 +285,7 @@ struct FormatEntry {
     std::optional<std::string> (*make)(Rgb) = nullptr;
 };
 
-constexpr std::array<FormatEntry, 13> FormatTable{{
+constexpr std::array<FormatEntry, 23> FormatTable{{
     {{"html", "#RRGGBB (HTML)", true},
      [](Rgb c) -> std::optional<std::string> { return "#" + Hex6(c.red, c.green, c.blue, false); }},
     {{"hex-lower", "#rrggbb (lower case)", true},
@@ -190,14 +295,30 @@ constexpr std::array<FormatEntry, 13> FormatTable{{
      [](Rgb c) -> std::optional<std::string> { return "RGB(" + Triple(c) + ")"; }},
     {{"css-rgb", "CSS rgb()", true},
      [](Rgb c) -> std::optional<std::string> { return "rgb(" + Triple(c) + ")"; }},
-    {{"css-hsl", "CSS hsl()", true}, [](Rgb c) -> std::optional<std::string> { return CssHsl(c); }},
+    {{"css-hsl", "CSS hsl()", true},
+     [](Rgb c) -> std::optional<std::string> { return SpaceText(c, HslLegacy); }},
+    {{"rgb-modern", "CSS rgb() (space syntax)", true},
+     [](Rgb c) -> std::optional<std::string> {
+         return "rgb(" + D(c.red) + " " + D(c.green) + " " + D(c.blue) + ")";
+     }},
+    {{"hsl-modern", "CSS hsl() (space syntax)", true},
+     [](Rgb c) -> std::optional<std::string> { return SpaceText(c, HslModern); }},
+    {{"hwb", "CSS hwb()", true}, [](Rgb c) -> std::optional<std::string> { return SpaceText(c, Hwb); }},
+    {{"lab", "CSS lab()", true}, [](Rgb c) -> std::optional<std::string> { return SpaceText(c, Lab); }},
+    {{"lch", "CSS lch()", true}, [](Rgb c) -> std::optional<std::string> { return SpaceText(c, Lch); }},
+    {{"oklab", "CSS oklab()", true}, [](Rgb c) -> std::optional<std::string> { return SpaceText(c, Oklab); }},
+    {{"oklch", "CSS oklch()", true}, [](Rgb c) -> std::optional<std::string> { return SpaceText(c, Oklch); }},
+    {{"display-p3", "CSS color(display-p3)", true},
+     [](Rgb c) -> std::optional<std::string> { return SpaceText(c, DisplayP3); }},
+    {{"hex-alpha", "#rrggbbaa", true},
+     [](Rgb c) -> std::optional<std::string> { return "#" + Hex6(c.red, c.green, c.blue, true) + "ff"; }},
     {{"hsb", "HSB triple (degrees, %, %)", false},
      [](Rgb c) -> std::optional<std::string> { return HsbText(c); }},
-    {{"qcolor", "QColor(r, g, b)", false},
+    {{"qcolor", "QColor(r, g, b)", true},
      [](Rgb c) -> std::optional<std::string> { return "QColor(" + Triple(c) + ")"; }},
-    {{"dotnet", "Color.FromArgb(r, g, b)", false},
+    {{"dotnet", "Color.FromArgb(r, g, b)", true},
      [](Rgb c) -> std::optional<std::string> { return "Color.FromArgb(" + Triple(c) + ")"; }},
-    {{"delphi", "Delphi $00BBGGRR", false},
+    {{"delphi", "Delphi $00BBGGRR", true},
      [](Rgb c) -> std::optional<std::string> { return "$00" + Hex6(c.blue, c.green, c.red, false); }},
     {{"vbhex", "&HBBGGRR& (BASIC)", true},
      [](Rgb c) -> std::optional<std::string> { return "&H" + Hex6(c.blue, c.green, c.red, false) + "&"; }},
@@ -205,6 +326,8 @@ constexpr std::array<FormatEntry, 13> FormatTable{{
      [](Rgb c) -> std::optional<std::string> { return D(MakeColorRef(c.red, c.green, c.blue)); }},
     {{"decimal-rgb", "Decimal, RGB order (red high)", false},
      [](Rgb c) -> std::optional<std::string> { return D(c.red * 65536 + c.green * 256 + c.blue); }},
+    {{"argb", "0xAARRGGBB (Android, Flutter)", true},
+     [](Rgb c) -> std::optional<std::string> { return "0xFF" + Hex6(c.red, c.green, c.blue, false); }},
 }};
 
 constexpr std::array<ColorFormat, FormatTable.size()> Formats = [] {
@@ -310,6 +433,11 @@ FormattedColor ExpandColorTemplate(std::string_view templ, Rgb rgb)
         return FormattedColor{std::nullopt, std::move(error)};
     }
     return FormattedColor{std::move(out), {}};
+}
+
+std::string PlaceholderList()
+{
+    return PlaceholderListText();
 }
 
 std::string FormatIdList()

@@ -25,6 +25,17 @@ struct ColorFormat {
 //   rgb          RGB(255, 255, 0)     (the designed RGB call)
 //   css-rgb      rgb(255, 255, 0)
 //   css-hsl      hsl(60, 100%, 50%)   decimals only where needed to be exact
+//   rgb-modern   rgb(255 255 0)       CSS Color 4 space syntax
+//   hsl-modern   hsl(60 100% 50%)
+//   hwb          hwb(60 0% 0%)
+//   lab          lab(97.6 -16 93.4)   CIE Lab (D50)
+//   lch          lch(97.6 94.7 99.6)
+//   oklab        oklab(96.8% -0.071 0.1986)
+//   oklch        oklch(96.8% 0.211 109.77)
+//   display-p3   color(display-p3 1 1 0.331)
+//   hex-alpha    #ffff00ff            #rrggbbaa, always opaque
+//   (In these the numbers have the fewest decimals, each on its own, for
+//   which the text reads back as the same 8-bit colour.)
 //   hsb          60, 100, 100         hue in degrees, saturation and
 //                                     brightness in percent, from the RGB
 //                                     value, each rounded halves up
@@ -36,6 +47,7 @@ struct ColorFormat {
 //                                     the designed decimal value (COLORREF)
 //   decimal-rgb  16776960             RGB byte order, red in the high byte
 //                                     (web, Java, Python 0xRRGGBB)
+//   argb         0xFFFFFF00           0xAARRGGBB (Android, Flutter)
 std::span<const ColorFormat> ColorFormats();
 
 // The text of rgb (channels 0..255) in the format `id`. nullopt for an
@@ -64,6 +76,15 @@ HsbTriple RgbToHsb(Rgb rgb);
 //   {decrgb}           decimal value, RGB byte order
 //   {rf} {gf} {bf}     channels as fractions 0..1 with three decimals
 //   {h} {s} {v}        the HSB triple (see RgbToHsb)
+//   {ax} {AX}          alpha as two hex digits: always ff / FF
+//   {hslh} {hsls} {hsll}        hsl() numbers (s and l in percent)
+//   {hwbh} {hwbw} {hwbb}        hwb() numbers (w and b in percent)
+//   {labl} {laba} {labb}        lab() numbers
+//   {lchl} {lchc} {lchh}        lch() numbers
+//   {oklabl} {oklaba} {oklabb}  oklab() numbers (l in percent)
+//   {oklchl} {oklchc} {oklchh}  oklch() numbers (l in percent)
+//   {p3r} {p3g} {p3b}           color(display-p3) numbers
+//   (each as the matching format prints it)
 // Placeholder names are case-sensitive. A template must hold at least one
 // placeholder, at most MaxTemplateLength characters and no control
 // characters; an unknown placeholder or an unpaired brace is an error, never
@@ -91,5 +112,8 @@ std::string ValidateFormatSpec(std::string_view choice);
 
 // One line listing the format ids, for help texts and messages.
 std::string FormatIdList();
+
+// One line listing the template placeholders: "{r} {g} {b} ...".
+std::string PlaceholderList();
 
 } // namespace tintora

@@ -1,35 +1,53 @@
 #include "core/color_notation.h"
+
+#include "core/color_spaces.h"
+#include "core/css_color_names.h"
 #include "core/numeric.h"
 
-#include "core/css_color_names.h"
-
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <numbers>
 
 namespace tintora {
 
 namespace {
 
 constexpr std::string_view ExpectedAny =
-    "expected a colour: #RRGGBB, #RGB, RRGGBB, rgb(r, g, b), hsl(h, s%, l%), &HBBGGRR&, "
-    "a decimal value 0..16777215 or a CSS colour name";
+    "expected a colour: #RRGGBB, #RGB, rgb(), hsl(), hwb(), lab(), lch(), oklab(), oklch(), color(), "
+    "a CSS colour name, 0xRRGGBB, &HBBGGRR& or a decimal value 0..16777215";
 
 NotationParse Fail(std::string message)
 {
-    return NotationParse{std::nullopt, std::move(message)};
+    NotationParse result;
+    result.error = std::move(message);
+    return result;
 }
 
-NotationParse Ok(Rgb rgb)
+NotationParse Ok(Rgb rgb, double alpha = 1.0, bool mapped = false, NotationForm form = NotationForm::Css)
 {
-    return NotationParse{rgb, {}};
+    NotationParse result;
+    result.color = rgb;
+    result.alpha = alpha;
+    result.gamutMapped = mapped;
+    result.form = form;
+    return result;
+}
+
+NotationParse AsCode(NotationParse parse)
+{
+    if (parse.color) {
+        parse.form = NotationForm::Code;
+    }
+    return parse;
 }
 
 bool IsSpace(char c)
 {
-    return c == ' ' || c == '\t';
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f';
 }
 
 bool IsDigit(char c)
@@ -42,19 +60,39 @@ bool IsLetter(char c)
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
 }
 
-bool StartsWithIgnoringCase(std::string_view text, std::string_view lowerPrefix)
+char Lower(char c)
 {
-    if (text.size() < lowerPrefix.size()) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool EqualsIgnoringCase(std::string_view text, std::string_view lower)
+{
+    if (text.size() != lower.size()) {
         return false;
     }
-    for (std::size_t i = 0; i < lowerPrefix.size(); ++i) {
-        const char c = text[i];
-        const char lower = (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-        if (lower != lowerPrefix[i]) {
+    for (std::size_t i = 0; i < lower.size(); ++i) {
+        if (Lower(text[i]) != lower[i]) {
             return false;
         }
     }
     return true;
+}
+
+bool StartsWithIgnoringCase(std::string_view text, std::string_view lowerPrefix)
+{
+    return text.size() >= lowerPrefix.size() &&
+           EqualsIgnoringCase(text.substr(0, lowerPrefix.size()), lowerPrefix);
+}
+
+std::string_view Trim(std::string_view text)
+{
+    while (!text.empty() && IsSpace(text.front())) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && IsSpace(text.back())) {
+        text.remove_suffix(1);
+    }
+    return text;
 }
 
 // A character for a message: printable ASCII as itself, anything else as
@@ -70,33 +108,107 @@ std::string Shown(char c)
     return buffer;
 }
 
-// Rounds a channel computed from a percentage or from hsl: halves up, as
-// browsers do. The value is already known to lie in 0..255.
-int RoundChannel(double v)
+// Up to 40 characters of the input for a message, printable ASCII only.
+std::string Quoted(std::string_view text)
+{
+    std::string out;
+    for (const char c : text.substr(0, 40)) {
+        const auto byte = static_cast<unsigned char>(c);
+        out.push_back(byte >= 0x20 && byte < 0x7F ? c : '?');
+    }
+    return "'" + out + (text.size() > 40 ? "...'" : "'");
+}
+
+std::string Number(double v)
+{
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%g", v);
+    return buffer;
+}
+
+int RoundHalfUp(double v)
 {
     return static_cast<int>(std::floor(v + 0.5));
 }
 
-NotationParse ParseHex(std::string_view digits, std::string_view form)
+// ---- Hexadecimal forms ------------------------------------------------------
+
+bool AllHex(std::string_view digits)
 {
-    for (std::size_t i = 0; i < digits.size(); ++i) {
-        if (HexDigitValue(digits[i]) < 0) {
-            return Fail(Shown(digits[i]) + " is not a hexadecimal digit; expected " + std::string(form));
+    return std::all_of(digits.begin(), digits.end(), [](char c) { return HexDigitValue(c) >= 0; });
+}
+
+int HexByte(std::string_view two)
+{
+    return HexDigitValue(two[0]) * 16 + HexDigitValue(two[1]);
+}
+
+NotationParse ParseHashHex(std::string_view digits)
+{
+    constexpr std::string_view form = "expected #RGB, #RGBA, #RRGGBB or #RRGGBBAA";
+    for (const char c : digits) {
+        if (HexDigitValue(c) < 0) {
+            return Fail(Shown(c) + " is not a hexadecimal digit; " + std::string(form));
         }
     }
-    int v[6];
-    if (digits.size() == 3) {
-        for (std::size_t i = 0; i < 3; ++i) {
-            v[2 * i] = v[2 * i + 1] = HexDigitValue(digits[i]);
+    int v[4] = {0, 0, 0, 255};
+    if (digits.size() == 3 || digits.size() == 4) {
+        for (std::size_t i = 0; i < digits.size(); ++i) {
+            v[i] = HexDigitValue(digits[i]) * 17;
         }
-    } else if (digits.size() == 6) {
-        for (std::size_t i = 0; i < 6; ++i) {
-            v[i] = HexDigitValue(digits[i]);
+    } else if (digits.size() == 6 || digits.size() == 8) {
+        for (std::size_t i = 0; i < digits.size() / 2; ++i) {
+            v[i] = HexByte(digits.substr(2 * i, 2));
         }
     } else {
-        return Fail(std::to_string(digits.size()) + " hexadecimal digits; expected " + std::string(form));
+        return Fail(std::to_string(digits.size()) + " hexadecimal digits; " + std::string(form));
     }
-    return Ok(Rgb{v[0] * 16 + v[1], v[2] * 16 + v[3], v[4] * 16 + v[5]});
+    return Ok(Rgb{v[0], v[1], v[2]}, v[3] / 255.0);
+}
+
+// 0xRRGGBB or 0xAARRGGBB.
+NotationParse ParseHexLiteral(std::string_view digits)
+{
+    constexpr std::string_view form = "expected 0xRRGGBB or 0xAARRGGBB";
+    for (const char c : digits) {
+        if (HexDigitValue(c) < 0) {
+            return Fail(Shown(c) + " is not a hexadecimal digit; " + std::string(form));
+        }
+    }
+    if (digits.size() == 6) {
+        return Ok(
+            Rgb{HexByte(digits.substr(0, 2)), HexByte(digits.substr(2, 2)), HexByte(digits.substr(4, 2))},
+            1.0, false, NotationForm::Code);
+    }
+    if (digits.size() == 8) {
+        return Ok(
+            Rgb{HexByte(digits.substr(2, 2)), HexByte(digits.substr(4, 2)), HexByte(digits.substr(6, 2))},
+            HexByte(digits.substr(0, 2)) / 255.0, false, NotationForm::Code);
+    }
+    return Fail(std::to_string(digits.size()) + " hexadecimal digits after 0x; " + std::string(form));
+}
+
+// Delphi's TColor: $00BBGGRR, or $BBGGRR.
+NotationParse ParseDelphi(std::string_view digits)
+{
+    constexpr std::string_view form = "expected a Delphi colour $00BBGGRR";
+    for (const char c : digits) {
+        if (HexDigitValue(c) < 0) {
+            return Fail(Shown(c) + " is not a hexadecimal digit; " + std::string(form));
+        }
+    }
+    if (digits.size() == 8) {
+        if (HexByte(digits.substr(0, 2)) != 0) {
+            return Fail("$" + std::string(digits) + " is a system or palette colour (high byte not 00); " +
+                        std::string(form));
+        }
+        digits.remove_prefix(2);
+    }
+    if (digits.size() != 6) {
+        return Fail(std::to_string(digits.size()) + " hexadecimal digits after $; " + std::string(form));
+    }
+    return Ok(Rgb{HexByte(digits.substr(4, 2)), HexByte(digits.substr(2, 2)), HexByte(digits.substr(0, 2))},
+              1.0, false, NotationForm::Code);
 }
 
 NotationParse FromColorRef(std::uint64_t value, std::string_view what)
@@ -105,7 +217,7 @@ NotationParse FromColorRef(std::uint64_t value, std::string_view what)
         return Fail(std::string(what) + " is beyond 16777215 (&HFFFFFF&); expected a plain colour value");
     }
     const auto v = static_cast<int>(value);
-    return Ok(Rgb{v & 0xFF, (v >> 8) & 0xFF, (v >> 16) & 0xFF});
+    return Ok(Rgb{v & 0xFF, (v >> 8) & 0xFF, (v >> 16) & 0xFF}, 1.0, false, NotationForm::Code);
 }
 
 NotationParse ParseBasicHex(std::string_view text)
@@ -146,229 +258,722 @@ NotationParse ParseDecimal(std::string_view text)
     return FromColorRef(value, std::string(text));
 }
 
-// Reads from text at pos: blanks, then a number (optional sign, digits with an
-// optional fraction, an optional exponent of at most three digits), then an
-// optional unit. No NaN, no infinities, no hex floats.
-class ArgumentReader
-{
-public:
-    explicit ArgumentReader(std::string_view text) : text_(text) {}
+// ---- CSS tokens ---------------------------------------------------------------
 
-    void SkipSpaces()
-    {
-        while (pos_ < text_.size() && IsSpace(text_[pos_])) {
-            ++pos_;
-        }
-    }
-
-    // Blanks, then c; on a mismatch nothing is consumed.
-    bool Take(char c)
-    {
-        const std::size_t before = pos_;
-        SkipSpaces();
-        if (pos_ < text_.size() && text_[pos_] == c) {
-            ++pos_;
-            return true;
-        }
-        pos_ = before;
-        return false;
-    }
-
-    bool AtClose()
-    {
-        const std::size_t before = pos_;
-        const bool close = Take(')');
-        pos_ = before;
-        return close;
-    }
-
-    bool TakeWord(std::string_view lowerWord)
-    {
-        if (StartsWithIgnoringCase(text_.substr(pos_), lowerWord)) {
-            pos_ += lowerWord.size();
-            return true;
-        }
-        return false;
-    }
-
-    std::optional<double> Number()
-    {
-        SkipSpaces();
-        const std::size_t start = pos_;
-        bool negative = false;
-        if (pos_ < text_.size() && (text_[pos_] == '+' || text_[pos_] == '-')) {
-            negative = text_[pos_] == '-';
-            ++pos_;
-        }
-        const std::size_t body = pos_;
-        std::size_t digits = 0;
-        while (pos_ < text_.size() && IsDigit(text_[pos_])) {
-            ++pos_;
-            ++digits;
-        }
-        if (pos_ < text_.size() && text_[pos_] == '.') {
-            ++pos_;
-            while (pos_ < text_.size() && IsDigit(text_[pos_])) {
-                ++pos_;
-                ++digits;
-            }
-        }
-        if (digits == 0) {
-            pos_ = start;
-            return std::nullopt;
-        }
-        if (pos_ < text_.size() && (text_[pos_] == 'e' || text_[pos_] == 'E')) {
-            std::size_t p = pos_ + 1;
-            if (p < text_.size() && (text_[p] == '+' || text_[p] == '-')) {
-                ++p;
-            }
-            std::size_t expDigits = 0;
-            while (p < text_.size() && IsDigit(text_[p])) {
-                ++p;
-                ++expDigits;
-            }
-            if (expDigits == 0 || expDigits > 3) {
-                pos_ = start;
-                return std::nullopt;
-            }
-            pos_ = p;
-        }
-        double value = 0.0;
-        const auto [end, ec] = std::from_chars(text_.data() + body, text_.data() + pos_, value);
-        if (ec != std::errc() || end != text_.data() + pos_ || !std::isfinite(value)) {
-            pos_ = start;
-            return std::nullopt;
-        }
-        return negative ? -value : value;
-    }
-
-    bool AtEnd()
-    {
-        SkipSpaces();
-        return pos_ >= text_.size();
-    }
-
-    // A separator between arguments: a comma, or at least one blank.
-    bool Separator()
-    {
-        const std::size_t before = pos_;
-        SkipSpaces();
-        if (pos_ < text_.size() && text_[pos_] == ',') {
-            ++pos_;
-            return true;
-        }
-        return pos_ > before;
-    }
-
-private:
-    std::string_view text_;
-    std::size_t pos_ = 0;
+// One token of a function's arguments, as the CSS tokenizer makes them.
+struct Token {
+    enum class Kind { Number, Percentage, Dimension, Ident, Comma, Slash };
+    Kind kind = Kind::Number;
+    double value = 0.0;
+    std::string_view text; // the ident, or the dimension's unit
 };
 
-std::string Number(double v)
+bool IsNameStart(char c)
 {
-    char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%g", v);
-    return buffer;
+    return IsLetter(c) || c == '_' || static_cast<unsigned char>(c) >= 0x80;
 }
 
-NotationParse ParseRgbCall(std::string_view text)
+bool IsNameChar(char c)
 {
-    constexpr std::string_view form = "expected rgb(r, g, b) with each channel 0..255 or 0%..100%";
-    ArgumentReader in(text);
-    in.TakeWord("rgb");
-    if (!in.Take('(')) {
-        return Fail(std::string(form));
-    }
-    static constexpr const char* names[3] = {"red", "green", "blue"};
-    int channel[3] = {};
-    for (int i = 0; i < 3; ++i) {
-        if (i > 0 && in.AtClose()) {
-            return Fail("only " + std::to_string(i) + " of three channels; " + std::string(form));
-        }
-        if (i > 0 && !in.Separator()) {
-            return Fail(std::string("missing separator before ") + names[i] + "; " + std::string(form));
-        }
-        const std::optional<double> v = in.Number();
-        if (!v) {
-            return Fail(std::string("no number for ") + names[i] + "; " + std::string(form));
-        }
-        const bool percent = in.Take('%');
-        const double limit = percent ? 100.0 : 255.0;
-        if (*v < 0.0 || *v > limit) {
-            return Fail(std::string(names[i]) + " " + Number(*v) + (percent ? "%" : "") + " is beyond " +
-                        (percent ? "0%..100%" : "0..255") + "; " + std::string(form));
-        }
-        channel[i] = RoundChannel(percent ? *v * 255.0 / 100.0 : *v);
-    }
-    if (!in.Take(')')) {
-        return Fail(std::string("expected ')' after three channels; ") + std::string(form));
-    }
-    if (!in.AtEnd()) {
-        return Fail(std::string("unexpected text after ')'; ") + std::string(form));
-    }
-    return Ok(Rgb{channel[0], channel[1], channel[2]});
+    return IsNameStart(c) || IsDigit(c) || c == '-';
 }
 
-NotationParse ParseHslCall(std::string_view text)
+// Whether text at i starts an identifier (CSS "would start an ident
+// sequence", without escapes).
+bool StartsIdent(std::string_view text, std::size_t i)
 {
-    constexpr std::string_view form = "expected hsl(h, s%, l%) with h in degrees and s, l 0..100";
-    ArgumentReader in(text);
-    in.TakeWord("hsl");
-    if (!in.Take('(')) {
+    if (i >= text.size()) {
+        return false;
+    }
+    if (text[i] == '-') {
+        return i + 1 < text.size() && (IsNameStart(text[i + 1]) || text[i + 1] == '-');
+    }
+    return IsNameStart(text[i]);
+}
+
+bool StartsNumber(std::string_view text, std::size_t i)
+{
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        ++i;
+    }
+    if (i < text.size() && IsDigit(text[i])) {
+        return true;
+    }
+    return i + 1 < text.size() && text[i] == '.' && IsDigit(text[i + 1]);
+}
+
+constexpr std::size_t MaxTokens = 12;
+
+struct TokenList {
+    std::array<Token, MaxTokens> items{};
+    std::size_t size = 0;
+    std::string error; // set when the text is no list of plain tokens
+};
+
+// Splits a function's arguments into tokens. Whitespace only separates;
+// comments are already gone.
+TokenList Tokenize(std::string_view text)
+{
+    TokenList list;
+    std::size_t i = 0;
+    auto push = [&](Token t) {
+        if (list.size == MaxTokens) {
+            list.error = "too many values";
+            return false;
+        }
+        list.items[list.size++] = t;
+        return true;
+    };
+    while (i < text.size() && list.error.empty()) {
+        const char c = text[i];
+        if (IsSpace(c)) {
+            ++i;
+        } else if (c == ',') {
+            push(Token{Token::Kind::Comma, 0.0, {}});
+            ++i;
+        } else if (c == '/') {
+            push(Token{Token::Kind::Slash, 0.0, {}});
+            ++i;
+        } else if (StartsNumber(text, i)) {
+            const std::size_t start = i;
+            if (text[i] == '+' || text[i] == '-') {
+                ++i;
+            }
+            while (i < text.size() && IsDigit(text[i])) {
+                ++i;
+            }
+            if (i + 1 < text.size() && text[i] == '.' && IsDigit(text[i + 1])) {
+                ++i;
+                while (i < text.size() && IsDigit(text[i])) {
+                    ++i;
+                }
+            }
+            if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+                std::size_t p = i + 1;
+                if (p < text.size() && (text[p] == '+' || text[p] == '-')) {
+                    ++p;
+                }
+                if (p < text.size() && IsDigit(text[p])) {
+                    while (p < text.size() && IsDigit(text[p])) {
+                        ++p;
+                    }
+                    i = p;
+                }
+            }
+            std::size_t body = start;
+            if (text[body] == '+') {
+                ++body; // from_chars takes no plus sign
+            }
+            double value = 0.0;
+            const auto [end, ec] = std::from_chars(text.data() + body, text.data() + i, value);
+            if (ec != std::errc() || end != text.data() + i || !std::isfinite(value)) {
+                list.error = "the number " + Quoted(text.substr(start, i - start)) + " is beyond range";
+                break;
+            }
+            if (i < text.size() && text[i] == '%') {
+                ++i;
+                push(Token{Token::Kind::Percentage, value, {}});
+            } else if (StartsIdent(text, i)) {
+                const std::size_t unit = i;
+                while (i < text.size() && IsNameChar(text[i])) {
+                    ++i;
+                }
+                push(Token{Token::Kind::Dimension, value, text.substr(unit, i - unit)});
+            } else {
+                push(Token{Token::Kind::Number, value, {}});
+            }
+        } else if (StartsIdent(text, i)) {
+            const std::size_t start = i;
+            while (i < text.size() && IsNameChar(text[i])) {
+                ++i;
+            }
+            if (i < text.size() && text[i] == '(') {
+                list.error = "nested functions such as " + Quoted(text.substr(start, i - start + 1)) +
+                             ") are not read";
+                break;
+            }
+            push(Token{Token::Kind::Ident, 0.0, text.substr(start, i - start)});
+        } else if (c == '(' || c == ')') {
+            list.error = "unbalanced parentheses";
+        } else {
+            list.error = Shown(c) + " is not part of a colour function";
+        }
+    }
+    return list;
+}
+
+// ---- CSS colour functions ---------------------------------------------------
+
+// What one argument of a colour function may be.
+enum class Arg {
+    RgbChannel, // number 0..255 or percentage of 255
+    Hue,        // number (degrees) or angle
+    Scaled,     // number, or percentage of the channel's reference range
+};
+
+struct FunctionSpec {
+    std::string_view name;
+    ColorSpace space;
+    std::array<Arg, 3> args;
+    std::array<double, 3> percentOf; // what 100% is, for Scaled arguments
+    bool legacy = false;             // the comma syntax is allowed too
+};
+
+constexpr double NoPercent = 0.0;
+
+// Function names and their arguments. rgb() and hsl() are read apart (the
+// legacy syntax); the table gives the modern grammar.
+constexpr FunctionSpec Functions[] = {
+    {"rgb", ColorSpace::Srgb, {Arg::RgbChannel, Arg::RgbChannel, Arg::RgbChannel}, {255, 255, 255}, true},
+    {"rgba", ColorSpace::Srgb, {Arg::RgbChannel, Arg::RgbChannel, Arg::RgbChannel}, {255, 255, 255}, true},
+    {"hsl", ColorSpace::Hsl, {Arg::Hue, Arg::Scaled, Arg::Scaled}, {NoPercent, 100, 100}, true},
+    {"hsla", ColorSpace::Hsl, {Arg::Hue, Arg::Scaled, Arg::Scaled}, {NoPercent, 100, 100}, true},
+    {"hwb", ColorSpace::Hwb, {Arg::Hue, Arg::Scaled, Arg::Scaled}, {NoPercent, 100, 100}, false},
+    {"lab", ColorSpace::Lab, {Arg::Scaled, Arg::Scaled, Arg::Scaled}, {100, 125, 125}, false},
+    {"lch", ColorSpace::Lch, {Arg::Scaled, Arg::Scaled, Arg::Hue}, {100, 150, NoPercent}, false},
+    {"oklab", ColorSpace::Oklab, {Arg::Scaled, Arg::Scaled, Arg::Scaled}, {1, 0.4, 0.4}, false},
+    {"oklch", ColorSpace::Oklch, {Arg::Scaled, Arg::Scaled, Arg::Hue}, {1, 0.4, NoPercent}, false},
+};
+
+struct PredefinedSpace {
+    std::string_view name;
+    ColorSpace space;
+};
+
+constexpr PredefinedSpace PredefinedSpaces[] = {
+    {"srgb", ColorSpace::Srgb},
+    {"srgb-linear", ColorSpace::SrgbLinear},
+    {"display-p3", ColorSpace::DisplayP3},
+    {"a98-rgb", ColorSpace::A98Rgb},
+    {"prophoto-rgb", ColorSpace::ProphotoRgb},
+    {"rec2020", ColorSpace::Rec2020},
+    {"xyz", ColorSpace::XyzD65},
+    {"xyz-d50", ColorSpace::XyzD50},
+    {"xyz-d65", ColorSpace::XyzD65},
+};
+
+std::optional<double> HueDegreesOf(const Token& t)
+{
+    if (t.kind == Token::Kind::Number) {
+        return t.value;
+    }
+    if (t.kind != Token::Kind::Dimension) {
+        return std::nullopt;
+    }
+    if (EqualsIgnoringCase(t.text, "deg")) {
+        return t.value;
+    }
+    if (EqualsIgnoringCase(t.text, "grad")) {
+        return t.value * 360.0 / 400.0;
+    }
+    if (EqualsIgnoringCase(t.text, "rad")) {
+        return t.value * 180.0 / std::numbers::pi;
+    }
+    if (EqualsIgnoringCase(t.text, "turn")) {
+        return t.value * 360.0;
+    }
+    return std::nullopt;
+}
+
+bool IsNone(const Token& t)
+{
+    return t.kind == Token::Kind::Ident && EqualsIgnoringCase(t.text, "none");
+}
+
+std::string TokenText(const Token& t)
+{
+    switch (t.kind) {
+    case Token::Kind::Number:
+        return Number(t.value);
+    case Token::Kind::Percentage:
+        return Number(t.value) + "%";
+    case Token::Kind::Dimension:
+        return Number(t.value) + Quoted(t.text).substr(1, t.text.size());
+    case Token::Kind::Ident:
+        return Quoted(t.text);
+    case Token::Kind::Comma:
+        return "','";
+    case Token::Kind::Slash:
+        return "'/'";
+    }
+    return {};
+}
+
+// An alpha value: number or percentage, clamped to 0..1; none is 0.
+std::optional<double> AlphaOf(const Token& t, bool noneAllowed)
+{
+    if (t.kind == Token::Kind::Number) {
+        return std::clamp(t.value, 0.0, 1.0);
+    }
+    if (t.kind == Token::Kind::Percentage) {
+        return std::clamp(t.value / 100.0, 0.0, 1.0);
+    }
+    if (noneAllowed && IsNone(t)) {
+        return 0.0;
+    }
+    return std::nullopt;
+}
+
+struct Channels {
+    ColorCoords value{};
+    double alpha = 1.0;
+    std::string error;
+};
+
+// The modern syntax: three arguments, each as `args` says or none, then
+// optionally "/" and an alpha.
+Channels ReadModern(const TokenList& tokens, std::size_t first, const std::array<Arg, 3>& args,
+                    const std::array<double, 3>& percentOf, std::string_view form)
+{
+    Channels out;
+    const std::size_t n = tokens.size - first;
+    if (n < 3) {
+        out.error = "only " + std::to_string(n) + " of three values; " + std::string(form);
+        return out;
+    }
+    for (std::size_t i = 0; i < 3; ++i) {
+        const Token& t = tokens.items[first + i];
+        if (IsNone(t)) {
+            out.value[i] = 0.0;
+            continue;
+        }
+        bool ok = false;
+        switch (args[i]) {
+        case Arg::RgbChannel:
+            if (t.kind == Token::Kind::Number) {
+                out.value[i] = t.value;
+                ok = true;
+            } else if (t.kind == Token::Kind::Percentage) {
+                out.value[i] = t.value * 255.0 / 100.0;
+                ok = true;
+            }
+            break;
+        case Arg::Hue:
+            if (const std::optional<double> h = HueDegreesOf(t)) {
+                out.value[i] = *h;
+                ok = true;
+            }
+            break;
+        case Arg::Scaled:
+            if (t.kind == Token::Kind::Number) {
+                out.value[i] = t.value;
+                ok = true;
+            } else if (t.kind == Token::Kind::Percentage) {
+                out.value[i] = t.value / 100.0 * percentOf[i];
+                ok = true;
+            }
+            break;
+        }
+        if (!ok) {
+            out.error =
+                TokenText(t) + " is not a valid value " + std::to_string(i + 1) + "; " + std::string(form);
+            return out;
+        }
+    }
+    if (n == 3) {
+        return out;
+    }
+    if (tokens.items[first + 3].kind != Token::Kind::Slash) {
+        out.error =
+            "unexpected " + TokenText(tokens.items[first + 3]) + " after three values; " + std::string(form);
+        return out;
+    }
+    if (n != 5) {
+        out.error = n == 4 ? "no alpha after '/'; " + std::string(form)
+                           : "unexpected text after the alpha; " + std::string(form);
+        return out;
+    }
+    const std::optional<double> alpha = AlphaOf(tokens.items[first + 4], true);
+    if (!alpha) {
+        out.error = TokenText(tokens.items[first + 4]) + " is not an alpha value; " + std::string(form);
+        return out;
+    }
+    out.alpha = *alpha;
+    return out;
+}
+
+bool HasComma(const TokenList& tokens)
+{
+    for (std::size_t i = 0; i < tokens.size; ++i) {
+        if (tokens.items[i].kind == Token::Kind::Comma) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// The legacy comma syntax of rgb() and hsl(): v, v, v[, alpha], no none.
+Channels ReadLegacy(const TokenList& tokens, bool hsl, std::string_view form)
+{
+    Channels out;
+    const std::size_t n = tokens.size;
+    if (n != 5 && n != 7) {
+        out.error = "the comma syntax takes three values and an optional alpha; " + std::string(form);
+        return out;
+    }
+    for (std::size_t i = 1; i < n; i += 2) {
+        if (tokens.items[i].kind != Token::Kind::Comma) {
+            out.error = "commas and blanks mixed as separators; " + std::string(form);
+            return out;
+        }
+    }
+    const Token* v[3] = {&tokens.items[0], &tokens.items[2], &tokens.items[4]};
+    if (hsl) {
+        const std::optional<double> hue = HueDegreesOf(*v[0]);
+        if (!hue || v[1]->kind != Token::Kind::Percentage || v[2]->kind != Token::Kind::Percentage) {
+            out.error = "the comma syntax of hsl() takes a hue and two percentages; " + std::string(form);
+            return out;
+        }
+        // The same arithmetic as a percentage of the modern syntax.
+        out.value = {*hue, v[1]->value / 100.0 * 100.0, v[2]->value / 100.0 * 100.0};
+    } else {
+        const Token::Kind kind = v[0]->kind;
+        if ((kind != Token::Kind::Number && kind != Token::Kind::Percentage) || v[1]->kind != kind ||
+            v[2]->kind != kind) {
+            out.error =
+                "the comma syntax of rgb() takes three numbers or three percentages; " + std::string(form);
+            return out;
+        }
+        for (std::size_t i = 0; i < 3; ++i) {
+            out.value[i] = kind == Token::Kind::Percentage ? v[i]->value * 255.0 / 100.0 : v[i]->value;
+        }
+    }
+    if (n == 7) {
+        const std::optional<double> alpha = AlphaOf(tokens.items[6], false);
+        if (!alpha) {
+            out.error = TokenText(tokens.items[6]) + " is not an alpha value; " + std::string(form);
+            return out;
+        }
+        out.alpha = *alpha;
+    }
+    return out;
+}
+
+// A colour in `space` with the clamps CSS applies when it reads the value,
+// brought into sRGB.
+NotationParse Resolve(ColorSpace space, ColorCoords c, double alpha, bool rgbFunction = false)
+{
+    if (rgbFunction) { // channels on the 0..255 scale, clamped
+        return Ok(Rgb{RoundHalfUp(std::clamp(c[0], 0.0, 255.0)), RoundHalfUp(std::clamp(c[1], 0.0, 255.0)),
+                      RoundHalfUp(std::clamp(c[2], 0.0, 255.0))},
+                  alpha);
+    }
+    const CssColor8 resolved = ResolveCssColor(space, c);
+    return Ok(resolved.rgb, alpha, resolved.mapped);
+}
+
+NotationParse ParseCssFunction(std::string_view name, std::string_view args)
+{
+    const TokenList tokens = Tokenize(args);
+    const std::string lowerName = [&] {
+        std::string s(name);
+        std::transform(s.begin(), s.end(), s.begin(), Lower);
+        return s;
+    }();
+    if (lowerName == "color") {
+        constexpr std::string_view form =
+            "expected color(SPACE c1 c2 c3[ / alpha]) with SPACE srgb, srgb-linear, display-p3, a98-rgb, "
+            "prophoto-rgb, rec2020, xyz, xyz-d50 or xyz-d65";
+        if (!tokens.error.empty()) {
+            return Fail(tokens.error + "; " + std::string(form));
+        }
+        if (tokens.size == 0 || tokens.items[0].kind != Token::Kind::Ident) {
+            return Fail("no colour space; " + std::string(form));
+        }
+        const std::string_view spaceName = tokens.items[0].text;
+        if (spaceName.substr(0, 2) == "--") {
+            return Fail("the custom colour space " + Quoted(spaceName) +
+                        " needs the page's @color-profile; " + std::string(form));
+        }
+        for (const PredefinedSpace& s : PredefinedSpaces) {
+            if (EqualsIgnoringCase(spaceName, s.name)) {
+                if (HasComma(tokens)) {
+                    return Fail("commas in color(); " + std::string(form));
+                }
+                const Channels ch =
+                    ReadModern(tokens, 1, {Arg::Scaled, Arg::Scaled, Arg::Scaled}, {1, 1, 1}, form);
+                if (!ch.error.empty()) {
+                    return Fail(ch.error);
+                }
+                return Resolve(s.space, ch.value, ch.alpha);
+            }
+        }
+        return Fail(Quoted(spaceName) + " is not a colour space; " + std::string(form));
+    }
+    for (const FunctionSpec& f : Functions) {
+        if (lowerName != f.name) {
+            continue;
+        }
+        const std::string form =
+            "expected " + std::string(f.name) +
+            (f.space == ColorSpace::Srgb  ? "(r g b[ / alpha]) or rgb(r, g, b[, alpha])"
+             : f.space == ColorSpace::Hsl ? "(h s l[ / alpha]) or hsl(h, s%, l%[, alpha])"
+                                          : "(v1 v2 v3[ / alpha])");
+        if (!tokens.error.empty()) {
+            return Fail(tokens.error + "; " + form);
+        }
+        Channels ch;
+        if (HasComma(tokens)) {
+            if (!f.legacy) {
+                return Fail(std::string(f.name) + "() takes no commas; " + form);
+            }
+            ch = ReadLegacy(tokens, f.space == ColorSpace::Hsl, form);
+        } else {
+            ch = ReadModern(tokens, 0, f.args, f.percentOf, form);
+        }
+        if (!ch.error.empty()) {
+            return Fail(ch.error);
+        }
+        return Resolve(f.space, ch.value, ch.alpha, f.space == ColorSpace::Srgb);
+    }
+    return Fail(Quoted(name) + " is not a colour function; " + std::string(ExpectedAny));
+}
+
+// ---- Programmers' calls -----------------------------------------------------
+
+// Comma-separated integers 0..255, between count.min and count.max of them.
+bool ReadIntegers(std::string_view args, std::size_t count, int* out)
+{
+    std::size_t n = 0;
+    std::size_t i = 0;
+    while (true) {
+        while (i < args.size() && IsSpace(args[i])) {
+            ++i;
+        }
+        const std::size_t start = i;
+        while (i < args.size() && IsDigit(args[i]) && i - start < 4) {
+            ++i;
+        }
+        if (i == start || n == count) {
+            return false;
+        }
+        int v = 0;
+        std::from_chars(args.data() + start, args.data() + i, v);
+        if (v > 255) {
+            return false;
+        }
+        out[n++] = v;
+        while (i < args.size() && IsSpace(args[i])) {
+            ++i;
+        }
+        if (i == args.size()) {
+            return n == count;
+        }
+        if (args[i] != ',') {
+            return false;
+        }
+        ++i;
+    }
+}
+
+NotationParse ParseQColor(std::string_view args);
+NotationParse ParseFromArgb(std::string_view args);
+
+NotationParse ParseText(std::string_view text, int depth, bool hadComment = false);
+
+NotationParse ParseQColor(std::string_view args)
+{
+    constexpr std::string_view form =
+        "expected QColor(r, g, b), QColor(r, g, b, a) with each 0..255, or QColor(\"#RRGGBB\")";
+    args = Trim(args);
+    if (args.size() >= 2 && args.front() == '"' && args.back() == '"') {
+        const std::string_view inner = args.substr(1, args.size() - 2);
+        if (!inner.empty() && (inner.front() == '#' || std::all_of(inner.begin(), inner.end(), IsLetter))) {
+            NotationParse inside = ParseText(inner, 1);
+            if (inside.color) {
+                return AsCode(inside);
+            }
+            return Fail(inside.error.substr(0, inside.error.find(';')) + "; " + std::string(form));
+        }
         return Fail(std::string(form));
     }
-    const std::optional<double> hue = in.Number();
-    if (!hue) {
-        return Fail(std::string("no number for the hue; ") + std::string(form));
+    int v[4] = {0, 0, 0, 255};
+    if (ReadIntegers(args, 3, v) || ReadIntegers(args, 4, v)) {
+        return Ok(Rgb{v[0], v[1], v[2]}, v[3] / 255.0, false, NotationForm::Code);
     }
-    in.TakeWord("deg");
-    double sl[2] = {};
-    static constexpr const char* names[2] = {"saturation", "lightness"};
-    for (int i = 0; i < 2; ++i) {
-        if (in.AtClose()) {
-            return Fail("only " + std::to_string(i + 1) + " of three values; " + std::string(form));
-        }
-        if (!in.Separator()) {
-            return Fail(std::string("missing separator before the ") + names[i] + "; " + std::string(form));
-        }
-        const std::optional<double> v = in.Number();
-        if (!v) {
-            return Fail(std::string("no number for the ") + names[i] + "; " + std::string(form));
-        }
-        in.Take('%');
-        if (*v < 0.0 || *v > 100.0) {
-            return Fail(std::string(names[i]) + " " + Number(*v) + "% is beyond 0%..100%; " +
-                        std::string(form));
-        }
-        sl[i] = *v / 100.0;
+    return Fail(std::string(form));
+}
+
+NotationParse ParseFromArgb(std::string_view args)
+{
+    constexpr std::string_view form =
+        "expected Color.FromArgb(r, g, b) or Color.FromArgb(a, r, g, b) with each 0..255";
+    int v[4] = {};
+    if (ReadIntegers(args, 3, v)) {
+        return Ok(Rgb{v[0], v[1], v[2]}, 1.0, false, NotationForm::Code);
     }
-    if (!in.Take(')')) {
-        return Fail(std::string("expected ')' after three values; ") + std::string(form));
+    if (ReadIntegers(args, 4, v)) {
+        return Ok(Rgb{v[1], v[2], v[3]}, v[0] / 255.0, false, NotationForm::Code);
     }
-    if (!in.AtEnd()) {
-        return Fail(std::string("unexpected text after ')'; ") + std::string(form));
+    return Fail(std::string(form));
+}
+
+// ---- Names ------------------------------------------------------------------
+
+// System colours of CSS Color 4, current and deprecated, lower case.
+constexpr std::string_view SystemColorNames[] = {
+    "accentcolor",
+    "accentcolortext",
+    "activetext",
+    "buttonborder",
+    "buttonface",
+    "buttontext",
+    "canvas",
+    "canvastext",
+    "field",
+    "fieldtext",
+    "graytext",
+    "highlight",
+    "highlighttext",
+    "linktext",
+    "mark",
+    "marktext",
+    "selecteditem",
+    "selecteditemtext",
+    "visitedtext",
+    "activeborder",
+    "activecaption",
+    "appworkspace",
+    "background",
+    "buttonhighlight",
+    "buttonshadow",
+    "captiontext",
+    "inactiveborder",
+    "inactivecaption",
+    "inactivecaptiontext",
+    "infobackground",
+    "infotext",
+    "menu",
+    "menutext",
+    "scrollbar",
+    "threeddarkshadow",
+    "threedface",
+    "threedhighlight",
+    "threedlightshadow",
+    "threedshadow",
+    "window",
+    "windowframe",
+    "windowtext",
+};
+
+NotationParse ParseName(std::string_view text)
+{
+    if (const std::optional<Rgb> named = CssColorByName(text)) {
+        return Ok(*named);
     }
-    return Ok(HslToRgb(*hue, sl[0], sl[1]));
+    if (EqualsIgnoringCase(text, "transparent")) {
+        return Ok(Rgb{0, 0, 0}, 0.0);
+    }
+    if (EqualsIgnoringCase(text, "currentcolor")) {
+        return Fail("currentcolor is the colour of the text around it and needs a page; expected a colour "
+                    "that stands alone");
+    }
+    for (const std::string_view name : SystemColorNames) {
+        if (EqualsIgnoringCase(text, name)) {
+            return Fail(Quoted(text) +
+                        " is a system colour, which a browser takes from the page's theme; expected a colour "
+                        "that stands alone");
+        }
+    }
+    return Fail(Quoted(text) + " is not a CSS colour name; " + std::string(ExpectedAny));
+}
+
+// ---- The whole text ---------------------------------------------------------
+
+NotationParse ParseText(std::string_view text, int depth, bool hadComment)
+{
+    if (text.empty()) {
+        return Fail("no text; " + std::string(ExpectedAny));
+    }
+    if (text.front() == '#') {
+        return ParseHashHex(text.substr(1));
+    }
+    if (StartsWithIgnoringCase(text, "0x")) {
+        return ParseHexLiteral(text.substr(2));
+    }
+    if (text.front() == '$') {
+        return ParseDelphi(text.substr(1));
+    }
+    if (StartsWithIgnoringCase(text, "&h")) {
+        return ParseBasicHex(text);
+    }
+    if (depth == 0 && text.size() >= 2 && (text.front() == '"' || text.front() == '\'') &&
+        text.back() == text.front()) {
+        return AsCode(ParseText(Trim(text.substr(1, text.size() - 2)), depth + 1, hadComment));
+    }
+    const std::size_t open = text.find('(');
+    if (open != std::string_view::npos && open > 0) {
+        const std::string_view name = text.substr(0, open);
+        // The end of the text closes a function left open, as in CSS.
+        const std::string_view args =
+            text.substr(open + 1, text.size() - open - 1 - (text.back() == ')' ? 1 : 0));
+        if (EqualsIgnoringCase(name, "qcolor")) {
+            return ParseQColor(args);
+        }
+        if (EqualsIgnoringCase(name, "color.fromargb")) {
+            return ParseFromArgb(args);
+        }
+        if (EqualsIgnoringCase(name, "color") && StartsWithIgnoringCase(Trim(args), "0x")) {
+            NotationParse inner = ParseHexLiteral(Trim(args).substr(2));
+            if (inner.color && Trim(args).size() != 10) {
+                return Fail("expected Color(0xAARRGGBB) with eight hexadecimal digits");
+            }
+            return inner;
+        }
+        if (!hadComment && Trim(name) != name && EqualsIgnoringCase(Trim(name), "rgb")) {
+            // The BASIC call allows blanks before its parenthesis; CSS does
+            // not (and BASIC has no CSS comments).
+            return AsCode(ParseCssFunction(Trim(name), args));
+        }
+        if (!std::all_of(name.begin(), name.end(), [](char c) { return IsLetter(c) || c == '-'; })) {
+            return Fail(Quoted(name) + " is not a colour function; " + std::string(ExpectedAny));
+        }
+        return ParseCssFunction(name, args);
+    }
+    if (std::all_of(text.begin(), text.end(), IsDigit)) {
+        return ParseDecimal(text);
+    }
+    if (text.front() == '-' && text.size() > 1 && std::all_of(text.begin() + 1, text.end(), IsDigit)) {
+        return Fail("a negative number; expected a decimal value 0..16777215");
+    }
+    if (text.size() == 6 && AllHex(text)) {
+        NotationParse hex = ParseHashHex(text);
+        return AsCode(hex);
+    }
+    if (std::all_of(text.begin(), text.end(), IsLetter)) {
+        return ParseName(text);
+    }
+    return Fail(std::string(ExpectedAny));
+}
+
+// The value of a pasted declaration or assignment: "color: red;",
+// "--brand: #336699", "$accent: #f80;", "int c = 0xFF336699;". nullopt when
+// the text is none.
+std::optional<std::string_view> DeclarationValue(std::string_view text)
+{
+    std::size_t i = 0;
+    bool letter = false;
+    while (i < text.size()) {
+        const char c = text[i];
+        if (IsLetter(c)) {
+            letter = true;
+        } else if (!(IsDigit(c) || c == '-' || c == '_' || c == '$' || c == '@' || c == '.' || c == ' ' ||
+                     c == '\t')) {
+            break;
+        }
+        ++i;
+    }
+    if (!letter || i == text.size() || (text[i] != ':' && text[i] != '=')) {
+        return std::nullopt;
+    }
+    return Trim(text.substr(i + 1));
 }
 
 } // namespace
 
 Rgb HslToRgb(double hue, double saturation, double lightness)
 {
-    double h = std::fmod(hue, 360.0);
-    if (h < 0.0) {
-        h += 360.0;
-    }
-    // The CSS Color 4 formula: each channel sits on a piecewise-linear
-    // profile around the hue circle, scaled by the chroma.
-    const double a = saturation * std::min(lightness, 1.0 - lightness);
-    auto f = [&](double n) {
-        const double k = std::fmod(n + h / 30.0, 12.0);
-        const double v = lightness - a * std::max(-1.0, std::min({k - 3.0, 9.0 - k, 1.0}));
-        return RoundChannel(std::clamp(v, 0.0, 1.0) * 255.0);
-    };
-    return Rgb{f(0.0), f(8.0), f(4.0)};
+    return SrgbTo8Bit(HslToSrgb(ColorCoords{hue, saturation * 100.0, lightness * 100.0}));
 }
 
 NotationParse ParseColorNotation(std::string_view text)
@@ -385,52 +990,67 @@ NotationParse ParseColorNotation(std::string_view text)
                         "; " + std::string(ExpectedAny));
         }
     }
-    auto isTrim = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
-    while (!text.empty() && isTrim(text.front())) {
-        text.remove_prefix(1);
+    // CSS comments separate like blanks; one left open runs to the end.
+    std::array<char, MaxNotationLength> buffer{};
+    std::size_t length = 0;
+    bool hadComment = false;
+    for (std::size_t i = 0; i < text.size();) {
+        if (text[i] == '/' && i + 1 < text.size() && text[i + 1] == '*') {
+            const std::size_t close = text.find("*/", i + 2);
+            i = close == std::string_view::npos ? text.size() : close + 2;
+            buffer[length++] = ' ';
+            hadComment = true;
+        } else {
+            buffer[length++] = text[i++];
+        }
     }
-    while (!text.empty() && isTrim(text.back())) {
-        text.remove_suffix(1);
-    }
-    if (text.empty()) {
+    std::string_view clean = Trim(std::string_view(buffer.data(), length));
+    if (clean.empty()) {
         return Fail("no text; " + std::string(ExpectedAny));
     }
-    if (text.find_first_of("\r\n") != std::string_view::npos) {
+    if (clean.find_first_of("\r\n") != std::string_view::npos) {
         return Fail("more than one line; " + std::string(ExpectedAny));
     }
 
-    if (text.front() == '#') {
-        return ParseHex(text.substr(1), "#RGB or #RRGGBB (3 or 6 hexadecimal digits)");
+    bool sourceLine = false;
+    if (const std::optional<std::string_view> value = DeclarationValue(clean)) {
+        clean = *value;
+        sourceLine = true;
     }
-    if (StartsWithIgnoringCase(text, "&h")) {
-        return ParseBasicHex(text);
+    if (!clean.empty() && clean.back() == ';') {
+        clean = Trim(clean.substr(0, clean.size() - 1));
+        sourceLine = true;
     }
-    if (StartsWithIgnoringCase(text, "rgba") || StartsWithIgnoringCase(text, "hsla")) {
-        return Fail("alpha is not supported; expected rgb(r, g, b) or hsl(h, s%, l%)");
+    if (sourceLine && clean.size() >= 10 &&
+        EqualsIgnoringCase(clean.substr(clean.size() - 10), "!important")) {
+        clean = Trim(clean.substr(0, clean.size() - 10));
     }
-    if (StartsWithIgnoringCase(text, "rgb")) {
-        return ParseRgbCall(text);
+    NotationParse result = ParseText(clean, 0, hadComment);
+    if (sourceLine && result.color) {
+        result.form = NotationForm::SourceLine;
     }
-    if (StartsWithIgnoringCase(text, "hsl")) {
-        return ParseHslCall(text);
+    return result;
+}
+
+std::string NotationNote(const NotationParse& parse)
+{
+    if (!parse.color) {
+        return {};
     }
-    if (std::all_of(text.begin(), text.end(), IsDigit)) {
-        return ParseDecimal(text);
-    }
-    if (text.front() == '-' && text.size() > 1 && std::all_of(text.begin() + 1, text.end(), IsDigit)) {
-        return Fail("a negative number; expected a decimal value 0..16777215");
-    }
-    if (text.size() == 6 &&
-        std::all_of(text.begin(), text.end(), [](char c) { return HexDigitValue(c) >= 0; })) {
-        return ParseHex(text, "RRGGBB");
-    }
-    if (std::all_of(text.begin(), text.end(), IsLetter)) {
-        if (const std::optional<Rgb> named = CssColorByName(text)) {
-            return Ok(*named);
+    std::string note;
+    if (parse.alpha < 1.0) {
+        // Whole percent, but never 100 % for a colour that is not opaque,
+        // nor 0 % for one that is not fully transparent.
+        int percent = RoundHalfUp(parse.alpha * 100.0);
+        if (parse.alpha > 0.0) {
+            percent = std::clamp(percent, 1, 99);
         }
-        return Fail("'" + std::string(text) + "' is not a CSS colour name; " + std::string(ExpectedAny));
+        note = "Alpha " + std::to_string(percent) + " % not kept";
     }
-    return Fail(std::string(ExpectedAny));
+    if (parse.gamutMapped) {
+        note += (note.empty() ? "" : "; ") + std::string("Outside sRGB: mapped");
+    }
+    return note;
 }
 
 } // namespace tintora

@@ -105,7 +105,9 @@ std::optional<std::string_view> CssPropertyValue(std::string_view line)
 
 bool IsCssFrame(std::string_view line)
 {
-    if (line == ":root {" || line == ":root{" || line == "}") {
+    // A selector or at-rule opening a block (":root {", "@theme {",
+    // ".dark {"), a closing brace, or a comment on one line.
+    if (line == "}" || (!line.empty() && line.back() == '{' && line.find(';') == std::string_view::npos)) {
         return true;
     }
     return line.substr(0, 2) == "/*" && line.size() >= 4 && line.substr(line.size() - 2) == "*/";
@@ -181,6 +183,7 @@ PaletteRead ParsePalette(std::string_view bytes, PaletteFileFormat format)
         bytes.remove_prefix(3);
     }
     int lineNumber = 0;
+    bool inComment = false; // inside a CSS comment of several lines
     std::size_t pos = 0;
     while (pos < bytes.size()) {
         std::size_t end = bytes.find('\n', pos);
@@ -237,6 +240,15 @@ PaletteRead ParsePalette(std::string_view bytes, PaletteFileFormat format)
             break;
         }
         case PaletteFileFormat::Css: {
+            // A comment over several lines runs to the line that ends it.
+            if (inComment) {
+                inComment = line.find("*/") == std::string_view::npos;
+                continue;
+            }
+            if (line.substr(0, 2) == "/*" && line.find("*/") == std::string_view::npos) {
+                inComment = true;
+                continue;
+            }
             if (IsCssFrame(line)) {
                 continue;
             }

@@ -23,8 +23,10 @@ namespace tintora {
 //    "Columns: N" lines, "#" comment lines and blank lines; then one colour a
 //    line: red, green and blue as decimal 0..255 separated by blanks, then
 //    optionally blanks and a name that may hold spaces.
-//  - Css: CSS custom properties in a ":root { ... }" block, one
-//    "--name: colour;" a line.
+//  - Css: CSS custom properties, one "--name: colour;" a line, where the
+//    colour is any notation ParseColorNotation reads (hex, rgb(), oklch(),
+//    color(display-p3 ...), ...), in blocks such as ":root {" or Tailwind's
+//    "@theme {"; comments on one line or several.
 //  - HexList: one "#RRGGBB" a line.
 enum class PaletteFileFormat { Gpl, Css, HexList };
 

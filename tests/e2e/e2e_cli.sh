@@ -49,6 +49,13 @@ for value in '#FFFF00' '#ff0' 'FFFF00' 'rgb(255, 255, 0)' 'RGB(100%,100%,0%)' 'h
 done
 expect 0 "RGB(64, 226, 1)${nl}123456${nl}#40E201${nl}&H01E240&" "" -- --color 123456
 
+# CSS Color 4 and programmers' notations, out of gamut and with alpha.
+expect 0 "#4ba3f7" "" -- --color 'color: oklch(70% 0.15 250);' --format hex-lower
+expect 0 "#00fb29" "" -- --color 'color(display-p3 0 1 0)' --format hex-lower
+expect 0 "#ff0000" "" -- --color 'rgb(255 0 0 / 50%)' --format hex-lower
+expect 0 "oklch(70.9% 0.21 147.12)" "" -- --color 'oklch(70% 0.4 150)' --format oklch
+expect 0 "0xFF336699" "" -- --color 'Color.FromArgb(51, 102, 153)' --format argb
+
 # One notation by name or template.
 expect 0 "#66ccff" "" -- --color '#66CCFF' --format hex-lower
 expect 0 "hsl(30, 50%, 40%)" "" -- --color '#996633' --format css-hsl
@@ -61,9 +68,10 @@ expect 0 "255, 255, 0" "" -- --color 65535 --format '{r}, {g}, {b}'
 expect 0 "{ff0000}" "" -- --color red --format '{{{hex}}}'
 
 # Bad values exit 2 and name what was expected.
-expect 2 "" "'G' is not a hexadecimal digit; expected #RGB or #RRGGBB" -- --color '#GGGGGG'
-expect 2 "" "red 300 is beyond 0..255" -- --color 'rgb(300, 0, 0)'
-expect 2 "" "no number for the hue" -- --color 'hsl(NaN, 50%, 50%)'
+expect 2 "" "'G' is not a hexadecimal digit; expected #RGB, #RGBA, #RRGGBB or #RRGGBBAA" -- --color '#GGGGGG'
+expect 2 "" "the comma syntax of rgb() takes three numbers or three percentages" -- --color 'rgb(50%, 0, 0)'
+expect 2 "" "'NaN' is not a valid value 1" -- --color 'hsl(NaN 50% 50%)'
+expect 2 "" "needs a page" -- --color currentcolor
 expect 2 "" "beyond 16777215" -- --color 16777216
 expect 2 "" "expected a colour" -- --color ''
 expect 2 "" "too long" -- --color "$(head -c 100000 /dev/zero | tr '\0' a)"
@@ -76,6 +84,21 @@ expect 2 "" "--copy needs --color VALUE or --pick" -- --copy
 expect 1 "#FF0000" "--copy: " -- --color red --format html --copy
 expect 2 "" "expected a .gpl, .css, .txt or .hex file" -- --export-palette "$work/x.png"
 expect 1 "" "no exact #rgb form" -- --color '#010203' --format hex3
+
+# Many colours at once: one result a line, bad lines named on stderr with
+# status 2 and an empty result line, the others still converted.
+set +e
+out=$(printf '#f80\nnope\r\nhwb(120 10%% 20%%)\n$00996633' | timeout 20 "$app" --color - --format hex-lower 2>"$work/err")
+status=$?
+set -e
+[ "$status" = 2 ] || fail "--color - exited $status, expected 2"
+[ "$out" = "#ff8800${nl}${nl}#19cc19${nl}#336699" ] || fail "--color - printed '$out'"
+[[ "$(cat "$work/err")" == *"--color -: line 2: 'nope' is not a CSS colour name"* ]] ||
+  fail "--color - said '$(cat "$work/err")'"
+[ "$(grep -c . "$work/err")" = 1 ] || fail "--color - reported more than the one bad line"
+out=$(for i in $(seq 0 999); do printf 'rgb(%d %d 0)\n' $((i % 256)) $((i / 4 % 256)); done |
+  timeout 20 "$app" --color - --format oklch | timeout 20 "$app" --color - --format '{r} {g} {b}')
+[ "$(echo "$out" | sed -n '1p;1000p' | tr '\n' '/')" = "0 0 0/231 249 0/" ] || fail "oklch lines did not read back"
 
 # Import a GIMP palette into the portable palette file, then export it again.
 printf 'GIMP Palette\nName: Two\nColumns: 2\n# comment\n255   0   0\tRed One\n  0   0 255\tDeep Blue\n' >"$work/two.gpl"

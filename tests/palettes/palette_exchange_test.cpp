@@ -49,6 +49,24 @@ TEST(PaletteExchange, ReadsGimpPalettes)
     }
 }
 
+// A stylesheet written today: a theme block, CSS Color 4 notations, alpha,
+// colours outside sRGB (gamut mapped as a browser maps them), comments.
+TEST(PaletteExchange, ReadsCssInEveryNotation)
+{
+    const std::string css = "/* A theme\n"
+                            "   in oklch */\n"
+                            "@theme {\n"
+                            "  --color-red-500: oklch(63.7% 0.237 25.331);\n"
+                            "  --brand: color(display-p3 0 1 0);\n"
+                            "  --muted: #33669980; /* half */\n"
+                            "  --edge: hwb(120 10% 20%);\n"
+                            "}\n";
+    const PaletteRead read = ParsePalette(css, PaletteFileFormat::Css);
+    ASSERT_EQ(read.error, "");
+    const std::vector<Rgb> expected = {{251, 44, 54}, {0, 251, 41}, {51, 102, 153}, {25, 204, 25}};
+    EXPECT_EQ(read.colors, expected);
+}
+
 TEST(PaletteExchange, RefusesMalformedAndHostileFiles)
 {
     std::string manyFields = "GIMP Palette\n1 2 3";
@@ -78,7 +96,7 @@ TEST(PaletteExchange, RefusesMalformedAndHostileFiles)
         {PaletteFileFormat::HexList, "#FF0000\n#GGGGGG\n", "line 2: 'G' is not a hexadecimal digit"},
         {PaletteFileFormat::HexList, "\n\n", "holds no colour"},
         {PaletteFileFormat::Css, ":root {\n  color: red;\n}\n", "line 2: expected a custom property"},
-        {PaletteFileFormat::Css, ":root {\n  --a: rgb(300, 0, 0);\n}\n", "line 2: red 300 is beyond"},
+        {PaletteFileFormat::Css, ":root {\n  --a: rgb(30%, 0, 0);\n}\n", "line 2: the comma syntax of rgb()"},
     };
     for (const auto& c : cases) {
         const PaletteRead read = ParsePalette(c.text, c.format);

@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# Runs the differential notation test: colorjs.io answers for the generated
+# texts, then the test program compares Tintora's answers with them.
+#   run_oracle.sh TEST_PROGRAM OUTPUT_FILE
+set -euo pipefail
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+if ! command -v node >/dev/null; then
+  echo "node is missing; scripts/install-deps.sh --tests installs it" >&2
+  exit 1
+fi
+if [ ! -f "${here}/node_modules/colorjs.io/package.json" ]; then
+  echo "colorjs.io is missing in ${here}/node_modules; scripts/install-deps.sh --tests installs it" >&2
+  exit 1
+fi
+node "${here}/oracle.mjs" 12000 >"$2"
+TINTORA_ORACLE_CASES="$2" "$1"
