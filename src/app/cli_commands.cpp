@@ -14,6 +14,7 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace tintora::cli {
@@ -128,6 +129,16 @@ int RunColor(const QCommandLineParser& parser)
         return Fail(2, QStringLiteral("--color: ") + QString::fromStdString(parsed.error));
     }
     const Rgb c = *parsed.color;
+    // Six digits could be meant as hex: say how they were read, and what
+    // the colour gave up (alpha, a gamut beyond sRGB), on stderr.
+    const QString trimmed = value.trimmed();
+    if (trimmed.size() == 6 && std::all_of(trimmed.begin(), trimmed.end(), [](QChar ch) { return ch.isDigit(); })) {
+        Print(stderr, QCoreApplication::applicationName() +
+                          QStringLiteral(": read as the decimal value %1; for the hex colour, type #%1").arg(trimmed));
+    }
+    if (const std::string note = NotationNote(parsed); !note.empty()) {
+        Print(stderr, QCoreApplication::applicationName() + QStringLiteral(": ") + QString::fromStdString(note));
+    }
     if (parser.isSet(FormatOption())) {
         const FormattedColor out = FormatColorBySpec(c, parser.value(FormatOption()).toStdString());
         if (!out.text) {

@@ -1032,6 +1032,17 @@ NotationParse ParseColorNotation(std::string_view text)
     return result;
 }
 
+int AlphaPercent(double alpha)
+{
+    // Whole percent, but never 100 % for a colour that is not opaque, nor
+    // 0 % for one that is not fully transparent.
+    const int percent = RoundHalfUp(alpha * 100.0);
+    if (alpha > 0.0 && alpha < 1.0) {
+        return std::clamp(percent, 1, 99);
+    }
+    return percent;
+}
+
 std::string NotationNote(const NotationParse& parse)
 {
     if (!parse.color) {
@@ -1039,13 +1050,7 @@ std::string NotationNote(const NotationParse& parse)
     }
     std::string note;
     if (parse.alpha < 1.0) {
-        // Whole percent, but never 100 % for a colour that is not opaque,
-        // nor 0 % for one that is not fully transparent.
-        int percent = RoundHalfUp(parse.alpha * 100.0);
-        if (parse.alpha > 0.0) {
-            percent = std::clamp(percent, 1, 99);
-        }
-        note = "Alpha " + std::to_string(percent) + " % not kept";
+        note = "Alpha " + std::to_string(AlphaPercent(parse.alpha)) + " % not kept";
     }
     if (parse.gamutMapped) {
         note += (note.empty() ? "" : "; ") + std::string("Outside sRGB: mapped");

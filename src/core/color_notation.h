@@ -86,6 +86,8 @@ NotationParse ParseColorNotation(std::string_view text);
 // What a read colour gave up, for the window to show: "Alpha 50 % not kept",
 // "Outside sRGB: mapped", both joined by "; ", or empty.
 std::string NotationNote(const NotationParse& parse);
+// An alpha of 0..1 as the whole percent the note names.
+int AlphaPercent(double alpha);
 
 // Converts CSS hsl (h in degrees, any finite value; s and l in 0..1) to
 // channels, each rounded to the nearest integer with halves up.

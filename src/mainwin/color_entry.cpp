@@ -4,6 +4,7 @@
 #include "core/color_notation.h"
 
 #include <QCoreApplication>
+#include <QStringList>
 
 #include <algorithm>
 
@@ -75,8 +76,17 @@ EntryReading ReadColorEntry(EntrySource source, const QString& text)
         return reading;
     }
     reading.color = result.color;
+    // What the colour gave up to become Tintora's opaque sRGB colour, and
+    // how ambiguous digits were read.
+    QStringList notes;
+    if (result.alpha < 1.0)
+        notes << Tr("Alpha %1 % not kept").arg(AlphaPercent(result.alpha));
+    if (result.gamutMapped)
+        notes << Tr("Outside sRGB: mapped");
     if (source != EntrySource::HtmlCode)
-        reading.note = DecimalReadingNote(t);
+        notes << DecimalReadingNote(t);
+    notes.removeAll(QString());
+    reading.note = notes.join(QStringLiteral("; "));
     return reading;
 }
 

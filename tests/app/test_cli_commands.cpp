@@ -73,7 +73,7 @@ TEST(CliCommands, FormatPrintsOneNotationAndBadInputExitsTwoPrintingNothing)
         {{"--color", "#abcdef", "--format", "html"}, 0, "#ABCDEF\n", ""},
         {{"--color", "#ABCDEF", "--format", "hex-lower"}, 0, "#abcdef\n", ""},
         {{"--color", "#abcdef", "--format", "{HEX}/{hex}"}, 0, "ABCDEF/abcdef\n", ""},
-        {{"--color", "#GG0000"}, 2, "", "expected #RGB or #RRGGBB"},
+        {{"--color", "#GG0000"}, 2, "", "expected #RGB, #RGBA, #RRGGBB or #RRGGBBAA"},
         {{"--color", "red", "--format", "nope"}, 2, "", "unknown format 'nope'"},
         {{"--format", "html"}, 2, "", "--format needs --color VALUE or --pick"},
         {{"--color", "#010203", "--format", "hex3"}, 1, "", "no exact #rgb form"},

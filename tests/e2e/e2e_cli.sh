@@ -47,13 +47,14 @@ for value in '#FFFF00' '#ff0' 'FFFF00' 'rgb(255, 255, 0)' 'RGB(100%,100%,0%)' 'h
              '&H00FFFF&' '&HFFFF' '65535' 'Yellow' '  yellow  '; do
   expect 0 "$yellow" "" -- --color "$value"
 done
-expect 0 "RGB(64, 226, 1)${nl}123456${nl}#40E201${nl}&H01E240&" "" -- --color 123456
+expect 0 "RGB(64, 226, 1)${nl}123456${nl}#40E201${nl}&H01E240&" \
+  "read as the decimal value 123456; for the hex colour, type #123456" -- --color 123456
 
 # CSS Color 4 and programmers' notations, out of gamut and with alpha.
 expect 0 "#4ba3f7" "" -- --color 'color: oklch(70% 0.15 250);' --format hex-lower
-expect 0 "#00fb29" "" -- --color 'color(display-p3 0 1 0)' --format hex-lower
-expect 0 "#ff0000" "" -- --color 'rgb(255 0 0 / 50%)' --format hex-lower
-expect 0 "oklch(70.9% 0.21 147.12)" "" -- --color 'oklch(70% 0.4 150)' --format oklch
+expect 0 "#00fb29" "Outside sRGB: mapped" -- --color 'color(display-p3 0 1 0)' --format hex-lower
+expect 0 "#ff0000" "Alpha 50 % not kept" -- --color 'rgb(255 0 0 / 50%)' --format hex-lower
+expect 0 "oklch(70.9% 0.21 147.12)" "Outside sRGB: mapped" -- --color 'oklch(70% 0.4 150)' --format oklch
 expect 0 "0xFF336699" "" -- --color 'Color.FromArgb(51, 102, 153)' --format argb
 
 # One notation by name or template.

@@ -85,10 +85,10 @@ copies "digits in the HTML field" html $NEW
 # Copy copies on the first click.
 for field in "$RGB_FIELD $RGB_COPY" "$DEC_FIELD $DEC_COPY" "$HTML_FIELD $HTML_COPY"; do
   set -- $field
-  type_into "$1" "$2" "#F80F"
+  type_into "$1" "$2" "#F80G"
   xdotool key Return
   sleep 0.2
-  copies_nothing "refused #F80F at $1,$2" "$3" "$4"
+  copies_nothing "refused #F80G at $1,$2" "$3" "$4"
   if [ "$3" = "${HTML_COPY% *}" ]; then
     copies "Decimal Copy right after a refusal in HTML" dec $NEW
   else

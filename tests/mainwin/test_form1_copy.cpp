@@ -99,7 +99,7 @@ TEST_F(Form1Copy, SelectionsGoThroughTheOneClipboardWriter)
 TEST_F(Form1Copy, ARefusalSaysWhyInTheBandAndCoversNoControl)
 {
     const char* fields[] = {"txtColor2", "txtColor3", "txtColor4", "txtColor5", "Text1"};
-    const QString bad[] = {QStringLiteral("#F80F"), QString(1 << 20, u'8'), QStringLiteral("\u0001\u0002")};
+    const QString bad[] = {QStringLiteral("#F80G"), QString(1 << 20, u'8'), QStringLiteral("\u0001\u0002")};
     const QString codes = text("txtColor2") + text("txtColor3") + text("txtColor4") + text("txtColor5");
     for (const char* name : fields) {
         for (const QString& typed : bad) {
@@ -115,7 +115,7 @@ TEST_F(Form1Copy, ARefusalSaysWhyInTheBandAndCoversNoControl)
     }
     EXPECT_EQ(text("txtColor2") + text("txtColor3") + text("txtColor4") + text("txtColor5"), codes);
     EXPECT_EQ(clipboard(), QStringLiteral("before"));
-    child<QLineEdit>("txtColor3")->setText(QStringLiteral("#F80F"));
+    child<QLineEdit>("txtColor3")->setText(QStringLiteral("#F80G"));
     QTest::keyClick(child("txtColor3"), Qt::Key_Return);
     EXPECT_EQ(note(), QStringLiteral("Not a decimal colour value (0 to 16777215)"));
     // The message line overlaps no other control, and the copy beside the
