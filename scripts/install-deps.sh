@@ -68,6 +68,9 @@ test_packages=(
   sway
   wl-clipboard
   wtype
+  # The end-to-end walk of the accessibility (AT-SPI) tree.
+  at-spi2-core
+  python3-pyatspi
 )
 
 packages=("${run_packages[@]}")
