@@ -10,6 +10,7 @@
 #include "mainwin/system_colors_qt.h"
 #include "platform/window_helpers.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -92,6 +93,7 @@ void Form1::buildControls()
     presetList_->setFont(VerdanaFont(8.25, false));
     presetList_->setPlaceholderText(QStringLiteral("Safe Colors"));
     presetList_->setAccessibleName(tr("Palette"));
+    presetList_->view()->setAccessibleName(tr("Palettes"));
     presetList_->hide();
     addButton_ = Button(this, QStringLiteral("cmdADD"), 304, 200, 171, 59, QStringLiteral("Add"));
     addButton_->hide();
@@ -150,6 +152,7 @@ void Form1::buildControls()
         systemColorList_->addItem(QString::fromUtf8(name.data(), static_cast<int>(name.size())));
     systemColorList_->setCurrentIndex(-1);
     systemColorList_->setAccessibleName(tr("System colour"));
+    systemColorList_->view()->setAccessibleName(tr("System colours"));
     cancelButton_ = Button(this, QStringLiteral("Command2"), 516, 304, 83, 33, QStringLiteral("&Cancel"));
     systemColorList_->hide();
     cancelButton_->hide();

@@ -7,7 +7,13 @@ source "$(dirname "${BASH_SOURCE[0]}")/e2e_lib.sh"
 command -v dbus-daemon >/dev/null || { echo "SKIP: dbus-daemon is not installed"; exit 77; }
 launcher=/usr/libexec/at-spi-bus-launcher
 [ -x "$launcher" ] || { echo "SKIP: at-spi2-core is not installed"; exit 77; }
-python3 -c 'import pyatspi' 2>/dev/null || { echo "SKIP: python3-pyatspi is not installed"; exit 77; }
+# pyatspi is Debian's package: the system's own interpreter has it, where
+# a python3 earlier on the PATH may not.
+py=""
+for candidate in /usr/bin/python3 python3; do
+  if "$candidate" -c 'import pyatspi' 2>/dev/null; then py=$candidate; break; fi
+done
+[ -n "$py" ] || { echo "SKIP: python3-pyatspi is not installed"; exit 77; }
 
 # A session bus of this test's own, which starts services only from this
 # test's folder: the accessibility bus launcher and nothing else.
@@ -48,7 +54,7 @@ app_pid=$!
 main_window "$EXPECTED_TITLE" >/dev/null
 
 rc=0
-timeout 60 python3 - "$app_pid" "$EXPECTED_TITLE" >"$work/walk" 2>&1 <<'PY' || rc=$?
+timeout 60 "$py" - "$app_pid" "$EXPECTED_TITLE" >"$work/walk" 2>&1 <<'PY' || rc=$?
 import sys, time
 import pyatspi
 
