@@ -85,11 +85,13 @@ if frame is None:
     sys.exit(3)
 
 controls = []
+found = {}
 def walk(node, depth=0):
     if node is None or depth > 20:
         return
     if node.getState().contains(pyatspi.STATE_FOCUSABLE):
         controls.append((node.name, node.getRoleName()))
+        found[node.name] = node
     for child in node:
         walk(child, depth + 1)
 walk(frame)
@@ -102,10 +104,20 @@ for role in unnamed:
     print("  unnamed", role)
 for n in shared:
     print("  shared", repr(n), names.count(n))
-plane = [r for n, r in controls if n == "Saturation and brightness"]
-print("plane:", plane)
-ok = controls and not unnamed and not shared and plane and "History 18" in names \
-    and "Copy RGB code" in names
+# Pure red at start: the plane at full saturation and brightness, the hue
+# bar a slider at 0 of 360, "New" described by its colour.
+plane = found.get("Saturation and brightness")
+strip = found.get("Hue bar")
+new = found.get("New")
+facts = [
+    plane is not None and plane.description == "S 100 %, B 100 %",
+    strip is not None and strip.getRole() == pyatspi.ROLE_SLIDER
+    and strip.queryValue().maximumValue == 360 and strip.queryValue().currentValue == 0,
+    new is not None and new.description == "#FF0000",
+    "History 18" in names and "Copy RGB code" in names,
+]
+print("plane, strip, New, names:", facts)
+ok = controls and not unnamed and not shared and all(facts)
 sys.exit(0 if ok else 1)
 PY
 cat "$work/walk"
