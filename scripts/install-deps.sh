@@ -69,6 +69,9 @@ test_packages=(
   wl-clipboard
   wtype
   nodejs
+  # The end-to-end walk of the accessibility (AT-SPI) tree.
+  at-spi2-core
+  python3-pyatspi
 )
 
 packages=("${run_packages[@]}")

@@ -43,7 +43,8 @@ ChannelFieldsPanel::ChannelFieldsPanel(QWidget* parent) : QWidget(parent)
         auto* o = Make<QRadioButton>(this, name, {0, y, w, 17});
         o->setText(caption);
         o->setToolTip(tip);
-        o->setAccessibleName(tip);
+        // The field beside it carries the channel's own name.
+        o->setAccessibleName(tr("%1 mode").arg(tip));
         o->setFont(regular);
         options_[static_cast<std::size_t>(mode)] = o;
         connect(o, &QRadioButton::toggled, this, [this, mode](bool on) {

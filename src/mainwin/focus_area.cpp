@@ -1,5 +1,6 @@
 #include "mainwin/focus_area.h"
 
+#include <QAccessible>
 #include <QPainter>
 
 namespace tintora {
@@ -9,6 +10,21 @@ FocusArea::FocusArea(QWidget* parent) : QWidget(parent)
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAttribute(Qt::WA_NoSystemBackground);
+    InstallFocusAreaAccessibleFactory();
+}
+
+void FocusArea::describe(const AreaDescription& d)
+{
+    const bool valueChanged = d.valueText != description_.valueText || d.value != description_.value ||
+                              d.minimum != description_.minimum || d.maximum != description_.maximum;
+    description_ = d;
+    // Both send their own change events when the text differs.
+    setAccessibleName(d.name);
+    setAccessibleDescription(d.valueText);
+    if (valueChanged) {
+        QAccessibleValueChangeEvent event(this, slider_ ? QVariant(d.value) : QVariant(d.valueText));
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 void FocusArea::paintEvent(QPaintEvent*)

@@ -7,6 +7,7 @@
 #include "mainwin/color_entry.h"
 #include "mainwin/color_facts_label.h"
 #include "mainwin/focus_area.h"
+#include "mainwin/focus_area_accessible.h"
 #include "mainwin/output_codes_panel.h"
 #include "mainwin/swatch_label.h"
 #include "mainwin/system_colors_qt.h"
@@ -204,6 +205,20 @@ void Form1::apply(const ViewUpdate& u)
         update(QRect(r.x, r.y, r.width, r.height));
     if (u.swatch || u.current)
         showState();
+    describeAreas();
+}
+
+void Form1::describeAreas()
+{
+    if (palettes_.View() == PaletteView::Picker) {
+        const ChannelTexts fields = channels_->texts();
+        planeArea_->describe(DescribePlane(state_.mode, fields));
+        sliderArea_->describe(DescribeStrip(state_.mode, fields));
+        return;
+    }
+    const int cell = palettes_.SelectedCell();
+    planeArea_->describe(
+        DescribeGridCell(cell, GridCellCount, SplitColor(ResolveColor(palettes_.CellColor(cell), sys_))));
 }
 
 void Form1::showState()
@@ -369,6 +384,7 @@ bool Form1::handleAreaKey(QKeyEvent* e, bool slider)
         else
             palettes_.SelectCell(
                 palettes_.CellMovedBy((key.dx > 0) - (key.dx < 0), (key.dy > 0) - (key.dy < 0)));
+        describeAreas();
         return true;
     }
     if (key.dx == 0 && key.dy == 0)
@@ -471,6 +487,7 @@ void Form1::togglePaletteView()
     else {
         addButton_->hide();
         addSwatch_->hide();
+        describeAreas();
     }
     surface_.Refresh();
     update();
@@ -492,11 +509,13 @@ void Form1::onPresetChosen()
         addSwatch_->setVisible(preset == 0);
     }
     surface_.Refresh();
+    describeAreas();
 }
 
 void Form1::addColorToPalette()
 {
     const SaveResult saved = palettes_.AddColor(state_.addColor);
+    describeAreas();
     // A file that was not read cleanly was kept aside before this first
     // save over it: the user hears where, once.
     if (!saved.notice.isEmpty())
@@ -628,6 +647,7 @@ void Form1::importPalette()
     const PaletteImport result = ImportPaletteIntoStore(path, store_);
     if (result.ok && palettes_.View() == PaletteView::CustomColors) {
         palettes_.LoadCustomColors();
+        describeAreas();
         update();
     }
     showMessage(result.message);

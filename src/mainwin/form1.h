@@ -119,6 +119,9 @@ private:
     void apply(const ViewUpdate& update);
     // The state shown on the swatches, the options and the band.
     void showState();
+    // The plane's (or the grid's) and the strip's names and values, as a
+    // screen reader is told them.
+    void describeAreas();
     PickerInput pickerInput() const;
     void setMode(PickerMode mode);
     void showColor(const Rgb& rgb);

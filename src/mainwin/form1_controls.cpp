@@ -10,6 +10,7 @@
 #include "mainwin/system_colors_qt.h"
 #include "platform/window_helpers.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -62,6 +63,7 @@ void Form1::buildControls()
     // order as they are the first things in the window.
     planeArea_ = Make<FocusArea>(this, QStringLiteral("planeArea"), 5, 5, 266, 266);
     sliderArea_ = Make<FocusArea>(this, QStringLiteral("sliderArea"), 271, 5, 28, 266);
+    sliderArea_->setSlider(true);
 
     keepButton_ = Button(this, QStringLiteral("Command1"), 304, 4, 83, 59, QStringLiteral("Keep"));
     presetsButton_ = Button(this, QStringLiteral("Command3"), 392, 4, 83, 59, QStringLiteral("Presets"));
@@ -84,11 +86,14 @@ void Form1::buildControls()
     addPanel_ = Make<QWidget>(this, QStringLiteral("Frame3"), 296, 112, 181, 101);
     addPanel_->hide();
     addSwatch_ = Swatch(addPanel_, QStringLiteral("lblADDColor"), 8, 48, 169, 39, true);
+    addSwatch_->setAccessibleName(tr("Colour to add"));
     addSwatch_->hide();
 
     presetList_ = Make<QComboBox>(this, QStringLiteral("cmbPreset"), 304, 128, 171, 21);
     presetList_->setFont(VerdanaFont(8.25, false));
     presetList_->setPlaceholderText(QStringLiteral("Safe Colors"));
+    presetList_->setAccessibleName(tr("Palette"));
+    presetList_->view()->setAccessibleName(tr("Palettes"));
     presetList_->hide();
     addButton_ = Button(this, QStringLiteral("cmdADD"), 304, 200, 171, 59, QStringLiteral("Add"));
     addButton_->hide();
@@ -99,7 +104,7 @@ void Form1::buildControls()
     for (int i = 0; i < ColorHistory::Size; ++i) {
         SwatchLabel* s =
             Swatch(historyFrame_, QStringLiteral("hist%1").arg(i), 20 + 24 * i, 16, 21, 21, true);
-        s->setAccessibleName(tr("Kept colour %1").arg(i + 1));
+        s->setAccessibleName(tr("History %1").arg(i + 1));
         historySwatches_[static_cast<std::size_t>(i)] = s;
     }
     // The frame's designed top edge lies over the last rows of the plane and
@@ -146,6 +151,8 @@ void Form1::buildControls()
     for (std::string_view name : SysColorNames)
         systemColorList_->addItem(QString::fromUtf8(name.data(), static_cast<int>(name.size())));
     systemColorList_->setCurrentIndex(-1);
+    systemColorList_->setAccessibleName(tr("System colour"));
+    systemColorList_->view()->setAccessibleName(tr("System colours"));
     cancelButton_ = Button(this, QStringLiteral("Command2"), 516, 304, 83, 33, QStringLiteral("&Cancel"));
     systemColorList_->hide();
     cancelButton_->hide();

@@ -76,6 +76,8 @@ OutputCodesPanel::OutputCodesPanel(QWidget* parent) : QGroupBox(parent)
     };
     const QString names[] = {tr("QBColor Code:"), tr("RGB Color Code:"), tr("Decimal Color Code:"),
                              tr("HTML Color Code:"), tr("VB Hex Color Code:")};
+    const QString copyNames[] = {tr("Copy QBColor code"), tr("Copy RGB code"), tr("Copy decimal code"),
+                                 tr("Copy HTML code"), tr("Copy VB hex code")};
     caption(1, {4, 16, 103, 13}, names[1]);
     caption(2, {240, 16, 130, 13}, names[2]);
     caption(3, {4, 48, 112, 13}, names[3]);
@@ -87,7 +89,7 @@ OutputCodesPanel::OutputCodesPanel(QWidget* parent) : QGroupBox(parent)
         b->setObjectName(QStringLiteral("cmdCopy%1").arg(row.button));
         b->setGeometry(row.buttonRect);
         b->setAutoDefault(false);
-        b->setAccessibleName(tr("Copy %1").arg(names[row.output - 1]));
+        b->setAccessibleName(copyNames[row.output - 1]);
         copyButtons_[static_cast<std::size_t>(row.button)] = b;
         connect(b, &QPushButton::clicked, this, [this, button = row.button] { copyOutput(button); });
         // "Copy as" on the button's menu and, below the text field's own
@@ -129,6 +131,11 @@ OutputCodesPanel::OutputCodesPanel(QWidget* parent) : QGroupBox(parent)
     makeField(1, {60, 28, 107, 19})->hide();
     for (int hidden : {0, 6, 7})
         makeField(hidden, {0, 0, 100, 19})->hide();
+    const QString hiddenNames[] = {tr("VB colour constant"), tr("QBColor Code"), tr("System colour name"),
+                                   tr("System colour constant")};
+    const int hiddenFields[] = {0, 1, 6, 7};
+    for (int i = 0; i < 4; ++i)
+        fields_[static_cast<std::size_t>(hiddenFields[i])]->setAccessibleName(hiddenNames[i]);
 }
 
 void OutputCodesPanel::setSettings(SettingsStore& settings)

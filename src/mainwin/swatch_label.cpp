@@ -27,6 +27,14 @@ void SwatchLabel::setColor(ColorRef color)
     // show their low three bytes.
     p.setColor(QPalette::Window, ToQColor(color));
     setPalette(p);
+    describe();
+}
+
+void SwatchLabel::describe()
+{
+    // The colour as a screen reader says it, "#66CCFF".
+    const QString hex = ToQColor(color_).name().toUpper();
+    setAccessibleDescription(marked_ ? tr("%1, shown in the codes").arg(hex) : hex);
 }
 
 void SwatchLabel::mousePressEvent(QMouseEvent* e)
@@ -56,7 +64,7 @@ void SwatchLabel::setMarked(bool marked)
     if (marked == marked_)
         return;
     marked_ = marked;
-    setAccessibleDescription(marked ? tr("Shown in the codes") : QString());
+    describe();
     update();
 }
 

@@ -33,6 +33,8 @@ protected:
     void paintEvent(QPaintEvent* e) override;
 
 private:
+    void describe();
+
     ColorRef color_ = 0;
     bool marked_ = false;
 };

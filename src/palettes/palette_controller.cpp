@@ -91,18 +91,24 @@ void PaletteController::SelectCell(int index)
     selectedCell_ = index;
 }
 
+ColorRef PaletteController::CellColor(int index) const
+{
+    if (index < 1 || index > GridCellCount)
+        return 0;
+    if (view_ == PaletteView::CustomColors)
+        return customColors_[static_cast<std::size_t>(index)];
+    // A filler cell of the safe grid is black on the screen, so black is
+    // what it picks: the swatch, the codes and the readout agree.
+    if (const auto safe = SafeColorFromIndex(index))
+        return safe->color;
+    return 0;
+}
+
 ViewUpdate PaletteController::SelectAndPick(int k, const SystemColorTable& sys)
 {
     SelectCell(k);
 
-    ColorRef color = 0;
-    if (view_ == PaletteView::CustomColors) {
-        color = customColors_[static_cast<std::size_t>(k)];
-    } else if (const auto safe = SafeColorFromIndex(k)) {
-        color = safe->color;
-    }
-    // A filler cell of the safe grid is black on the screen, so black is
-    // what it picks: the swatch, the codes and the readout agree.
+    const ColorRef color = CellColor(k);
     ViewUpdate update;
     update.swatch = color;
     update.current = color;

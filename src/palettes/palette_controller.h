@@ -53,6 +53,8 @@ public:
     int CellMovedBy(int dx, int dy) const;
     // Moves the selection frame to cell `index` (1..224) without picking it.
     void SelectCell(int index);
+    // The colour cell `index` (1..224) of the shown grid picks.
+    ColorRef CellColor(int index) const;
 
     // "Add": stores `addColor` in the selected cell, repaints it and saves
     // the palette. The colour stays in memory when saving fails. The grid

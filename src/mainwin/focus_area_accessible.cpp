@@ -1,0 +1,183 @@
+// SPDX-License-Identifier: MIT
+#include "mainwin/focus_area_accessible.h"
+
+#include "mainwin/focus_area.h"
+
+#include <QCoreApplication>
+
+#include <algorithm>
+
+namespace tintora {
+
+namespace {
+
+QString Tr(const char* text)
+{
+    return QCoreApplication::translate("tintora::FocusArea", text);
+}
+
+QString Field(const ChannelTexts& fields, ChannelField f)
+{
+    return QString::fromStdString(fields[static_cast<std::size_t>(f)]);
+}
+
+// The hue with its degree sign, saturation and brightness in per cent, as
+// the fields beside them show them.
+QString Channel(const ChannelTexts& fields, ChannelField f)
+{
+    switch (f) {
+    case ChannelField::Hue:
+        return Tr("H %1 \u00B0").arg(Field(fields, f));
+    case ChannelField::Saturation:
+        return Tr("S %1 %").arg(Field(fields, f));
+    default:
+        return Tr("B %1 %").arg(Field(fields, f));
+    }
+}
+
+} // namespace
+
+AreaDescription DescribePlane(PickerMode mode, const ChannelTexts& fields)
+{
+    AreaDescription d;
+    ChannelField across = ChannelField::Saturation;
+    ChannelField down = ChannelField::Brightness;
+    switch (mode) {
+    case PickerMode::Hue:
+        d.name = Tr("Saturation and brightness");
+        break;
+    case PickerMode::Saturation:
+        d.name = Tr("Hue and brightness");
+        across = ChannelField::Hue;
+        break;
+    case PickerMode::Brightness:
+        d.name = Tr("Hue and saturation");
+        across = ChannelField::Hue;
+        down = ChannelField::Saturation;
+        break;
+    }
+    d.valueText = Tr("%1, %2").arg(Channel(fields, across), Channel(fields, down));
+    return d;
+}
+
+AreaDescription DescribeStrip(PickerMode mode, const ChannelTexts& fields)
+{
+    AreaDescription d;
+    ChannelField f = ChannelField::Hue;
+    switch (mode) {
+    case PickerMode::Hue:
+        d.name = Tr("Hue bar");
+        d.maximum = 360;
+        break;
+    case PickerMode::Saturation:
+        d.name = Tr("Saturation bar");
+        f = ChannelField::Saturation;
+        d.maximum = 100;
+        break;
+    case PickerMode::Brightness:
+        d.name = Tr("Brightness bar");
+        f = ChannelField::Brightness;
+        d.maximum = 100;
+        break;
+    }
+    // A field being typed in may hold anything: the number is then the
+    // nearest end of the range, the text says what the field says.
+    bool ok = false;
+    const int v = Field(fields, f).trimmed().toInt(&ok);
+    d.value = ok ? std::clamp(v, d.minimum, d.maximum) : d.minimum;
+    d.valueText = Channel(fields, f);
+    return d;
+}
+
+AreaDescription DescribeGridCell(int cell, int cellCount, Rgb color)
+{
+    AreaDescription d;
+    d.name = Tr("Colour grid");
+    d.value = cell;
+    d.minimum = 1;
+    d.maximum = cellCount;
+    const QString hex = QStringLiteral("#%1%2%3")
+                            .arg(color.red, 2, 16, QLatin1Char('0'))
+                            .arg(color.green, 2, 16, QLatin1Char('0'))
+                            .arg(color.blue, 2, 16, QLatin1Char('0'))
+                            .toUpper();
+    d.valueText = Tr("Cell %1 of %2, %3").arg(cell).arg(cellCount).arg(hex);
+    return d;
+}
+
+FocusAreaAccessible::FocusAreaAccessible(FocusArea* area)
+    : QAccessibleWidget(area, area->isSlider() ? QAccessible::Slider : QAccessible::ColorChooser)
+{
+}
+
+FocusArea* FocusAreaAccessible::area() const
+{
+    return static_cast<FocusArea*>(widget());
+}
+
+QAccessible::Role FocusAreaAccessible::role() const
+{
+    return area()->isSlider() ? QAccessible::Slider : QAccessible::ColorChooser;
+}
+
+QString FocusAreaAccessible::text(QAccessible::Text t) const
+{
+    if (t == QAccessible::Value)
+        return area()->description().valueText;
+    return QAccessibleWidget::text(t);
+}
+
+void* FocusAreaAccessible::interface_cast(QAccessible::InterfaceType t)
+{
+    if (t == QAccessible::ValueInterface && area()->isSlider())
+        return static_cast<QAccessibleValueInterface*>(this);
+    return QAccessibleWidget::interface_cast(t);
+}
+
+QVariant FocusAreaAccessible::currentValue() const
+{
+    return area()->description().value;
+}
+
+void FocusAreaAccessible::setCurrentValue(const QVariant&)
+{
+    // The strip is moved with the keys or the pointer, as the picker reads
+    // its colour back from the surface; a value set from outside is ignored.
+}
+
+QVariant FocusAreaAccessible::maximumValue() const
+{
+    return area()->description().maximum;
+}
+
+QVariant FocusAreaAccessible::minimumValue() const
+{
+    return area()->description().minimum;
+}
+
+QVariant FocusAreaAccessible::minimumStepSize() const
+{
+    return 1;
+}
+
+namespace {
+
+QAccessibleInterface* FocusAreaFactory(const QString& className, QObject* object)
+{
+    if (className == QLatin1String("tintora::FocusArea") && object && object->isWidgetType())
+        return new FocusAreaAccessible(static_cast<FocusArea*>(object));
+    return nullptr;
+}
+
+} // namespace
+
+void InstallFocusAreaAccessibleFactory()
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(FocusAreaFactory);
+        return true;
+    }();
+    (void)installed;
+}
+
+} // namespace tintora
