@@ -4,7 +4,7 @@
 #
 #   <prefix>/bin/tintora                                    the program
 #   <prefix>/lib/tintora/tintora_browser.so                 browser module (when built)
-#   <prefix>/lib/tintora/tintora-clipboard-holder           keeps a copy pasteable after exit (X11)
+#   <prefix>/libexec/tintora/tintora-clipboard-holder       keeps a copy pasteable after exit (X11)
 #   <prefix>/share/tintora/Help.rtf                         help file
 #   <prefix>/share/applications/tintora.desktop             menu entry
 #   <prefix>/share/icons/hicolor/scalable/apps/tintora.svg  icon
@@ -139,7 +139,7 @@ if(TARGET tintora)
   install(TARGETS tintora RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT Runtime)
 endif()
 if(TARGET tintora_clipboard_holder)
-  install(TARGETS tintora_clipboard_holder RUNTIME DESTINATION ${TINTORA_MODULE_INSTALL_DIR} COMPONENT Runtime)
+  install(TARGETS tintora_clipboard_holder RUNTIME DESTINATION libexec/tintora COMPONENT Runtime)
 endif()
 if(TARGET tintora_browser)
   install(TARGETS tintora_browser LIBRARY DESTINATION ${TINTORA_MODULE_INSTALL_DIR} COMPONENT Browser)

@@ -66,7 +66,7 @@ QString ClipboardHolder::Find(const QString& programDir)
 {
     const QDir dir(programDir);
     for (const QString& candidate :
-         {dir.filePath(kHolderName), dir.filePath(QStringLiteral("../lib/tintora/") + kHolderName)}) {
+         {dir.filePath(kHolderName), dir.filePath(QStringLiteral("../libexec/tintora/") + kHolderName)}) {
         const QFileInfo info(candidate);
         if (info.isFile() && info.isExecutable())
             return info.absoluteFilePath();

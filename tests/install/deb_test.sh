@@ -191,7 +191,7 @@ check_files() { # deb expected...
     fi
 }
 metainfo=$(files "$deb" | grep -E '^/usr/share/metainfo/[^/]+\.metainfo\.xml$')
-check_files "$deb" /usr/bin/tintora /usr/lib/tintora/tintora-clipboard-holder /usr/share/applications/tintora.desktop \
+check_files "$deb" /usr/bin/tintora /usr/libexec/tintora/tintora-clipboard-holder /usr/share/applications/tintora.desktop \
     /usr/share/icons/hicolor/scalable/apps/tintora.svg "${metainfo:-/usr/share/metainfo/(missing)}" \
     /usr/share/man/man1/tintora.1.gz /usr/share/tintora/Help.rtf /usr/share/lintian/overrides/tintora \
     /usr/share/doc/tintora/copyright /usr/share/doc/tintora/changelog.gz
@@ -205,7 +205,7 @@ dpkg-deb -x "$deb" "$alone"
 dpkg-deb -x "$deb" "$both"
 [ "$has_browser" = 1 ] && dpkg-deb -x "$browser_deb" "$both"
 
-for elf in "$both/usr/bin/tintora" "$both/usr/lib/tintora/tintora-clipboard-holder" "$both"/usr/lib/tintora/*.so; do
+for elf in "$both/usr/bin/tintora" "$both/usr/libexec/tintora/tintora-clipboard-holder" "$both"/usr/lib/tintora/*.so; do
     [ -f "$elf" ] || continue
     name=$(basename "$elf")
     readelf -S "$elf" | grep -qE '\.(symtab|debug_info)' && fail "$name is not stripped"
@@ -265,7 +265,7 @@ fi
 
 # ---- the unpacked program -----------------------------------------------------------
 
-product=$(sed -n 's/^Name=//p' "$alone/usr/share/applications/tintora.desktop")
+product=$(sed -n 's/^Name=//p' "$alone/usr/share/applications/tintora.desktop" | head -n 1)
 out=$("$alone/usr/bin/tintora" --version 2>&1)
 [[ "$out" == "$product $(cut -d. -f1-2 <<<"$version")"* ]] && pass "tintora --version prints \"$out\"" ||
     fail "tintora --version prints \"$out\""
@@ -284,13 +284,21 @@ display=:$(head -n 1 "$tmp/display")
 home=$tmp/home
 mkdir -p "$home/.config/$product" "$tmp/run" "$tmp/bin"
 chmod 700 "$tmp/run"
+# Root gets no web content and no desktop browser from "Visit": the windows
+# run as an ordinary user, as on a desktop.
+as_user=()
+if [ "$(id -u)" = 0 ]; then
+    as_user=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
+    chmod 755 "$tmp"
+fi
 # A later start: the read-me window would cover the main window.
 printf '[Settings]\nshowHelp=0\n' >"$home/.config/$product/$product.conf"
+[ "$(id -u)" = 0 ] && chown -R nobody:nogroup "$home" "$tmp/run"
 # The desktop's browser: Qt hands addresses to xdg-open. This one writes
 # down what it was given.
 cat >"$tmp/bin/xdg-open" <<EOF
 #!/bin/sh
-echo "\$@" >>"$tmp/opened"
+echo "\$@" >>"$home/opened"
 EOF
 chmod +x "$tmp/bin/xdg-open"
 
@@ -299,7 +307,7 @@ chmod +x "$tmp/bin/xdg-open"
 visit() {
     local root=$1 path=$2 name=$3
     main=""
-    env -i PATH="$path" LANG=C.UTF-8 HOME="$home" DISPLAY="$display" XDG_CONFIG_HOME="$home/.config" \
+    "${as_user[@]}" env -i PATH="$path" LANG=C.UTF-8 HOME="$home" DISPLAY="$display" XDG_CONFIG_HOME="$home/.config" \
         XDG_DATA_HOME="$home/.local/share" XDG_CACHE_HOME="$home/.cache" XDG_RUNTIME_DIR="$tmp/run" \
         QT_QPA_PLATFORM=xcb DBUS_SESSION_BUS_ADDRESS=disabled: QTWEBENGINE_DISABLE_SANDBOX=1 \
         QTWEBENGINE_CHROMIUM_FLAGS="--disable-gpu --no-proxy-server" \
@@ -334,14 +342,14 @@ stop_app() {
 # 1. No browser package: the desktop's browser gets the address.
 if visit "$alone" "$tmp/bin:/usr/bin:/bin" no_module; then
     for _ in $(seq 50); do
-        [ -s "$tmp/opened" ] && break
+        [ -s "$home/opened" ] && break
         sleep 0.2
     done
-    if grep -q 'varnholtsoftware\.example' "$tmp/opened" 2>/dev/null; then
-        pass "without tintora-browser, Visit handed $(cat "$tmp/opened") to the desktop's browser"
+    if grep -q 'varnholtsoftware\.example' "$home/opened" 2>/dev/null; then
+        pass "without tintora-browser, Visit handed $(cat "$home/opened") to the desktop's browser"
     else
         cat "$tmp/no_module.log"
-        fail "without tintora-browser, Visit did not open the desktop's browser (xdg-open got: $(cat "$tmp/opened" 2>/dev/null))"
+        fail "without tintora-browser, Visit did not open the desktop's browser (xdg-open got: $(cat "$home/opened" 2>/dev/null))"
     fi
     sleep 0.5
     [ -z "$(other_windows)" ] || fail "without tintora-browser, Visit opened a window: $(other_windows)"
@@ -367,7 +375,7 @@ if visit "$alone" "$tmp/run" no_browser_at_all; then
 fi
 
 # 3. With the browser package: the built-in browser opens, not the desktop's.
-if [ "$has_browser" = 1 ] && rm -f "$tmp/opened" && visit "$both" "$tmp/bin:/usr/bin:/bin" module; then
+if [ "$has_browser" = 1 ] && rm -f "$home/opened" && visit "$both" "$tmp/bin:/usr/bin:/bin" module; then
     browser=""
     for _ in $(seq 300); do
         browser=$(other_windows | head -n 1)
@@ -375,11 +383,11 @@ if [ "$has_browser" = 1 ] && rm -f "$tmp/opened" && visit "$both" "$tmp/bin:/usr
         kill -0 "$app_pid" 2>/dev/null || break
         sleep 0.1
     done
-    if [ -n "$browser" ] && [ "${browser#* }" != "$product" ] && [ ! -e "$tmp/opened" ]; then
+    if [ -n "$browser" ] && [ "${browser#* }" != "$product" ] && [ ! -e "$home/opened" ]; then
         pass "with tintora-browser, Visit opened the built-in browser (\"${browser#* }\")"
     else
         cat "$tmp/module.log"
-        fail "with tintora-browser, Visit opened '${browser:-no window}' (xdg-open got: $(cat "$tmp/opened" 2>/dev/null))"
+        fail "with tintora-browser, Visit opened '${browser:-no window}' (xdg-open got: $(cat "$home/opened" 2>/dev/null))"
     fi
     stop_app
 fi

@@ -85,7 +85,7 @@ help_source=$source_dir/resources/Help.rtf
 
 expected=(
     "bin/tintora"
-    "lib/tintora/tintora-clipboard-holder"
+    "libexec/tintora/tintora-clipboard-holder"
     "share/applications/tintora.desktop"
     "share/icons/hicolor/scalable/apps/tintora.svg"
     "share/metainfo/$(basename "$metainfo")"

@@ -75,12 +75,12 @@ TEST(ClipboardHolderTest, FoundBesideTheProgramOrInstalledUnderLib)
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("bin")));
-    ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("lib/tintora")));
+    ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("libexec/tintora")));
     const QString bin = dir.filePath(QStringLiteral("bin"));
     EXPECT_TRUE(ClipboardHolder::Find(bin).isEmpty());
 
-    QTemporaryDir lib(dir.filePath(QStringLiteral("lib/tintora/XXXXXX")));
-    const QString installed = dir.filePath(QStringLiteral("lib/tintora/tintora-clipboard-holder"));
+    QTemporaryDir lib(dir.filePath(QStringLiteral("libexec/tintora/XXXXXX")));
+    const QString installed = dir.filePath(QStringLiteral("libexec/tintora/tintora-clipboard-holder"));
     ASSERT_TRUE(QFile::copy(FakeHolder(lib, 0), installed));
     EXPECT_EQ(ClipboardHolder::Find(bin), installed);
 
