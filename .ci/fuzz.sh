@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds every libFuzzer target with clang in build-fuzz/ and runs each one
 # for a bounded time, starting from a seed corpus. Exits non-zero when a
 # target crashes, trips a sanitizer, times out or fails to build.

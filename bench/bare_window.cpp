@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The yardsticks for start-up: plain Qt programs that show a 480 x 519
 // window and quit once its first frame has been handed to the window
 // system, as `tintora --exit-after-first-paint` does.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A drag is the program's hot path: every move takes a colour from the
 // picture, regenerates the output codes and, in saturation and brightness
 // modes, redraws the slider strip. This measures one move through the real

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The eyedropper must keep up with the screen: opening it (reading every
 // screen, covering it and painting the first frame) and moving the
 // magnifier by one pixel should each fit in one frame at 60 Hz (16.7 ms).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The picker renderers beside their straightforward references (one
 // std::nearbyint per channel), in one run so the two can be compared
 // directly; a whole plane update on the drawing surface beside a memcpy of

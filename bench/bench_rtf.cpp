@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Time to read and lay out RTF of the accepted size, as the help view does:
 // the shipped help file and the hostile inputs of the memory test. Run under
 // Xvfb as users do (the layout uses the platform's fonts), and with

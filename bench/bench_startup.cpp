@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Start-up on an X server, as users start the program: Tintora beside three
 // plain Qt programs that show a window of the same size (an empty widget, a
 // widget painting the main window's texts, and the main window's controls as

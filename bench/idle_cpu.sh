@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Processor time of Tintora left alone with its browser window open, as users
 # run it: the program on an X server of its own (Xvfb), the browser opened
 # with the main window's "Visit" button, its address field focused, then no

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main window's controls as plain Qt widgets would place them: kind,
 // container (empty: the window), design name, shown at start, geometry,
 // font size and weight, text, and for lists the number of entries. Taken

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # The one source of the program's version information. Every window title and
 # caption that names the product, its owner or its web site reads these
 # values at run time; configure with other values to relabel the program.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Installation layout. The Debian packages are built from debian/ with
 # dpkg-buildpackage, which installs this layout and splits it: tintora-browser
 # holds lib/tintora, tintora everything else.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # tintora_add_test(NAME SOURCES a.cpp ... LIBS lib ... [GUI] [LABELS ...])
 # One GoogleTest executable registered with CTest. GUI tests run on Qt's
 # offscreen platform, so they need no display.

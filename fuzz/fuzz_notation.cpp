@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // libFuzzer target for the colour notation parser (CSS Color 4 and the
 // programmers' notations; seeds of every form in fuzz/seeds/fuzz_notation).
 // Besides crashes, sanitizer reports and hangs, it checks properties that

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Fuzzes the custom colours file reader: any bytes give 225 values without
 // a crash, the reader stops at its caps, a stream read cleanly left nothing
 // unread, and what the writer makes of the values reads back cleanly to the

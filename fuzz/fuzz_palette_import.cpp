@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // libFuzzer target for the palette importer: GIMP palettes, CSS custom
 // properties and hex lists. The first byte picks the format; the rest is the
 // file. Besides crashes, sanitizer reports and hangs, it checks that a

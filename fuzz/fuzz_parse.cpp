@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // libFuzzer target for the leading-number parse of the channel fields.
 // Besides crashes, sanitizer reports and hangs, it checks properties that
 // hold for every input and traps when one fails.

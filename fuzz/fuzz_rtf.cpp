@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // libFuzzer target for the RTF reader of the help window. Besides crashes,
 // sanitizer reports and hangs, it checks that every refusal says what it
 // found, and lays out each document it reads, as the help window does. The

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Fuzzes the program's own reading of list settings: any text, split at any
 // separator within any limits, gives at most the limit's entries, each
 // non-empty, within the length limit and without the separator; they are the

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
 """Checks that dependencies between the folders under src/ point one way.
 
 The folder is the layer. Lowest first:

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs the Debian 12 packages Tintora needs. Does nothing when everything
 # is already there, so the quick-start commands can call it every time.
 #

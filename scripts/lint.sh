@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Checks what the committed tool settings promise, and fails on any finding:
 #   1. clang-format --dry-run -Werror with .clang-format over src tests bench fuzz;
 #   2. clang-tidy with .clang-tidy over the program's sources under src/, with

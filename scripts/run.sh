@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds Tintora and starts it. On a machine without a display it runs the
 # program on a virtual X server and saves a picture of the main window.
 set -euo pipefail

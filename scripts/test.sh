@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds Tintora with every test and runs them all through CTest: unit
 # tests, widget tests on Qt's offscreen platform and end-to-end tests of the
 # real program under Xvfb.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/cli_commands.h"
 
 #include "core/color_formats.h"

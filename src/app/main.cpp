@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Tintora: command line, then the application object.
 #include "app/cli_commands.h"
 #include "app/pick_command.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/branding.h"
 
 namespace tintora {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/color_conversions.h"
 
 #include "core/numeric.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/color_formats.h"
 
 #include "core/color_conversions.h"

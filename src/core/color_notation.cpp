@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/color_notation.h"
 
 #include "core/color_spaces.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/color_outputs.h"
 
 #include "core/numeric.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/color_state.h"
 
 #include "core/color_conversions.h"

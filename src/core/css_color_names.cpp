@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/css_color_names.h"
 
 #include <array>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/system_colors.h"
 
 namespace tintora {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "eyedropper/eyedropper.h"
 
 #include "eyedropper/eyedropper_overlay.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "eyedropper/eyedropper_overlay.h"
 
 #include "eyedropper/pixel_mapping.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "eyedropper/pixel_mapping.h"
 
 #include "core/color_conversions.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "eyedropper/portal_color_picker.h"
 
 #include "eyedropper/pixel_mapping.h"

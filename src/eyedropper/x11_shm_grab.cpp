@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "eyedropper/x11_shm_grab.h"
 
 #include <QGuiApplication>

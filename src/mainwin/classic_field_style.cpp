@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "mainwin/classic_field_style.h"
 
 #include <QLineEdit>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "mainwin/color_facts_label.h"
 
 #include "core/color_contrast.h"

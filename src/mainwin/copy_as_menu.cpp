@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "mainwin/copy_as_menu.h"
 
 #include "core/color_formats.h"

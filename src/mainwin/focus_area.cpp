@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "mainwin/focus_area.h"
 
 #include <QAccessible>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "mainwin/form1.h"
 
 #include "core/color_conversions.h"

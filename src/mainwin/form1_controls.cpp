@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main window's controls at their fixed places. They are created from
 // the top left to the bottom right of the window, which is also the order
 // the Tab key follows.

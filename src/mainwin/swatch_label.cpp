@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "mainwin/swatch_label.h"
 
 #include "surface/surface.h"

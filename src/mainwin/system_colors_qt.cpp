@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "mainwin/system_colors_qt.h"
 
 namespace tintora {

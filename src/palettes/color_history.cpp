@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "palettes/color_history.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "palettes/custom_colors_file.h"
 
 #include <charconv>

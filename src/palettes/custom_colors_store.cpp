@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "palettes/custom_colors_store.h"
 
 #include "core/file_replace.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "palettes/grid_cells.h"
 
 namespace tintora {

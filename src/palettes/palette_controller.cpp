@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "palettes/palette_controller.h"
 
 #include "core/color_conversions.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "palettes/palette_exchange.h"
 
 #include "core/color_formats.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "picker/picker_controller.h"
 
 #include "core/numeric.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "picker/renderers.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/caret_blink.h"
 
 #include <QCoreApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/color_contrast.h"
 #include "core/color_formats.h"
 #include "core/color_lines.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/numeric.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Shows known colours at known device pixels for the eyedropper's
 // end-to-end test, drawn with plain X11 so that no scaling plays a part.
 // A window at (0, 0), 400 x 200, without window-manager decoration:

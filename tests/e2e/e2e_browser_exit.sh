@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # The shut-down rule with the built-in browser: closing the main window
 # while the browser is open leaves the program running; closing the browser
 # then ends it with status 0.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # A text field's caret blinks while the user works and holds still once the
 # program has been left alone for 10 s, as users see it on the screen: the
 # pixels around the caret change over a second while it blinks, stay the

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # The display-free command line: --color, --format, --export-palette and
 # --import-palette, run as processes with no display at all; their output,
 # the files they write and their exit statuses.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # A scripted session, first by pointer, then by keyboard alone: after every
 # step the HTML code that Copy puts on the clipboard is the colour the
 # window shows as current, read off the screen: the "New" swatch, or the

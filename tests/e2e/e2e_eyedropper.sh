@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # `tintora --pick` on a real X server: known colours at known device pixels
 # (color_patches), picked by pointer and keyboard at scale 1, 1.5 and 2; a
 # cancel prints nothing and exits 1; --copy leaves the pick on the clipboard.

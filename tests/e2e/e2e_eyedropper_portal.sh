@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # `tintora --pick` in a Wayland session asks the desktop portal: here a
 # stand-in portal (fake_portal) on a private session bus. No X server is
 # needed; the program runs on the offscreen platform with WAYLAND_DISPLAY set.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # The shipped help file in the real program: the help window opens at
 # start-up beside the main window, takes the keyboard (Page Down scrolls it,
 # the window stays), and Escape closes it while the program runs on.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Helpers for the end-to-end tests: a private X server, the program started
 # on it from a folder of its own, and small checks.
 set -euo pipefail

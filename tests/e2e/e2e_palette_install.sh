@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # An installed program (<prefix>/bin with <prefix>/share/tintora beside it)
 # keeps the palette in the per-user data folder, whoever runs it: run as
 # root, where it could write into the prefix, "Add" still changes nothing

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # A portable copy keeps to the palette in its own folder: a newer per-user
 # palette of another copy is neither shown nor overwritten, and "Add" writes
 # only the portable file. A pipe in the settings file's place must not hang

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # The program's folder turns read-only while the program runs: "Add" cannot
 # save, says so once, keeps the colour in the grid through a switch to the
 # safe palette and back, and leaves the old file as it was.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Pointer, keyboard and clipboard for real: a press on the plane, the Copy
 # buttons, the system clipboard; then the web-safe grid and "Add" with the
 # palette file read back from disk.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # On a scaled screen the window keeps its logical geometry and every pick
 # gives exactly the colour it gives at scale 1: reads come from the logical
 # surface, never from the screen.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # --screenshot writes a PNG of the main window once it has painted, and a
 # path that cannot be written gives a message and a non-zero status.
 source "$(dirname "${BASH_SOURCE[0]}")/e2e_lib.sh"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Start-up as users see it: the main window's first frame is on the screen
 # before the help window is mapped, with the splash and without, and no
 # OpenGL driver is loaded into the process while no browser has been opened.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # "Visit" never ends the program. Run by root with the browser's sandbox as
 # shipped, no web content runs: a window shows the address to copy, stderr
 # says why, no engine process starts, and the program is still running 10 s

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # The real program through its splash: a window titled from the branding
 # with a 480 x 519 client area, and exit status 0 when it is closed.
 source "$(dirname "${BASH_SOURCE[0]}")/e2e_lib.sh"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Asks a top-level window, found by its exact title, to close, the way a
 // window manager's close box does (a WM_DELETE_WINDOW client message).
 // Usage: x11_close "Window title" | x11_close --id WINDOW. Exit 0 when the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Watches the order in which two top-level windows reach the screen.
 // Usage: x11_first_frames MAIN_TITLE SECOND_TITLE TIMEOUT_SECONDS
 // Start it before the program; it prints "ready" once it watches the root

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Prints the colour of window pixels as the X server shows them, "#RRGGBB"
 // one a line, for the end-to-end tests that compare what is on the screen
 // with what the program copies.

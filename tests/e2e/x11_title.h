@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The title of a top-level X window, for the end-to-end helpers that find
 // the program's windows by their titles.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A stand-in for the desktop portal's colour picker, for tests on a private
 // session bus. Owns org.freedesktop.portal.Desktop and answers
 // org.freedesktop.portal.Screenshot.PickColor as told by its one argument:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The eyedropper's overlays through the real widgets, with an injected
 // screen image whose every pixel has a colour of its own.
 #include "eyedropper/eyedropper.h"

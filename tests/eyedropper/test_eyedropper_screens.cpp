@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The eyedropper on two screens of different scale (Qt's offscreen
 // platform configured by two_screens.json): one overlay per screen, each
 // over its own grab, each picking the device pixel of its own screen.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The map from a pointer's logical position to the grabbed device pixel.
 #include "eyedropper/pixel_mapping.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The portal path against a stand-in portal (fake_portal) on a private
 // session bus of the test's own.
 #include "eyedropper/portal_color_picker.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs a build into a temporary tree and checks that the result works as
 # an installed desktop program:
 #  - the tree holds exactly the expected files, the generated files have no

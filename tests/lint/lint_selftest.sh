@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Runs scripts/lint.sh on a tiny project with one fault of each kind and
 # checks that it fails and names each fault by file, line and check; then
 # fixes the faults and checks that it passes.

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
 """Runs scripts/check-layers.py on small trees, each with one include that is
 allowed or not, and on odd folders, and checks the verdict and the report."""
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The "Copy as" menu and the contrast and name label, through the real
 // widgets on the offscreen platform.
 #include "mainwin/color_facts_label.h"

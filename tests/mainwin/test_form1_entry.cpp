@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Colours brought into the window from outside: typed or pasted codes, the
 // clipboard, the eyedropper; and what the band and the menus show of them.
 #include "form1_fixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "form1_fixture.h"
 
 #include "core/branding.h"

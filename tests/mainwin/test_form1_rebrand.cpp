@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Linked with other branding values than the shipped ones: the main window
 // takes every name from them without a change to its code.
 #include "mainwin/form1.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What a user sees and does through the real window: the markers where the
 // numbers put them, channels and codes that match the pixel, the palette
 // file in the grid, the desktop's colours, and the keyboard alone.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The palette grid's actions with plain values: a cell or a swatch goes in,
 // an update comes out.
 #include "palettes/palette_controller.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The picker controller driven with plain values: the mode and the field
 // texts go in, an update comes out. Expected positions and numbers are
 // worked out here from the scales (steps = x - 10 along x, 265 - y up), not

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "picker/render_reference.h"
 #include "picker/renderers.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Entry point of the widget tests: a QApplication on the offscreen platform
 // (set by CTest) and then every GoogleTest case.
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "surface/surface.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "shell/app/tintora_app.h"
 
 #include "mainwin/form1.h"

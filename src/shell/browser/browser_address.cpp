@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "shell/browser/browser_address.h"
 
 namespace tintora {

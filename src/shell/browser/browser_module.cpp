@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The browser module's one entry point; see shell/browser_api.h.
 
 #include <QApplication>

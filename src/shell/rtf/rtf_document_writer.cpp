@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "shell/rtf/rtf_document_writer.h"
 
 #include <QImage>

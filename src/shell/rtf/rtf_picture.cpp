@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "shell/rtf/rtf_picture.h"
 #include "core/numeric.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "shell/rtf/rtf_style_tables.h"
 
 #include <QFont>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "shell/rtf/rtf_table_props.h"
 
 #include "shell/rtf/rtf_style_tables.h"

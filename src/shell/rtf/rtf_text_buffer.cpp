@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "shell/rtf/rtf_text_buffer.h"
 
 namespace tintora {

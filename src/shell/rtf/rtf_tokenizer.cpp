@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "shell/rtf/rtf_tokenizer.h"
 #include "core/numeric.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "shell/windows/artwork.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "shell/windows/clickable_label.h"
 
 #include <QMouseEvent>

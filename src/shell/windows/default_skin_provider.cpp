@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "shell/windows/default_skin_provider.h"
 
 #include <QWidget>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "shell/windows/file_exists.h"
 
 #include <algorithm>

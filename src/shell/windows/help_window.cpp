@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "shell/windows/help_window.h"
 
 #include <QCheckBox>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/branding.h"
 #include "mainwin/form1.h"
 #include "platform/settings_store.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Entry point of the browser window tests. The process is set up as the
 // program sets itself up: no OpenGL attribute before the QApplication, and
 // the program's preparation right before the module is loaded (the tests

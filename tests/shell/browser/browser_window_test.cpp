@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The browser window with the real engine, loaded from the module file the
 // program ships. Pages come from a server on 127.0.0.1 inside this process.
 

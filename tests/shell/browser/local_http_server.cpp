@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "local_http_server.h"
 
 #include <QHostAddress>

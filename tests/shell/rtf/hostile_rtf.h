@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // RTF inputs of a given size that have cost readers time or memory out of

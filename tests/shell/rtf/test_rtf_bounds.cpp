@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Peak memory of reading and laying out hostile RTF of the accepted size.
 // ru_maxrss is a high-water mark of the whole process, so every input is
 // read in a child process of its own, which reports what it measured.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "shell/rtf/rtf_field_instruction.h"
 #include "shell/rtf/rtf_reader.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Documents written by real word processors (tests/shell/rtf/data): the
 // words each must show, in order, its characters and the formatting it
 // uses.

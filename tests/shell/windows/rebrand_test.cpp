@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Linked with version information of another owner (version 10.5): every
 // text the side windows show follows it.
 #include <QLabel>
