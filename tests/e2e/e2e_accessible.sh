@@ -23,28 +23,11 @@ cat >"$work/services/org.a11y.Bus.service" <<EOF2
 Name=org.a11y.Bus
 Exec=$launcher
 EOF2
-cat >"$work/session.conf" <<EOF2
-<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
- "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
-<busconfig>
-  <type>session</type>
-  <listen>unix:dir=$work</listen>
-  <servicedir>$work/services</servicedir>
-  <policy context="default">
-    <allow send_destination="*" eavesdrop="true"/>
-    <allow eavesdrop="true"/>
-    <allow own="*"/>
-  </policy>
-</busconfig>
-EOF2
 start_x
-dbus-daemon --config-file="$work/session.conf" --nofork --print-address=1 >"$work/bus" 2>"$work/bus.log" &
-bus_pid=$!
+source "$(dirname "${BASH_SOURCE[0]}")/private_bus.sh"
+start_private_bus "$work"
 # The bus goes with the test; the launcher it started ends with it.
 trap 'kill "$bus_pid" 2>/dev/null || true; cleanup' EXIT
-for _ in $(seq 100); do [ -s "$work/bus" ] && break; sleep 0.1; done
-[ -s "$work/bus" ] || fail "dbus-daemon did not start: $(cat "$work/bus.log")"
-export DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$work/bus")
 unset AT_SPI_BUS_ADDRESS
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 not_first_start

@@ -19,29 +19,8 @@ cleanup() {
 trap cleanup EXIT
 fail() { echo "FAIL: $*"; exit 1; }
 
-# The bus starts services only from an empty folder of this test's own: with
-# the standard folders, a desktop portal installed on the machine would be
-# started on demand and take the stand-in's name.
-mkdir "$work/services"
-cat >"$work/session.conf" <<EOF
-<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
- "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
-<busconfig>
-  <type>session</type>
-  <listen>unix:dir=$work</listen>
-  <servicedir>$work/services</servicedir>
-  <policy context="default">
-    <allow send_destination="*" eavesdrop="true"/>
-    <allow eavesdrop="true"/>
-    <allow own="*"/>
-  </policy>
-</busconfig>
-EOF
-dbus-daemon --config-file="$work/session.conf" --nofork --print-address=1 >"$work/bus" 2>"$work/bus.log" &
-bus_pid=$!
-for _ in $(seq 100); do [ -s "$work/bus" ] && break; sleep 0.1; done
-[ -s "$work/bus" ] || fail "dbus-daemon did not start: $(cat "$work/bus.log")"
-export DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$work/bus")
+source "$(dirname "${BASH_SOURCE[0]}")/private_bus.sh"
+start_private_bus "$work"
 export QT_QPA_PLATFORM=offscreen WAYLAND_DISPLAY=wayland-e2e HOME="$work" XDG_RUNTIME_DIR="$work"
 
 # pick PORTAL-ARGS...: sets out, err and rc of `tintora --pick`.

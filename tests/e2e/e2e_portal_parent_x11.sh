@@ -20,31 +20,9 @@ stop_bus() {
 trap stop_bus EXIT
 
 # A private bus that can start nothing but what this test puts there.
-mkdir -p "$work/services"
-cat >"$work/bus.conf" <<CONF
-<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
- "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
-<busconfig>
-  <type>session</type>
-  <listen>unix:dir=$work</listen>
-  <auth>EXTERNAL</auth>
-  <servicedir>$work/services</servicedir>
-  <policy context="default">
-    <allow send_destination="*" eavesdrop="true"/>
-    <allow eavesdrop="true"/>
-    <allow own="*"/>
-  </policy>
-</busconfig>
-CONF
-dbus-daemon --config-file="$work/bus.conf" --nofork --print-address=1 >"$work/bus" 2>"$work/bus.err" &
-bus_pid=$!
-for _ in $(seq 100); do [ -s "$work/bus" ] && break; sleep 0.1; done
-[ -s "$work/bus" ] || fail "dbus-daemon did not start: $(cat "$work/bus.err")"
-export DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$work/bus")
-"$FAKE_PORTAL" answer 0.4 0.8 1 >"$work/portal" 2>&1 &
-portal_pid=$!
-for _ in $(seq 100); do grep -q ready "$work/portal" && break; sleep 0.1; done
-grep -q ready "$work/portal" || fail "the stand-in portal did not start"
+source "$(dirname "${BASH_SOURCE[0]}")/private_bus.sh"
+start_private_bus "$work"
+start_fake_portal "$work" answer 0.4 0.8 1
 
 # A Wayland session around the X server: the program picks through the portal.
 export WAYLAND_DISPLAY=wayland-e2e-absent QT_QPA_PLATFORM=xcb
