@@ -92,6 +92,11 @@ for p in "${packages[@]}"; do
   fi
 done
 
+SUDO=""
+if [ "$(id -u)" -ne 0 ]; then
+  SUDO="sudo"
+fi
+
 # The differential notation test's oracle (colorjs.io and a CSS grammar
 # reader) comes from the npm registry, pinned by its package-lock.json. Run
 # again only when the lock file is newer than what is installed.
@@ -101,6 +106,12 @@ install_oracle() {
   if [ -f "$dir/node_modules/.package-lock.json" ] &&
     [ ! "$dir/package-lock.json" -nt "$dir/node_modules/.package-lock.json" ]; then
     return 0
+  fi
+  # Debian's own nodejs comes without npm (a package of its own); a
+  # nodejs that carries npm provides it already.
+  if ! command -v npm >/dev/null 2>&1; then
+    echo "== Installing npm"
+    $SUDO apt-get install -y --no-install-recommends npm
   fi
   echo "== Installing the notation test's oracle from the npm registry"
   (cd "$dir" && npm ci --no-audit --no-fund --loglevel=error)
@@ -114,10 +125,6 @@ if [ ${#missing[@]} -eq 0 ]; then
 fi
 
 echo "== Installing ${#missing[@]} Debian package(s): ${missing[*]}"
-SUDO=""
-if [ "$(id -u)" -ne 0 ]; then
-  SUDO="sudo"
-fi
 export DEBIAN_FRONTEND=noninteractive
 # apt shows its own download and unpack progress: a first set-up fetches a
 # few hundred megabytes.
