@@ -133,12 +133,16 @@ int RunColor(const QCommandLineParser& parser)
     // Six digits could be meant as hex: say how they were read, and what
     // the colour gave up (alpha, a gamut beyond sRGB), on stderr.
     const QString trimmed = value.trimmed();
-    if (trimmed.size() == 6 && std::all_of(trimmed.begin(), trimmed.end(), [](QChar ch) { return ch.isDigit(); })) {
-        Print(stderr, QCoreApplication::applicationName() +
-                          QStringLiteral(": read as the decimal value %1; for the hex colour, type #%1").arg(trimmed));
+    if (trimmed.size() == 6 &&
+        std::all_of(trimmed.begin(), trimmed.end(), [](QChar ch) { return ch.isDigit(); })) {
+        Print(
+            stderr,
+            QCoreApplication::applicationName() +
+                QStringLiteral(": read as the decimal value %1; for the hex colour, type #%1").arg(trimmed));
     }
     if (const std::string note = NotationNote(parsed); !note.empty()) {
-        Print(stderr, QCoreApplication::applicationName() + QStringLiteral(": ") + QString::fromStdString(note));
+        Print(stderr,
+              QCoreApplication::applicationName() + QStringLiteral(": ") + QString::fromStdString(note));
     }
     if (parser.isSet(FormatOption())) {
         const FormattedColor out = FormatColorBySpec(c, parser.value(FormatOption()).toStdString());

@@ -49,7 +49,8 @@ TEST(ColorEntry, EachFieldReadsDigitsAsItsCaptionSays)
         // What the colour gave up to be opaque sRGB is said, not dropped.
         {EntrySource::RgbCode, "rgb(0 128 255 / 50%)", 0x0080FF, "Alpha 50 % not kept"},
         {EntrySource::HtmlCode, "color(display-p3 0 1 0)", -2, "Outside sRGB: mapped"},
-        {EntrySource::Clipboard, "oklch(70% 0.4 150 / 0.25)", -2, "Alpha 25 % not kept; Outside sRGB: mapped"},
+        {EntrySource::Clipboard, "oklch(70% 0.4 150 / 0.25)", -2,
+         "Alpha 25 % not kept; Outside sRGB: mapped"},
     };
     for (const auto& row : rows) {
         const EntryReading r = ReadColorEntry(row.source, QString::fromLatin1(row.text));
