@@ -425,6 +425,9 @@ bool Form1::eventFilter(QObject* watched, QEvent* event)
     auto* field = qobject_cast<QLineEdit*>(watched);
     if (!field)
         return QWidget::eventFilter(watched, event);
+    // Only key events are looked at; anything else is cast to nothing.
+    if (event->type() != QEvent::ShortcutOverride && event->type() != QEvent::KeyPress)
+        return QWidget::eventFilter(watched, event);
     const auto* key = static_cast<QKeyEvent*>(event);
     if (event->type() == QEvent::ShortcutOverride &&
         key->keyCombination() == QKeyCombination(Qt::CTRL, Qt::Key_E)) {

@@ -8,7 +8,10 @@ source "$(dirname "${BASH_SOURCE[0]}")/e2e_lib.sh"
 : "${HELP_RTF:?path to the shipped Help.rtf}"
 command -v xprop >/dev/null || { echo "SKIP: xprop is not installed"; exit 77; }
 
-usage=$("$app" --help | head -n 1)
+# Read whole: a reader that stops early makes the program's write fail, which
+# it reports as an error.
+help=$("$app" --help) || fail "--help exited $?"
+usage=${help%%$'\n'*}
 [ "$usage" = "Usage: tintora [options]" ] || fail "--help begins '$usage'"
 
 for args in "--color red" "--version" "--help"; do
