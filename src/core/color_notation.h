@@ -37,7 +37,7 @@ struct NotationParse {
 inline constexpr std::size_t MaxNotationLength = 256;
 
 // Reads one colour from text, letter case free everywhere. Blanks, tabs,
-// line ends and CSS comments around and between the parts are ignored.
+// line ends and CSS comments around and between the values are ignored.
 //
 // CSS Color 4, as browsers read it:
 //   #RGB #RGBA #RRGGBB #RRGGBBAA

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "core/file_replace.h"
 
+#include "core/unique_fd.h"
+
 #include <cerrno>
 #include <cstdlib>
 #include <utility>
@@ -12,25 +14,6 @@
 namespace tintora {
 
 namespace {
-
-class Fd
-{
-public:
-    explicit Fd(int fd) : fd_(fd) {}
-    Fd(const Fd&) = delete;
-    Fd& operator=(const Fd&) = delete;
-    ~Fd()
-    {
-        if (fd_ >= 0) {
-            ::close(fd_);
-        }
-    }
-    int get() const { return fd_; }
-    int release() { return std::exchange(fd_, -1); }
-
-private:
-    int fd_;
-};
 
 // 0, or the errno of the write that failed. A write that takes no byte is
 // taken as a full disk rather than retried for ever.

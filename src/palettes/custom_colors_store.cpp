@@ -2,6 +2,7 @@
 #include "palettes/custom_colors_store.h"
 
 #include "core/file_replace.h"
+#include "core/unique_fd.h"
 
 #include <QDir>
 #include <QFile>
@@ -52,25 +53,6 @@ private:
 };
 
 // Closes a descriptor when it goes out of scope.
-class Fd
-{
-public:
-    explicit Fd(int fd = -1) : fd_(fd) {}
-    Fd(const Fd&) = delete;
-    Fd& operator=(const Fd&) = delete;
-    ~Fd()
-    {
-        if (fd_ >= 0) {
-            ::close(fd_);
-        }
-    }
-    int get() const { return fd_; }
-    int release() { return std::exchange(fd_, -1); }
-
-private:
-    int fd_;
-};
-
 QByteArray Native(const QString& path)
 {
     return QFile::encodeName(path);

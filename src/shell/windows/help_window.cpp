@@ -73,7 +73,7 @@ bool InMainText(const QTextBlock& block)
 
 // Where a part of `doc` that starts at `from` ends once it holds `chars`
 // characters or `paragraphs` paragraphs: at the start of a paragraph of the
-// main text, never inside a table. -1 when the part runs to the end.
+// main text, never inside a table. -1 when the piece runs to the end.
 int PartEnd(const QTextDocument& doc, int from, int chars, int paragraphs)
 {
     int count = 0;
