@@ -81,9 +81,8 @@ void ConvertLines(benchmark::State& state, const char* format)
         converter.Feed(input, out, errors);
         converter.Finish(out, errors);
         benchmark::DoNotOptimize(out.data());
-        if (!errors.empty()) {
+        if (!errors.empty())
             state.SkipWithError(errors.substr(0, 200).c_str());
-        }
     }
     // Seconds per line.
     state.counters["per_line"] =
@@ -93,9 +92,8 @@ void ConvertLines(benchmark::State& state, const char* format)
 
 void Parse(benchmark::State& state, std::string text)
 {
-    for (auto _ : state) {
+    for (auto _ : state)
         benchmark::DoNotOptimize(tintora::ParseColorNotation(text));
-    }
 }
 
 void Format(benchmark::State& state, std::string id)
@@ -110,11 +108,9 @@ void Format(benchmark::State& state, std::string id)
 void Program(benchmark::State& state, std::string args)
 {
     const std::string command = std::string(TINTORA_PROGRAM) + " " + args + " >/dev/null 2>&1";
-    for (auto _ : state) {
-        if (std::system(command.c_str()) != 0) {
+    for (auto _ : state)
+        if (std::system(command.c_str()) != 0)
             state.SkipWithError(command.c_str());
-        }
-    }
 }
 
 } // namespace

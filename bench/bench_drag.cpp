@@ -30,10 +30,9 @@ public:
 protected:
     bool eventFilter(QObject*, QEvent* e) override
     {
-        if (e->type() == QEvent::Paint) {
+        if (e->type() == QEvent::Paint)
             for (const QRect& r : static_cast<QPaintEvent*>(e)->region())
                 pixels += static_cast<long long>(r.width()) * r.height();
-        }
         return false;
     }
 };
@@ -102,10 +101,9 @@ void BM_Drag_QColorDialog_Plane(benchmark::State& state)
     dialog.show();
     QApplication::processEvents();
     QWidget* plane = nullptr;
-    for (QWidget* w : dialog.findChildren<QWidget*>()) {
+    for (QWidget* w : dialog.findChildren<QWidget*>())
         if (QByteArray(w->metaObject()->className()).endsWith("QColorPicker"))
             plane = w;
-    }
     if (!plane) {
         state.SkipWithError("the colour dialog's plane was not found");
         return;

@@ -22,9 +22,8 @@ void ReadAndLayOut(benchmark::State& state, const QByteArray& data)
         const tintora::RtfResult result = tintora::ReadRtf(data, doc);
         doc.setTextWidth(tintora::RtfPictureWidth);
         benchmark::DoNotOptimize(doc.size());
-        if (!result.ok) {
+        if (!result.ok)
             state.SkipWithError("refused");
-        }
     }
     state.SetBytesProcessed(state.iterations() * data.size());
 }

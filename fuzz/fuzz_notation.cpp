@@ -16,9 +16,8 @@ namespace {
 
 void Check(bool condition)
 {
-    if (!condition) {
+    if (!condition)
         __builtin_trap();
-    }
 }
 
 bool InRange(int v)
@@ -49,9 +48,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // Blanks around the text change nothing.
     const tintora::NotationParse padded =
         tintora::ParseColorNotation(" \t" + std::string(text.substr(0, 200)) + "\r\n ");
-    if (size <= 200) {
+    if (size <= 200)
         Check(padded.color && *padded.color == c);
-    }
 
     // Every notation the parser knows reads back as the same colour, and
     // every notation and template of a colour formats without failing.

@@ -15,18 +15,16 @@ namespace {
 
 void Check(bool condition)
 {
-    if (!condition) {
+    if (!condition)
         __builtin_trap();
-    }
 }
 
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    if (size == 0) {
+    if (size == 0)
         return 0;
-    }
     const auto format = static_cast<tintora::PaletteFileFormat>(data[0] % 3);
     const std::string_view bytes(reinterpret_cast<const char*>(data + 1), size - 1);
     const tintora::PaletteRead read = tintora::ParsePalette(bytes, format);
@@ -34,23 +32,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Check(read.error.empty() != read.colors.empty());
     Check(read.colors.size() <= static_cast<std::size_t>(tintora::PaletteCellCount));
     Check(read.colorsInFile >= static_cast<int>(read.colors.size()));
-    for (const tintora::Rgb& c : read.colors) {
+    for (const tintora::Rgb& c : read.colors)
         Check(c.red >= 0 && c.red <= 255 && c.green >= 0 && c.green <= 255 && c.blue >= 0 && c.blue <= 255);
-    }
 
     tintora::CustomColorArray current{};
-    for (std::size_t i = 0; i < current.size(); ++i) {
+    for (std::size_t i = 0; i < current.size(); ++i)
         current[i] = static_cast<std::int32_t>(i * 7919);
-    }
     const tintora::PaletteImport applied = tintora::ApplyPaletteImport(current, read, QStringLiteral("fuzz"));
     Check(applied.ok == read.error.empty());
     Check(!applied.message.isEmpty());
     for (std::size_t i = 0; i < current.size(); ++i) {
         const bool received =
             applied.ok && static_cast<int>(i) >= applied.firstCell && static_cast<int>(i) <= applied.lastCell;
-        if (!received) {
+        if (!received)
             Check(applied.colors[i] == current[i]);
-        }
     }
 
     // What was imported exports and reads back unchanged.

@@ -20,19 +20,16 @@ bool IsBlank(char c)
 
 bool HasAnyDigit(std::string_view text)
 {
-    for (const char c : text) {
-        if ((c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f')) {
+    for (const char c : text)
+        if ((c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f'))
             return true;
-        }
-    }
     return false;
 }
 
 void Check(bool condition)
 {
-    if (!condition) {
+    if (!condition)
         __builtin_trap();
-    }
 }
 
 } // namespace
@@ -48,17 +45,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     // Blanks, tabs and line feeds are ignored wherever they stand.
     std::string squeezed;
-    for (const char c : text) {
-        if (!IsBlank(c)) {
+    for (const char c : text)
+        if (!IsBlank(c))
             squeezed.push_back(c);
-        }
-    }
     Check(tintora::ParseLeadingNumber(squeezed) == value);
 
     // Without any digit there is no number.
-    if (!HasAnyDigit(text)) {
+    if (!HasAnyDigit(text))
         Check(value == 0.0);
-    }
 
     // The integer conversions agree with each other on every parsed value.
     const auto as32 = tintora::ToInt32Nearest(value);
@@ -70,8 +64,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     } else {
         Check(!std::isfinite(value) || std::fabs(value) > 2147483647.0);
     }
-    if (as16) {
+    if (as16)
         Check(as32 && *as32 == *as16);
-    }
     return 0;
 }

@@ -21,9 +21,8 @@ namespace {
 
 void Check(bool condition)
 {
-    if (!condition) {
+    if (!condition)
         __builtin_trap();
-    }
 }
 
 void ReadAndLayOut(const QByteArray& bytes, bool mustRead)

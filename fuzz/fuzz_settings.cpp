@@ -37,12 +37,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // The same entries found the plain way.
     QStringList fitting;
     int tooLong = 0;
-    for (const QString& entry : text.split(QLatin1Char(limit.separator), Qt::SkipEmptyParts)) {
+    for (const QString& entry : text.split(QLatin1Char(limit.separator), Qt::SkipEmptyParts))
         if (entry.size() > limit.maxItemLength)
             ++tooLong;
         else
             fitting << entry;
-    }
     Check(list.droppedLong == tooLong);
     Check(list.items.size() <= limit.maxItems);
     Check(list.items == fitting.mid(0, limit.maxItems));

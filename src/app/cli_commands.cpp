@@ -122,13 +122,11 @@ int RunColorLines(const QCommandLineParser& parser)
 int RunColor(const QCommandLineParser& parser)
 {
     const QString value = parser.value(ColorOption());
-    if (value == QStringLiteral("-")) {
+    if (value == QStringLiteral("-"))
         return RunColorLines(parser);
-    }
     const NotationParse parsed = ParseColorNotation(value.toStdString());
-    if (!parsed.color) {
+    if (!parsed.color)
         return Fail(2, QStringLiteral("--color: ") + QString::fromStdString(parsed.error));
-    }
     const Rgb c = *parsed.color;
     // Six digits could be meant as hex: say how they were read, and what
     // the colour gave up (alpha, a gamut beyond sRGB), on stderr.
@@ -146,18 +144,16 @@ int RunColor(const QCommandLineParser& parser)
     }
     if (parser.isSet(FormatOption())) {
         const FormattedColor out = FormatColorBySpec(c, parser.value(FormatOption()).toStdString());
-        if (!out.text) {
+        if (!out.text)
             return Fail(1, QStringLiteral("--format: ") + QString::fromStdString(out.error));
-        }
         Print(stdout, QString::fromStdString(*out.text));
         return parser.isSet(CopyOption()) ? CopyResult(QString::fromStdString(*out.text)) : 0;
     }
     // The four designed codes, in the order of the window's fields. They
     // describe the plain value alone, so no system colour plays a part.
     const ColorOutputs outputs = UpdateColorOutputs(MakeColorRef(c.red, c.green, c.blue), SystemColorTable{});
-    for (const std::size_t field : {2u, 3u, 4u, 5u}) {
+    for (const std::size_t field : {2u, 3u, 4u, 5u})
         Print(stdout, QString::fromStdString(outputs.text[field]));
-    }
     return parser.isSet(CopyOption()) ? CopyResult(QString::fromStdString(outputs.text[4])) : 0;
 }
 
@@ -188,16 +184,14 @@ int RunPaletteCommand(const QCommandLineParser& parser, int& argc, char** argv)
     if (exporting) {
         const PaletteExport result =
             ExportPaletteFile(file, store.Load(), name + QStringLiteral(" custom colours"));
-        if (!result.ok) {
+        if (!result.ok)
             return Fail(1, result.message);
-        }
         Print(stdout, result.message);
         return 0;
     }
     const PaletteImport result = ImportPaletteIntoStore(file, store);
-    if (!result.ok) {
+    if (!result.ok)
         return Fail(1, result.message);
-    }
     Print(stdout, result.message);
     return 0;
 }
@@ -244,23 +238,18 @@ std::optional<int> RunCliCommands(const QCommandLineParser& parser, int& argc, c
             2, QStringLiteral("give only one of --color, --pick, --export-palette and --import-palette"));
     }
     if (parser.isSet(FormatOption())) {
-        if (!color && !pick) {
+        if (!color && !pick)
             return Fail(2, QStringLiteral("--format needs --color VALUE or --pick"));
-        }
         const std::string error = ValidateFormatSpec(parser.value(FormatOption()).toStdString());
-        if (!error.empty()) {
+        if (!error.empty())
             return Fail(2, QStringLiteral("--format: ") + QString::fromStdString(error));
-        }
     }
-    if (parser.isSet(CopyOption()) && !color && !pick) {
+    if (parser.isSet(CopyOption()) && !color && !pick)
         return Fail(2, QStringLiteral("--copy needs --color VALUE or --pick"));
-    }
-    if (color) {
+    if (color)
         return RunColor(parser);
-    }
-    if (exporting || importing) {
+    if (exporting || importing)
         return RunPaletteCommand(parser, argc, argv);
-    }
     return std::nullopt;
 }
 

@@ -17,9 +17,8 @@ std::string ChannelHex(int channel)
     // Conversion to an unsigned type wraps, which gives the 16-bit pattern.
     const auto bits = static_cast<std::uint16_t>(channel);
     std::string text = HexText(bits);
-    if (text.size() == 1) {
+    if (text.size() == 1)
         text.insert(text.begin(), '0');
-    }
     return text;
 }
 
@@ -39,9 +38,8 @@ std::string GetHexVal(int red, int green, int blue)
 
 std::optional<SafeColor> SafeColorFromIndex(int index)
 {
-    if (index < 1 || index > 216) {
+    if (index < 1 || index > 216)
         return std::nullopt;
-    }
     const int i = index - 1;
     const int r = 51 * (i / 36);
     const int g = 51 * ((i / 6) % 6);

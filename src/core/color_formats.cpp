@@ -50,15 +50,13 @@ double HueDegrees(Rgb c)
     const int mx = std::max({c.red, c.green, c.blue});
     const int mn = std::min({c.red, c.green, c.blue});
     const double d = mx - mn;
-    if (d == 0) {
+    if (d == 0)
         return 0.0;
-    }
     double h = 0.0;
     if (mx == c.red) {
         h = (c.green - c.blue) / d;
-        if (h < 0) {
+        if (h < 0)
             h += 6.0;
-        }
     } else if (mx == c.green) {
         h = (c.blue - c.red) / d + 2.0;
     } else {
@@ -75,16 +73,13 @@ std::string Fixed(double v, int decimals)
         std::to_chars(buffer, buffer + sizeof buffer, v, std::chars_format::fixed, decimals);
     std::string text(buffer, ec == std::errc() ? end : buffer);
     if (text.find('.') != std::string::npos) {
-        while (text.back() == '0') {
+        while (text.back() == '0')
             text.pop_back();
-        }
-        if (text.back() == '.') {
+        if (text.back() == '.')
             text.pop_back();
-        }
     }
-    if (text == "-0") {
+    if (text == "-0")
         text = "0";
-    }
     return text;
 }
 
@@ -158,16 +153,14 @@ Numbers ShortestNumbers(Rgb c, const SpaceNotation& n)
 {
     const ColorCoords coords = ConvertColor(ColorSpace::Srgb, n.space, SrgbFrom8Bit(c));
     std::array<double, 3> v{};
-    for (std::size_t i = 0; i < 3; ++i) {
+    for (std::size_t i = 0; i < 3; ++i)
         v[i] = n.percentOf[i] != 0.0 ? coords[i] / n.percentOf[i] * 100.0 : coords[i];
-    }
     std::array<int, 3> decimals = n.firstDecimals;
     Numbers numbers = NumbersAt(v, decimals);
     constexpr int extraDecimals = 12;
     for (int step = 0; step < extraDecimals && !ReadsBackAs(numbers, n, c); ++step) {
-        for (int& d : decimals) {
+        for (int& d : decimals)
             ++d;
-        }
         numbers = NumbersAt(v, decimals);
     }
     for (std::size_t i = 0; i < 3; ++i) {
@@ -175,9 +168,8 @@ Numbers ShortestNumbers(Rgb c, const SpaceNotation& n)
             Numbers fewer = numbers;
             fewer[i] = Fixed(v[i], decimals[i] - 1);
             // The same text (a trailing zero dropped) needs no check.
-            if (fewer[i] != numbers[i] && !ReadsBackAs(fewer, n, c)) {
+            if (fewer[i] != numbers[i] && !ReadsBackAs(fewer, n, c))
                 break;
-            }
             --decimals[i];
             numbers = std::move(fewer);
         }
@@ -250,28 +242,24 @@ constexpr PlaceholderEntry Placeholders[] = {
 // The expansion of one placeholder name, or nullopt when it is unknown.
 std::optional<std::string> Placeholder(std::string_view name, Rgb c)
 {
-    for (const PlaceholderEntry& p : Placeholders) {
-        if (p.name == name) {
+    for (const PlaceholderEntry& p : Placeholders)
+        if (p.name == name)
             return p.expand(c);
-        }
-    }
     return std::nullopt;
 }
 
 std::string PlaceholderListText()
 {
     std::string list;
-    for (const PlaceholderEntry& p : Placeholders) {
+    for (const PlaceholderEntry& p : Placeholders)
         list += (list.empty() ? "{" : " {") + std::string(p.name) + "}";
-    }
     return list;
 }
 
 std::optional<std::string> ShortHex(Rgb c)
 {
-    if (c.red % 17 != 0 || c.green % 17 != 0 || c.blue % 17 != 0) {
+    if (c.red % 17 != 0 || c.green % 17 != 0 || c.blue % 17 != 0)
         return std::nullopt;
-    }
     return "#" + Hex2(c.red, true).substr(1) + Hex2(c.green, true).substr(1) + Hex2(c.blue, true).substr(1);
 }
 
@@ -333,9 +321,8 @@ constexpr std::array<FormatEntry, 23> FormatTable{{
 
 constexpr std::array<ColorFormat, FormatTable.size()> Formats = [] {
     std::array<ColorFormat, FormatTable.size()> formats{};
-    for (std::size_t i = 0; i < FormatTable.size(); ++i) {
+    for (std::size_t i = 0; i < FormatTable.size(); ++i)
         formats[i] = FormatTable[i].format;
-    }
     return formats;
 }();
 
@@ -350,33 +337,28 @@ std::string WalkTemplate(std::string_view templ, Rgb c, std::string* out)
     for (std::size_t i = 0; i < templ.size(); ++i) {
         const char ch = templ[i];
         const auto byte = static_cast<unsigned char>(ch);
-        if (byte < 0x20 || byte == 0x7F) {
+        if (byte < 0x20 || byte == 0x7F)
             return "control character at position " + std::to_string(i + 1) + " of the template";
-        }
         if (ch == '{' && i + 1 < templ.size() && templ[i + 1] == '{') {
-            if (out) {
+            if (out)
                 out->push_back('{');
-            }
             ++i;
         } else if (ch == '}' && i + 1 < templ.size() && templ[i + 1] == '}') {
-            if (out) {
+            if (out)
                 out->push_back('}');
-            }
             ++i;
         } else if (ch == '{') {
             const std::size_t close = templ.find('}', i + 1);
-            if (close == std::string_view::npos) {
+            if (close == std::string_view::npos)
                 return "unclosed '{' at position " + std::to_string(i + 1) + "; write {{ for a literal brace";
-            }
             const std::string_view name = templ.substr(i + 1, close - i - 1);
             const std::optional<std::string> value = Placeholder(name, c);
             if (!value) {
                 return "unknown placeholder {" + std::string(name.substr(0, 32)) + "}; expected one of " +
                        PlaceholderListText();
             }
-            if (out) {
+            if (out)
                 out->append(*value);
-            }
             ++placeholders;
             i = close;
         } else if (ch == '}') {
@@ -385,9 +367,8 @@ std::string WalkTemplate(std::string_view templ, Rgb c, std::string* out)
             out->push_back(ch);
         }
     }
-    if (placeholders == 0) {
+    if (placeholders == 0)
         return "the template has no placeholder; expected one of " + PlaceholderListText();
-    }
     return {};
 }
 
@@ -403,9 +384,8 @@ HsbTriple RgbToHsb(Rgb c)
     const int mx = std::max({c.red, c.green, c.blue});
     const int mn = std::min({c.red, c.green, c.blue});
     int hue = RoundHalfUp(HueDegrees(c));
-    if (hue >= 360) {
+    if (hue >= 360)
         hue -= 360;
-    }
     const int saturation = mx == 0 ? 0 : RoundHalfUp((mx - mn) * 100.0 / mx);
     const int brightness = RoundHalfUp(mx * 100.0 / 255.0);
     return HsbTriple{hue, saturation, brightness};
@@ -413,11 +393,9 @@ HsbTriple RgbToHsb(Rgb c)
 
 std::optional<std::string> FormatColor(Rgb c, std::string_view id)
 {
-    for (const FormatEntry& entry : FormatTable) {
-        if (entry.format.id == id) {
+    for (const FormatEntry& entry : FormatTable)
+        if (entry.format.id == id)
             return entry.make(c);
-        }
-    }
     return std::nullopt;
 }
 
@@ -430,9 +408,8 @@ FormattedColor ExpandColorTemplate(std::string_view templ, Rgb rgb)
 {
     std::string out;
     std::string error = WalkTemplate(templ, rgb, &out);
-    if (!error.empty()) {
+    if (!error.empty())
         return FormattedColor{std::nullopt, std::move(error)};
-    }
     return FormattedColor{std::move(out), {}};
 }
 
@@ -445,9 +422,8 @@ std::string FormatIdList()
 {
     std::string list;
     for (const ColorFormat& f : Formats) {
-        if (!list.empty()) {
+        if (!list.empty())
             list += ", ";
-        }
         list += f.id;
     }
     return list;
@@ -455,29 +431,23 @@ std::string FormatIdList()
 
 std::string ValidateFormatSpec(std::string_view choice)
 {
-    if (choice.find('{') != std::string_view::npos) {
+    if (choice.find('{') != std::string_view::npos)
         return ValidateColorTemplate(choice);
-    }
-    for (const ColorFormat& f : Formats) {
-        if (f.id == choice) {
+    for (const ColorFormat& f : Formats)
+        if (f.id == choice)
             return {};
-        }
-    }
     return "unknown format '" + std::string(choice.substr(0, 40)) + "'; expected one of " + FormatIdList() +
            ", or a template such as '{r}, {g}, {b}' or '0x{HEX}'";
 }
 
 FormattedColor FormatColorBySpec(Rgb rgb, std::string_view choice)
 {
-    if (choice.find('{') != std::string_view::npos) {
+    if (choice.find('{') != std::string_view::npos)
         return ExpandColorTemplate(choice, rgb);
-    }
-    if (std::string error = ValidateFormatSpec(choice); !error.empty()) {
+    if (std::string error = ValidateFormatSpec(choice); !error.empty())
         return FormattedColor{std::nullopt, std::move(error)};
-    }
-    if (std::optional<std::string> text = FormatColor(rgb, choice)) {
+    if (std::optional<std::string> text = FormatColor(rgb, choice))
         return FormattedColor{std::move(text), {}};
-    }
     return FormattedColor{
         std::nullopt, "#" + Hex6(rgb.red, rgb.green, rgb.blue, false) +
                           " has no exact #rgb form; every channel must be a doubled digit (00, 11, ..., FF)"};

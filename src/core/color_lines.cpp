@@ -21,13 +21,11 @@ void ColorLineConverter::Feed(std::string_view bytes, std::string& out, std::str
         const std::string_view part = bytes.substr(0, end);
         // Keep one byte beyond the limit, so the parser still refuses the
         // line as too long.
-        if (line_.size() <= MaxNotationLength) {
+        if (line_.size() <= MaxNotationLength)
             line_.append(part.substr(0, MaxNotationLength + 1 - line_.size()));
-        }
         lineLength_ += part.size();
-        if (end == std::string_view::npos) {
+        if (end == std::string_view::npos)
             return;
-        }
         ConvertLine(out, errors);
         bytes.remove_prefix(end + 1);
     }
@@ -35,9 +33,8 @@ void ColorLineConverter::Feed(std::string_view bytes, std::string& out, std::str
 
 void ColorLineConverter::Finish(std::string& out, std::string& errors)
 {
-    if (lineLength_ > 0) {
+    if (lineLength_ > 0)
         ConvertLine(out, errors);
-    }
 }
 
 int ColorLineConverter::ExitStatus() const
@@ -49,9 +46,8 @@ void ColorLineConverter::ConvertLine(std::string& out, std::string& errors)
 {
     ++lineNumber_;
     std::string_view text = line_;
-    if (!text.empty() && text.back() == '\r' && lineLength_ <= MaxNotationLength) {
+    if (!text.empty() && text.back() == '\r' && lineLength_ <= MaxNotationLength)
         text.remove_suffix(1);
-    }
     std::string error;
     if (lineLength_ > MaxNotationLength) {
         error = "a line of " + std::to_string(lineLength_) +
@@ -67,9 +63,8 @@ void ColorLineConverter::ConvertLine(std::string& out, std::string& errors)
         badFormat_ = true;
     }
     out += '\n';
-    if (!error.empty()) {
+    if (!error.empty())
         errors += errorPrefix_ + "line " + std::to_string(lineNumber_) + ": " + error + '\n';
-    }
     line_.clear();
     lineLength_ = 0;
 }

@@ -40,9 +40,8 @@ NotationParse Ok(Rgb rgb, double alpha = 1.0, bool mapped = false, NotationForm 
 
 NotationParse AsCode(NotationParse parse)
 {
-    if (parse.color) {
+    if (parse.color)
         parse.form = NotationForm::Code;
-    }
     return parse;
 }
 
@@ -68,14 +67,11 @@ char Lower(char c)
 
 bool EqualsIgnoringCase(std::string_view text, std::string_view lower)
 {
-    if (text.size() != lower.size()) {
+    if (text.size() != lower.size())
         return false;
-    }
-    for (std::size_t i = 0; i < lower.size(); ++i) {
-        if (Lower(text[i]) != lower[i]) {
+    for (std::size_t i = 0; i < lower.size(); ++i)
+        if (Lower(text[i]) != lower[i])
             return false;
-        }
-    }
     return true;
 }
 
@@ -87,12 +83,10 @@ bool StartsWithIgnoringCase(std::string_view text, std::string_view lowerPrefix)
 
 std::string_view Trim(std::string_view text)
 {
-    while (!text.empty() && IsSpace(text.front())) {
+    while (!text.empty() && IsSpace(text.front()))
         text.remove_prefix(1);
-    }
-    while (!text.empty() && IsSpace(text.back())) {
+    while (!text.empty() && IsSpace(text.back()))
         text.remove_suffix(1);
-    }
     return text;
 }
 
@@ -101,9 +95,8 @@ std::string_view Trim(std::string_view text)
 std::string Shown(char c)
 {
     const auto byte = static_cast<unsigned char>(c);
-    if (byte >= 0x20 && byte < 0x7F) {
+    if (byte >= 0x20 && byte < 0x7F)
         return std::string("'") + c + "'";
-    }
     char buffer[16];
     std::snprintf(buffer, sizeof buffer, "byte 0x%02X", byte);
     return buffer;
@@ -147,23 +140,18 @@ int HexByte(std::string_view two)
 NotationParse ParseHashHex(std::string_view digits)
 {
     constexpr std::string_view form = "expected #RGB, #RGBA, #RRGGBB or #RRGGBBAA";
-    for (const char c : digits) {
-        if (HexDigitValue(c) < 0) {
+    for (const char c : digits)
+        if (HexDigitValue(c) < 0)
             return Fail(Shown(c) + " is not a hexadecimal digit; " + std::string(form));
-        }
-    }
     int v[4] = {0, 0, 0, 255};
-    if (digits.size() == 3 || digits.size() == 4) {
-        for (std::size_t i = 0; i < digits.size(); ++i) {
+    if (digits.size() == 3 || digits.size() == 4)
+        for (std::size_t i = 0; i < digits.size(); ++i)
             v[i] = HexDigitValue(digits[i]) * 17;
-        }
-    } else if (digits.size() == 6 || digits.size() == 8) {
-        for (std::size_t i = 0; i < digits.size() / 2; ++i) {
+    else if (digits.size() == 6 || digits.size() == 8)
+        for (std::size_t i = 0; i < digits.size() / 2; ++i)
             v[i] = HexByte(digits.substr(2 * i, 2));
-        }
-    } else {
+    else
         return Fail(std::to_string(digits.size()) + " hexadecimal digits; " + std::string(form));
-    }
     return Ok(Rgb{v[0], v[1], v[2]}, v[3] / 255.0);
 }
 
@@ -171,11 +159,9 @@ NotationParse ParseHashHex(std::string_view digits)
 NotationParse ParseHexLiteral(std::string_view digits)
 {
     constexpr std::string_view form = "expected 0xRRGGBB or 0xAARRGGBB";
-    for (const char c : digits) {
-        if (HexDigitValue(c) < 0) {
+    for (const char c : digits)
+        if (HexDigitValue(c) < 0)
             return Fail(Shown(c) + " is not a hexadecimal digit; " + std::string(form));
-        }
-    }
     if (digits.size() == 6) {
         return Ok(
             Rgb{HexByte(digits.substr(0, 2)), HexByte(digits.substr(2, 2)), HexByte(digits.substr(4, 2))},
@@ -193,11 +179,9 @@ NotationParse ParseHexLiteral(std::string_view digits)
 NotationParse ParseDelphi(std::string_view digits)
 {
     constexpr std::string_view form = "expected a Delphi colour $00BBGGRR";
-    for (const char c : digits) {
-        if (HexDigitValue(c) < 0) {
+    for (const char c : digits)
+        if (HexDigitValue(c) < 0)
             return Fail(Shown(c) + " is not a hexadecimal digit; " + std::string(form));
-        }
-    }
     if (digits.size() == 8) {
         if (HexByte(digits.substr(0, 2)) != 0) {
             return Fail("$" + std::string(digits) + " is a system or palette colour (high byte not 00); " +
@@ -205,18 +189,16 @@ NotationParse ParseDelphi(std::string_view digits)
         }
         digits.remove_prefix(2);
     }
-    if (digits.size() != 6) {
+    if (digits.size() != 6)
         return Fail(std::to_string(digits.size()) + " hexadecimal digits after $; " + std::string(form));
-    }
     return Ok(Rgb{HexByte(digits.substr(4, 2)), HexByte(digits.substr(2, 2)), HexByte(digits.substr(0, 2))},
               1.0, false, NotationForm::Code);
 }
 
 NotationParse FromColorRef(std::uint64_t value, std::string_view what)
 {
-    if (value > 0xFFFFFF) {
+    if (value > 0xFFFFFF)
         return Fail(std::string(what) + " is beyond 16777215 (&HFFFFFF&); expected a plain colour value");
-    }
     const auto v = static_cast<int>(value);
     return Ok(Rgb{v & 0xFF, (v >> 8) & 0xFF, (v >> 16) & 0xFF}, 1.0, false, NotationForm::Code);
 }
@@ -224,23 +206,19 @@ NotationParse FromColorRef(std::uint64_t value, std::string_view what)
 NotationParse ParseBasicHex(std::string_view text)
 {
     std::string_view digits = text.substr(2);
-    if (!digits.empty() && digits.back() == '&') {
+    if (!digits.empty() && digits.back() == '&')
         digits.remove_suffix(1);
-    }
     constexpr std::string_view form = "&HBBGGRR& with hexadecimal digits up to &HFFFFFF&";
-    if (digits.empty()) {
+    if (digits.empty())
         return Fail(std::string("no digits after &H; expected ") + std::string(form));
-    }
     std::uint64_t value = 0;
     for (const char c : digits) {
         const int d = HexDigitValue(c);
-        if (d < 0) {
+        if (d < 0)
             return Fail(Shown(c) + " is not a hexadecimal digit; expected " + std::string(form));
-        }
         value = value * 16 + static_cast<unsigned>(d);
-        if (value > 0xFFFFFFFFu) {
+        if (value > 0xFFFFFFFFu)
             return Fail(std::string("more than eight hexadecimal digits; expected ") + std::string(form));
-        }
     }
     return FromColorRef(value, "&H" + std::string(digits) + "&");
 }
@@ -283,23 +261,19 @@ bool IsNameChar(char c)
 // sequence", without escapes).
 bool StartsIdent(std::string_view text, std::size_t i)
 {
-    if (i >= text.size()) {
+    if (i >= text.size())
         return false;
-    }
-    if (text[i] == '-') {
+    if (text[i] == '-')
         return i + 1 < text.size() && (IsNameStart(text[i + 1]) || text[i + 1] == '-');
-    }
     return IsNameStart(text[i]);
 }
 
 bool StartsNumber(std::string_view text, std::size_t i)
 {
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
         ++i;
-    }
-    if (i < text.size() && IsDigit(text[i])) {
+    if (i < text.size() && IsDigit(text[i]))
         return true;
-    }
     return i + 1 < text.size() && text[i] == '.' && IsDigit(text[i + 1]);
 }
 
@@ -337,34 +311,28 @@ TokenList Tokenize(std::string_view text)
             ++i;
         } else if (StartsNumber(text, i)) {
             const std::size_t start = i;
-            if (text[i] == '+' || text[i] == '-') {
+            if (text[i] == '+' || text[i] == '-')
                 ++i;
-            }
-            while (i < text.size() && IsDigit(text[i])) {
+            while (i < text.size() && IsDigit(text[i]))
                 ++i;
-            }
             if (i + 1 < text.size() && text[i] == '.' && IsDigit(text[i + 1])) {
                 ++i;
-                while (i < text.size() && IsDigit(text[i])) {
+                while (i < text.size() && IsDigit(text[i]))
                     ++i;
-                }
             }
             if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
                 std::size_t p = i + 1;
-                if (p < text.size() && (text[p] == '+' || text[p] == '-')) {
+                if (p < text.size() && (text[p] == '+' || text[p] == '-'))
                     ++p;
-                }
                 if (p < text.size() && IsDigit(text[p])) {
-                    while (p < text.size() && IsDigit(text[p])) {
+                    while (p < text.size() && IsDigit(text[p]))
                         ++p;
-                    }
                     i = p;
                 }
             }
             std::size_t body = start;
-            if (text[body] == '+') {
+            if (text[body] == '+')
                 ++body; // from_chars takes no plus sign
-            }
             double value = 0.0;
             const auto [end, ec] = std::from_chars(text.data() + body, text.data() + i, value);
             if (ec != std::errc() || end != text.data() + i || !std::isfinite(value)) {
@@ -376,18 +344,16 @@ TokenList Tokenize(std::string_view text)
                 push(Token{Token::Kind::Percentage, value, {}});
             } else if (StartsIdent(text, i)) {
                 const std::size_t unit = i;
-                while (i < text.size() && IsNameChar(text[i])) {
+                while (i < text.size() && IsNameChar(text[i]))
                     ++i;
-                }
                 push(Token{Token::Kind::Dimension, value, text.substr(unit, i - unit)});
             } else {
                 push(Token{Token::Kind::Number, value, {}});
             }
         } else if (StartsIdent(text, i)) {
             const std::size_t start = i;
-            while (i < text.size() && IsNameChar(text[i])) {
+            while (i < text.size() && IsNameChar(text[i]))
                 ++i;
-            }
             if (i < text.size() && text[i] == '(') {
                 list.error = "nested functions such as " + Quoted(text.substr(start, i - start + 1)) +
                              ") are not read";
@@ -455,24 +421,18 @@ constexpr PredefinedSpace PredefinedSpaces[] = {
 
 std::optional<double> HueDegreesOf(const Token& t)
 {
-    if (t.kind == Token::Kind::Number) {
+    if (t.kind == Token::Kind::Number)
         return t.value;
-    }
-    if (t.kind != Token::Kind::Dimension) {
+    if (t.kind != Token::Kind::Dimension)
         return std::nullopt;
-    }
-    if (EqualsIgnoringCase(t.text, "deg")) {
+    if (EqualsIgnoringCase(t.text, "deg"))
         return t.value;
-    }
-    if (EqualsIgnoringCase(t.text, "grad")) {
+    if (EqualsIgnoringCase(t.text, "grad"))
         return t.value * 360.0 / 400.0;
-    }
-    if (EqualsIgnoringCase(t.text, "rad")) {
+    if (EqualsIgnoringCase(t.text, "rad"))
         return t.value * 180.0 / std::numbers::pi;
-    }
-    if (EqualsIgnoringCase(t.text, "turn")) {
+    if (EqualsIgnoringCase(t.text, "turn"))
         return t.value * 360.0;
-    }
     return std::nullopt;
 }
 
@@ -503,15 +463,12 @@ std::string TokenText(const Token& t)
 // An alpha value: number or percentage, clamped to 0..1; none is 0.
 std::optional<double> AlphaOf(const Token& t, bool noneAllowed)
 {
-    if (t.kind == Token::Kind::Number) {
+    if (t.kind == Token::Kind::Number)
         return std::clamp(t.value, 0.0, 1.0);
-    }
-    if (t.kind == Token::Kind::Percentage) {
+    if (t.kind == Token::Kind::Percentage)
         return std::clamp(t.value / 100.0, 0.0, 1.0);
-    }
-    if (noneAllowed && IsNone(t)) {
+    if (noneAllowed && IsNone(t))
         return 0.0;
-    }
     return std::nullopt;
 }
 
@@ -571,9 +528,8 @@ Channels ReadModern(const TokenList& tokens, std::size_t first, const std::array
             return out;
         }
     }
-    if (n == 3) {
+    if (n == 3)
         return out;
-    }
     if (tokens.items[first + 3].kind != Token::Kind::Slash) {
         out.error =
             "unexpected " + TokenText(tokens.items[first + 3]) + " after three values; " + std::string(form);
@@ -595,11 +551,9 @@ Channels ReadModern(const TokenList& tokens, std::size_t first, const std::array
 
 bool HasComma(const TokenList& tokens)
 {
-    for (std::size_t i = 0; i < tokens.size; ++i) {
-        if (tokens.items[i].kind == Token::Kind::Comma) {
+    for (std::size_t i = 0; i < tokens.size; ++i)
+        if (tokens.items[i].kind == Token::Kind::Comma)
             return true;
-        }
-    }
     return false;
 }
 
@@ -635,9 +589,8 @@ Channels ReadLegacy(const TokenList& tokens, bool hsl, std::string_view form)
                 "the comma syntax of rgb() takes three numbers or three percentages; " + std::string(form);
             return out;
         }
-        for (std::size_t i = 0; i < 3; ++i) {
+        for (std::size_t i = 0; i < 3; ++i)
             out.value[i] = kind == Token::Kind::Percentage ? v[i]->value * 255.0 / 100.0 : v[i]->value;
-        }
     }
     if (n == 7) {
         const std::optional<double> alpha = AlphaOf(tokens.items[6], false);
@@ -675,12 +628,10 @@ NotationParse ParseCssFunction(std::string_view name, std::string_view args)
         constexpr std::string_view form =
             "expected color(SPACE c1 c2 c3[ / alpha]) with SPACE srgb, srgb-linear, display-p3, a98-rgb, "
             "prophoto-rgb, rec2020, xyz, xyz-d50 or xyz-d65";
-        if (!tokens.error.empty()) {
+        if (!tokens.error.empty())
             return Fail(tokens.error + "; " + std::string(form));
-        }
-        if (tokens.size == 0 || tokens.items[0].kind != Token::Kind::Ident) {
+        if (tokens.size == 0 || tokens.items[0].kind != Token::Kind::Ident)
             return Fail("no colour space; " + std::string(form));
-        }
         const std::string_view spaceName = tokens.items[0].text;
         if (spaceName.substr(0, 2) == "--") {
             return Fail("the custom colour space " + Quoted(spaceName) +
@@ -688,43 +639,37 @@ NotationParse ParseCssFunction(std::string_view name, std::string_view args)
         }
         for (const PredefinedSpace& s : PredefinedSpaces) {
             if (EqualsIgnoringCase(spaceName, s.name)) {
-                if (HasComma(tokens)) {
+                if (HasComma(tokens))
                     return Fail("commas in color(); " + std::string(form));
-                }
                 const Channels ch =
                     ReadModern(tokens, 1, {Arg::Scaled, Arg::Scaled, Arg::Scaled}, {1, 1, 1}, form);
-                if (!ch.error.empty()) {
+                if (!ch.error.empty())
                     return Fail(ch.error);
-                }
                 return Resolve(s.space, ch.value, ch.alpha);
             }
         }
         return Fail(Quoted(spaceName) + " is not a colour space; " + std::string(form));
     }
     for (const FunctionSpec& f : Functions) {
-        if (lowerName != f.name) {
+        if (lowerName != f.name)
             continue;
-        }
         const std::string form =
             "expected " + std::string(f.name) +
             (f.space == ColorSpace::Srgb  ? "(r g b[ / alpha]) or rgb(r, g, b[, alpha])"
              : f.space == ColorSpace::Hsl ? "(h s l[ / alpha]) or hsl(h, s%, l%[, alpha])"
                                           : "(v1 v2 v3[ / alpha])");
-        if (!tokens.error.empty()) {
+        if (!tokens.error.empty())
             return Fail(tokens.error + "; " + form);
-        }
         Channels ch;
         if (HasComma(tokens)) {
-            if (!f.legacy) {
+            if (!f.legacy)
                 return Fail(std::string(f.name) + "() takes no commas; " + form);
-            }
             ch = ReadLegacy(tokens, f.space == ColorSpace::Hsl, form);
         } else {
             ch = ReadModern(tokens, 0, f.args, f.percentOf, form);
         }
-        if (!ch.error.empty()) {
+        if (!ch.error.empty())
             return Fail(ch.error);
-        }
         return Resolve(f.space, ch.value, ch.alpha, f.space == ColorSpace::Srgb);
     }
     return Fail(Quoted(name) + " is not a colour function; " + std::string(ExpectedAny));
@@ -738,31 +683,24 @@ bool ReadIntegers(std::string_view args, std::size_t count, int* out)
     std::size_t n = 0;
     std::size_t i = 0;
     while (true) {
-        while (i < args.size() && IsSpace(args[i])) {
+        while (i < args.size() && IsSpace(args[i]))
             ++i;
-        }
         const std::size_t start = i;
-        while (i < args.size() && IsDigit(args[i]) && i - start < 4) {
+        while (i < args.size() && IsDigit(args[i]) && i - start < 4)
             ++i;
-        }
-        if (i == start || n == count) {
+        if (i == start || n == count)
             return false;
-        }
         int v = 0;
         std::from_chars(args.data() + start, args.data() + i, v);
-        if (v > 255) {
+        if (v > 255)
             return false;
-        }
         out[n++] = v;
-        while (i < args.size() && IsSpace(args[i])) {
+        while (i < args.size() && IsSpace(args[i]))
             ++i;
-        }
-        if (i == args.size()) {
+        if (i == args.size())
             return n == count;
-        }
-        if (args[i] != ',') {
+        if (args[i] != ',')
             return false;
-        }
         ++i;
     }
 }
@@ -781,17 +719,15 @@ NotationParse ParseQColor(std::string_view args)
         const std::string_view inner = args.substr(1, args.size() - 2);
         if (!inner.empty() && (inner.front() == '#' || std::all_of(inner.begin(), inner.end(), IsLetter))) {
             NotationParse inside = ParseText(inner, 1);
-            if (inside.color) {
+            if (inside.color)
                 return AsCode(inside);
-            }
             return Fail(inside.error.substr(0, inside.error.find(';')) + "; " + std::string(form));
         }
         return Fail(std::string(form));
     }
     int v[4] = {0, 0, 0, 255};
-    if (ReadIntegers(args, 3, v) || ReadIntegers(args, 4, v)) {
+    if (ReadIntegers(args, 3, v) || ReadIntegers(args, 4, v))
         return Ok(Rgb{v[0], v[1], v[2]}, v[3] / 255.0, false, NotationForm::Code);
-    }
     return Fail(std::string(form));
 }
 
@@ -800,12 +736,10 @@ NotationParse ParseFromArgb(std::string_view args)
     constexpr std::string_view form =
         "expected Color.FromArgb(r, g, b) or Color.FromArgb(a, r, g, b) with each 0..255";
     int v[4] = {};
-    if (ReadIntegers(args, 3, v)) {
+    if (ReadIntegers(args, 3, v))
         return Ok(Rgb{v[0], v[1], v[2]}, 1.0, false, NotationForm::Code);
-    }
-    if (ReadIntegers(args, 4, v)) {
+    if (ReadIntegers(args, 4, v))
         return Ok(Rgb{v[1], v[2], v[3]}, v[0] / 255.0, false, NotationForm::Code);
-    }
     return Fail(std::string(form));
 }
 
@@ -859,12 +793,10 @@ constexpr std::string_view SystemColorNames[] = {
 
 NotationParse ParseName(std::string_view text)
 {
-    if (const std::optional<Rgb> named = CssColorByName(text)) {
+    if (const std::optional<Rgb> named = CssColorByName(text))
         return Ok(*named);
-    }
-    if (EqualsIgnoringCase(text, "transparent")) {
+    if (EqualsIgnoringCase(text, "transparent"))
         return Ok(Rgb{0, 0, 0}, 0.0);
-    }
     if (EqualsIgnoringCase(text, "currentcolor")) {
         return Fail("currentcolor is the colour of the text around it and needs a page; expected a colour "
                     "that stands alone");
@@ -883,21 +815,16 @@ NotationParse ParseName(std::string_view text)
 
 NotationParse ParseText(std::string_view text, int depth, bool hadComment)
 {
-    if (text.empty()) {
+    if (text.empty())
         return Fail("no text; " + std::string(ExpectedAny));
-    }
-    if (text.front() == '#') {
+    if (text.front() == '#')
         return ParseHashHex(text.substr(1));
-    }
-    if (StartsWithIgnoringCase(text, "0x")) {
+    if (StartsWithIgnoringCase(text, "0x"))
         return ParseHexLiteral(text.substr(2));
-    }
-    if (text.front() == '$') {
+    if (text.front() == '$')
         return ParseDelphi(text.substr(1));
-    }
-    if (StartsWithIgnoringCase(text, "&h")) {
+    if (StartsWithIgnoringCase(text, "&h"))
         return ParseBasicHex(text);
-    }
     if (depth == 0 && text.size() >= 2 && (text.front() == '"' || text.front() == '\'') &&
         text.back() == text.front()) {
         return AsCode(ParseText(Trim(text.substr(1, text.size() - 2)), depth + 1, hadComment));
@@ -908,17 +835,14 @@ NotationParse ParseText(std::string_view text, int depth, bool hadComment)
         // The end of the text closes a function left open, as in CSS.
         const std::string_view args =
             text.substr(open + 1, text.size() - open - 1 - (text.back() == ')' ? 1 : 0));
-        if (EqualsIgnoringCase(name, "qcolor")) {
+        if (EqualsIgnoringCase(name, "qcolor"))
             return ParseQColor(args);
-        }
-        if (EqualsIgnoringCase(name, "color.fromargb")) {
+        if (EqualsIgnoringCase(name, "color.fromargb"))
             return ParseFromArgb(args);
-        }
         if (EqualsIgnoringCase(name, "color") && StartsWithIgnoringCase(Trim(args), "0x")) {
             NotationParse inner = ParseHexLiteral(Trim(args).substr(2));
-            if (inner.color && Trim(args).size() != 10) {
+            if (inner.color && Trim(args).size() != 10)
                 return Fail("expected Color(0xAARRGGBB) with eight hexadecimal digits");
-            }
             return inner;
         }
         if (!hadComment && Trim(name) != name && EqualsIgnoringCase(Trim(name), "rgb")) {
@@ -926,24 +850,20 @@ NotationParse ParseText(std::string_view text, int depth, bool hadComment)
             // not (and BASIC has no CSS comments).
             return AsCode(ParseCssFunction(Trim(name), args));
         }
-        if (!std::all_of(name.begin(), name.end(), [](char c) { return IsLetter(c) || c == '-'; })) {
+        if (!std::all_of(name.begin(), name.end(), [](char c) { return IsLetter(c) || c == '-'; }))
             return Fail(Quoted(name) + " is not a colour function; " + std::string(ExpectedAny));
-        }
         return ParseCssFunction(name, args);
     }
-    if (std::all_of(text.begin(), text.end(), IsDigit)) {
+    if (std::all_of(text.begin(), text.end(), IsDigit))
         return ParseDecimal(text);
-    }
-    if (text.front() == '-' && text.size() > 1 && std::all_of(text.begin() + 1, text.end(), IsDigit)) {
+    if (text.front() == '-' && text.size() > 1 && std::all_of(text.begin() + 1, text.end(), IsDigit))
         return Fail("a negative number; expected a decimal value 0..16777215");
-    }
     if (text.size() == 6 && AllHex(text)) {
         NotationParse hex = ParseHashHex(text);
         return AsCode(hex);
     }
-    if (std::all_of(text.begin(), text.end(), IsLetter)) {
+    if (std::all_of(text.begin(), text.end(), IsLetter))
         return ParseName(text);
-    }
     return Fail(std::string(ExpectedAny));
 }
 
@@ -964,9 +884,8 @@ std::optional<std::string_view> DeclarationValue(std::string_view text)
         }
         ++i;
     }
-    if (!letter || i == text.size() || (text[i] != ':' && text[i] != '=')) {
+    if (!letter || i == text.size() || (text[i] != ':' && text[i] != '='))
         return std::nullopt;
-    }
     return Trim(text.substr(i + 1));
 }
 
@@ -1006,12 +925,10 @@ NotationParse ParseColorNotation(std::string_view text)
         }
     }
     std::string_view clean = Trim(std::string_view(buffer.data(), length));
-    if (clean.empty()) {
+    if (clean.empty())
         return Fail("no text; " + std::string(ExpectedAny));
-    }
-    if (clean.find_first_of("\r\n") != std::string_view::npos) {
+    if (clean.find_first_of("\r\n") != std::string_view::npos)
         return Fail("more than one line; " + std::string(ExpectedAny));
-    }
 
     bool sourceLine = false;
     if (const std::optional<std::string_view> value = DeclarationValue(clean)) {
@@ -1022,14 +939,11 @@ NotationParse ParseColorNotation(std::string_view text)
         clean = Trim(clean.substr(0, clean.size() - 1));
         sourceLine = true;
     }
-    if (sourceLine && clean.size() >= 10 &&
-        EqualsIgnoringCase(clean.substr(clean.size() - 10), "!important")) {
+    if (sourceLine && clean.size() >= 10 && EqualsIgnoringCase(clean.substr(clean.size() - 10), "!important"))
         clean = Trim(clean.substr(0, clean.size() - 10));
-    }
     NotationParse result = ParseText(clean, 0, hadComment);
-    if (sourceLine && result.color) {
+    if (sourceLine && result.color)
         result.form = NotationForm::SourceLine;
-    }
     return result;
 }
 
@@ -1038,24 +952,20 @@ int AlphaPercent(double alpha)
     // Whole percent, but never 100 % for a colour that is not opaque, nor
     // 0 % for one that is not fully transparent.
     const int percent = RoundHalfUp(alpha * 100.0);
-    if (alpha > 0.0 && alpha < 1.0) {
+    if (alpha > 0.0 && alpha < 1.0)
         return std::clamp(percent, 1, 99);
-    }
     return percent;
 }
 
 std::string NotationNote(const NotationParse& parse)
 {
-    if (!parse.color) {
+    if (!parse.color)
         return {};
-    }
     std::string note;
-    if (parse.alpha < 1.0) {
+    if (parse.alpha < 1.0)
         note = "Alpha " + std::to_string(AlphaPercent(parse.alpha)) + " % not kept";
-    }
-    if (parse.gamutMapped) {
+    if (parse.gamutMapped)
         note += (note.empty() ? "" : "; ") + std::string("Outside sRGB: mapped");
-    }
     return note;
 }
 

@@ -46,9 +46,8 @@ constexpr std::string_view NotAvailable = "N/A";
 std::string PaddedHex(std::uint32_t n, std::size_t width)
 {
     std::string text = HexText(n);
-    if (text.size() < width) {
+    if (text.size() < width)
         text.insert(0, width - text.size(), '0');
-    }
     return text;
 }
 
@@ -79,9 +78,8 @@ ColorOutputs UpdateColorOutputs(ColorRef currentColor, const SystemColorTable& s
     out.text[1] = "QBColor(N/A)";
     for (std::size_t q = 0; q < ConstantColors.size(); ++q) {
         if (ConstantColors[q].value == value) {
-            if (!ConstantColors[q].name.empty()) {
+            if (!ConstantColors[q].name.empty())
                 out.text[0] = ConstantColors[q].name;
-            }
             out.text[1] = "QBColor(" + DecimalText(static_cast<std::int64_t>(q)) + ")";
             break;
         }
@@ -103,9 +101,8 @@ ColorOutputs UpdateColorOutputs(ColorRef currentColor, const SystemColorTable& s
     const std::string low = PaddedHex(bits & 0xFFFFFFu, 6);
     out.text[4] = "#" + low.substr(4, 2) + low.substr(2, 2) + low.substr(0, 2);
 
-    for (std::size_t i = 0; i < out.text.size(); ++i) {
+    for (std::size_t i = 0; i < out.text.size(); ++i)
         out.enabled[i] = out.text[i].find(NotAvailable) == std::string::npos;
-    }
     return out;
 }
 

@@ -103,9 +103,8 @@ constexpr ColorCoords D50White{0.3457 / 0.3585, 1.0, (1.0 - 0.3457 - 0.3585) / 0
 ColorCoords Multiply(const Matrix& m, ColorCoords v)
 {
     ColorCoords out{};
-    for (std::size_t i = 0; i < 3; ++i) {
+    for (std::size_t i = 0; i < 3; ++i)
         out[i] = m[i][0] * v[0] + m[i][1] * v[1] + m[i][2] * v[2];
-    }
     return out;
 }
 
@@ -174,9 +173,8 @@ ColorCoords OklabToXyz(ColorCoords lab)
 // meaningless and set to 0.
 ColorCoords ToPolar(ColorCoords lab, double achromatic)
 {
-    if (std::fabs(lab[1]) < achromatic && std::fabs(lab[2]) < achromatic) {
+    if (std::fabs(lab[1]) < achromatic && std::fabs(lab[2]) < achromatic)
         return ColorCoords{lab[0], 0.0, 0.0};
-    }
     double h = std::atan2(lab[2], lab[1]) * 180.0 / std::numbers::pi;
     h = std::fmod(std::fmod(h, 360.0) + 360.0, 360.0);
     return ColorCoords{lab[0], std::sqrt(lab[1] * lab[1] + lab[2] * lab[2]), h};
@@ -222,27 +220,24 @@ double DeltaEOk(ColorCoords a, ColorCoords b)
 double SrgbToLinear(double v)
 {
     const double a = std::fabs(v);
-    if (a <= 0.04045) {
+    if (a <= 0.04045)
         return v / 12.92;
-    }
     return (v < 0 ? -1.0 : 1.0) * std::pow((a + 0.055) / 1.055, 2.4);
 }
 
 double LinearToSrgb(double v)
 {
     const double a = std::fabs(v);
-    if (a > 0.0031308) {
+    if (a > 0.0031308)
         return (v < 0 ? -1.0 : 1.0) * (1.055 * std::pow(a, 1.0 / 2.4) - 0.055);
-    }
     return 12.92 * v;
 }
 
 ColorCoords HslToSrgb(ColorCoords hsl)
 {
     double h = std::fmod(hsl[0], 360.0);
-    if (h < 0.0) {
+    if (h < 0.0)
         h += 360.0;
-    }
     const double s = hsl[1] / 100.0;
     const double l = hsl[2] / 100.0;
     auto f = [&](double n) {
@@ -263,18 +258,16 @@ ColorCoords SrgbToHsl(ColorCoords rgb)
     double s = 0.0;
     if (d != 0.0) {
         s = (l == 0.0 || l == 1.0) ? 0.0 : (mx - l) / std::min(l, 1.0 - l);
-        if (mx == rgb[0]) {
+        if (mx == rgb[0])
             h = (rgb[1] - rgb[2]) / d + (rgb[1] < rgb[2] ? 6.0 : 0.0);
-        } else if (mx == rgb[1]) {
+        else if (mx == rgb[1])
             h = (rgb[2] - rgb[0]) / d + 2.0;
-        } else {
+        else
             h = (rgb[0] - rgb[1]) / d + 4.0;
-        }
         h *= 60.0;
     }
-    if (h >= 360.0) {
+    if (h >= 360.0)
         h -= 360.0;
-    }
     return ColorCoords{h, s * 100.0, l * 100.0};
 }
 
@@ -293,9 +286,8 @@ ColorCoords HwbToSrgb(ColorCoords hwb)
     const double s = saturation * 100.0 / 100.0;
     const double v = value * 100.0 / 100.0;
     double h = std::fmod(hwb[0], 360.0);
-    if (h < 0.0) {
+    if (h < 0.0)
         h += 360.0;
-    }
     auto f = [&](double n) {
         const double k = std::fmod(n + h / 60.0, 6.0);
         return v - v * s * std::max(0.0, std::min({k, 4.0 - k, 1.0}));
@@ -393,44 +385,35 @@ ColorCoords FromXyzD65(ColorSpace space, ColorCoords xyz)
 
 ColorCoords ConvertColor(ColorSpace from, ColorSpace to, ColorCoords c)
 {
-    if (from == to) {
+    if (from == to)
         return c;
-    }
     // Direct relations keep the arithmetic short and exact where it can be.
     if (from == ColorSpace::Srgb) {
-        if (to == ColorSpace::Hsl) {
+        if (to == ColorSpace::Hsl)
             return SrgbToHsl(c);
-        }
-        if (to == ColorSpace::Hwb) {
+        if (to == ColorSpace::Hwb)
             return SrgbToHwb(c);
-        }
     }
     if (to == ColorSpace::Srgb) {
-        if (from == ColorSpace::Hsl) {
+        if (from == ColorSpace::Hsl)
             return HslToSrgb(c);
-        }
-        if (from == ColorSpace::Hwb) {
+        if (from == ColorSpace::Hwb)
             return HwbToSrgb(c);
-        }
     }
-    if (from == ColorSpace::Lab && to == ColorSpace::Lch) {
+    if (from == ColorSpace::Lab && to == ColorSpace::Lch)
         return LabToLch(c);
-    }
-    if (from == ColorSpace::Oklab && to == ColorSpace::Oklch) {
+    if (from == ColorSpace::Oklab && to == ColorSpace::Oklch)
         return OklabToOklch(c);
-    }
-    if (from == ColorSpace::Oklch && to == ColorSpace::Oklab) {
+    if (from == ColorSpace::Oklch && to == ColorSpace::Oklab)
         return FromPolar(c);
-    }
     return FromXyzD65(to, ToXyzD65(from, c));
 }
 
 GamutMapped MapToSrgbGamut(ColorSpace space, ColorCoords c)
 {
     const ColorCoords srgb = ConvertColor(space, ColorSpace::Srgb, c);
-    if (InUnitCube(srgb)) {
+    if (InUnitCube(srgb))
         return GamutMapped{srgb, false};
-    }
     // Less than half an 8-bit step beyond the edge (rounding noise of a
     // conversion, a copied value with few digits) ends up where plain
     // clipping puts it, and is not worth a word.
@@ -441,25 +424,21 @@ GamutMapped MapToSrgbGamut(ColorSpace space, ColorCoords c)
     constexpr double jnd = 0.02;
     constexpr double epsilon = 0.0001;
     const ColorCoords originLch = ConvertColor(space, ColorSpace::Oklch, c);
-    if (originLch[0] >= 1.0) {
+    if (originLch[0] >= 1.0)
         return GamutMapped{Clip(FromXyzD65(ColorSpace::Srgb, OklabToXyz({1.0, 0.0, 0.0}))), outside};
-    }
-    if (originLch[0] <= 0.0) {
+    if (originLch[0] <= 0.0)
         return GamutMapped{Clip(FromXyzD65(ColorSpace::Srgb, OklabToXyz({0.0, 0.0, 0.0}))), outside};
-    }
     ColorCoords current = originLch;
-    if (const ColorCoords direct = OklchToSrgb(current); InUnitCube(direct)) {
+    if (const ColorCoords direct = OklchToSrgb(current); InUnitCube(direct))
         return GamutMapped{direct, outside};
-    }
     auto oklabOfSrgb = [](ColorCoords rgb) { return XyzToOklab(ToXyzD65(ColorSpace::Srgb, rgb)); };
     double low = 0.0;
     double high = originLch[1];
     bool lowInGamut = true;
     ColorCoords clipped = Clip(OklchToSrgb(current));
     double e = DeltaEOk(oklabOfSrgb(clipped), FromPolar(current));
-    if (e < jnd) {
+    if (e < jnd)
         return GamutMapped{clipped, outside};
-    }
     while (high - low > epsilon) {
         const double chroma = (low + high) / 2.0;
         current[1] = chroma;
@@ -471,9 +450,8 @@ GamutMapped MapToSrgbGamut(ColorSpace space, ColorCoords c)
         clipped = Clip(rgb);
         e = DeltaEOk(oklabOfSrgb(clipped), FromPolar(current));
         if (e < jnd) {
-            if (jnd - e < epsilon) {
+            if (jnd - e < epsilon)
                 break;
-            }
             lowInGamut = false;
             low = chroma;
         } else {
@@ -513,9 +491,8 @@ CssColor8 ResolveCssColor(ColorSpace space, ColorCoords c)
 Rgb SrgbTo8Bit(ColorCoords srgb)
 {
     auto channel = [](double v) {
-        if (!(v > 0.0)) {
+        if (!(v > 0.0))
             return 0; // also NaN
-        }
         return static_cast<int>(std::floor(std::min(v, 1.0) * 255.0 + 0.5));
     };
     return Rgb{channel(srgb[0]), channel(srgb[1]), channel(srgb[2])};

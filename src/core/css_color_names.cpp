@@ -173,14 +173,11 @@ char Lower(char c)
 
 bool EqualsIgnoringCase(std::string_view lowerName, std::string_view text)
 {
-    if (lowerName.size() != text.size()) {
+    if (lowerName.size() != text.size())
         return false;
-    }
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (lowerName[i] != Lower(text[i])) {
+    for (std::size_t i = 0; i < text.size(); ++i)
+        if (lowerName[i] != Lower(text[i]))
             return false;
-        }
-    }
     return true;
 }
 
@@ -224,29 +221,24 @@ std::span<const CssColorName> CssColorNames()
 
 std::optional<Rgb> CssColorByName(std::string_view name)
 {
-    for (const CssColorName& entry : Names) {
-        if (EqualsIgnoringCase(entry.name, name)) {
+    for (const CssColorName& entry : Names)
+        if (EqualsIgnoringCase(entry.name, name))
             return entry.rgb;
-        }
-    }
     return std::nullopt;
 }
 
 std::string_view ExactCssColorName(Rgb rgb)
 {
-    for (const CssColorName& entry : Names) {
-        if (entry.rgb == rgb) {
+    for (const CssColorName& entry : Names)
+        if (entry.rgb == rgb)
             return entry.name;
-        }
-    }
     return {};
 }
 
 NearestCssName NearestCssColorName(Rgb rgb)
 {
-    if (const std::string_view exact = ExactCssColorName(rgb); !exact.empty()) {
+    if (const std::string_view exact = ExactCssColorName(rgb); !exact.empty())
         return NearestCssName{exact, rgb, true, 0.0};
-    }
     const Lab target = ToLab(rgb);
     NearestCssName best{Names[0].name, Names[0].rgb, false, INFINITY};
     for (const CssColorName& entry : Names) {
@@ -256,9 +248,8 @@ NearestCssName NearestCssColorName(Rgb rgb)
         const double db = lab.b - target.b;
         const double d = std::sqrt(dl * dl + da * da + db * db);
         // Strictly less: the first of equal candidates stays.
-        if (d < best.deltaE) {
+        if (d < best.deltaE)
             best = NearestCssName{entry.name, entry.rgb, false, d};
-        }
     }
     return best;
 }

@@ -24,14 +24,12 @@ int WriteAll(int fd, std::string_view bytes)
     while (size > 0) {
         const ssize_t n = ::write(fd, data, size);
         if (n < 0) {
-            if (errno == EINTR) {
+            if (errno == EINTR)
                 continue;
-            }
             return errno;
         }
-        if (n == 0) {
+        if (n == 0)
             return ENOSPC;
-        }
         data += n;
         size -= static_cast<std::size_t>(n);
     }
@@ -41,9 +39,8 @@ int WriteAll(int fd, std::string_view bytes)
 std::string FolderOf(const std::string& path)
 {
     const std::size_t slash = path.rfind('/');
-    if (slash == std::string::npos) {
+    if (slash == std::string::npos)
         return ".";
-    }
     return slash == 0 ? std::string("/") : path.substr(0, slash);
 }
 
@@ -60,28 +57,22 @@ unsigned NewFileMode()
 int ReplaceFileAtomically(const std::string& path, std::string_view bytes, unsigned mode)
 {
     Fd dir(::open(FolderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (dir.get() < 0) {
+    if (dir.get() < 0)
         return errno;
-    }
     std::string temp = path + ".XXXXXX";
     Fd file(::mkostemp(temp.data(), O_CLOEXEC));
-    if (file.get() < 0) {
+    if (file.get() < 0)
         return errno;
-    }
     int error = ::fchmod(file.get(), static_cast<mode_t>(mode & 07777)) == 0 ? 0 : errno;
-    if (error == 0) {
+    if (error == 0)
         error = WriteAll(file.get(), bytes);
-    }
     // Some file systems report a full disk only when the data is flushed.
-    if (error == 0 && ::fsync(file.get()) != 0) {
+    if (error == 0 && ::fsync(file.get()) != 0)
         error = errno;
-    }
-    if (::close(file.release()) != 0 && error == 0) {
+    if (::close(file.release()) != 0 && error == 0)
         error = errno;
-    }
-    if (error == 0 && ::rename(temp.c_str(), path.c_str()) != 0) {
+    if (error == 0 && ::rename(temp.c_str(), path.c_str()) != 0)
         error = errno;
-    }
     if (error != 0) {
         ::unlink(temp.c_str());
         return error;

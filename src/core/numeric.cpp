@@ -45,9 +45,8 @@ public:
 private:
     void SkipBlanks()
     {
-        while (pos_ < text_.size() && IsBlank(text_[pos_])) {
+        while (pos_ < text_.size() && IsBlank(text_[pos_]))
             ++pos_;
-        }
     }
 
     std::string_view text_;
@@ -85,21 +84,18 @@ struct Decimal {
     {
         any = true;
         if (digits.empty() && c == '0') {
-            if (fraction) {
+            if (fraction)
                 --scale;
-            }
             return;
         }
         if (digits.size() < MaxKeptDigits) {
             digits.push_back(c);
-            if (fraction) {
+            if (fraction)
                 --scale;
-            }
         } else {
             droppedNonZero = droppedNonZero || c != '0';
-            if (!fraction) {
+            if (!fraction)
                 ++scale;
-            }
         }
     }
 };
@@ -110,9 +106,8 @@ std::int64_t ReadExponentDigits(Reader& reader)
     std::int64_t e = 0;
     while (IsDecimalDigit(reader.Peek())) {
         e = e * 10 + (reader.Peek() - '0');
-        if (e > ExponentCap) {
+        if (e > ExponentCap)
             e = ExponentCap;
-        }
         reader.Advance();
     }
     return e;
@@ -121,9 +116,8 @@ std::int64_t ReadExponentDigits(Reader& reader)
 // digits * 10^scale rounded once to the nearest double.
 double ToDouble(Decimal d)
 {
-    if (d.digits.empty()) {
+    if (d.digits.empty())
         return 0.0;
-    }
     if (d.droppedNonZero) {
         // The dropped tail lies strictly between 0 and one unit of the last
         // kept digit; a trailing 1 stands for it without changing the rounding.
@@ -137,12 +131,10 @@ double ToDouble(Decimal d)
     }
     // Power of ten of the leading digit.
     const std::int64_t lead = static_cast<std::int64_t>(d.digits.size()) - 1 + d.scale;
-    if (lead > 308) {
+    if (lead > 308)
         return std::numeric_limits<double>::infinity();
-    }
-    if (lead < -400) {
+    if (lead < -400)
         return 0.0;
-    }
     // Only digits, 'e' and a sign: strtod reads this the same in every
     // locale, rounds correctly and gives inf or a (sub)normal at the ends.
     const std::string text = d.digits + "e" + std::to_string(d.scale);
@@ -168,9 +160,8 @@ double ReadDecimal(Reader& reader)
             reader.Advance();
         }
     }
-    if (!number.any) {
+    if (!number.any)
         return 0.0;
-    }
     const char marker = reader.Peek();
     if (marker == 'E' || marker == 'e' || marker == 'D' || marker == 'd') {
         reader.Advance();
@@ -184,17 +175,15 @@ double ReadDecimal(Reader& reader)
         number.scale += negativeExponent ? -e : e;
     }
     const double magnitude = ToDouble(std::move(number));
-    if (magnitude == 0.0) {
+    if (magnitude == 0.0)
         return 0.0;
-    }
     return negative ? -magnitude : magnitude;
 }
 
 template <typename Int> std::optional<Int> ToIntNearest(double v)
 {
-    if (!std::isfinite(v)) {
+    if (!std::isfinite(v))
         return std::nullopt;
-    }
     const double r = RoundHalfEven(v);
     if (r < static_cast<double>(std::numeric_limits<Int>::min()) ||
         r > static_cast<double>(std::numeric_limits<Int>::max())) {
@@ -209,12 +198,10 @@ double RoundHalfEven(double v)
 {
     const double below = std::floor(v);
     const double fraction = v - below; // exact for every finite double
-    if (fraction < 0.5) {
+    if (fraction < 0.5)
         return below;
-    }
-    if (fraction > 0.5) {
+    if (fraction > 0.5)
         return below + 1.0;
-    }
     return std::fmod(below, 2.0) == 0.0 ? below : below + 1.0;
 }
 
@@ -226,9 +213,8 @@ int TwipsToPixels(double twips)
 double ParseLeadingNumber(std::string_view text)
 {
     Reader reader(text);
-    if (reader.Peek() != '&') {
+    if (reader.Peek() != '&')
         return ReadDecimal(reader);
-    }
     reader.Advance();
     switch (reader.Peek()) {
     case 'H':
@@ -256,12 +242,10 @@ std::optional<std::int16_t> ToInt16Nearest(double v)
 
 std::int32_t SaturatingInt32Nearest(double v)
 {
-    if (std::isnan(v)) {
+    if (std::isnan(v))
         return 0;
-    }
-    if (const auto exact = ToInt32Nearest(v)) {
+    if (const auto exact = ToInt32Nearest(v))
         return *exact;
-    }
     return v < 0 ? std::numeric_limits<std::int32_t>::min() : std::numeric_limits<std::int32_t>::max();
 }
 

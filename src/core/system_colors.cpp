@@ -44,22 +44,18 @@ int SysColorIndex(ColorRef c)
 
 ColorRef ResolveColor(ColorRef c, const SystemColorTable& sys)
 {
-    if (!IsSysColorConst(c)) {
+    if (!IsSysColorConst(c))
         return c;
-    }
     return sys[static_cast<std::size_t>(SysColorIndex(c))];
 }
 
 ColorRef FindSysColorConst(ColorRef color, const SystemColorTable& sys)
 {
-    if (color < 0) {
+    if (color < 0)
         return color;
-    }
-    for (int n = 0; n < SysColorCount; ++n) {
-        if (sys[static_cast<std::size_t>(n)] == color) {
+    for (int n = 0; n < SysColorCount; ++n)
+        if (sys[static_cast<std::size_t>(n)] == color)
             return SysColorConst(n);
-        }
-    }
     return -1;
 }
 

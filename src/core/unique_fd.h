@@ -16,9 +16,8 @@ public:
     Fd& operator=(const Fd&) = delete;
     ~Fd()
     {
-        if (fd_ >= 0) {
+        if (fd_ >= 0)
             ::close(fd_);
-        }
     }
     int get() const { return fd_; }
     int release() { return std::exchange(fd_, -1); }

@@ -11,23 +11,19 @@ namespace {
 QString Ratio(double ratio)
 {
     QString text = QString::number(ContrastRatioForDisplay(ratio), 'f', 2);
-    while (text.endsWith(QLatin1Char('0'))) {
+    while (text.endsWith(QLatin1Char('0')))
         text.chop(1);
-    }
-    if (text.endsWith(QLatin1Char('.'))) {
+    if (text.endsWith(QLatin1Char('.')))
         text.chop(1);
-    }
     return text + QStringLiteral(":1");
 }
 
 QString Passed(bool normal, bool large)
 {
-    if (normal && large) {
+    if (normal && large)
         return QStringLiteral("normal, large");
-    }
-    if (large) {
+    if (large)
         return QStringLiteral("large");
-    }
     return QStringLiteral("none");
 }
 

@@ -69,9 +69,8 @@ bool CopyAsMenu::addTemplate(const QString& templ, QString* error)
 bool CopyAsMenu::removeTemplate(const QString& templ)
 {
     QStringList list = templates();
-    if (!list.removeOne(templ)) {
+    if (!list.removeOne(templ))
         return false;
-    }
     settings_.SaveSetting(Section, Key, list.join(QLatin1Char('\n')));
     rebuild();
     return true;
@@ -111,9 +110,8 @@ void CopyAsMenu::rebuild()
         }
     }
     const QStringList list = templates();
-    if (!list.isEmpty()) {
+    if (!list.isEmpty())
         addSeparator();
-    }
     for (int i = 0; i < list.size(); ++i) {
         const FormattedColor out = ExpandColorTemplate(list[i].toStdString(), color_);
         if (out.text) {
@@ -153,9 +151,8 @@ void CopyAsMenu::askForTemplate()
                        "Placeholders: {r} {g} {b} {rx} {gx} {bx} {RX} {GX} {BX} {hex} {HEX}\n"
                        "{bgr} {BGR} {dec} {decrgb} {rf} {gf} {bf} {h} {s} {v}; {{ and }} for braces."),
         QLineEdit::Normal, QString(), &ok);
-    if (!ok || templ.isEmpty()) {
+    if (!ok || templ.isEmpty())
         return;
-    }
     QString error;
     if (!addTemplate(templ, &error)) {
         QMessageBox::warning(owner, QStringLiteral("Add Template"),

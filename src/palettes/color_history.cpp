@@ -14,9 +14,8 @@ void ColorHistory::Keep(std::int32_t newColor)
 
 std::int32_t ColorHistory::At(int index) const
 {
-    if (index < 0 || index >= Size) {
+    if (index < 0 || index >= Size)
         return 0;
-    }
     return places_[static_cast<std::size_t>(index)];
 }
 

@@ -35,9 +35,8 @@ std::int32_t ParseCustomColorLine(std::string_view line, bool* readable)
     *readable = true;
     std::size_t i = 0;
     const auto skipBlanks = [&] {
-        while (i < line.size() && IsBlank(line[i])) {
+        while (i < line.size() && IsBlank(line[i]))
             ++i;
-        }
     };
 
     skipBlanks();
@@ -71,28 +70,25 @@ std::int32_t ParseCustomColorLine(std::string_view line, bool* readable)
         for (skipBlanks(); i < line.size() && IsDigit(line[i]); skipBlanks()) {
             anyDigit = true;
             const int d = line[i] - '0';
-            if (firstFraction < 0) {
+            if (firstFraction < 0)
                 firstFraction = d;
-            } else if (d != 0) {
+            else if (d != 0)
                 laterFractionNonZero = true;
-            }
             ++i;
         }
     }
 
     if (!anyDigit || tooLarge) {
         std::size_t j = 0;
-        while (j < line.size() && IsBlank(line[j])) {
+        while (j < line.size() && IsBlank(line[j]))
             ++j;
-        }
         *readable = j == line.size();
         return 0;
     }
     const bool roundUp =
         firstFraction > 5 || (firstFraction == 5 && (laterFractionNonZero || magnitude % 2 == 1));
-    if (roundUp) {
+    if (roundUp)
         ++magnitude;
-    }
     if (negative) {
         if (magnitude > MagnitudeLimit) {
             *readable = false;
@@ -112,9 +108,8 @@ CustomColorsParse ParseCustomColors(std::istream& in)
     using Traits = std::char_traits<char>;
     CustomColorsParse result;
     std::streambuf* buf = in.rdbuf();
-    if (buf == nullptr) {
+    if (buf == nullptr)
         return result;
-    }
 
     const auto noteProblem = [&result](CustomColorsProblem problem, int line) {
         if (result.problem == CustomColorsProblem::None) {
@@ -148,12 +143,10 @@ CustomColorsParse ParseCustomColors(std::istream& in)
             }
             --budget;
             tookAny = true;
-            if (c == '\n') {
+            if (c == '\n')
                 break;
-            }
-            if (c < 0x20 && c != '\t' && c != '\r') {
+            if (c < 0x20 && c != '\t' && c != '\r')
                 noteProblem(CustomColorsProblem::Binary, result.linesRead + 1);
-            }
             if (line.size() < CustomColorsMaxLineBytes) {
                 line.push_back(Traits::to_char_type(c));
             } else {
@@ -161,18 +154,15 @@ CustomColorsParse ParseCustomColors(std::istream& in)
                 noteProblem(CustomColorsProblem::LongLine, result.linesRead + 1);
             }
         }
-        if (!tookAny) {
+        if (!tookAny)
             break;
-        }
-        if (!line.empty() && line.back() == '\r') {
+        if (!line.empty() && line.back() == '\r')
             line.pop_back();
-        }
         bool readable = true;
         result.colors[static_cast<std::size_t>(result.linesRead)] = ParseCustomColorLine(line, &readable);
         ++result.linesRead;
-        if (!readable) {
+        if (!readable)
             noteProblem(CustomColorsProblem::NotANumber, result.linesRead);
-        }
     }
     // After the last slot only blank lines may follow (an editor's final
     // empty line); anything else would be dropped by the next save.
@@ -195,9 +185,8 @@ CustomColorsParse ParseCustomColors(std::istream& in)
         buf->sbumpc();
         --budget;
     }
-    if (reachedEof) {
+    if (reachedEof)
         in.setstate(std::ios::eofbit);
-    }
     return result;
 }
 

@@ -40,9 +40,8 @@ protected:
         do {
             n = ::read(fd_, buffer_, sizeof buffer_);
         } while (n < 0 && errno == EINTR);
-        if (n <= 0) {
+        if (n <= 0)
             return traits_type::eof();
-        }
         setg(buffer_, buffer_, buffer_ + n);
         return traits_type::to_int_type(buffer_[0]);
     }
@@ -60,9 +59,8 @@ QByteArray Native(const QString& path)
 
 QString InFolder(const QString& dir, const char* name)
 {
-    if (dir.isEmpty()) {
+    if (dir.isEmpty())
         return {};
-    }
     return QDir(dir).filePath(QString::fromLatin1(name));
 }
 
@@ -94,40 +92,33 @@ bool IsRegularFile(const QString& path)
 bool IsTemporaryName(const char* name)
 {
     const std::size_t base = std::strlen(CustomColorsStore::FileName);
-    if (std::strncmp(name, CustomColorsStore::FileName, base) != 0 || name[base] != '.') {
+    if (std::strncmp(name, CustomColorsStore::FileName, base) != 0 || name[base] != '.')
         return false;
-    }
     const char* rest = name + base + 1;
-    if (std::strlen(rest) != 6) {
+    if (std::strlen(rest) != 6)
         return false;
-    }
     for (const char* p = rest; *p != '\0'; ++p) {
         const char c = *p;
-        if (!((c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'))) {
+        if (!((c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z')))
             return false;
-        }
     }
     return true;
 }
 
 void RemoveStaleTemporaries(const QString& dir)
 {
-    if (dir.isEmpty()) {
+    if (dir.isEmpty())
         return;
-    }
     DIR* d = ::opendir(Native(dir).constData());
-    if (d == nullptr) {
+    if (d == nullptr)
         return;
-    }
     const int dfd = ::dirfd(d);
     while (const dirent* entry = ::readdir(d)) {
-        if (!IsTemporaryName(entry->d_name)) {
+        if (!IsTemporaryName(entry->d_name))
             continue;
-        }
         struct stat st = {};
-        if (::fstatat(dfd, entry->d_name, &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(st.st_mode)) {
+        if (::fstatat(dfd, entry->d_name, &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(st.st_mode))
             ::unlinkat(dfd, entry->d_name, 0);
-        }
     }
     ::closedir(d);
 }
@@ -137,14 +128,12 @@ void RemoveStaleTemporaries(const QString& dir)
 // for a writer, and fstat then rejects it.
 int OpenRegularForReading(const QString& path)
 {
-    if (!IsRegularFile(path)) {
+    if (!IsRegularFile(path))
         return -1;
-    }
     Fd fd(::open(Native(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     struct stat st = {};
-    if (fd.get() < 0 || ::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode)) {
+    if (fd.get() < 0 || ::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode))
         return -1;
-    }
     return fd.release();
 }
 
@@ -157,9 +146,8 @@ FileRead ReadPalette(const QString& path)
 {
     FileRead read;
     Fd fd(OpenRegularForReading(path));
-    if (fd.get() < 0) {
+    if (fd.get() < 0)
         return read;
-    }
     read.opened = true;
     FdStreamBuf buffer(fd.get());
     std::istream in(&buffer);
@@ -193,20 +181,17 @@ QString ProblemText(const CustomColorsParse& parse)
 bool CopyFileChecked(const QString& from, const QString& to, mode_t mode)
 {
     Fd in(::open(Native(from).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
-    if (in.get() < 0) {
+    if (in.get() < 0)
         return false;
-    }
     Fd out(::open(Native(to).constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode));
-    if (out.get() < 0) {
+    if (out.get() < 0)
         return false;
-    }
     char buffer[16384];
     bool ok = true;
     for (;;) {
         const ssize_t n = ::read(in.get(), buffer, sizeof buffer);
-        if (n < 0 && errno == EINTR) {
+        if (n < 0 && errno == EINTR)
             continue;
-        }
         if (n <= 0) {
             ok = n == 0;
             break;
@@ -215,24 +200,21 @@ bool CopyFileChecked(const QString& from, const QString& to, mode_t mode)
         std::size_t left = static_cast<std::size_t>(n);
         while (ok && left > 0) {
             const ssize_t w = ::write(out.get(), p, left);
-            if (w < 0 && errno == EINTR) {
+            if (w < 0 && errno == EINTR)
                 continue;
-            }
             ok = w > 0;
             if (ok) {
                 p += w;
                 left -= static_cast<std::size_t>(w);
             }
         }
-        if (!ok) {
+        if (!ok)
             break;
-        }
     }
     ok = ok && ::fsync(out.get()) == 0;
     ok = ::close(out.release()) == 0 && ok;
-    if (!ok) {
+    if (!ok)
         ::unlink(Native(to).constData());
-    }
     return ok;
 }
 
@@ -253,18 +235,14 @@ QString KeepBackup(const QString& path, const struct stat& file, bool* already, 
             *already = true;
             return backup;
         }
-        if (statError != ENOENT) {
+        if (statError != ENOENT)
             continue;
-        }
-        if (::link(Native(path).constData(), Native(backup).constData()) == 0) {
+        if (::link(Native(path).constData(), Native(backup).constData()) == 0)
             return backup;
-        }
-        if (errno == EEXIST) {
+        if (errno == EEXIST)
             continue;
-        }
-        if (CopyFileChecked(path, backup, file.st_mode & 07777)) {
+        if (CopyFileChecked(path, backup, file.st_mode & 07777))
             return backup;
-        }
         *error = QStringLiteral("a copy of the old file could not be kept as \"%1\"").arg(Shown(backup));
         return {};
     }
@@ -292,17 +270,15 @@ public:
     FolderLock(const QString& folder, int waitMs)
         : fd_(::open(Native(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC))
     {
-        if (fd_.get() < 0) {
+        if (fd_.get() < 0)
             return;
-        }
         for (int waited = 0;; waited += PollMs) {
             if (::flock(fd_.get(), LOCK_EX | LOCK_NB) == 0) {
                 state_ = State::Locked;
                 return;
             }
-            if (errno != EWOULDBLOCK && errno != EINTR) {
+            if (errno != EWOULDBLOCK && errno != EINTR)
                 return;
-            }
             if (waited >= waitMs) {
                 state_ = State::Busy;
                 return;
@@ -323,24 +299,21 @@ private:
 
 bool CustomColorsStore::IsInstalledLayout(const QString& programDir)
 {
-    if (programDir.isEmpty()) {
+    if (programDir.isEmpty())
         return false;
-    }
     const QDir bin(QDir::cleanPath(QDir(programDir).absolutePath()));
-    if (bin.dirName() != QLatin1String("bin")) {
+    if (bin.dirName() != QLatin1String("bin"))
         return false;
-    }
     return QFileInfo(QDir::cleanPath(bin.absoluteFilePath(QStringLiteral("../share/tintora")))).isDir();
 }
 
 CustomColorsStore::CustomColorsStore(QString programDir, QString userDataDir)
     : programDir_(std::move(programDir)), userDataDir_(std::move(userDataDir)), place_(Place::PerUser)
 {
-    if (IsInstalledLayout(programDir_)) {
+    if (IsInstalledLayout(programDir_))
         place_ = Place::Installed;
-    } else if (ProgramDirWritable()) {
+    else if (ProgramDirWritable())
         place_ = Place::Portable;
-    }
 }
 
 QString CustomColorsStore::ProgramFilePath() const
@@ -355,9 +328,8 @@ QString CustomColorsStore::UserFilePath() const
 
 bool CustomColorsStore::ProgramDirWritable() const
 {
-    if (programDir_.isEmpty()) {
+    if (programDir_.isEmpty())
         return false;
-    }
     const QFileInfo info(programDir_);
     return info.isDir() && info.isWritable();
 }
@@ -373,9 +345,8 @@ QString CustomColorsStore::LoadPath() const
         const QString userFile = UserFilePath();
         struct stat st = {};
         const bool userExists = !userFile.isEmpty() && ::lstat(Native(userFile).constData(), &st) == 0;
-        if (!userExists && IsRegularFile(ProgramFilePath())) {
+        if (!userExists && IsRegularFile(ProgramFilePath()))
             return ProgramFilePath();
-        }
     }
     return FilePath();
 }
@@ -383,11 +354,9 @@ QString CustomColorsStore::LoadPath() const
 CustomColorArray CustomColorsStore::WithUnsaved(const CustomColorArray& base) const
 {
     CustomColorArray colors = base;
-    for (std::size_t i = 0; i < colors.size(); ++i) {
-        if (unsaved_[i]) {
+    for (std::size_t i = 0; i < colors.size(); ++i)
+        if (unsaved_[i])
             colors[i] = unsavedColors_[i];
-        }
-    }
     return colors;
 }
 
@@ -398,16 +367,14 @@ CustomColorArray CustomColorsStore::Load()
         // Another program's save in progress has its temporary file there:
         // only clean up while no save holds the lock.
         const FolderLock lock(QFileInfo(target).absolutePath(), 0);
-        if (lock.state() == FolderLock::State::Locked) {
+        if (lock.state() == FolderLock::State::Locked)
             RemoveStaleTemporaries(QFileInfo(target).absolutePath());
-        }
     }
     const FileRead read = ReadPalette(LoadPath());
     // A file that is missing, or that something else stands in place of,
     // says nothing about the colours: what was read last stays.
-    if (read.opened) {
+    if (read.opened)
         fileColors_ = read.parse.colors;
-    }
     shown_ = WithUnsaved(fileColors_);
     return shown_;
 }
@@ -437,18 +404,16 @@ SaveResult CustomColorsStore::Save(const CustomColorArray& colors)
                                    "to keep them in."));
     }
     const QString folder = QFileInfo(result.path).absolutePath();
-    if (place_ != Place::Portable && !QDir().mkpath(folder)) {
+    if (place_ != Place::Portable && !QDir().mkpath(folder))
         return fail(Failure(result.path, QStringLiteral("its folder could not be created")));
-    }
 
     // Reading the file, laying the changes over it and replacing it happen
     // under one lock, so two programs saving at once each keep the other's
     // cells. Where the folder cannot be locked at all (a file system
     // without flock), the save goes ahead as it did without a lock.
     const FolderLock lock(folder, LockWaitMs);
-    if (lock.state() == FolderLock::State::Busy) {
+    if (lock.state() == FolderLock::State::Busy)
         return fail(Failure(result.path, QStringLiteral("another program is saving it; try again")));
-    }
 
     mode_t mode = NewFileMode();
     struct stat st = {};
@@ -465,16 +430,14 @@ SaveResult CustomColorsStore::Save(const CustomColorArray& colors)
         }
         mode = st.st_mode & 07777;
         const FileRead old = ReadPalette(result.path);
-        if (old.opened) {
+        if (old.opened)
             fileColors_ = old.parse.colors;
-        }
         if (!old.opened || !old.parse.clean()) {
             QString error;
             bool already = false;
             const QString backup = KeepBackup(result.path, st, &already, &error);
-            if (backup.isEmpty()) {
+            if (backup.isEmpty())
                 return fail(Failure(result.path, error + QStringLiteral("; the file was not replaced")));
-            }
             if (!already) {
                 const QString why =
                     old.opened ? ProblemText(old.parse) : QStringLiteral("it could not be opened");
@@ -493,9 +456,8 @@ SaveResult CustomColorsStore::Save(const CustomColorArray& colors)
     std::ostringstream text;
     FormatCustomColors(merged, text);
     const int writeError = ReplaceFileAtomically(Native(result.path).toStdString(), text.str(), mode);
-    if (writeError != 0) {
+    if (writeError != 0)
         return fail(Failure(result.path, ErrnoText(writeError)));
-    }
     result.ok = true;
     fileColors_ = merged;
     unsaved_.reset();

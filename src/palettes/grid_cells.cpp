@@ -35,9 +35,8 @@ int PickCellAt(const GridCells& cells, int x, int y)
 {
     for (int k = 1; k <= GridCellCount; ++k) {
         const CellRect& c = cells[k];
-        if (c.left < x && x < c.right && c.top < y && y < c.bottom) {
+        if (c.left < x && x < c.right && c.top < y && y < c.bottom)
             return k;
-        }
     }
     return 0;
 }

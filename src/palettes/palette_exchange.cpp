@@ -41,12 +41,10 @@ std::string Padded3(int v)
 std::string_view Trim(std::string_view s)
 {
     auto isBlank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\f'; };
-    while (!s.empty() && isBlank(s.front())) {
+    while (!s.empty() && isBlank(s.front()))
         s.remove_prefix(1);
-    }
-    while (!s.empty() && isBlank(s.back())) {
+    while (!s.empty() && isBlank(s.back()))
         s.remove_suffix(1);
-    }
     return s;
 }
 
@@ -62,9 +60,8 @@ std::string ParseGplColorLine(std::string_view line, Rgb* out)
     int values[3] = {};
     std::size_t pos = 0;
     for (int i = 0; i < 3; ++i) {
-        while (pos < line.size() && (line[pos] == ' ' || line[pos] == '\t')) {
+        while (pos < line.size() && (line[pos] == ' ' || line[pos] == '\t'))
             ++pos;
-        }
         const std::size_t start = pos;
         int v = 0;
         while (pos < line.size() && line[pos] >= '0' && line[pos] <= '9' && pos - start < 4) {
@@ -72,9 +69,8 @@ std::string ParseGplColorLine(std::string_view line, Rgb* out)
             ++pos;
         }
         const bool endsField = pos >= line.size() || line[pos] == ' ' || line[pos] == '\t';
-        if (pos == start || !endsField || v > 255) {
+        if (pos == start || !endsField || v > 255)
             return "expected red, green and blue as numbers 0..255, then an optional name";
-        }
         values[i] = v;
     }
     *out = Rgb{values[0], values[1], values[2]};
@@ -85,21 +81,17 @@ std::string ParseGplColorLine(std::string_view line, Rgb* out)
 // trailing comment, or nullopt when the line is not one.
 std::optional<std::string_view> CssPropertyValue(std::string_view line)
 {
-    if (line.substr(0, 2) != "--") {
+    if (line.substr(0, 2) != "--")
         return std::nullopt;
-    }
     const std::size_t colon = line.find(':');
-    if (colon == std::string_view::npos) {
+    if (colon == std::string_view::npos)
         return std::nullopt;
-    }
     std::string_view value = line.substr(colon + 1);
-    if (const std::size_t comment = value.find("/*"); comment != std::string_view::npos) {
+    if (const std::size_t comment = value.find("/*"); comment != std::string_view::npos)
         value = value.substr(0, comment);
-    }
     value = Trim(value);
-    if (value.empty() || value.back() != ';') {
+    if (value.empty() || value.back() != ';')
         return std::nullopt;
-    }
     value.remove_suffix(1);
     return Trim(value);
 }
@@ -108,9 +100,8 @@ bool IsCssFrame(std::string_view line)
 {
     // A selector or at-rule opening a block (":root {", "@theme {",
     // ".dark {"), a closing brace, or a comment on one line.
-    if (line == "}" || (!line.empty() && line.back() == '{' && line.find(';') == std::string_view::npos)) {
+    if (line == "}" || (!line.empty() && line.back() == '{' && line.find(';') == std::string_view::npos))
         return true;
-    }
     return line.substr(0, 2) == "/*" && line.size() >= 4 && line.substr(line.size() - 2) == "*/";
 }
 
@@ -119,15 +110,12 @@ bool IsCssFrame(std::string_view line)
 std::optional<PaletteFileFormat> PaletteFormatForPath(const QString& path)
 {
     const QString suffix = QFileInfo(path).suffix().toLower();
-    if (suffix == QLatin1String("gpl")) {
+    if (suffix == QLatin1String("gpl"))
         return PaletteFileFormat::Gpl;
-    }
-    if (suffix == QLatin1String("css")) {
+    if (suffix == QLatin1String("css"))
         return PaletteFileFormat::Css;
-    }
-    if (suffix == QLatin1String("txt") || suffix == QLatin1String("hex")) {
+    if (suffix == QLatin1String("txt") || suffix == QLatin1String("hex"))
         return PaletteFileFormat::HexList;
-    }
     return std::nullopt;
 }
 
@@ -151,17 +139,15 @@ std::string FormatPalette(const CustomColorArray& colors, PaletteFileFormat form
             const Rgb c = CellColor(colors[static_cast<std::size_t>(cell)]);
             const std::string_view css = ExactCssColorName(c);
             out += "  --custom-color-" + std::to_string(cell) + ": " + Html(c) + ";";
-            if (!css.empty()) {
+            if (!css.empty())
                 out += " /* " + std::string(css) + " */";
-            }
             out += '\n';
         }
         out += "}\n";
         break;
     case PaletteFileFormat::HexList:
-        for (int cell = 1; cell <= PaletteCellCount; ++cell) {
+        for (int cell = 1; cell <= PaletteCellCount; ++cell)
             out += Html(CellColor(colors[static_cast<std::size_t>(cell)])) + '\n';
-        }
         break;
     }
     return out;
@@ -180,17 +166,15 @@ PaletteRead ParsePalette(std::string_view bytes, PaletteFileFormat format)
         return refuse("the file has " + std::to_string(bytes.size()) + " bytes; palettes of more than " +
                       std::to_string(MaxPaletteFileBytes) + " bytes are refused");
     }
-    if (bytes.substr(0, 3) == "\xEF\xBB\xBF") {
+    if (bytes.substr(0, 3) == "\xEF\xBB\xBF")
         bytes.remove_prefix(3);
-    }
     int lineNumber = 0;
     bool inComment = false; // inside a CSS comment of several lines
     std::size_t pos = 0;
     while (pos < bytes.size()) {
         std::size_t end = bytes.find('\n', pos);
-        if (end == std::string_view::npos) {
+        if (end == std::string_view::npos)
             end = bytes.size();
-        }
         ++lineNumber;
         std::string_view raw = bytes.substr(pos, end - pos);
         pos = end + 1;
@@ -200,27 +184,23 @@ PaletteRead ParsePalette(std::string_view bytes, PaletteFileFormat format)
         }
         for (const char ch : raw) {
             const auto b = static_cast<unsigned char>(ch);
-            if ((b < 0x20 && ch != '\t' && ch != '\r' && ch != '\f') || b == 0x7F) {
+            if ((b < 0x20 && ch != '\t' && ch != '\r' && ch != '\f') || b == 0x7F)
                 return refuse(LineError(lineNumber, "binary data (a control byte); expected a text file"));
-            }
         }
         const std::string_view line = Trim(raw);
 
         if (format == PaletteFileFormat::Gpl && lineNumber == 1) {
-            if (line != "GIMP Palette") {
+            if (line != "GIMP Palette")
                 return refuse("not a GIMP palette: the first line must be \"GIMP Palette\"");
-            }
             continue;
         }
-        if (line.empty()) {
+        if (line.empty())
             continue;
-        }
         Rgb color;
         switch (format) {
         case PaletteFileFormat::Gpl: {
-            if (line.front() == '#') {
+            if (line.front() == '#')
                 continue;
-            }
             if (line.substr(0, 5) == "Name:") {
                 read.name = std::string(Trim(line.substr(5)));
                 continue;
@@ -230,14 +210,12 @@ PaletteRead ParsePalette(std::string_view bytes, PaletteFileFormat format)
                 const bool digits =
                     !n.empty() && n.size() <= 3 &&
                     std::all_of(n.begin(), n.end(), [](char c) { return c >= '0' && c <= '9'; });
-                if (!digits || std::stoi(std::string(n)) > 256) {
+                if (!digits || std::stoi(std::string(n)) > 256)
                     return refuse(LineError(lineNumber, "expected \"Columns:\" and a number 0..256"));
-                }
                 continue;
             }
-            if (std::string error = ParseGplColorLine(line, &color); !error.empty()) {
+            if (std::string error = ParseGplColorLine(line, &color); !error.empty())
                 return refuse(LineError(lineNumber, error));
-            }
             break;
         }
         case PaletteFileFormat::Css: {
@@ -250,38 +228,33 @@ PaletteRead ParsePalette(std::string_view bytes, PaletteFileFormat format)
                 inComment = true;
                 continue;
             }
-            if (IsCssFrame(line)) {
+            if (IsCssFrame(line))
                 continue;
-            }
             const std::optional<std::string_view> value = CssPropertyValue(line);
             if (!value) {
                 return refuse(
                     LineError(lineNumber, "expected a custom property such as \"--name: #RRGGBB;\""));
             }
             const NotationParse parsed = ParseColorNotation(*value);
-            if (!parsed.color) {
+            if (!parsed.color)
                 return refuse(LineError(lineNumber, parsed.error));
-            }
             color = *parsed.color;
             break;
         }
         case PaletteFileFormat::HexList: {
             const NotationParse parsed = ParseColorNotation(line);
-            if (!parsed.color) {
+            if (!parsed.color)
                 return refuse(LineError(lineNumber, parsed.error));
-            }
             color = *parsed.color;
             break;
         }
         }
         ++read.colorsInFile;
-        if (read.colors.size() < static_cast<std::size_t>(PaletteCellCount)) {
+        if (read.colors.size() < static_cast<std::size_t>(PaletteCellCount))
             read.colors.push_back(color);
-        }
     }
-    if (format == PaletteFileFormat::Gpl && lineNumber == 0) {
+    if (format == PaletteFileFormat::Gpl && lineNumber == 0)
         return refuse("not a GIMP palette: the first line must be \"GIMP Palette\"");
-    }
     if (read.colorsInFile == 0) {
         return refuse(format == PaletteFileFormat::Gpl
                           ? "the palette holds no colour lines (red green blue name)"
@@ -334,26 +307,22 @@ PaletteImport ImportPaletteFile(const QString& path, const CustomColorArray& cur
         return result;
     };
     const std::optional<PaletteFileFormat> format = PaletteFormatForPath(path);
-    if (!format) {
+    if (!format)
         return refuse(QStringLiteral("unknown file type; expected a .gpl, .css, .txt or .hex file"));
-    }
     const QFileInfo info(path);
-    if (!info.exists()) {
+    if (!info.exists())
         return refuse(QStringLiteral("the file does not exist"));
-    }
     // A pipe or device could block or never end.
-    if (!info.isFile()) {
+    if (!info.isFile())
         return refuse(QStringLiteral("not a regular file"));
-    }
     if (static_cast<std::size_t>(info.size()) > MaxPaletteFileBytes) {
         return refuse(QStringLiteral("the file has %1 bytes; palettes of more than %2 bytes are refused")
                           .arg(info.size())
                           .arg(MaxPaletteFileBytes));
     }
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    if (!file.open(QIODevice::ReadOnly))
         return refuse(file.errorString());
-    }
     // One byte more than allowed, so a file that grew since the check is
     // still refused by the parser rather than read in part.
     const QByteArray bytes = file.read(static_cast<qint64>(MaxPaletteFileBytes) + 1);
@@ -376,9 +345,8 @@ PaletteExport ExportPaletteFile(const QString& path, const CustomColorArray& col
     // a regular file at the end of it is left alone.
     QString target = path;
     const QFileInfo info(path);
-    if (info.isSymLink() && info.exists()) {
+    if (info.isSymLink() && info.exists())
         target = info.canonicalFilePath();
-    }
     struct stat st = {};
     unsigned mode = NewFileMode();
     if (::stat(QFile::encodeName(target).constData(), &st) == 0) {
@@ -403,9 +371,8 @@ PaletteImport ImportPaletteIntoStore(const QString& path, CustomColorsStore& sto
 {
     const CustomColorArray current = store.Load();
     PaletteImport result = ImportPaletteFile(path, current);
-    if (!result.ok) {
+    if (!result.ok)
         return result;
-    }
     const SaveResult saved = store.Save(result.colors);
     if (!saved.ok) {
         PaletteImport failed;

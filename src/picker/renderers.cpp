@@ -114,9 +114,8 @@ constexpr HueColumns kHueColumns = MakeHueColumns();
 constexpr std::array<double, kSize> MakeFallingX()
 {
     std::array<double, kSize> xs{};
-    for (int u = 0; u < kSize; ++u) {
+    for (int u = 0; u < kSize; ++u)
         xs[static_cast<std::size_t>(u)] = static_cast<double>(kSize - 1 - u);
-    }
     return xs;
 }
 
@@ -140,9 +139,8 @@ __attribute__((target("avx"))) void ZeroUpperAvx()
 void ClearUpperVectorState()
 {
     static const bool hasAvx = __builtin_cpu_supports("avx");
-    if (hasAvx) {
+    if (hasAvx)
         ZeroUpperAvx();
-    }
 }
 #else
 void ClearUpperVectorState()
@@ -186,11 +184,10 @@ template <bool Add> void AffineRow(std::uint8_t* out, const double* table, doubl
     const __m128d aa = _mm_set1_pd(a);
     const auto lanes = [&](int u) {
         const __m128d product = _mm_mul_pd(_mm_load_pd(table + u), mm);
-        if constexpr (Add) {
+        if constexpr (Add)
             return RoundPair(_mm_add_pd(product, aa));
-        } else {
+        else
             return RoundPair(product);
-        }
     };
     for (int u = 0; u < kSize; u += 16) {
         const __m128i bytes = ToBytes(Join(lanes(u + 0), lanes(u + 2)), Join(lanes(u + 4), lanes(u + 6)),
@@ -332,9 +329,8 @@ template <bool TowardWhite> void CopyHuePlane(const PixelView& target)
         RenderHuePlaneRows<TowardWhite>(pixels.data(), kSize);
         return pixels;
     }();
-    for (int y = 0; y < kSize; ++y) {
+    for (int y = 0; y < kSize; ++y)
         std::copy_n(plane.data() + static_cast<std::ptrdiff_t>(y) * kSize, kSize, target.row(y));
-    }
 }
 
 // Row i of the hue strip from the top, as 0xFFRRGGBB. The sector arithmetic
@@ -396,26 +392,22 @@ template <typename Draw> Dib AsDib(int width, bool mirrorColumns, bool flipRows,
 
 bool RenderHueStrip(const PixelView& target)
 {
-    if (!target.covers(kStripWidth, kSize)) {
+    if (!target.covers(kStripWidth, kSize))
         return false;
-    }
-    for (int i = 0; i < kSize; ++i) {
+    for (int i = 0; i < kSize; ++i)
         std::fill_n(target.row(i), kStripWidth, HueStripPixel(i));
-    }
     return true;
 }
 
 bool RenderSatBriPlane(int red, int green, int blue, const PixelView& target)
 {
-    if (!target.covers(kSize, kSize)) {
+    if (!target.covers(kSize, kSize))
         return false;
-    }
     ClearUpperVectorState();
     const std::array<int, 3> channel{blue, green, red};
     std::array<double, 3> q{};
-    for (std::size_t ch = 0; ch < 3; ++ch) {
+    for (std::size_t ch = 0; ch < 3; ++ch)
         q[ch] = static_cast<double>(channel[ch]) / 255.0;
-    }
     alignas(16) std::array<ByteRow, 3> scratch{};
     for (int y = 0; y < kSize; ++y) {
         const double t = static_cast<double>(kSize - 1 - y);
@@ -442,18 +434,16 @@ bool RenderSatBriPlane(int red, int green, int blue, const PixelView& target)
 
 bool RenderHueSatPlane(const PixelView& target)
 {
-    if (!target.covers(kSize, kSize)) {
+    if (!target.covers(kSize, kSize))
         return false;
-    }
     CopyHuePlane<true>(target);
     return true;
 }
 
 bool RenderHueBriPlane(const PixelView& target)
 {
-    if (!target.covers(kSize, kSize)) {
+    if (!target.covers(kSize, kSize))
         return false;
-    }
     CopyHuePlane<false>(target);
     return true;
 }

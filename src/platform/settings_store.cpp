@@ -27,10 +27,9 @@ QString SettingName(const QString& section, const QString& key)
 
 const SettingListLimit* ListLimitFor(const QString& section, const QString& key)
 {
-    for (const SettingListLimit& limit : SettingListLimits) {
+    for (const SettingListLimit& limit : SettingListLimits)
         if (section == QLatin1String(limit.section) && key == QLatin1String(limit.key))
             return &limit;
-    }
     return nullptr;
 }
 

@@ -109,12 +109,11 @@ template <typename F> void WalkWideLine(int x1, int y1, int x2, int y2, bool inc
     const int after = width - 1 - before;
     const bool mostlyHorizontal = std::abs(x2 - x1) >= std::abs(y2 - y1);
     WalkLine(x1, y1, x2, y2, includeEnd, [&](int x, int y) {
-        for (int d = -before; d <= after; ++d) {
+        for (int d = -before; d <= after; ++d)
             if (mostlyHorizontal)
                 visit(x, y + d);
             else
                 visit(x + d, y);
-        }
     });
 }
 
@@ -351,10 +350,9 @@ void Surface::StretchBlt(int x, int y, int w, int h, const Dib& src, int sx, int
     if (jFirst <= jLast) {
         const bool oneToOneX = (aw == sw);
         std::vector<int> cols;
-        if (!oneToOneX) {
+        if (!oneToOneX)
             for (int j = jFirst; j <= jLast; ++j)
                 cols.push_back(3 * sourceColumn(j));
-        }
         const int n = jLast - jFirst + 1;
         for (int i = 0; i < ah; ++i) {
             const int dy = y + stepY * i;
@@ -372,13 +370,12 @@ void Surface::StretchBlt(int x, int y, int w, int h, const Dib& src, int sx, int
             if (oneToOneX) {
                 // Consecutive triples, written forwards or, mirrored, backwards.
                 const std::uint8_t* p = in + std::ptrdiff_t{3} * sourceColumn(jFirst);
-                if (stepX > 0) {
+                if (stepX > 0)
                     for (int k = 0; k < n; ++k, p += 3)
                         out[k] = pack(p);
-                } else {
+                else
                     for (int k = 0; k < n; ++k, p += 3)
                         out[-k] = pack(p);
-                }
             } else {
                 for (int k = 0; k < n; ++k)
                     out[std::ptrdiff_t{stepX} * k] = pack(in + cols[static_cast<std::size_t>(k)]);

@@ -35,11 +35,9 @@ using tintora::Rgb;
 
 bool Costly(const ColorFormat& f)
 {
-    for (const char* id : {"css-hsl", "hsl-modern", "hwb", "lab", "lch", "oklab", "oklch", "display-p3"}) {
-        if (f.id == id) {
+    for (const char* id : {"css-hsl", "hsl-modern", "hwb", "lab", "lch", "oklab", "oklch", "display-p3"})
+        if (f.id == id)
             return true;
-        }
-    }
     return false;
 }
 
@@ -50,11 +48,9 @@ int main(int argc, char** argv)
     const long stride = argc > 1 ? std::max(1L, std::atol(argv[1])) : 4;
     std::vector<ColorFormat> cheap;
     std::vector<ColorFormat> costly;
-    for (const ColorFormat& f : tintora::ColorFormats()) {
-        if (f.parsesBack) {
+    for (const ColorFormat& f : tintora::ColorFormats())
+        if (f.parsesBack)
             (Costly(f) ? costly : cheap).push_back(f);
-        }
-    }
     constexpr int colours = 1 << 24;
     std::atomic<long> checked{0};
     std::atomic<int> failures{0};
@@ -68,14 +64,12 @@ int main(int argc, char** argv)
             // is spread over all channel values.
             const bool sampled = stride == 1 || (v % stride) == ((v / stride) * 5 + 3) % stride;
             for (const std::vector<ColorFormat>* list : {&cheap, &costly}) {
-                if (list == &costly && !sampled) {
+                if (list == &costly && !sampled)
                     continue;
-                }
                 for (const ColorFormat& f : *list) {
                     const std::optional<std::string> text = tintora::FormatColor(c, f.id);
-                    if (!text) {
+                    if (!text)
                         continue; // hex3 of a colour without a short form
-                    }
                     ++n;
                     const tintora::NotationParse back = tintora::ParseColorNotation(*text);
                     if (!back.color || !(*back.color == c) || back.gamutMapped) {
@@ -102,9 +96,8 @@ int main(int argc, char** argv)
         pool.emplace_back(work, colours / threads * t,
                           t == threads - 1 ? colours : colours / threads * (t + 1));
     }
-    for (std::thread& t : pool) {
+    for (std::thread& t : pool)
         t.join();
-    }
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     std::printf(
         "%ld texts of %zu formats read back (%zu of them for 1 colour in %ld), %d failures, %.1f s on %d "

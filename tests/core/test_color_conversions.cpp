@@ -17,9 +17,8 @@ namespace {
 SystemColorTable DistinctScheme()
 {
     SystemColorTable sys{};
-    for (int n = 0; n < SysColorCount; ++n) {
+    for (int n = 0; n < SysColorCount; ++n)
         sys[static_cast<std::size_t>(n)] = MakeColorRef(n + 1, 2 * n + 3, 3 * n + 5);
-    }
     return sys;
 }
 
@@ -40,9 +39,8 @@ TEST(SplitColor, SplitsBytesAndNegativeValuesTowardZero)
         {-0x123456, {-0x56, -0x34, -0x12}},
         {std::numeric_limits<ColorRef>::min(), {0, 0, 0}},
     };
-    for (const auto& c : cases) {
+    for (const auto& c : cases)
         EXPECT_EQ(SplitColor(c.color), c.expected) << "color " << c.color;
-    }
 }
 
 TEST(GetHexVal, FormatsSixDigitsRedFirst)
@@ -61,9 +59,8 @@ TEST(GetHexVal, FormatsSixDigitsRedFirst)
         {256, 0, 0, "1000000"},
         {-32768, 1, 2, "80000102"},
     };
-    for (const auto& c : cases) {
+    for (const auto& c : cases)
         EXPECT_EQ(GetHexVal(c.r, c.g, c.b), c.expected) << c.r << ", " << c.g << ", " << c.b;
-    }
 }
 
 TEST(SafeColorFromIndex, WalksRedOuterBlueInner)

@@ -141,9 +141,8 @@ TEST(ColorFormatBoundaries, ChannelsAtZeroAndFullAndHuesThatRoundTo360)
         SCOPED_TRACE(::testing::Message() << c.color.red << ", " << c.color.green << ", " << c.color.blue);
         for (std::size_t i = 0; i < ids.size(); ++i) {
             ASSERT_EQ(ColorFormats()[i].id, ids[i]);
-            if (c.expected[i] != "-") {
+            if (c.expected[i] != "-")
                 EXPECT_EQ(FormatColor(c.color, ids[i]).value_or(""), c.expected[i]) << ids[i];
-            }
         }
         EXPECT_EQ(ExpandColorTemplate("{h}", c.color).text.value_or(""), c.hueTemplate);
         EXPECT_EQ(RgbToHsb(c.color).hue, std::stoi(c.hueTemplate));

@@ -259,9 +259,8 @@ TEST(ColorFormats, EveryFormatOfSampleColours)
     for (const auto& c : cases) {
         for (std::size_t i = 0; i < ids.size(); ++i) {
             EXPECT_EQ(ColorFormats()[i].id, ids[i]);
-            if (c.expected[i].empty()) {
+            if (c.expected[i].empty())
                 continue; // covered by the round trip
-            }
             const std::optional<std::string> text = FormatColor(c.color, ids[i]);
             EXPECT_EQ(text.value_or(""), c.expected[i]) << ids[i];
         }
@@ -275,9 +274,8 @@ TEST(ColorFormats, EveryFormatOfSampleColours)
 TEST(ColorFormats, RoundTripThroughTheParser)
 {
     std::vector<int> levels;
-    for (int v = 0; v <= 255; v += 15) {
+    for (int v = 0; v <= 255; v += 15)
         levels.push_back(v);
-    }
     levels.insert(levels.end(), {1, 2, 127, 128, 254});
     const SystemColorTable noMatch = [] {
         SystemColorTable t{};
@@ -291,14 +289,12 @@ TEST(ColorFormats, RoundTripThroughTheParser)
                 const Rgb c{r, g, b};
                 for (const ColorFormat& f : ColorFormats()) {
                     const std::optional<std::string> text = FormatColor(c, f.id);
-                    if (!f.parsesBack || !text) {
+                    if (!f.parsesBack || !text)
                         continue;
-                    }
                     const NotationParse back = ParseColorNotation(*text);
                     if (!back.color || !(*back.color == c)) {
-                        if (++failures < 10) {
+                        if (++failures < 10)
                             ADD_FAILURE() << f.id << " " << *text << " " << back.error;
-                        }
                     }
                 }
                 const ColorOutputs designed = UpdateColorOutputs(MakeColorRef(r, g, b), noMatch);
@@ -346,9 +342,8 @@ TEST(ColorTemplates, ExpandAndRefuse)
         const FormattedColor out = ExpandColorTemplate(t.templ, c);
         EXPECT_EQ(out.text.value_or(""), t.expected) << t.templ;
         EXPECT_EQ(ValidateColorTemplate(t.templ).empty(), t.reason.empty()) << t.templ;
-        if (!t.reason.empty()) {
+        if (!t.reason.empty())
             EXPECT_NE(out.error.find(t.reason), std::string::npos) << t.templ << " gave: " << out.error;
-        }
     }
 }
 
@@ -373,9 +368,8 @@ TEST(ColorLineConverter, OneResultALineWhateverTheChunks)
         ColorLineConverter converter("hex3", "t: ");
         std::string out;
         std::string errors;
-        for (std::size_t i = 0; i < input.size(); i += chunk) {
+        for (std::size_t i = 0; i < input.size(); i += chunk)
             converter.Feed(std::string_view(input).substr(i, chunk), out, errors);
-        }
         converter.Finish(out, errors);
         EXPECT_EQ(out, "#f80\n\n\n\n\n#f00\n") << chunk;
         EXPECT_NE(errors.find("t: line 2: 'nope' is not a CSS colour name"), std::string::npos) << errors;

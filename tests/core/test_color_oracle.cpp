@@ -69,9 +69,8 @@ struct OracleCase {
 std::string FromHex(const std::string& hex)
 {
     std::string out;
-    for (std::size_t i = 0; i + 1 < hex.size(); i += 2) {
+    for (std::size_t i = 0; i + 1 < hex.size(); i += 2)
         out.push_back(static_cast<char>(std::stoi(hex.substr(i, 2), nullptr, 16)));
-    }
     return out;
 }
 
@@ -122,10 +121,8 @@ bool TieAtHalfAStep(Rgb tintora, const OracleCase& c)
     const int theirs[3] = {c.rgb.red, c.rgb.green, c.rgb.blue};
     for (int i = 0; i < 3; ++i) {
         const double fraction = c.exact[i] - std::floor(c.exact[i]);
-        if (ours[i] != theirs[i] &&
-            (std::abs(ours[i] - theirs[i]) != 1 || std::fabs(fraction - 0.5) > 1e-6)) {
+        if (ours[i] != theirs[i] && (std::abs(ours[i] - theirs[i]) != 1 || std::fabs(fraction - 0.5) > 1e-6))
             return false;
-        }
     }
     return true;
 }
@@ -140,33 +137,29 @@ TEST(ColorOracle, SameVerdictAndColourAsColorjs)
     std::map<std::string, int> kept;
     int failures = 0;
     auto fail = [&](const OracleCase& c, const std::string& what) {
-        if (++failures <= 40) {
+        if (++failures <= 40)
             ADD_FAILURE() << c.kind << " \"" << c.text << "\": " << what;
-        }
     };
     for (const OracleCase& c : cases) {
         const NotationParse r = ParseColorNotation(c.text);
         if (r.color && !c.accepted) {
-            if (r.form != NotationForm::Css) {
+            if (r.form != NotationForm::Css)
                 ++kept["Tintora's own notation"];
-            } else if (c.grammatical) {
+            else if (c.grammatical)
                 ++kept["colorjs.io refuses valid CSS (" + c.kind + ")"];
-            } else {
+            else
                 fail(c, "Tintora accepts, colorjs.io and the CSS grammar refuse");
-            }
             continue;
         }
         if (!r.color && c.accepted) {
-            if (!c.grammatical) {
+            if (!c.grammatical)
                 ++kept["colorjs.io accepts, the CSS grammar refuses (" + c.kind + ")"];
-            } else {
+            else
                 fail(c, "colorjs.io and the CSS grammar accept, Tintora refuses: " + r.error);
-            }
             continue;
         }
-        if (!r.color) {
+        if (!r.color)
             continue;
-        }
         if (!(*r.color == c.rgb) && TieAtHalfAStep(*r.color, c)) {
             ++kept["a tie at half an 8-bit step, rounded the other way"];
         } else if (!(*r.color == c.rgb)) {
@@ -177,9 +170,8 @@ TEST(ColorOracle, SameVerdictAndColourAsColorjs)
             fail(c, "alpha " + std::to_string(r.alpha) + " but colorjs.io " + std::to_string(c.alpha));
         }
     }
-    for (const auto& [reason, n] : kept) {
+    for (const auto& [reason, n] : kept)
         std::printf("kept disagreement: %d x %s\n", n, reason.c_str());
-    }
     EXPECT_EQ(failures, 0);
 }
 

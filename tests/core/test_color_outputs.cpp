@@ -15,9 +15,8 @@ using Texts = std::array<std::string, 6>;
 SystemColorTable NeutralScheme()
 {
     SystemColorTable sys{};
-    for (int n = 0; n < SysColorCount; ++n) {
+    for (int n = 0; n < SysColorCount; ++n)
         sys[static_cast<std::size_t>(n)] = MakeColorRef(10 + n, 20 + n, 30 + n);
-    }
     return sys;
 }
 

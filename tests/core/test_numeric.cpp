@@ -82,9 +82,8 @@ TEST(ParseLeadingNumber, ReadsTheLeadingNumberOfTable)
         {"0.1", 0.1},
         {"123456789012345678901234567890", 123456789012345678901234567890.0},
     };
-    for (const auto& c : cases) {
+    for (const auto& c : cases)
         EXPECT_EQ(ParseLeadingNumber(c.text), c.expected) << "text: \"" << c.text << "\"";
-    }
 }
 
 TEST(ParseLeadingNumber, NegativeZeroReadsAsPlainZero)

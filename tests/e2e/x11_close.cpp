@@ -27,12 +27,11 @@ Window Find(Display* d, Window root, const char* title)
     if (!XQueryTree(d, root, &root, &parent, &children, &n))
         return 0;
     Window found = 0;
-    for (unsigned int i = 0; i < n && !found; ++i) {
+    for (unsigned int i = 0; i < n && !found; ++i)
         if (TitleIs(d, children[i], title))
             found = children[i];
         else
             found = Find(d, children[i], title);
-    }
     if (children)
         XFree(children);
     return found;

@@ -24,6 +24,9 @@ printf '#include <string>\n\nstd::string Twice(const std::string& s)\n{\n    con
   >"$work"/src/core/text.cpp
 printf 'int Depth()\n{\n    return undeclared;\n}\n' >"$work"/src/core/broken.cpp
 printf '#pragma once\nint  Width();\n' >"$work"/src/mainwin/window.h
+# Braces around a single statement break the one brace style.
+printf '#pragma once\ninline int Sign(int v)\n{\n    if (v < 0) {\n        return -1;\n    }\n    return 1;\n}\n' \
+  >"$work"/src/mainwin/sign.h
 printf '#pragma once\n#include "mainwin/window.h"\n' >"$work"/src/core/layout.h
 printf '#include "mainwin/window.h"\n\nint Width()\n{\n    return 480;\n}\n' >"$work"/src/mainwin/window.cpp
 
@@ -31,6 +34,7 @@ fail() { echo "FAIL: $*"; echo "--- lint output:"; cat "$work/out"; exit 1; }
 
 if bash "$work"/scripts/lint.sh "$work"/build >"$work"/out 2>&1; then fail "lint passed a tree with faults"; fi
 grep -qx 'src/mainwin/window.h:2: clang-format' "$work"/out || fail "clang-format finding missing"
+grep -q '^src/mainwin/sign.h:4: clang-format' "$work"/out || fail "brace finding missing"
 grep -q '^src/core/text.cpp:6: performance-no-automatic-move: ' "$work"/out || fail "clang-tidy finding missing"
 grep -q '^src/core/broken.cpp:3: clang-diagnostic-error: ' "$work"/out || fail "compile error missing"
 grep -q '^src/core/layout.h:2: core may not include mainwin/window.h' "$work"/out || fail "layer finding missing"
@@ -38,6 +42,7 @@ grep -qx 'lint failed: clang-format clang-tidy layers' "$work"/out || fail "summ
 
 printf '#pragma once\nint Width();\n' >"$work"/src/mainwin/window.h
 rm "$work"/src/core/layout.h
+printf '#pragma once\ninline int Sign(int v)\n{\n    if (v < 0)\n        return -1;\n    return 1;\n}\n' >"$work"/src/mainwin/sign.h
 sed -i 's/return undeclared/return 3/' "$work"/src/core/broken.cpp
 sed -i 's/    const std::string t/    std::string t/' "$work"/src/core/text.cpp
 bash "$work"/scripts/lint.sh "$work"/build >"$work"/out 2>&1 || fail "lint failed a clean tree"

@@ -121,11 +121,9 @@ TEST_F(Form1Copy, ARefusalSaysWhyInTheBandAndCoversNoControl)
     // The message line overlaps no other control, and the copy beside the
     // refused field works at once.
     const QRect line = child("lblMessage")->geometry();
-    for (QWidget* w : form->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        if (w->isVisible() && w != child("lblMessage")) {
+    for (QWidget* w : form->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (w->isVisible() && w != child("lblMessage"))
             EXPECT_FALSE(w->geometry().intersects(line)) << w->objectName().toStdString();
-        }
-    }
     EXPECT_LE(line.bottom(), form->height() - 1);
     clickOn("cmdCopy1");
     EXPECT_EQ(clipboard(), QStringLiteral("#FF0000"));

@@ -70,9 +70,8 @@ TEST_F(Form1Layout, CaptionsAndWhatShowsAtStart)
         SCOPED_TRACE(row.name);
         QWidget* w = child(row.name);
         ASSERT_NE(w, nullptr);
-        if (row.caption) {
+        if (row.caption)
             EXPECT_EQ(CaptionOf(w), QString::fromUtf8(row.caption));
-        }
         EXPECT_EQ(w->isVisibleTo(form.get()), row.visible);
     }
 }

@@ -61,9 +61,8 @@ TEST(ColorEntry, EachFieldReadsDigitsAsItsCaptionSays)
             continue;
         }
         ASSERT_TRUE(r.color);
-        if (row.color >= 0) { // -2: any colour, the note is the point
+        if (row.color >= 0) // -2: any colour, the note is the point
             EXPECT_EQ(r.color->red * 65536 + r.color->green * 256 + r.color->blue, row.color);
-        }
         EXPECT_EQ(r.note, QString::fromLatin1(row.note));
     }
     // Refusals are short and say what the field takes.

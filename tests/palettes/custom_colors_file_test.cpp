@@ -28,9 +28,8 @@ CustomColorsParse Parse(const std::string& bytes)
 std::string ZeroLines(int count)
 {
     std::string s;
-    for (int i = 0; i < count; ++i) {
+    for (int i = 0; i < count; ++i)
         s += " 0 \r\n";
-    }
     return s;
 }
 
@@ -93,9 +92,8 @@ TEST(FormatCustomColors, IgnoresGroupingLocale)
 TEST(CustomColorsRoundTrip, WrittenValuesReadBack)
 {
     CustomColorArray colors{};
-    for (int i = 0; i < CustomColorSlots; ++i) {
+    for (int i = 0; i < CustomColorSlots; ++i)
         colors[static_cast<std::size_t>(i)] = (i * 74565 + 13) % 16777216 - (i % 7 == 0 ? 300000 : 0);
-    }
     colors[3] = std::numeric_limits<std::int32_t>::min();
     colors[4] = std::numeric_limits<std::int32_t>::max();
     const CustomColorsParse parsed = Parse(Format(colors));
@@ -157,9 +155,8 @@ TEST(ParseCustomColorLine, LenientReads)
          25},
         {"\x01\xff\x80", 0},
     };
-    for (const Row& row : rows) {
+    for (const Row& row : rows)
         EXPECT_EQ(ParseCustomColorLine(row.line), row.expected) << "line \"" << row.line << "\"";
-    }
 }
 
 TEST(ParseCustomColors, LineEndsAndShortFiles)
@@ -186,23 +183,20 @@ TEST(ParseCustomColors, LineEndsAndShortFiles)
         EXPECT_EQ(parsed.colors[0], row.slot0);
         EXPECT_EQ(parsed.colors[1], row.slot1);
         EXPECT_EQ(parsed.colors[2], row.slot2);
-        for (std::size_t i = 3; i < parsed.colors.size(); ++i) {
+        for (std::size_t i = 3; i < parsed.colors.size(); ++i)
             ASSERT_EQ(parsed.colors[i], 0) << "slot " << i;
-        }
     }
 }
 
 TEST(ParseCustomColors, TenLineFileLeavesTheRestZero)
 {
     std::string bytes;
-    for (int i = 0; i < 10; ++i) {
+    for (int i = 0; i < 10; ++i)
         bytes += " " + std::to_string(i + 100) + " \r\n";
-    }
     const CustomColorsParse parsed = Parse(bytes);
     EXPECT_EQ(parsed.linesRead, 10);
-    for (std::size_t i = 0; i < parsed.colors.size(); ++i) {
+    for (std::size_t i = 0; i < parsed.colors.size(); ++i)
         EXPECT_EQ(parsed.colors[i], i < 10 ? static_cast<std::int32_t>(i + 100) : 0) << "slot " << i;
-    }
 }
 
 TEST(ParseCustomColors, LinesPastTheLastSlotAreIgnored)
@@ -254,11 +248,9 @@ TEST(ParseCustomColors, BinaryInputGivesZerosWithoutFailing)
         bytes.push_back(static_cast<char>(state >> 24));
     }
     // Without digits at line starts every value must be 0.
-    for (char& c : bytes) {
-        if (c >= '0' && c <= '9') {
+    for (char& c : bytes)
+        if (c >= '0' && c <= '9')
             c = 'A';
-        }
-    }
     const CustomColorsParse parsed = Parse(bytes);
     EXPECT_EQ(parsed.colors, CustomColorArray{});
     EXPECT_EQ(parsed.linesRead, 225);

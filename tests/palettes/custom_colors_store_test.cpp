@@ -27,9 +27,8 @@ namespace {
 QByteArray ReadAll(const QString& path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    if (!file.open(QIODevice::ReadOnly))
         return {};
-    }
     return file.readAll();
 }
 
@@ -70,9 +69,8 @@ struct Folders {
         user = root.filePath("home/data");
         QDir().mkpath(program);
         QFile blocker(root.filePath("not-a-folder"));
-        if (blocker.open(QIODevice::WriteOnly)) {
+        if (blocker.open(QIODevice::WriteOnly))
             blocker.write("x");
-        }
         blockedProgram = root.filePath("not-a-folder/bin");
     }
 
@@ -285,9 +283,8 @@ TEST(CustomColorsStore, SaveRefusesAnythingButARegularFile)
         ASSERT_EQ(lstat(QFile::encodeName(f.ProgramFile()).constData(), &after), 0);
         EXPECT_EQ(after.st_ino, before.st_ino);
         EXPECT_EQ(after.st_mode, before.st_mode);
-        if (QFileInfo::exists(f.root.filePath("target"))) {
+        if (QFileInfo::exists(f.root.filePath("target")))
             EXPECT_EQ(ReadAll(f.root.filePath("target")), QByteArray("precious"));
-        }
         EXPECT_FALSE(QFileInfo::exists(f.root.filePath("target")) &&
                      std::string(row.name) == "dangling link");
         EXPECT_FALSE(QFileInfo::exists(f.user));
@@ -375,12 +372,10 @@ TEST(CustomColorsStore, LoadRemovesOnlyStaleTemporaryFiles)
     const char* stale[] = {"usercolors.cps.Ab12Cd", "usercolors.cps.000000"};
     const char* kept[] = {"usercolors.cps.bak",    "usercolors.cps.Ab12C", "usercolors.cps.Ab12Cde",
                           "usercolors.cps.Ab-2Cd", "other.cps.Ab12Cd",     "usercolors.cpsXAb12Cd"};
-    for (const char* name : stale) {
+    for (const char* name : stale)
         WriteAll(QDir(f.program).filePath(name), "x");
-    }
-    for (const char* name : kept) {
+    for (const char* name : kept)
         WriteAll(QDir(f.program).filePath(name), "x");
-    }
     // A link of that name is not a temporary file of ours.
     ASSERT_EQ(symlink("usercolors.cps",
                       QFile::encodeName(QDir(f.program).filePath("usercolors.cps.LiNk00")).constData()),
@@ -388,9 +383,8 @@ TEST(CustomColorsStore, LoadRemovesOnlyStaleTemporaryFiles)
     CustomColorsStore store(f.program, f.user);
     EXPECT_EQ(store.Load()[1], 255);
     QStringList expected{"usercolors.cps", "usercolors.cps.LiNk00"};
-    for (const char* name : kept) {
+    for (const char* name : kept)
         expected << name;
-    }
     expected.sort();
     EXPECT_EQ(Entries(f.program), expected);
 }
@@ -405,9 +399,8 @@ TEST(CustomColorsStore, OddFilesLoadWithinLimits)
     QByteArray huge(8 * 1024 * 1024, 'z');
     huge.prepend("1\r\n9\r\n");
     QByteArray binary;
-    for (int i = 0; i < 70000; ++i) {
+    for (int i = 0; i < 70000; ++i)
         binary.append(static_cast<char>((i * 37) & 0xFF) == '\n' ? '\0' : static_cast<char>((i * 37) & 0xFF));
-    }
     binary.prepend("1\n\x80\x81");
     const Row rows[] = {
         {"huge", huge, 9},
@@ -434,9 +427,8 @@ TEST(CustomColorsStore, HugeFileLoadsInBoundedMemory)
         QFile file(f.ProgramFile());
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         const QByteArray chunk(1 << 20, '1');
-        for (int i = 0; i < 64; ++i) {
+        for (int i = 0; i < 64; ++i)
             ASSERT_EQ(file.write(chunk), chunk.size());
-        }
     }
     rusage before = {};
     getrusage(RUSAGE_SELF, &before);
@@ -480,9 +472,8 @@ TEST(CustomColorsStore, KillDuringSaveLeavesOldOrNewFile)
     const QByteArray bytesB = ReadAll(f.ProgramFile());
 
     int loops = 30;
-    if (const char* env = std::getenv("TINTORA_KILL_LOOPS")) {
+    if (const char* env = std::getenv("TINTORA_KILL_LOOPS"))
         loops = std::max(1, std::atoi(env));
-    }
     std::mt19937 random(1234);
     std::uniform_int_distribution<int> delayUs(0, 3000);
     for (int i = 0; i < loops; ++i) {
@@ -490,9 +481,8 @@ TEST(CustomColorsStore, KillDuringSaveLeavesOldOrNewFile)
         ASSERT_GE(child, 0);
         if (child == 0) {
             CustomColorsStore store(f.program, f.user);
-            for (unsigned n = 0;; ++n) {
+            for (unsigned n = 0;; ++n)
                 store.Save((n & 1) != 0 ? a : b);
-            }
         }
         std::this_thread::sleep_for(std::chrono::microseconds(delayUs(random)));
         kill(child, SIGKILL);
@@ -516,9 +506,8 @@ namespace {
 CustomColorArray Numbered()
 {
     CustomColorArray colors{};
-    for (int i = 1; i < CustomColorSlots; ++i) {
+    for (int i = 1; i < CustomColorSlots; ++i)
         colors[static_cast<std::size_t>(i)] = i * 1000 + 7;
-    }
     return colors;
 }
 
@@ -626,9 +615,8 @@ TEST(CustomColorsStore, TwoProcessesSavingInATightLoopLoseNoColour)
     }
     const CustomColorArray file = CustomColorsStore(f.program, f.user).Load();
     int lost = 0;
-    for (int cell = 1; cell < CustomColorSlots; ++cell) {
+    for (int cell = 1; cell < CustomColorSlots; ++cell)
         lost += file[static_cast<std::size_t>(cell)] != value(cell) ? 1 : 0;
-    }
     EXPECT_EQ(lost, 0);
 }
 
@@ -650,9 +638,8 @@ TEST(CustomColorsStore, UnreadableFileKeepsTheColoursThroughReloadAndSave)
     const pid_t child = ::fork();
     ASSERT_GE(child, 0);
     if (child == 0) {
-        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) {
+        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
             ::_exit(2);
-        }
         CustomColorsStore store(f.program, f.user);
         store.Load();
         CustomColorArray grid = Numbered();

@@ -45,16 +45,14 @@ protected:
         ASSERT_TRUE(holder_.isValid());
         dir_ = holder_.filePath("disk");
         ASSERT_TRUE(QDir().mkpath(dir_));
-        if (::mount("tmpfs", QFile::encodeName(dir_).constData(), "tmpfs", 0, "size=64k") != 0) {
+        if (::mount("tmpfs", QFile::encodeName(dir_).constData(), "tmpfs", 0, "size=64k") != 0)
             GTEST_SKIP() << "cannot mount a small tmpfs here (needs root): " << std::strerror(errno);
-        }
         mounted_ = true;
     }
     void TearDown() override
     {
-        if (mounted_) {
+        if (mounted_)
             ::umount2(QFile::encodeName(dir_).constData(), MNT_DETACH);
-        }
     }
 
     // Fills the disk, then frees `spare` bytes of it again: room for part of
@@ -68,9 +66,8 @@ protected:
         off_t written = 0;
         for (;;) {
             const ssize_t n = ::write(fd, block.constData(), static_cast<std::size_t>(block.size()));
-            if (n <= 0) {
+            if (n <= 0)
                 break;
-            }
             written += n;
         }
         ASSERT_EQ(::ftruncate(fd, written > spare ? written - spare : 0), 0);
@@ -87,9 +84,8 @@ protected:
 CustomColorArray Colours(int seed)
 {
     CustomColorArray colors{};
-    for (int i = 1; i < CustomColorSlots; ++i) {
+    for (int i = 1; i < CustomColorSlots; ++i)
         colors[static_cast<std::size_t>(i)] = (i * 7919 + seed) & 0xFFFFFF;
-    }
     return colors;
 }
 

@@ -70,9 +70,8 @@ TEST(PickCellAt, Table)
             {0, 0, 0},       {-5, 15, 0},     {15, -5, 0},
             {300, 15, 0},    {15, 300, 0},    {400, 400, 0},
         };
-    for (const Row& row : rows) {
+    for (const Row& row : rows)
         EXPECT_EQ(PickCellAt(cells, row.x, row.y), row.expected) << "at (" << row.x << ", " << row.y << ")";
-    }
 }
 
 TEST(PickCellAt, InteriorOfEveryCellPicksThatCell)
@@ -80,11 +79,9 @@ TEST(PickCellAt, InteriorOfEveryCellPicksThatCell)
     const GridCells cells = BuildGridCells();
     for (int k = 1; k <= GridCellCount; ++k) {
         const CellRect& c = cells[k];
-        for (int y = c.top + 1; y < c.bottom; ++y) {
-            for (int x = c.left + 1; x < c.right; ++x) {
+        for (int y = c.top + 1; y < c.bottom; ++y)
+            for (int x = c.left + 1; x < c.right; ++x)
                 ASSERT_EQ(PickCellAt(cells, x, y), k) << "at (" << x << ", " << y << ")";
-            }
-        }
         EXPECT_EQ(PickCellAt(cells, c.left, c.top + 5), 0);
         EXPECT_EQ(PickCellAt(cells, c.right, c.top + 5), 0);
         EXPECT_EQ(PickCellAt(cells, c.left + 5, c.top), 0);

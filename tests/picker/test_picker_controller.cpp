@@ -79,12 +79,10 @@ TEST_F(PickerControllerTest, PlanePositionsSurviveTheRoundTripThroughTheFields)
                 SCOPED_TRACE(testing::Message() << static_cast<int>(row.mode) << " at " << x << "," << y);
                 EXPECT_LE(std::abs(l.SelX - x), static_cast<int>(std::ceil(row.xStep)));
                 EXPECT_LE(std::abs(l.SelY - y), static_cast<int>(std::ceil(row.yStep)));
-                if (x == 10 || x == 265) {
+                if (x == 10 || x == 265)
                     EXPECT_EQ(l.SelX, x);
-                }
-                if (y == 10 || y == 265) {
+                if (y == 10 || y == 265)
                     EXPECT_EQ(l.SelY, y);
-                }
             }
         }
     }

@@ -75,21 +75,17 @@ TEST(HueStrip, RowsAcrossTheSectorEnds)
     ASSERT_EQ(strip.width, 15);
     ASSERT_EQ(strip.height, 256);
     ASSERT_EQ(strip.bits.size(), 256u * 48u);
-    for (const Row& row : rows) {
-        for (int x = 277; x <= 291; ++x) {
+    for (const Row& row : rows)
+        for (int x = 277; x <= 291; ++x)
             EXPECT_EQ(HueStripAt(strip, x, 10 + row.i), row.color) << "row " << row.i << " x " << x;
-        }
-    }
 }
 
 TEST(HueStrip, EveryRowIsSixteenEqualTriplesIncludingThePadding)
 {
     const Dib strip = RenderHueStrip();
-    for (int i = 0; i < 256; ++i) {
-        for (int p = 1; p < 16; ++p) {
+    for (int i = 0; i < 256; ++i)
+        for (int p = 1; p < 16; ++p)
             ASSERT_EQ(Stored(strip, i, p), Stored(strip, i, 0)) << "row " << i << " triple " << p;
-        }
-    }
 }
 
 TEST(SatBriPlane, NamedPixelsForRed)
@@ -107,9 +103,8 @@ TEST(SatBriPlane, NamedPixelsForRed)
     ASSERT_EQ(plane.width, 256);
     ASSERT_EQ(plane.height, 256);
     ASSERT_EQ(plane.bits.size(), 196608u);
-    for (const Pixel& px : pixels) {
+    for (const Pixel& px : pixels)
         EXPECT_EQ(SatBriAt(plane, 10 + px.u, 10 + px.v), px.color) << "u " << px.u << " v " << px.v;
-    }
 }
 
 TEST(SatBriPlane, EdgesForSeveralHues)
@@ -152,12 +147,10 @@ TEST(HueSatPlane, NamedPixels)
     };
     const Dib plane = RenderHueSatPlane();
     ASSERT_EQ(plane.bits.size(), 196608u);
-    for (const Pixel& px : pixels) {
+    for (const Pixel& px : pixels)
         EXPECT_EQ(HuePlaneAt(plane, px.x, 10 + px.v), px.color) << "x " << px.x << " v " << px.v;
-    }
-    for (int x = 10; x <= 265; ++x) {
+    for (int x = 10; x <= 265; ++x)
         ASSERT_EQ(HuePlaneAt(plane, x, 265), (Rgb{255, 255, 255})) << "x " << x;
-    }
 }
 
 TEST(HueBriPlane, NamedPixelsAndTheDarkColumns)
@@ -167,9 +160,8 @@ TEST(HueBriPlane, NamedPixelsAndTheDarkColumns)
     EXPECT_EQ(HuePlaneAt(plane, 137, 138), (Rgb{0, 126, 127}));
     EXPECT_EQ(HuePlaneAt(plane, 265, 10), (Rgb{255, 0, 0}));
     EXPECT_EQ(HuePlaneAt(plane, 137, 10), (Rgb{0, 252, 255}));
-    for (int x = 10; x <= 265; ++x) {
+    for (int x = 10; x <= 265; ++x)
         ASSERT_EQ(HuePlaneAt(plane, x, 265), (Rgb{0, 0, 0})) << "x " << x;
-    }
     // Columns 85 and 255 have the ramp -3; rnd(-3 * k) is negative for rows
     // y = 0..212 and the byte stays 0, so only "full" shows.
     for (int y = 0; y <= 255; ++y) {
@@ -213,12 +205,10 @@ TEST(Strips, OrangeRows)
 
 TEST(Strips, BlackStaysBlackAndWhiteStaysWhite)
 {
-    for (const ColorRef c : BrightnessStripColors(0, 0, 0)) {
+    for (const ColorRef c : BrightnessStripColors(0, 0, 0))
         ASSERT_EQ(c, 0);
-    }
-    for (const ColorRef c : SaturationStripColors(255, 255, 255)) {
+    for (const ColorRef c : SaturationStripColors(255, 255, 255))
         ASSERT_EQ(c, 0xFFFFFF);
-    }
 }
 
 void ExpectSameImage(const Dib& fast, const Dib& reference, const char* what)
@@ -226,9 +216,8 @@ void ExpectSameImage(const Dib& fast, const Dib& reference, const char* what)
     ASSERT_EQ(fast.width, reference.width) << what;
     ASSERT_EQ(fast.height, reference.height) << what;
     ASSERT_EQ(fast.bits.size(), reference.bits.size()) << what;
-    for (std::size_t i = 0; i < fast.bits.size(); ++i) {
+    for (std::size_t i = 0; i < fast.bits.size(); ++i)
         ASSERT_EQ(fast.bits[i], reference.bits[i]) << what << " byte " << i;
-    }
 }
 
 const Rgb kSampleColors[] = {{255, 0, 0},     {0, 255, 0}, {0, 0, 255},   {12, 200, 99},

@@ -62,9 +62,8 @@ void RtfDocumentBuilder::Build(QByteArrayView data)
         case RtfToken::Kind::Binary:
             // Binary data is kept only as the data of a picture to show.
             starPending_ = false;
-            if (skipNesting_ == 0 && pictureDepth_ == stack_.size() && overflow_ == 0) {
+            if (skipNesting_ == 0 && pictureDepth_ == stack_.size() && overflow_ == 0)
                 picture_.AppendBinary(token.text);
-            }
             break;
         }
     }
@@ -106,21 +105,17 @@ void RtfDocumentBuilder::CloseGroup()
         --overflow_;
         return;
     }
-    if (stack_.size() <= 1) {
+    if (stack_.size() <= 1)
         return; // a stray brace
-    }
     // A font entry ends with its group, but not with a group skipped inside
     // it, such as the \*\panose that comes before the name.
-    if (!skipped && State().destination == RtfDestination::FontTable) {
+    if (!skipped && State().destination == RtfDestination::FontTable)
         tables_.EndFont();
-    }
-    if (!skipped && pictureDepth_ == stack_.size()) {
+    if (!skipped && pictureDepth_ == stack_.size())
         EndPicture();
-    }
     // A \pn group describes the paragraph it sits in.
-    if (!skipped && State().destination == RtfDestination::ListDefinition && stack_.size() >= 2) {
+    if (!skipped && State().destination == RtfDestination::ListDefinition && stack_.size() >= 2)
         stack_[stack_.size() - 2].paragraph.list = State().paragraph.list;
-    }
     stack_.pop_back();
 }
 
@@ -134,41 +129,36 @@ void RtfDocumentBuilder::Skip()
 
 void RtfDocumentBuilder::ControlWord(const RtfToken& token)
 {
-    if (skipNesting_ > 0) {
+    if (skipNesting_ > 0)
         return;
-    }
     const RtfKeyword keyword = LookupKeyword(token.text);
     if (starPending_) {
         // \* marks a destination that readers may ignore. Those this reader
         // knows are read as if the mark were not there: writers put field
         // instructions and results, pictures and footnotes behind it.
         starPending_ = false;
-        if (IsDestination(keyword)) {
+        if (IsDestination(keyword))
             Keyword(keyword, token.hasParam, token.param);
-        } else {
+        else
             Skip();
-        }
         return;
     }
-    if (ConsumeFallback()) {
+    if (ConsumeFallback())
         return;
-    }
     Keyword(keyword, token.hasParam, token.param);
 }
 
 void RtfDocumentBuilder::ControlSymbol(char symbol)
 {
-    if (skipNesting_ > 0) {
+    if (skipNesting_ > 0)
         return;
-    }
     if (symbol == '*') {
         starPending_ = true;
         return;
     }
     starPending_ = false;
-    if (ConsumeFallback()) {
+    if (ConsumeFallback())
         return;
-    }
     switch (symbol) {
     case '\\':
     case '{':
@@ -195,9 +185,8 @@ void RtfDocumentBuilder::ControlSymbol(char symbol)
 void RtfDocumentBuilder::Keyword(RtfKeyword keyword, bool hasParam, int param)
 {
     if (keyword == RtfKeyword::Unicode) {
-        if (hasParam) {
+        if (hasParam)
             Unicode(param);
-        }
         return;
     }
     if (const char16_t ch = KeywordCharacter(keyword); ch != 0) {
@@ -206,9 +195,8 @@ void RtfDocumentBuilder::Keyword(RtfKeyword keyword, bool hasParam, int param)
     }
     // Every other word may change how the text before it is formatted.
     FlushText();
-    if (PictureKeyword(keyword, hasParam, param) || ListKeyword(keyword, hasParam, param)) {
+    if (PictureKeyword(keyword, hasParam, param) || ListKeyword(keyword, hasParam, param))
         return;
-    }
     if (ApplyCharacterKeyword(State().chars, keyword, hasParam, param) ||
         ParagraphKeyword(keyword, hasParam, param) || TableKeyword(keyword, hasParam, param)) {
         return;
@@ -243,9 +231,8 @@ void RtfDocumentBuilder::Keyword(RtfKeyword keyword, bool hasParam, int param)
         documentCodePage_ = 850;
         break;
     case RtfKeyword::AnsiCodePage:
-        if (hasParam && param > 0) {
+        if (hasParam && param > 0)
             documentCodePage_ = param;
-        }
         break;
     case RtfKeyword::DefaultFont:
         defaultFont_ = hasParam ? param : -1;
@@ -254,26 +241,22 @@ void RtfDocumentBuilder::Keyword(RtfKeyword keyword, bool hasParam, int param)
         s.unicodeSkip = std::clamp(hasParam ? param : 1, 0, MaxUnicodeSkip);
         break;
     case RtfKeyword::Font:
-        if (inFontTable) {
+        if (inFontTable)
             tables_.BeginFont(hasParam ? param : -1);
-        } else if (hasParam) {
+        else if (hasParam)
             s.chars.font = param;
-        }
         break;
     case RtfKeyword::FontCharset:
-        if (inFontTable) {
+        if (inFontTable)
             tables_.SetFontCharset(param);
-        }
         break;
     case RtfKeyword::FontCodePage:
-        if (inFontTable) {
+        if (inFontTable)
             tables_.SetFontCodePage(param);
-        }
         break;
     case RtfKeyword::FontFamilyModern:
-        if (inFontTable) {
+        if (inFontTable)
             tables_.SetFontFixedPitch();
-        }
         break;
     case RtfKeyword::Red:
     case RtfKeyword::Green:
@@ -315,9 +298,8 @@ void RtfDocumentBuilder::DestinationKeyword(RtfKeyword keyword)
         break;
     case RtfKeyword::FieldResult:
         s.destination = RtfDestination::Body;
-        if (const int link = fields_.StartResult(s.field); link >= 0) {
+        if (const int link = fields_.StartResult(s.field); link >= 0)
             s.link = link;
-        }
         break;
     case RtfKeyword::Picture:
         if (s.destination == RtfDestination::Body) {
@@ -339,9 +321,8 @@ void RtfDocumentBuilder::DestinationKeyword(RtfKeyword keyword)
 
 bool RtfDocumentBuilder::PictureKeyword(RtfKeyword keyword, bool hasParam, int param)
 {
-    if (State().destination != RtfDestination::Picture) {
+    if (State().destination != RtfDestination::Picture)
         return false;
-    }
     const int value = hasParam ? param : 0;
     switch (keyword) {
     case RtfKeyword::PngBlip:
@@ -371,9 +352,8 @@ void RtfDocumentBuilder::EndPicture()
         return;
     }
     const RtfPicture::Shown shown = picture_.Decode(pictureWidth_, writer_.PictureBytesLeft());
-    if (shown.image.isNull()) {
+    if (shown.image.isNull())
         return;
-    }
     // The picture's format is the text format around its group.
     const RtfGroupState& outer = stack_[stack_.size() - 2];
     bodyTables_.InsertImage(shown.image, shown.size,
@@ -410,24 +390,21 @@ void RtfDocumentBuilder::StartFootnote()
 void RtfDocumentBuilder::FootnoteMark()
 {
     RtfGroupState& s = State();
-    if (s.destination == RtfDestination::Footnote) {
+    if (s.destination == RtfDestination::Footnote)
         footnotes_.MarkInNote(s.footnote);
-    } else if (s.destination == RtfDestination::Body && !s.chars.hidden) {
+    else if (s.destination == RtfDestination::Body && !s.chars.hidden)
         bodyTables_.InsertText(QString::number(footnotes_.MarkInText()), CharFormat(), s.paragraph.inTable);
-    }
 }
 
 void RtfDocumentBuilder::WriteFootnotes()
 {
-    if (footnotes_.empty()) {
+    if (footnotes_.empty())
         return;
-    }
     // The notes follow the text as numbered paragraphs, after an empty one.
     RtfGroupState& s = State();
     s = RtfGroupState{};
-    if (!writer_.InEmptyParagraph()) {
+    if (!writer_.InEmptyParagraph())
         writer_.EndParagraph(BlockFormat(), false, 0);
-    }
     writer_.EndParagraph(BlockFormat(), false, 0);
     for (const QString& note : footnotes_.Paragraphs()) {
         writer_.InsertText(note, CharFormat(), false, 0);
@@ -440,11 +417,10 @@ bool RtfDocumentBuilder::ParagraphKeyword(RtfKeyword keyword, bool hasParam, int
     RtfGroupState& s = State();
     if (keyword == RtfKeyword::Par) {
         lists_.EndParagraph();
-        if (s.destination == RtfDestination::Body && !writer_.truncated()) {
+        if (s.destination == RtfDestination::Body && !writer_.truncated())
             bodyTables_.EndParagraph(BlockFormat(), s.paragraph.inTable);
-        } else if (s.destination == RtfDestination::Footnote) {
+        else if (s.destination == RtfDestination::Footnote)
             AppendChar(u' ');
-        }
         return true;
     }
     return ApplyParagraphKeyword(s.paragraph, keyword, hasParam, param);
@@ -456,14 +432,12 @@ bool RtfDocumentBuilder::TableKeyword(RtfKeyword keyword, bool hasParam, int par
     switch (keyword) {
     case RtfKeyword::Cell:
         lists_.EndParagraph();
-        if (inBody) {
+        if (inBody)
             bodyTables_.EndCell(BlockFormat());
-        }
         return true;
     case RtfKeyword::Row:
-        if (inBody) {
+        if (inBody)
             bodyTables_.EndRow();
-        }
         return true;
     default:
         return bodyTables_.DefinitionKeyword(keyword, hasParam, param, tables_);
@@ -472,16 +446,14 @@ bool RtfDocumentBuilder::TableKeyword(RtfKeyword keyword, bool hasParam, int par
 
 void RtfDocumentBuilder::Text(QByteArrayView bytes)
 {
-    if (skipNesting_ > 0) {
+    if (skipNesting_ > 0)
         return;
-    }
     starPending_ = false;
     if (State().destination == RtfDestination::Picture) {
         // Only the picture's own group holds its data; groups inside it
         // (properties, identifiers) do not.
-        if (pictureDepth_ == stack_.size()) {
+        if (pictureDepth_ == stack_.size())
             picture_.AppendHex(bytes);
-        }
         return;
     }
     if (fallbackLeft_ > 0) {
@@ -489,28 +461,24 @@ void RtfDocumentBuilder::Text(QByteArrayView bytes)
         fallbackLeft_ -= static_cast<int>(skipped);
         bytes = bytes.sliced(skipped);
     }
-    if (writer_.truncated() && State().destination == RtfDestination::Body) {
+    if (writer_.truncated() && State().destination == RtfDestination::Body)
         return;
-    }
     while (!bytes.isEmpty()) {
         const qsizetype piece = std::min(bytes.size(), MaxPendingBytes);
         AppendBytes(bytes.first(piece));
         bytes = bytes.sliced(piece);
-        if (!bytes.isEmpty()) {
+        if (!bytes.isEmpty())
             FlushText();
-        }
     }
 }
 
 void RtfDocumentBuilder::HexByte(unsigned char byte)
 {
-    if (skipNesting_ > 0) {
+    if (skipNesting_ > 0)
         return;
-    }
     starPending_ = false;
-    if (ConsumeFallback()) {
+    if (ConsumeFallback())
         return;
-    }
     const char c = static_cast<char>(byte);
     AppendBytes(QByteArrayView(&c, 1));
 }
@@ -565,9 +533,8 @@ bool RtfDocumentBuilder::DropsText() const
 
 void RtfDocumentBuilder::AppendBytes(QByteArrayView bytes)
 {
-    if (DropsText()) {
+    if (DropsText())
         return;
-    }
     const RtfDestination destination = State().destination;
     if (destination == RtfDestination::ColorTable) {
         tables_.ColorTableText(bytes);
@@ -575,26 +542,23 @@ void RtfDocumentBuilder::AppendBytes(QByteArrayView bytes)
     }
     RtfTextDecoder::SymbolSet symbols = RtfTextDecoder::SymbolSet::None;
     if (destination != RtfDestination::FontTable) {
-        if (const RtfStyleTables::Font* font = CurrentFont()) {
+        if (const RtfStyleTables::Font* font = CurrentFont())
             symbols = font->symbols;
-        }
     }
     text_.AppendBytes(bytes, CurrentCodePage(), symbols);
 }
 
 void RtfDocumentBuilder::AppendChar(char16_t ch)
 {
-    if (!DropsText() && State().destination != RtfDestination::ColorTable) {
+    if (!DropsText() && State().destination != RtfDestination::ColorTable)
         text_.AppendChar(ch);
-    }
 }
 
 void RtfDocumentBuilder::FlushText()
 {
     QString text = text_.Take();
-    if (text.isEmpty()) {
+    if (text.isEmpty())
         return;
-    }
     RtfGroupState& s = State();
     switch (s.destination) {
     case RtfDestination::Body:
@@ -625,12 +589,10 @@ void RtfDocumentBuilder::WriteBodyText(const QString& text)
 {
     const RtfGroupState& s = State();
     const std::optional<QString> number = lists_.BeforeBodyText(s, text);
-    if (!number) {
+    if (!number)
         return;
-    }
-    if (!number->isEmpty()) {
+    if (!number->isEmpty())
         bodyTables_.InsertText(*number, CharFormat(), s.paragraph.inTable);
-    }
     bodyTables_.InsertText(text, CharFormat(), s.paragraph.inTable);
 }
 
@@ -642,9 +604,8 @@ const RtfStyleTables::Font* RtfDocumentBuilder::CurrentFont() const
 
 int RtfDocumentBuilder::CurrentCodePage() const
 {
-    if (State().destination == RtfDestination::FontTable) {
+    if (State().destination == RtfDestination::FontTable)
         return tables_.FontTableCodePage(documentCodePage_);
-    }
     const RtfStyleTables::Font* font = CurrentFont();
     return font != nullptr && font->codePage > 0 ? font->codePage : documentCodePage_;
 }
@@ -660,9 +621,8 @@ QTextBlockFormat RtfDocumentBuilder::BlockFormat() const
     const RtfParagraphProps& p = State().paragraph;
     QTextBlockFormat format = RtfBlockFormat(p);
     // Colour 0 is the automatic colour: no shading.
-    if (const QColor shading = tables_.ColorAt(p.background); p.background > 0 && shading.isValid()) {
+    if (const QColor shading = tables_.ColorAt(p.background); p.background > 0 && shading.isValid())
         format.setBackground(shading);
-    }
     return format;
 }
 

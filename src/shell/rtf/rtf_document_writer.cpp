@@ -28,9 +28,8 @@ RtfDocumentWriter::~RtfDocumentWriter()
 void RtfDocumentWriter::InsertText(const QString& text, const QTextCharFormat& format, bool inTable,
                                    int columns)
 {
-    if (text.isEmpty() || truncated_) {
+    if (text.isEmpty() || truncated_)
         return;
-    }
     SyncTable(inTable, columns);
     InsertBoundedText(text, format);
     trailingBreak_ = false;
@@ -49,32 +48,27 @@ bool RtfDocumentWriter::Spend(qint64 cost)
 void RtfDocumentWriter::InsertBoundedText(QStringView text, const QTextCharFormat& format)
 {
     while (!text.isEmpty()) {
-        if (!Spend(LayoutCost::Run)) {
+        if (!Spend(LayoutCost::Run))
             return;
-        }
         // The block's length counts its paragraph mark too.
         const qsizetype room = MaxParagraphLength - (cursor_.block().length() - 1);
         if (text.size() <= room) {
-            if (Spend(text.size() * LayoutCost::Character)) {
+            if (Spend(text.size() * LayoutCost::Character))
                 cursor_.insertText(text.toString(), format);
-            }
             return;
         }
         // Continue in a new paragraph, after the last space that fits; a
         // paragraph that holds no space yet is cut where it is full.
         qsizetype cut = std::max<qsizetype>(room, 0);
         const qsizetype space = text.first(cut).lastIndexOf(u' ');
-        if (space >= 0) {
+        if (space >= 0)
             cut = space + 1;
-        } else if (cursor_.block().text().contains(u' ')) {
+        else if (cursor_.block().text().contains(u' '))
             cut = 0;
-        }
-        if (!Spend(cut * LayoutCost::Character + LayoutCost::Paragraph)) {
+        if (!Spend(cut * LayoutCost::Character + LayoutCost::Paragraph))
             return;
-        }
-        if (cut > 0) {
+        if (cut > 0)
             cursor_.insertText(text.first(cut).toString(), format);
-        }
         cursor_.insertBlock(cursor_.blockFormat(), format);
         text = text.sliced(cut);
     }
@@ -82,9 +76,8 @@ void RtfDocumentWriter::InsertBoundedText(QStringView text, const QTextCharForma
 
 void RtfDocumentWriter::EndParagraph(const QTextBlockFormat& format, bool inTable, int columns)
 {
-    if (!Spend(LayoutCost::Paragraph)) {
+    if (!Spend(LayoutCost::Paragraph))
         return;
-    }
     SyncTable(inTable, columns);
     cursor_.setBlockFormat(format);
     cursor_.insertBlock(format);
@@ -94,9 +87,8 @@ void RtfDocumentWriter::EndParagraph(const QTextBlockFormat& format, bool inTabl
 bool RtfDocumentWriter::InsertImage(const QImage& image, QSizeF size, const QTextCharFormat& format,
                                     bool inTable, int columns)
 {
-    if (image.sizeInBytes() > PictureBytesLeft() || !Spend(LayoutCost::Picture)) {
+    if (image.sizeInBytes() > PictureBytesLeft() || !Spend(LayoutCost::Picture))
         return false;
-    }
     pictureBytes_ += image.sizeInBytes();
     SyncTable(inTable, columns);
     const QString name = QStringLiteral("rtf-picture:%1").arg(++pictureCount_);
@@ -113,18 +105,16 @@ bool RtfDocumentWriter::InsertImage(const QImage& image, QSizeF size, const QTex
 
 void RtfDocumentWriter::EndCell(const QTextBlockFormat& format, int columns)
 {
-    if (!Spend(LayoutCost::Paragraph)) {
+    if (!Spend(LayoutCost::Paragraph))
         return;
-    }
     SyncTable(true, columns);
     cursor_.setBlockFormat(format);
     // A paragraph mark right before the end of a cell ends its last
     // paragraph; it does not open an empty one.
     if (mode_ == TableMode::Grid && cursor_.block().length() == 1) {
         const QTextTableCell cell = table_->cellAt(cursor_);
-        if (cell.isValid() && cursor_.position() > cell.firstPosition()) {
+        if (cell.isValid() && cursor_.position() > cell.firstPosition())
             cursor_.deletePreviousChar();
-        }
     }
     ++column_;
     cellEnded_ = true;
@@ -141,9 +131,8 @@ void RtfDocumentWriter::EndRow()
 
 void RtfDocumentWriter::Finish(const QTextBlockFormat& format)
 {
-    if (mode_ == TableMode::Grid) {
+    if (mode_ == TableMode::Grid)
         return;
-    }
     if (trailingBreak_ && cursor_.block().length() == 1) {
         // Joining the empty last paragraph into the previous one keeps the
         // previous paragraph's format, which is the one it was given.
@@ -155,15 +144,14 @@ void RtfDocumentWriter::Finish(const QTextBlockFormat& format)
 
 void RtfDocumentWriter::SyncTable(bool inTable, int columns)
 {
-    if (!inTable) {
+    if (!inTable)
         LeaveTable();
-    } else if (mode_ == TableMode::None) {
+    else if (mode_ == TableMode::None)
         StartTable(columns);
-    } else if (rowEnded_) {
+    else if (rowEnded_)
         NextRow(columns);
-    } else if (cellEnded_) {
+    else if (cellEnded_)
         NextCell();
-    }
 }
 
 void RtfDocumentWriter::StartTable(int columns)
@@ -175,9 +163,8 @@ void RtfDocumentWriter::StartTable(int columns)
     column_ = 0;
     if (tableCount_ >= MaxTables) {
         mode_ = TableMode::Text;
-        if (cursor_.block().length() > 1) {
+        if (cursor_.block().length() > 1)
             cursor_.insertBlock();
-        }
         return;
     }
     ++tableCount_;
@@ -188,9 +175,8 @@ void RtfDocumentWriter::StartTable(int columns)
     const QTextBlock block = cursor_.block();
     if (block.length() == 1 && block.previous().isValid()) {
         QTextCursor previous(block.previous());
-        if (previous.currentTable() == nullptr) {
+        if (previous.currentTable() == nullptr)
             cursor_.deletePreviousChar();
-        }
     }
     gridEdges_.clear();
     mergeTop_.clear();
@@ -220,9 +206,8 @@ void RtfDocumentWriter::StartTable(int columns)
     format.setBorderBrush(rowBorderColor.isValid() ? rowBorderColor : QColor(Qt::black));
     if (!gridEdges_.empty()) {
         gridEdges_.erase(std::unique(gridEdges_.begin(), gridEdges_.end()), gridEdges_.end());
-        if (gridEdges_.front() == 0 && gridEdges_.size() > 1) {
+        if (gridEdges_.front() == 0 && gridEdges_.size() > 1)
             gridEdges_.erase(gridEdges_.begin());
-        }
         gridEdges_.resize(std::min<std::size_t>(gridEdges_.size(), MaxColumns));
         columns = static_cast<int>(gridEdges_.size());
     }
@@ -233,11 +218,10 @@ void RtfDocumentWriter::StartTable(int columns)
 
 void RtfDocumentWriter::LeaveTable()
 {
-    if (mode_ == TableMode::Grid) {
+    if (mode_ == TableMode::Grid)
         cursor_.movePosition(QTextCursor::End);
-    } else if (mode_ == TableMode::Text && rowEnded_) {
+    else if (mode_ == TableMode::Text && rowEnded_)
         cursor_.insertBlock();
-    }
     mode_ = TableMode::None;
     table_ = nullptr;
     rowEnded_ = false;
@@ -293,9 +277,8 @@ void RtfDocumentWriter::MoveToCell()
 
 int RtfDocumentWriter::GridColumn(int cell) const
 {
-    if (cell < static_cast<int>(placements_.size())) {
+    if (cell < static_cast<int>(placements_.size()))
         return placements_[static_cast<std::size_t>(cell)].column;
-    }
     const int next =
         placements_.empty() ? 0 : placements_.back().column + std::max(placements_.back().span, 1);
     return next + cell - static_cast<int>(placements_.size());
@@ -303,9 +286,8 @@ int RtfDocumentWriter::GridColumn(int cell) const
 
 void RtfDocumentWriter::SetColumnWidths()
 {
-    if (gridEdges_.empty()) {
+    if (gridEdges_.empty())
         return;
-    }
     QList<QTextLength> widths;
     int previous = 0;
     for (const int edge : gridEdges_) {
@@ -324,9 +306,8 @@ void RtfDocumentWriter::SplitColumnAt(int edge)
     const auto at = std::lower_bound(gridEdges_.begin(), gridEdges_.end(), edge);
     const int column = static_cast<int>(at - gridEdges_.begin());
     gridEdges_.insert(at, edge);
-    if (column < static_cast<int>(mergeTop_.size())) {
+    if (column < static_cast<int>(mergeTop_.size()))
         mergeTop_.insert(mergeTop_.begin() + column, -1);
-    }
     if (column >= table_->columns()) {
         table_->appendColumns(1);
         return;
@@ -340,9 +321,8 @@ void RtfDocumentWriter::SplitColumnAt(int edge)
             const QTextTableCell merged = table_->cellAt(row, column);
             QTextCursor first = merged.firstCursorPosition();
             first.movePosition(QTextCursor::NextCharacter, QTextCursor::KeepAnchor);
-            if (first.selectedText() == QStringLiteral(" ")) {
+            if (first.selectedText() == QStringLiteral(" "))
                 first.removeSelectedText();
-            }
         }
     }
 }
@@ -350,9 +330,8 @@ void RtfDocumentWriter::SplitColumnAt(int edge)
 void RtfDocumentWriter::PlaceRow()
 {
     placements_.clear();
-    if (rowDefinition_ == nullptr || gridEdges_.empty()) {
+    if (rowDefinition_ == nullptr || gridEdges_.empty())
         return;
-    }
     // Edges within 20 twips count as the same edge: writers round widths
     // differently from row to row.
     constexpr int Tolerance = 20;
@@ -370,9 +349,8 @@ void RtfDocumentWriter::PlaceRow()
             split = true;
         }
     }
-    if (split) {
+    if (split)
         SetColumnWidths();
-    }
     const int columns = table_->columns();
     mergeTop_.resize(static_cast<std::size_t>(columns), -1);
     int previous = 0;
@@ -384,9 +362,8 @@ void RtfDocumentWriter::PlaceRow()
         if ((cell.mergedLeft || last < first) && !placements_.empty()) {
             // The cell joins the last one before it that has a place.
             int owner = static_cast<int>(placements_.size()) - 1;
-            while (owner > 0 && placements_[static_cast<std::size_t>(owner)].span == 0) {
+            while (owner > 0 && placements_[static_cast<std::size_t>(owner)].span == 0)
                 --owner;
-            }
             Placement& joined = placements_[static_cast<std::size_t>(owner)];
             joined.span = std::max(joined.span, last - joined.column + 1);
             placements_.push_back({joined.column, 0});
@@ -396,14 +373,12 @@ void RtfDocumentWriter::PlaceRow()
     }
     for (std::size_t i = 0; i < placements_.size(); ++i) {
         const Placement& place = placements_[i];
-        if (place.span == 0) {
+        if (place.span == 0)
             continue;
-        }
         const RtfCellDefinition& cell = rowDefinition_->cells[i];
         const int span = std::min(place.span, columns - place.column);
-        if (span > 1) {
+        if (span > 1)
             table_->mergeCells(row_, place.column, 1, span);
-        }
         int& top = mergeTop_[static_cast<std::size_t>(place.column)];
         if (cell.mergedUp && top >= 0) {
             table_->mergeCells(top, place.column, row_ - top + 1, span);
@@ -429,9 +404,8 @@ void RtfDocumentWriter::PlaceRow()
             (format.*brushes[side])(cell.borderColor[side].isValid() ? QBrush(cell.borderColor[side])
                                                                      : QBrush(Qt::black));
         }
-        if (cell.background.isValid()) {
+        if (cell.background.isValid())
             format.setBackground(cell.background);
-        }
         table_->cellAt(row_, place.column).setFormat(format);
     }
 }

@@ -69,20 +69,17 @@ QString HyperlinkTarget(const QString& instruction)
             if (name == u"l" || name == u"o" || name == u"t") {
                 if (i + 1 < args.size() && !IsSwitch(args[i + 1])) {
                     ++i;
-                    if (name == u"l") {
+                    if (name == u"l")
                         location = args[i].text;
-                    }
                 }
             }
             continue;
         }
-        if (url.isEmpty()) {
+        if (url.isEmpty())
             url = args[i].text;
-        }
     }
-    if (!location.isEmpty()) {
+    if (!location.isEmpty())
         url += u'#' + location;
-    }
     return url;
 }
 

@@ -9,18 +9,16 @@ namespace tintora {
 
 int RtfFields::Begin()
 {
-    if (static_cast<int>(fields_.size()) >= MaxFields) {
+    if (static_cast<int>(fields_.size()) >= MaxFields)
         return -1;
-    }
     fields_.emplace_back();
     return static_cast<int>(fields_.size()) - 1;
 }
 
 void RtfFields::AppendInstruction(int field, const QString& text)
 {
-    if (field < 0) {
+    if (field < 0)
         return;
-    }
     QString& instruction = fields_[static_cast<std::size_t>(field)].instruction;
     const QString kept = text.left(std::min(MaxInstructionLength - instruction.size(), MaxChars - chars_));
     instruction += kept;
@@ -29,9 +27,8 @@ void RtfFields::AppendInstruction(int field, const QString& text)
 
 int RtfFields::StartResult(int field)
 {
-    if (field < 0) {
+    if (field < 0)
         return -1;
-    }
     Field& f = fields_[static_cast<std::size_t>(field)];
     f.href = HyperlinkTarget(f.instruction);
     f.instruction = QString();

@@ -7,9 +7,8 @@ namespace tintora {
 
 int RtfFootnotes::Begin()
 {
-    if (static_cast<int>(notes_.size()) >= MaxNotes) {
+    if (static_cast<int>(notes_.size()) >= MaxNotes)
         return -1;
-    }
     notes_.emplace_back();
     return static_cast<int>(notes_.size()) - 1;
 }

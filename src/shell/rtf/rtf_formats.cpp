@@ -153,9 +153,8 @@ bool ApplyParagraphKeyword(RtfParagraphProps& p, RtfKeyword keyword, bool hasPar
         p.nextTabKind = RtfParagraphProps::TabKind::Decimal;
         return true;
     case RtfKeyword::TabStop:
-        if (p.tabCount < RtfParagraphProps::MaxTabStops) {
+        if (p.tabCount < RtfParagraphProps::MaxTabStops)
             p.tabs[static_cast<std::size_t>(p.tabCount++)] = {value, p.nextTabKind};
-        }
         p.nextTabKind = RtfParagraphProps::TabKind::Left;
         return true;
     case RtfKeyword::ParagraphBackground:
@@ -208,9 +207,8 @@ QTextBlockFormat RtfBlockFormat(const RtfParagraphProps& p)
         stops.emplace_back(Pixels(tab.position) - lineStart, TabType(tab.kind),
                            tab.kind == RtfParagraphProps::TabKind::Decimal ? QChar(u'.') : QChar());
     }
-    if (format.textIndent() < 0) {
+    if (format.textIndent() < 0)
         stops.emplace_back(format.leftMargin() - lineStart, QTextOption::LeftTab);
-    }
     // One stop at each place: the first one given there counts.
     std::stable_sort(stops.begin(), stops.end(), [](const QTextOption::Tab& a, const QTextOption::Tab& b) {
         return a.position < b.position;
@@ -221,14 +219,11 @@ QTextBlockFormat RtfBlockFormat(const RtfParagraphProps& p)
                             }),
                 stops.end());
     QList<QTextOption::Tab> tabs;
-    for (const QTextOption::Tab& stop : stops) {
-        if (stop.position > 0) {
+    for (const QTextOption::Tab& stop : stops)
+        if (stop.position > 0)
             tabs.append(stop);
-        }
-    }
-    if (!tabs.isEmpty()) {
+    if (!tabs.isEmpty())
         format.setTabPositions(tabs);
-    }
     return format;
 }
 

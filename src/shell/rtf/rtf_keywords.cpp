@@ -236,9 +236,8 @@ RtfKeyword LookupKeyword(QByteArrayView name)
     const std::string_view key(name.data(), static_cast<std::size_t>(name.size()));
     const auto* it = std::lower_bound(std::begin(Keywords), std::end(Keywords), key,
                                       [](const Entry& e, std::string_view k) { return e.name < k; });
-    if (it != std::end(Keywords) && it->name == key) {
+    if (it != std::end(Keywords) && it->name == key)
         return it->keyword;
-    }
     return RtfKeyword::Unknown;
 }
 

@@ -14,11 +14,9 @@ QString Roman(int n)
         {1000, "m"}, {900, "cm"}, {500, "d"}, {400, "cd"}, {100, "c"}, {90, "xc"}, {50, "l"},
         {40, "xl"},  {10, "x"},   {9, "ix"},  {5, "v"},    {4, "iv"},  {1, "i"}};
     QString out;
-    for (const auto& [value, text] : digits) {
-        for (; n >= value; n -= value) {
+    for (const auto& [value, text] : digits)
+        for (; n >= value; n -= value)
             out += QLatin1String(text);
-        }
-    }
     return out;
 }
 
@@ -62,14 +60,12 @@ int RtfListNumbering::Count(int list, int level, int start)
 {
     const int key = Key(list, level);
     auto it = counters_.find(key);
-    if (it == counters_.end() && counters_.size() < MaxCounters) {
+    if (it == counters_.end() && counters_.size() < MaxCounters)
         it = counters_.emplace(key, start).first;
-    }
     const int number = it != counters_.end() ? it->second++ : start;
     // A number at one level starts the levels below it afresh.
-    for (int deeper = level + 1; deeper < MaxLevels; ++deeper) {
+    for (int deeper = level + 1; deeper < MaxLevels; ++deeper)
         counters_.erase(Key(list, deeper));
-    }
     return number;
 }
 
@@ -95,18 +91,15 @@ QString RtfListNumbering::Next(int list, int level, const std::vector<RtfListLev
 {
     using Style = RtfListProps::Style;
     const RtfListLevel& own = levels[static_cast<std::size_t>(level)];
-    if (own.style == Style::None) {
+    if (own.style == Style::None)
         return {};
-    }
     // The template's first character is its length.
     const int length = own.text.isEmpty() ? 0 : own.text.front().unicode();
     QString shape = own.text.mid(1, length);
-    if (shape.size() < length) {
+    if (shape.size() < length)
         shape = shape.section(u';', 0, 0); // a length past the text: up to its end
-    }
-    if (own.style == Style::Bullet) {
+    if (own.style == Style::Bullet)
         return (shape.isEmpty() || shape == QStringLiteral(u"·") ? QStringLiteral(u"•") : shape) + u'\t';
-    }
     const int number = Count(list, level, own.start);
     QString out;
     bool numbered = false;
@@ -117,9 +110,8 @@ QString RtfListNumbering::Next(int list, int level, const std::vector<RtfListLev
             continue;
         }
         numbered = true;
-        if (other >= static_cast<int>(levels.size())) {
+        if (other >= static_cast<int>(levels.size()))
             continue;
-        }
         const RtfListLevel& shown = levels[static_cast<std::size_t>(other)];
         const int value = other == level  ? number
                           : other < level ? Current(list, other, shown.start)
@@ -127,40 +119,35 @@ QString RtfListNumbering::Next(int list, int level, const std::vector<RtfListLev
         out += Format(shown.style, value);
     }
     // A template without a number (or none at all) still shows this level's.
-    if (!numbered) {
+    if (!numbered)
         out += Format(own.style, number);
-    }
     return out + u'\t';
 }
 
 void RtfListTable::BeginList()
 {
-    if (lists_.size() < MaxLists) {
+    if (lists_.size() < MaxLists)
         lists_.emplace_back();
-    }
 }
 
 void RtfListTable::SetListId(int id)
 {
     overrideListId_ = id;
-    if (!lists_.empty()) {
+    if (!lists_.empty())
         lists_.back().id = id;
-    }
 }
 
 void RtfListTable::BeginLevel()
 {
-    if (!lists_.empty() && lists_.back().levels.size() < RtfListNumbering::MaxLevels) {
+    if (!lists_.empty() && lists_.back().levels.size() < RtfListNumbering::MaxLevels)
         lists_.back().levels.emplace_back();
-    }
 }
 
 void RtfListTable::SetLevelFormat(int nfc)
 {
     using Style = RtfListProps::Style;
-    if (lists_.empty() || lists_.back().levels.empty()) {
+    if (lists_.empty() || lists_.back().levels.empty())
         return;
-    }
     Style style = Style::Decimal;
     switch (nfc) {
     case 1:
@@ -189,9 +176,8 @@ void RtfListTable::SetLevelFormat(int nfc)
 
 void RtfListTable::SetLevelStart(int start)
 {
-    if (!lists_.empty() && !lists_.back().levels.empty()) {
+    if (!lists_.empty() && !lists_.back().levels.empty())
         lists_.back().levels.back().start = std::clamp(start, 0, 3999);
-    }
 }
 
 void RtfListTable::SetLevelText(const QString& text)
@@ -204,9 +190,8 @@ void RtfListTable::SetLevelText(const QString& text)
 
 void RtfListTable::Override(int ls)
 {
-    if (overrides_.size() < MaxOverrides || overrides_.count(ls) > 0) {
+    if (overrides_.size() < MaxOverrides || overrides_.count(ls) > 0)
         overrides_[ls] = overrideListId_;
-    }
 }
 
 const std::vector<RtfListLevel>* RtfListTable::Levels(int ls) const

@@ -36,9 +36,8 @@ RtfListProps::Style PnStyle(RtfKeyword keyword)
 RtfLists::Handled RtfLists::Keyword(RtfGroupState& s, RtfKeyword keyword, bool hasParam, int param,
                                     bool mayOpen)
 {
-    if (s.destination == RtfDestination::ListTable && ListTableKeyword(keyword, hasParam ? param : 0)) {
+    if (s.destination == RtfDestination::ListTable && ListTableKeyword(keyword, hasParam ? param : 0))
         return Handled::Yes;
-    }
     const bool inBody = s.destination == RtfDestination::Body && mayOpen;
     const bool inDefinition = s.destination == RtfDestination::ListDefinition;
     switch (keyword) {
@@ -48,23 +47,20 @@ RtfLists::Handled RtfLists::Keyword(RtfGroupState& s, RtfKeyword keyword, bool h
         return Handled::Yes;
     case RtfKeyword::ListDefinition:
     case RtfKeyword::ListTable:
-        if (!inBody) {
+        if (!inBody)
             return Handled::Skip;
-        }
         s.destination =
             keyword == RtfKeyword::ListTable ? RtfDestination::ListTable : RtfDestination::ListDefinition;
         return Handled::Yes;
     case RtfKeyword::LevelText:
-        if (s.destination != RtfDestination::ListTable) {
+        if (s.destination != RtfDestination::ListTable)
             return Handled::Skip;
-        }
         s.listAffix = RtfListAffix::LevelText;
         return Handled::Yes;
     case RtfKeyword::ListTextBefore:
     case RtfKeyword::ListTextAfter:
-        if (!inDefinition) {
+        if (!inDefinition)
             return Handled::Skip;
-        }
         s.listAffix = keyword == RtfKeyword::ListTextBefore ? RtfListAffix::Before : RtfListAffix::After;
         return Handled::Yes;
     case RtfKeyword::ListBullet:
@@ -73,14 +69,12 @@ RtfLists::Handled RtfLists::Keyword(RtfGroupState& s, RtfKeyword keyword, bool h
     case RtfKeyword::ListLowerRoman:
     case RtfKeyword::ListUpperLetter:
     case RtfKeyword::ListLowerLetter:
-        if (inDefinition) {
+        if (inDefinition)
             s.paragraph.list.style = PnStyle(keyword);
-        }
         return Handled::Yes;
     case RtfKeyword::ListStart:
-        if (inDefinition) {
+        if (inDefinition)
             s.paragraph.list.start = std::clamp(hasParam ? param : 1, 0, 3999);
-        }
         return Handled::Yes;
     default:
         return Handled::No;
@@ -115,17 +109,15 @@ bool RtfLists::ListTableKeyword(RtfKeyword keyword, int value)
 
 bool RtfLists::KeepsText(const RtfGroupState& s)
 {
-    if (s.destination == RtfDestination::ListDefinition) {
+    if (s.destination == RtfDestination::ListDefinition)
         return s.listAffix == RtfListAffix::Before || s.listAffix == RtfListAffix::After;
-    }
     return s.destination == RtfDestination::ListTable && s.listAffix == RtfListAffix::LevelText;
 }
 
 void RtfLists::Text(RtfGroupState& s, const QString& text)
 {
-    if (!KeepsText(s)) {
+    if (!KeepsText(s))
         return;
-    }
     if (s.destination == RtfDestination::ListTable) {
         table_.SetLevelText(text);
         return;
@@ -140,16 +132,14 @@ std::optional<QString> RtfLists::BeforeBodyText(const RtfGroupState& s, const QS
         // A number written out is shown as it is; an empty one (some
         // writers leave only the tab) is made when the paragraph's text
         // starts.
-        if (IsBlank(text)) {
+        if (IsBlank(text))
             return std::nullopt;
-        }
         numberShown_ = true;
         return QString();
     }
     const RtfListProps& list = s.paragraph.list;
-    if (numberShown_ || (list.style == RtfListProps::Style::None && list.list <= 0)) {
+    if (numberShown_ || (list.style == RtfListProps::Style::None && list.list <= 0))
         return QString();
-    }
     numberShown_ = true;
     return Number(list);
 }
@@ -158,13 +148,11 @@ QString RtfLists::Number(const RtfListProps& list)
 {
     // \pn describes the number where it is given; otherwise the list table
     // does, for the paragraph's \lsN.
-    if (list.style != RtfListProps::Style::None) {
+    if (list.style != RtfListProps::Style::None)
         return numbers_.Next(list);
-    }
     const std::vector<RtfListLevel>* levels = table_.Levels(list.list);
-    if (levels == nullptr || list.level < 0 || list.level >= static_cast<int>(levels->size())) {
+    if (levels == nullptr || list.level < 0 || list.level >= static_cast<int>(levels->size()))
         return {};
-    }
     return numbers_.Next(list.list, list.level, *levels);
 }
 

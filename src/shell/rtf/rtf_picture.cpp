@@ -53,9 +53,8 @@ void RtfPicture::AppendHex(QByteArrayView text)
         bytes.clear();
         for (const char c : digits) {
             const int digit = HexDigitValue(c);
-            if (digit < 0) {
+            if (digit < 0)
                 continue;
-            }
             if (highNibble_ < 0) {
                 highNibble_ = digit;
             } else {
@@ -69,9 +68,8 @@ void RtfPicture::AppendHex(QByteArrayView text)
 
 void RtfPicture::AppendBinary(QByteArrayView bytes)
 {
-    if (Wanted()) {
+    if (Wanted())
         Append(bytes);
-    }
 }
 
 void RtfPicture::Append(QByteArrayView bytes)
@@ -91,36 +89,30 @@ void RtfPicture::Append(QByteArrayView bytes)
 RtfPicture::Shown RtfPicture::Decode(int maxWidth, qint64 maxBytes)
 {
     const QByteArray data = std::exchange(data_, QByteArray());
-    if (!Wanted() || data.isEmpty() || maxWidth < 1) {
+    if (!Wanted() || data.isEmpty() || maxWidth < 1)
         return {};
-    }
     QBuffer buffer;
     buffer.setData(data);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, format_ == Format::Png ? "png" : "jpeg");
     const QSize source = reader.size();
-    if (!source.isValid() || source.isEmpty() || qint64{source.width()} * source.height() > MaxSourcePixels) {
+    if (!source.isValid() || source.isEmpty() || qint64{source.width()} * source.height() > MaxSourcePixels)
         return {};
-    }
     QSizeF size(widthGoal_ > 0 ? GoalPixels(widthGoal_, scaleX_) : source.width() * scaleX_ / 100.0,
                 heightGoal_ > 0 ? GoalPixels(heightGoal_, scaleY_) : source.height() * scaleY_ / 100.0);
-    if (size.width() > maxWidth) {
+    if (size.width() > maxWidth)
         size *= maxWidth / size.width();
-    }
     size = size.expandedTo(QSizeF(1, 1));
     // Keep no more pixels than are shown: the view draws the image 1:1.
     const QSize pixels(std::min(source.width(), static_cast<int>(std::ceil(size.width()))),
                        std::min(source.height(), static_cast<int>(std::ceil(size.height()))));
-    if (qint64{pixels.width()} * pixels.height() * 4 > maxBytes) {
+    if (qint64{pixels.width()} * pixels.height() * 4 > maxBytes)
         return {};
-    }
-    if (pixels != source) {
+    if (pixels != source)
         reader.setScaledSize(pixels);
-    }
     QImage image = reader.read();
-    if (image.isNull()) {
+    if (image.isNull())
         return {};
-    }
     return {std::move(image), size};
 }
 

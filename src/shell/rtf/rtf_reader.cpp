@@ -48,12 +48,10 @@ RtfResult Refuse(const QString& message)
 // in every other byte of its ASCII characters.
 bool IsUtf16(QByteArrayView data)
 {
-    if (data.startsWith("\xFF\xFE") || data.startsWith("\xFE\xFF")) {
+    if (data.startsWith("\xFF\xFE") || data.startsWith("\xFE\xFF"))
         return true;
-    }
-    if (data.size() < 4) {
+    if (data.size() < 4)
         return false;
-    }
     const bool littleEndian = data[0] != '\0' && data[1] == '\0' && data[2] != '\0' && data[3] == '\0';
     const bool bigEndian = data[0] == '\0' && data[1] != '\0' && data[2] == '\0' && data[3] != '\0';
     return littleEndian || bigEndian;
@@ -67,13 +65,11 @@ bool HasBinaryHeader(QByteArrayView data)
     RtfToken token;
     qsizetype checked = 0; // bytes before this offset hold no stray NUL
     while (tokenizer.Next(token)) {
-        if (token.kind != RtfToken::Kind::Binary) {
+        if (token.kind != RtfToken::Kind::Binary)
             continue;
-        }
         const qsizetype start = token.text.data() - probe.data();
-        if (probe.sliced(checked, start - checked).contains('\0')) {
+        if (probe.sliced(checked, start - checked).contains('\0'))
             return true;
-        }
         checked = start + token.text.size();
     }
     return probe.sliced(checked).contains('\0');
@@ -88,39 +84,32 @@ struct Check {
 
 Check CheckInput(QByteArrayView data)
 {
-    if (data.isEmpty()) {
+    if (data.isEmpty())
         return {0, QStringLiteral("empty file")};
-    }
-    if (data.size() > RtfMaxBytes) {
+    if (data.size() > RtfMaxBytes)
         return {0, TooLarge(data.size())};
-    }
-    if (IsUtf16(data)) {
+    if (IsUtf16(data))
         return {0, QStringLiteral("UTF-16 text")};
-    }
     qsizetype start = 0;
-    if (data.startsWith("\xEF\xBB\xBF")) {
+    if (data.startsWith("\xEF\xBB\xBF"))
         start = 3;
-    }
     while (start < data.size() &&
            (data[start] == ' ' || data[start] == '\t' || data[start] == '\r' || data[start] == '\n')) {
         ++start;
     }
     const bool rtf = data.sliced(start).startsWith("{\\rtf");
-    if (rtf ? HasBinaryHeader(data) : data.first(std::min(data.size(), BinaryProbeBytes)).contains('\0')) {
+    if (rtf ? HasBinaryHeader(data) : data.first(std::min(data.size(), BinaryProbeBytes)).contains('\0'))
         return {0, QStringLiteral("binary data")};
-    }
-    if (!rtf) {
+    if (!rtf)
         return {0, QStringLiteral("not RTF")};
-    }
     return {start, QString()};
 }
 
 RtfResult Read(QByteArrayView data, QTextDocument& doc, int pictureWidth)
 {
     const Check check = CheckInput(data);
-    if (!check.problem.isEmpty()) {
+    if (!check.problem.isEmpty())
         return Refuse(check.problem);
-    }
     const bool undo = doc.isUndoRedoEnabled();
     doc.setUndoRedoEnabled(false);
     doc.clear();
@@ -144,19 +133,16 @@ RtfResult ReadRtf(const QByteArray& data, QTextDocument& doc, int pictureWidth)
 RtfResult ReadRtfFile(const QString& path, QTextDocument& doc, int pictureWidth)
 {
     const QFileInfo info(path);
-    if (!info.exists()) {
+    if (!info.exists())
         return Refuse(QStringLiteral("file not found: %1").arg(path));
-    }
-    if (info.isDir()) {
+    if (info.isDir())
         return Refuse(QStringLiteral("not a file but a folder: %1").arg(path));
-    }
     if (!info.isFile()) {
         // A FIFO would block the reader, a device could be endless.
         return Refuse(QStringLiteral("not a regular file: %1").arg(path));
     }
-    if (info.size() > RtfMaxBytes) {
+    if (info.size() > RtfMaxBytes)
         return Refuse(TooLarge(info.size()));
-    }
     // The bytes are copied with pread rather than mapped: a mapped file that
     // another process truncates during the load turns the next touch of a
     // page past its new end into SIGBUS. A read only ever comes up short.
@@ -184,21 +170,18 @@ RtfResult ReadRtfFile(const QString& path, QTextDocument& doc, int pictureWidth)
         data.resize(static_cast<qsizetype>(expected));
         qint64 got = 0;
         while (got <= RtfMaxBytes) {
-            if (got == data.size()) {
+            if (got == data.size())
                 data.resize(static_cast<qsizetype>(std::min<qint64>(RtfMaxBytes + 1, got * 2)));
-            }
             const ssize_t n =
                 ::pread(fd, data.data() + got, static_cast<std::size_t>(data.size() - got), got);
-            if (n < 0 && errno == EINTR) {
+            if (n < 0 && errno == EINTR)
                 continue;
-            }
             if (n < 0) {
                 error = errno;
                 break;
             }
-            if (n == 0) {
+            if (n == 0)
                 break;
-            }
             got += n;
         }
         data.truncate(static_cast<qsizetype>(got));

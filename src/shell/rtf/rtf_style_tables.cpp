@@ -11,9 +11,8 @@ namespace tintora {
 void RtfStyleTables::BeginFont(int index)
 {
     EndFont();
-    if (index < 0) {
+    if (index < 0)
         return;
-    }
     if (fonts_.size() < MaxFonts || fonts_.contains(index)) {
         fonts_[index] = Font{};
         fontEntry_ = index;
@@ -31,27 +30,23 @@ void RtfStyleTables::SetFontCharset(int charset)
 
 void RtfStyleTables::SetFontCodePage(int codePage)
 {
-    if (fonts_.contains(fontEntry_) && codePage > 0) {
+    if (fonts_.contains(fontEntry_) && codePage > 0)
         fonts_[fontEntry_].codePage = codePage;
-    }
 }
 
 void RtfStyleTables::SetFontFixedPitch()
 {
-    if (fonts_.contains(fontEntry_)) {
+    if (fonts_.contains(fontEntry_))
         fonts_[fontEntry_].fixedPitch = true;
-    }
 }
 
 void RtfStyleTables::FontTableText(const QString& text)
 {
-    for (const QChar c : text) {
-        if (c == u';') {
+    for (const QChar c : text)
+        if (c == u';')
             EndFont();
-        } else if (fontName_.size() < MaxFontNameLength) {
+        else if (fontName_.size() < MaxFontNameLength)
             fontName_ += c;
-        }
-    }
 }
 
 void RtfStyleTables::EndFont()
@@ -103,21 +98,18 @@ void RtfStyleTables::SetColorComponent(Channel channel, int value)
 void RtfStyleTables::ColorTableText(QByteArrayView bytes)
 {
     for (const char c : bytes) {
-        if (c != ';') {
+        if (c != ';')
             continue;
-        }
-        if (static_cast<int>(colors_.size()) < MaxColors) {
+        if (static_cast<int>(colors_.size()) < MaxColors)
             colors_.push_back(colorSet_ ? nextColor_ : QColor());
-        }
         BeginColorTable();
     }
 }
 
 QColor RtfStyleTables::ColorAt(int index) const
 {
-    if (index < 0 || index >= static_cast<int>(colors_.size())) {
+    if (index < 0 || index >= static_cast<int>(colors_.size()))
         return {};
-    }
     return colors_[static_cast<std::size_t>(index)];
 }
 
@@ -136,39 +128,32 @@ QTextCharFormat RtfStyleTables::CharFormat(const RtfCharProps& props, int defaul
         }
     }
     format.setFontPointSize(props.halfPoints / 2.0);
-    if (props.bold) {
+    if (props.bold)
         format.setFontWeight(QFont::Bold);
-    }
-    if (props.italic) {
+    if (props.italic)
         format.setFontItalic(true);
-    }
     if (props.underline != RtfCharProps::Underline::None) {
         // Qt draws no double underline; a single one keeps the emphasis.
         format.setUnderlineStyle(QTextCharFormat::SingleUnderline);
     }
-    if (props.strike) {
+    if (props.strike)
         format.setFontStrikeOut(true);
-    }
     // Capitals take precedence when both are set.
-    if (props.caps) {
+    if (props.caps)
         format.setFontCapitalization(QFont::AllUppercase);
-    } else if (props.smallCaps) {
+    else if (props.smallCaps)
         format.setFontCapitalization(QFont::SmallCaps);
-    }
-    if (props.script == RtfCharProps::Script::Super) {
+    if (props.script == RtfCharProps::Script::Super)
         format.setVerticalAlignment(QTextCharFormat::AlignSuperScript);
-    } else if (props.script == RtfCharProps::Script::Sub) {
+    else if (props.script == RtfCharProps::Script::Sub)
         format.setVerticalAlignment(QTextCharFormat::AlignSubScript);
-    }
     // Entry 0 is the automatic colour whatever the table says: some writers
     // store it as an explicit black, which would paint black on black as a
     // background.
-    if (const QColor color = ColorAt(props.foreground); props.foreground > 0 && color.isValid()) {
+    if (const QColor color = ColorAt(props.foreground); props.foreground > 0 && color.isValid())
         format.setForeground(color);
-    }
-    if (const QColor color = ColorAt(props.background); props.background > 0 && color.isValid()) {
+    if (const QColor color = ColorAt(props.background); props.background > 0 && color.isValid())
         format.setBackground(color);
-    }
     if (!href.isEmpty()) {
         format.setAnchor(true);
         format.setAnchorHref(href);

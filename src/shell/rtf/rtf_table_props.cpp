@@ -10,15 +10,13 @@ namespace tintora {
 bool RtfRowReader::Keyword(RtfKeyword keyword, bool hasParam, int param, const RtfStyleTables& tables)
 {
     const auto borderWidth = [this]() -> int* {
-        if (borderTarget_ >= 4) {
+        if (borderTarget_ >= 4)
             return &row_.border[static_cast<std::size_t>(borderTarget_ - 4)];
-        }
         return borderTarget_ >= 0 ? &cell_.border[static_cast<std::size_t>(borderTarget_)] : nullptr;
     };
     const auto borderColor = [this]() -> QColor* {
-        if (borderTarget_ >= 4) {
+        if (borderTarget_ >= 4)
             return &row_.borderColor[static_cast<std::size_t>(borderTarget_ - 4)];
-        }
         return borderTarget_ >= 0 ? &cell_.borderColor[static_cast<std::size_t>(borderTarget_)] : nullptr;
     };
     constexpr int DefaultBorder = 15; // one pixel, in twips
@@ -29,9 +27,8 @@ bool RtfRowReader::Keyword(RtfKeyword keyword, bool hasParam, int param, const R
     case RtfKeyword::CellEdge:
         cells_ = std::min(cells_ + 1, RtfRowDefinition::MaxCells);
         cell_.edge = std::clamp(hasParam ? param : 0, 0, 31680);
-        if (static_cast<int>(row_.cells.size()) < RtfRowDefinition::MaxCells) {
+        if (static_cast<int>(row_.cells.size()) < RtfRowDefinition::MaxCells)
             row_.cells.push_back(cell_);
-        }
         cell_ = RtfCellDefinition{};
         borderTarget_ = -1;
         return true;
@@ -51,24 +48,20 @@ bool RtfRowReader::Keyword(RtfKeyword keyword, bool hasParam, int param, const R
         borderTarget_ = -1;
         return true;
     case RtfKeyword::BorderStyle:
-        if (int* width = borderWidth(); width != nullptr && *width == 0) {
+        if (int* width = borderWidth(); width != nullptr && *width == 0)
             *width = DefaultBorder;
-        }
         return true;
     case RtfKeyword::BorderNone:
-        if (int* width = borderWidth()) {
+        if (int* width = borderWidth())
             *width = 0;
-        }
         return true;
     case RtfKeyword::BorderWidth:
-        if (int* width = borderWidth(); width != nullptr && *width > 0) {
+        if (int* width = borderWidth(); width != nullptr && *width > 0)
             *width = std::clamp(hasParam ? param : DefaultBorder, 1, 150);
-        }
         return true;
     case RtfKeyword::BorderColor:
-        if (QColor* color = borderColor()) {
+        if (QColor* color = borderColor())
             *color = hasParam && param > 0 ? tables.ColorAt(param) : QColor();
-        }
         return true;
     case RtfKeyword::CellBackground:
         cell_.background = hasParam && param > 0 ? tables.ColorAt(param) : QColor();

@@ -14,9 +14,8 @@ void RtfTextBuffer::AppendBytes(QByteArrayView bytes, int codePage, RtfTextDecod
     ResolveSurrogate();
     if (symbols != RtfTextDecoder::SymbolSet::None) {
         FlushBytes();
-        for (const char c : bytes) {
+        for (const char c : bytes)
             text_ += QChar(RtfTextDecoder::SymbolChar(static_cast<unsigned char>(c), symbols));
-        }
         return;
     }
     if (codePage != codePage_) {

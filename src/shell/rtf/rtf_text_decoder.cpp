@@ -57,11 +57,9 @@ constexpr GlyphMapping WingdingsGlyphs[] = {
 
 template <std::size_t N> char16_t Lookup(const GlyphMapping (&table)[N], unsigned char byte)
 {
-    for (const GlyphMapping& m : table) {
-        if (m.byte == byte) {
+    for (const GlyphMapping& m : table)
+        if (m.byte == byte)
             return m.ch;
-        }
-    }
     return byte;
 }
 
@@ -122,9 +120,8 @@ QStringDecoder* RtfTextDecoder::DecoderFor(int codePage)
     auto it = decoders_.find(codePage);
     if (it == decoders_.end()) {
         auto decoder = std::make_unique<QStringDecoder>(ConverterName(codePage).constData());
-        if (!decoder->isValid()) {
+        if (!decoder->isValid())
             decoder.reset();
-        }
         it = decoders_.emplace(codePage, std::move(decoder)).first;
     }
     return it->second.get();
@@ -170,12 +167,10 @@ int RtfTextDecoder::CodePageForCharset(int charset)
 
 RtfTextDecoder::SymbolSet RtfTextDecoder::SymbolSetFor(int charset, const QString& familyName)
 {
-    if (familyName.startsWith(QLatin1String("Wingdings"), Qt::CaseInsensitive)) {
+    if (familyName.startsWith(QLatin1String("Wingdings"), Qt::CaseInsensitive))
         return SymbolSet::Wingdings;
-    }
-    if (charset == 2 || familyName.compare(QLatin1String("Symbol"), Qt::CaseInsensitive) == 0) {
+    if (charset == 2 || familyName.compare(QLatin1String("Symbol"), Qt::CaseInsensitive) == 0)
         return SymbolSet::Symbol;
-    }
     return SymbolSet::None;
 }
 

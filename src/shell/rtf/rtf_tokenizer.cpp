@@ -44,9 +44,8 @@ bool RtfTokenizer::Next(RtfToken& token)
         const qsizetype start = pos_;
         while (pos_ < size) {
             const char t = data_[pos_];
-            if (t == '{' || t == '}' || t == '\\' || t == '\r' || t == '\n' || t == '\0') {
+            if (t == '{' || t == '}' || t == '\\' || t == '\r' || t == '\n' || t == '\0')
                 break;
-            }
             ++pos_;
         }
         token = RtfToken{};
@@ -78,9 +77,8 @@ void RtfTokenizer::ReadControl(RtfToken& token)
         int value = 0;
         for (int i = 0; i < 2 && pos_ < data_.size(); ++i) {
             const int digit = HexDigitValue(data_[pos_]);
-            if (digit < 0) {
+            if (digit < 0)
                 break;
-            }
             value = value * 16 + digit;
             ++pos_;
         }
@@ -95,9 +93,8 @@ void RtfTokenizer::ReadWord(RtfToken& token)
 {
     const qsizetype size = data_.size();
     const qsizetype start = pos_;
-    while (pos_ < size && IsLetter(data_[pos_])) {
+    while (pos_ < size && IsLetter(data_[pos_]))
         ++pos_;
-    }
     token.kind = RtfToken::Kind::ControlWord;
     token.text = data_.sliced(start, std::min<qsizetype>(pos_ - start, MaxWordLength));
 
@@ -118,9 +115,8 @@ void RtfTokenizer::ReadWord(RtfToken& token)
         token.hasParam = true;
     }
     // A single space delimits the word and belongs to it.
-    if (pos_ < size && data_[pos_] == ' ') {
+    if (pos_ < size && data_[pos_] == ' ')
         ++pos_;
-    }
     if (token.text == QByteArrayView("bin") && token.hasParam) {
         const qsizetype length = std::min<qsizetype>(std::max(token.param, 0), size - pos_);
         token.kind = RtfToken::Kind::Binary;

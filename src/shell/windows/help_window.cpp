@@ -144,9 +144,8 @@ HelpWindow::HelpWindow(const BrandInfo& brand, SettingsStore& settings, QStringL
 
 bool HelpWindow::Load()
 {
-    if (brand_.skinEnabled && skin_ != nullptr) {
+    if (brand_.skinEnabled && skin_ != nullptr)
         RunOptionalSkinStep("skinning the help window", [this] { ApplySkin(this, *skin_); });
-    }
 
     QString found;
     for (const QString& dir : searchDirs_) {

@@ -28,9 +28,8 @@ inline QByteArray Repeated(qsizetype size, const QByteArray& unit, const QByteAr
 {
     QByteArray out = head;
     out.reserve(size + unit.size());
-    while (out.size() + unit.size() <= size) {
+    while (out.size() + unit.size() <= size)
         out += unit;
-    }
     return out;
 }
 

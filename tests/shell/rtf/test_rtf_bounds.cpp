@@ -77,20 +77,17 @@ Measured ReadAndLayOut(const testing::HostileRtf& input, qsizetype size)
     m.blocks = doc.blockCount();
     m.ok = result.ok;
     m.truncated = result.truncated;
-    for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) {
-        for (auto it = b.begin(); !it.atEnd(); ++it) {
+    for (QTextBlock b = doc.begin(); b.isValid(); b = b.next())
+        for (auto it = b.begin(); !it.atEnd(); ++it)
             m.images += it.fragment().charFormat().isImageFormat() ? 1 : 0;
-        }
-    }
     return m;
 }
 
 Measured InChild(const testing::HostileRtf& input, qsizetype size)
 {
     int fds[2];
-    if (pipe(fds) != 0) {
+    if (pipe(fds) != 0)
         return {};
-    }
     const pid_t pid = fork();
     if (pid == 0) {
         close(fds[0]);
@@ -104,9 +101,8 @@ Measured InChild(const testing::HostileRtf& input, qsizetype size)
     close(fds[0]);
     int status = 0;
     waitpid(pid, &status, 0);
-    if (got != static_cast<ssize_t>(sizeof m) || !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+    if (got != static_cast<ssize_t>(sizeof m) || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
         return {};
-    }
     return m;
 }
 
@@ -120,9 +116,8 @@ TEST(RtfBounds, InputsOfTheSizeLimitCostAFewTensOfMiBAtMost)
         const Measured m = InChild(input, size);
         ASSERT_TRUE(m.ok) << "the child failed or the input was refused";
         EXPECT_GE(m.growthKiB, 0);
-        if (!Sanitized) {
+        if (!Sanitized)
             EXPECT_LE(m.growthKiB, MaxGrowthKiB);
-        }
         std::printf("%-32s %6ld KiB more, %7d paragraphs, %3d pictures%s\n", input.name.c_str(), m.growthKiB,
                     m.blocks, m.images, m.truncated ? ", truncated" : "");
     }
@@ -135,18 +130,16 @@ TEST(RtfBounds, ADozenScreenshotsWithTheirMetafilesAreShown)
     const testing::HostileRtf screenshots{"twelve screenshots", [](qsizetype) {
                                               const QByteArray png = testing::ScreenshotPng(1600, 1200);
                                               QByteArray rtf = "{\\rtf1 ";
-                                              for (int i = 0; i < 12; ++i) {
+                                              for (int i = 0; i < 12; ++i)
                                                   rtf += testing::PictureWithMetafile(png, 1 << 20);
-                                              }
                                               return rtf + "}";
                                           }};
     const Measured m = InChild(screenshots, 0);
     ASSERT_TRUE(m.ok);
     EXPECT_EQ(m.images, 12);
     EXPECT_FALSE(m.truncated);
-    if (!Sanitized) {
+    if (!Sanitized)
         EXPECT_LE(m.growthKiB, MaxGrowthKiB);
-    }
 }
 
 } // namespace

@@ -21,22 +21,18 @@ namespace {
 std::optional<QTextCharFormat> FormatOf(const QTextDocument& doc, const QString& text)
 {
     for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) {
-        for (auto it = b.begin(); !it.atEnd(); ++it) {
-            if (it.fragment().text().contains(text)) {
+        for (auto it = b.begin(); !it.atEnd(); ++it)
+            if (it.fragment().text().contains(text))
                 return it.fragment().charFormat();
-            }
-        }
     }
     return std::nullopt;
 }
 
 std::optional<QTextBlockFormat> BlockFormatOf(const QTextDocument& doc, const QString& text)
 {
-    for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) {
-        if (b.text().contains(text)) {
+    for (QTextBlock b = doc.begin(); b.isValid(); b = b.next())
+        if (b.text().contains(text))
             return b.blockFormat();
-        }
-    }
     return std::nullopt;
 }
 
@@ -107,9 +103,8 @@ TEST(RtfFormats, HyperlinkFieldsBecomeAnchors)
     EXPECT_EQ(site->anchorHref(), "https://example.org/a");
     EXPECT_TRUE(site->fontUnderline());
     EXPECT_EQ(FormatOf(doc, "there")->anchorHref(), "#colours");
-    for (const char* plain : {"see", " and ", "7", " done"}) {
+    for (const char* plain : {"see", " and ", "7", " done"})
         EXPECT_FALSE(FormatOf(doc, plain)->isAnchor()) << plain;
-    }
 }
 
 TEST(RtfFormats, HyperlinkTargetReadsFieldInstructions)
@@ -220,9 +215,8 @@ TEST(RtfFormats, LongTablesAreSplitAndManyTablesBecomeText)
     // One table of 300 rows: continued in a second table after 256 rows,
     // every row kept.
     QByteArray rtf = "{\\rtf1\\trowd\\cellx1000\\cellx2000 ";
-    for (int i = 0; i < 300; ++i) {
+    for (int i = 0; i < 300; ++i)
         rtf += "\\intbl r" + QByteArray::number(i) + "\\cell x\\cell\\row ";
-    }
     rtf += "\\pard end}";
     QTextDocument doc;
     Load(doc, rtf);
@@ -519,9 +513,8 @@ TEST(RtfFormats, CapitalsShadingAndTabStopKinds)
         const auto f = BlockFormatOf(doc, c.text);
         ASSERT_TRUE(f.has_value()) << c.text;
         EXPECT_EQ(f->hasProperty(QTextFormat::BackgroundBrush), c.shaded) << c.text;
-        if (c.shaded) {
+        if (c.shaded)
             EXPECT_EQ(f->background().color().name().toStdString(), "#ffffcc");
-        }
     }
     // Stops in order of place, each of its own kind; a kind holds for the
     // next \tx only.

@@ -24,9 +24,8 @@ namespace {
 QString RawText(const QTextDocument& doc)
 {
     QStringList blocks;
-    for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) {
+    for (QTextBlock b = doc.begin(); b.isValid(); b = b.next())
         blocks << b.text();
-    }
     return blocks.join(u'\n');
 }
 
@@ -105,9 +104,8 @@ TEST(RtfReader, ReadsTheTextOfDocuments)
          "b\\u7?c}",
          "abc"},
     };
-    for (const TextCase& c : cases) {
+    for (const TextCase& c : cases)
         EXPECT_EQ(Read(c.rtf), c.expected) << c.name;
-    }
 }
 
 TEST(RtfReader, RefusesWhatIsNotRtfSayingWhatItFound)
@@ -237,9 +235,8 @@ TEST(RtfReader, FileTruncatedDuringTheLoadByAnotherProcessIsNoCrash)
     const QString path = dir.filePath("shrinking.rtf");
     QByteArray rtf("{\\rtf1\\ansi ");
     const QByteArray paragraph("{\\b Bold} plain text of a help page that goes on and on\\par\n");
-    while (rtf.size() < 4 * 1024 * 1024) {
+    while (rtf.size() < 4 * 1024 * 1024)
         rtf += paragraph;
-    }
     rtf += '}';
     const auto writeFull = [&] {
         QFile file(path);
@@ -270,9 +267,8 @@ TEST(RtfReader, FileTruncatedDuringTheLoadByAnotherProcessIsNoCrash)
         ASSERT_EQ(::waitpid(child, &status, 0), child);
         ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the truncating process failed";
         // Either the text read before the cut, or the empty file refused.
-        if (!result.ok) {
+        if (!result.ok)
             EXPECT_EQ(result.message, "empty file") << "run " << run;
-        }
     }
 }
 

@@ -17,9 +17,8 @@ std::string Tokens(const QByteArray& input)
     RtfToken t;
     std::string out;
     while (tokenizer.Next(t)) {
-        if (!out.empty()) {
+        if (!out.empty())
             out += ' ';
-        }
         switch (t.kind) {
         case RtfToken::Kind::GroupOpen:
             out += '{';
@@ -29,9 +28,8 @@ std::string Tokens(const QByteArray& input)
             break;
         case RtfToken::Kind::ControlWord:
             out += '\\' + t.text.toByteArray().toStdString();
-            if (t.hasParam) {
+            if (t.hasParam)
                 out += std::to_string(t.param);
-            }
             break;
         case RtfToken::Kind::ControlSymbol:
             out += t.symbol == '\n' ? std::string("\\<nl>") : std::string("\\") + t.symbol;
@@ -77,9 +75,8 @@ TEST(RtfTokenizer, SplitsInputIntoTokens)
         {"backslash at the end", "a\\", R"("a" \\)"},
         {"NUL bytes dropped", QByteArray("a\0b", 3), R"("a" "b")"},
     };
-    for (const Case& c : cases) {
+    for (const Case& c : cases)
         EXPECT_EQ(Tokens(c.input), c.expected) << c.name;
-    }
 }
 
 } // namespace

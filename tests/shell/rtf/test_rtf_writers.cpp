@@ -34,11 +34,9 @@ QStringList Words(const QString& text)
 std::optional<QTextCharFormat> FormatOf(const QTextDocument& doc, const QString& text)
 {
     for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) {
-        for (auto it = b.begin(); !it.atEnd(); ++it) {
-            if (it.fragment().text().contains(text)) {
+        for (auto it = b.begin(); !it.atEnd(); ++it)
+            if (it.fragment().text().contains(text))
                 return it.fragment().charFormat();
-            }
-        }
     }
     return std::nullopt;
 }
@@ -115,9 +113,8 @@ TEST(RtfWriters, CharactersAndFormatting)
         for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) {
             for (auto it = b.begin(); !it.atEnd(); ++it) {
                 const QTextCharFormat f = it.fragment().charFormat();
-                if (!f.isImageFormat()) {
+                if (!f.isImageFormat())
                     continue;
-                }
                 ++pictures;
                 const QTextImageFormat image = f.toImageFormat();
                 // 720 x 360 twips at 133 %.

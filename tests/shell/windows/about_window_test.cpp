@@ -92,9 +92,8 @@ TEST(AboutWindow, PlacesItsControlsAtTheDesignPositions)
         QLabel* label = Label(about, row.name);
         ASSERT_NE(label, nullptr);
         EXPECT_EQ(label->geometry(), row.geometry);
-        if (row.text) {
+        if (row.text)
             EXPECT_EQ(label->text().toStdString(), row.text);
-        }
         EXPECT_EQ(label->font().pointSizeF(), row.points);
         EXPECT_TRUE(label->font().bold());
         // Verdana where it is installed, else its free substitute.
