@@ -17,6 +17,9 @@ run_packages=(
   pkg-config
   qt6-base-dev
   qt6-base-dev-tools
+  # lrelease builds the translations; lupdate refreshes their sources.
+  qt6-tools-dev
+  qt6-l10n-tools
   qt6-svg-dev
   libqt6svg6
   qt6-webengine-dev

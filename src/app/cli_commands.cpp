@@ -17,6 +17,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <optional>
 
 namespace tintora::cli {
 
@@ -26,7 +27,8 @@ const QCommandLineOption& ColorOption()
 {
     static const QCommandLineOption option(
         QStringLiteral("color"),
-        QStringLiteral(
+        QCoreApplication::translate(
+            "CommandLine",
             "Print the colour VALUE as its RGB call, decimal value, HTML code and BASIC hex constant, one "
             "per line, and exit. VALUE is any notation that can be pasted into the window: every CSS "
             "Color 4 colour (#RGB, #RRGGBBAA, rgb(), hsl(), hwb(), lab(), lch(), oklab(), oklch(), "
@@ -44,8 +46,10 @@ const QCommandLineOption& FormatOption()
 {
     static const QCommandLineOption option(
         QStringLiteral("format"),
-        QStringLiteral("With --color or --pick, print one notation instead: one of %1; or a template such as "
-                       "'{r}, {g}, {b}' or '0x{HEX}' with the placeholders %2 ({{ and }} for braces).")
+        QCoreApplication::translate(
+            "CommandLine",
+            "With --color or --pick, print one notation instead: one of %1; or a template such as "
+            "'{r}, {g}, {b}' or '0x{HEX}' with the placeholders %2 ({{ and }} for braces).")
             .arg(QString::fromStdString(FormatIdList()), QString::fromStdString(PlaceholderList())),
         QStringLiteral("NAME|TEMPLATE"));
     return option;
@@ -55,9 +59,11 @@ const QCommandLineOption& CopyOption()
 {
     static const QCommandLineOption option(
         QStringLiteral("copy"),
-        QStringLiteral("With --color or --pick, also put the result on the clipboard: the --format text, "
-                       "else the HTML code. On X11 a small helper process keeps it there after exit, until "
-                       "another program copies."));
+        QCoreApplication::translate(
+            "CommandLine",
+            "With --color or --pick, also put the result on the clipboard: the --format text, "
+            "else the HTML code. On X11 a small helper process keeps it there after exit, until "
+            "another program copies."));
     return option;
 }
 
@@ -65,7 +71,8 @@ const QCommandLineOption& ExportOption()
 {
     static const QCommandLineOption option(
         QStringLiteral("export-palette"),
-        QStringLiteral(
+        QCoreApplication::translate(
+            "CommandLine",
             "Write the 224 custom colours to FILE and exit: a GIMP palette (.gpl), CSS custom properties "
             "(.css) or a list of hex codes (.txt, .hex)."),
         QStringLiteral("FILE"));
@@ -76,7 +83,8 @@ const QCommandLineOption& ImportOption()
 {
     static const QCommandLineOption option(
         QStringLiteral("import-palette"),
-        QStringLiteral(
+        QCoreApplication::translate(
+            "CommandLine",
             "Read FILE (.gpl, .css, .txt or .hex) into the custom colours from cell 1 on, save them, say "
             "where they went and exit. A malformed file changes nothing."),
         QStringLiteral("FILE"));
@@ -133,10 +141,10 @@ int RunColor(const QCommandLineParser& parser)
     const QString trimmed = value.trimmed();
     if (trimmed.size() == 6 &&
         std::all_of(trimmed.begin(), trimmed.end(), [](QChar ch) { return ch.isDigit(); })) {
-        Print(
-            stderr,
-            QCoreApplication::applicationName() +
-                QStringLiteral(": read as the decimal value %1; for the hex colour, type #%1").arg(trimmed));
+        Print(stderr, QCoreApplication::applicationName() + QStringLiteral(": ") +
+                          QCoreApplication::translate(
+                              "CommandLine", "read as the decimal value %1; for the hex colour, type #%1")
+                              .arg(trimmed));
     }
     if (const std::string note = NotationNote(parsed); !note.empty()) {
         Print(stderr,
@@ -171,19 +179,23 @@ int RunPaletteCommand(const QCommandLineParser& parser, int& argc, char** argv)
         QFileInfo(parser.value(exporting ? ExportOption() : ImportOption())).absoluteFilePath();
     if (!PaletteFormatForPath(file)) {
         return Fail(
-            2, QStringLiteral("%1: '%2' has an unknown file type; expected a .gpl, .css, .txt or .hex file")
-                   .arg(exporting ? QStringLiteral("--export-palette") : QStringLiteral("--import-palette"),
-                        file));
+            2,
+            QCoreApplication::translate(
+                "CommandLine", "%1: '%2' has an unknown file type; expected a .gpl, .css, .txt or .hex file")
+                .arg(exporting ? QStringLiteral("--export-palette") : QStringLiteral("--import-palette"),
+                     file));
     }
     // applicationDirPath() and the per-user folder need an application
     // object; a core one needs no display.
     const QString name = QCoreApplication::applicationName();
-    QCoreApplication app(argc, argv);
+    std::optional<QCoreApplication> app;
+    if (QCoreApplication::instance() == nullptr)
+        app.emplace(argc, argv);
     QCoreApplication::setApplicationName(name);
     CustomColorsStore store = ProgramStore();
     if (exporting) {
-        const PaletteExport result =
-            ExportPaletteFile(file, store.Load(), name + QStringLiteral(" custom colours"));
+        const PaletteExport result = ExportPaletteFile(
+            file, store.Load(), QCoreApplication::translate("CommandLine", "%1 custom colours").arg(name));
         if (!result.ok)
             return Fail(1, result.message);
         Print(stdout, result.message);
@@ -209,8 +221,8 @@ void AddCliOptions(QCommandLineParser& parser)
 
 QString CliHelpExamples(const QString& program)
 {
-    const QString examples =
-        QStringLiteral("\nExamples:\n"
+    const QString examples = QCoreApplication::translate(
+        "CommandLine", "\nExamples:\n"
                        "  %1 --color '#66CCFF'                   the four codes of a colour\n"
                        "  %1 --color 'rgb(255, 128, 0)' --format css-hsl\n"
                        "  %1 --color rebeccapurple --format '0x{HEX}'\n"
@@ -235,17 +247,19 @@ std::optional<int> RunCliCommands(const QCommandLineParser& parser, int& argc, c
     const int commands = int(pick) + int(color) + int(exporting) + int(importing);
     if (commands > 1) {
         return Fail(
-            2, QStringLiteral("give only one of --color, --pick, --export-palette and --import-palette"));
+            2, QCoreApplication::translate(
+                   "CommandLine", "give only one of --color, --pick, --export-palette and --import-palette"));
     }
     if (parser.isSet(FormatOption())) {
         if (!color && !pick)
-            return Fail(2, QStringLiteral("--format needs --color VALUE or --pick"));
+            return Fail(2,
+                        QCoreApplication::translate("CommandLine", "--format needs --color VALUE or --pick"));
         const std::string error = ValidateFormatSpec(parser.value(FormatOption()).toStdString());
         if (!error.empty())
             return Fail(2, QStringLiteral("--format: ") + QString::fromStdString(error));
     }
     if (parser.isSet(CopyOption()) && !color && !pick)
-        return Fail(2, QStringLiteral("--copy needs --color VALUE or --pick"));
+        return Fail(2, QCoreApplication::translate("CommandLine", "--copy needs --color VALUE or --pick"));
     if (color)
         return RunColor(parser);
     if (exporting || importing)

@@ -8,6 +8,7 @@
 #include "platform/caret_blink.h"
 #include "platform/clipboard_writer.h"
 #include "platform/qt_options.h"
+#include "platform/translations.h"
 #include "shell/app/tintora_app.h"
 
 #include <QApplication>
@@ -16,6 +17,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QIcon>
+#include <QLocale>
 #include <QStandardPaths>
 #include <QTimer>
 
@@ -24,6 +26,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 
 namespace {
 
@@ -57,9 +60,10 @@ int StatusAfterFlush(int status)
         return status;
     // errno tells why only when the flush itself failed; an earlier write
     // that failed left only the stream's error mark.
-    const QString why =
-        flushed ? QStringLiteral("a write failed") : QString::fromLocal8Bit(std::strerror(errno));
-    PrintErr(QCoreApplication::applicationName() + QStringLiteral(": cannot write the output: ") + why);
+    const QString why = flushed ? QCoreApplication::translate("CommandLine", "a write failed")
+                                : QString::fromLocal8Bit(std::strerror(errno));
+    PrintErr(QCoreApplication::applicationName() + QStringLiteral(": ") +
+             QCoreApplication::translate("CommandLine", "cannot write the output: %1").arg(why));
     return status != 0 ? status : 3;
 }
 
@@ -83,25 +87,40 @@ int Run(int argc, char* argv[])
     QCoreApplication::setOrganizationName(product);
     QCoreApplication::setApplicationVersion(versionText);
 
+    // The command line speaks the user's language too. Installing a
+    // translator needs an application object; a core one needs no display
+    // and makes way for the GUI's further down.
+    std::optional<QCoreApplication> cliApp(std::in_place, argc, argv);
+    tintora::ProgramTranslations translations;
+    if (const QString note = translations.Load(QLocale()); !note.isEmpty())
+        PrintErr(product + QStringLiteral(": ") + note);
+    translations.Install();
+
     QStringList args;
     for (int i = 0; i < argc; ++i)
         args << QString::fromLocal8Bit(argv[i]);
 
     // Parsed before the GUI exists, so --help and --version work without a display.
     QCommandLineParser parser;
-    parser.setApplicationDescription(product +
-                                     QStringLiteral(" - a colour picker for web pages and BASIC programs"));
-    const QCommandLineOption helpOption({QStringLiteral("h"), QStringLiteral("help")},
-                                        QStringLiteral("Show this help and exit."));
-    const QCommandLineOption versionOption({QStringLiteral("v"), QStringLiteral("version")},
-                                           QStringLiteral("Show the product name and version and exit."));
+    parser.setApplicationDescription(
+        product +
+        QCoreApplication::translate("CommandLine", " - a colour picker for web pages and BASIC programs"));
+    const QCommandLineOption helpOption(
+        {QStringLiteral("h"), QStringLiteral("help")},
+        QCoreApplication::translate("CommandLine", "Show this help and exit."));
+    const QCommandLineOption versionOption(
+        {QStringLiteral("v"), QStringLiteral("version")},
+        QCoreApplication::translate("CommandLine", "Show the product name and version and exit."));
     const QCommandLineOption screenshotOption(
         QStringLiteral("screenshot"),
-        QStringLiteral("Start, save a PNG of the main window to FILE once it has painted, and quit."),
+        QCoreApplication::translate(
+            "CommandLine", "Start, save a PNG of the main window to FILE once it has painted, and quit."),
         QStringLiteral("FILE"));
-    const QCommandLineOption noSplashOption(QStringLiteral("no-splash"),
-                                            QStringLiteral("Open the main window without the splash."));
+    const QCommandLineOption noSplashOption(
+        QStringLiteral("no-splash"),
+        QCoreApplication::translate("CommandLine", "Open the main window without the splash."));
     // For start-up measurements: quit as soon as the main window has painted.
+    // not translated: hidden from --help
     QCommandLineOption exitAfterPaintOption(QStringLiteral("exit-after-first-paint"),
                                             QStringLiteral("Quit once the main window has painted."));
     exitAfterPaintOption.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -113,15 +132,17 @@ int Run(int argc, char* argv[])
     tintora::cli::AddCliOptions(parser);
     const QCommandLineOption pickOption(
         QStringLiteral("pick"),
-        QStringLiteral("Pick a colour from the screen, print its HTML code (#RRGGBB) and "
-                       "exit: 0 after a pick, 1 after a cancel, 3 when no colour can be "
-                       "picked (no display to pick from, a screen that cannot be read)."));
+        QCoreApplication::translate("CommandLine",
+                                    "Pick a colour from the screen, print its HTML code (#RRGGBB) and "
+                                    "exit: 0 after a pick, 1 after a cancel, 3 when no colour can be "
+                                    "picked (no display to pick from, a screen that cannot be read)."));
     parser.addOption(pickOption);
     // Qt's own options (-platform, -style, -display, -reverse ...) are left
     // for the application object, which takes them from argv.
     if (!parser.parse(tintora::WithoutQtOptions(args))) {
         PrintErr(product + QStringLiteral(": ") + parser.errorText());
-        PrintErr(QStringLiteral("Try '%1 --help'.").arg(QFileInfo(args.value(0)).fileName()));
+        PrintErr(QCoreApplication::translate("CommandLine", "Try '%1 --help'.")
+                     .arg(QFileInfo(args.value(0)).fileName()));
         return 2;
     }
     if (parser.isSet(helpOption)) {
@@ -138,8 +159,9 @@ int Run(int argc, char* argv[])
         return 0;
     }
     if (!parser.positionalArguments().isEmpty()) {
-        PrintErr(product +
-                 QStringLiteral(": unexpected argument '%1'").arg(parser.positionalArguments().first()));
+        PrintErr(product + QStringLiteral(": ") +
+                 QCoreApplication::translate("CommandLine", "unexpected argument '%1'")
+                     .arg(parser.positionalArguments().first()));
         return 2;
     }
     // --color, --format and the palette files need no display.
@@ -150,8 +172,9 @@ int Run(int argc, char* argv[])
         screenshot = QFileInfo(parser.value(screenshotOption)).absoluteFilePath();
         QString why;
         if (!CanWrite(screenshot, &why)) {
-            PrintErr(product +
-                     QStringLiteral(": cannot write the screenshot to %1: %2").arg(screenshot, why));
+            PrintErr(product + QStringLiteral(": ") +
+                     QCoreApplication::translate("CommandLine", "cannot write the screenshot to %1: %2")
+                         .arg(screenshot, why));
             return 3;
         }
     }
@@ -171,7 +194,9 @@ int Run(int argc, char* argv[])
 
     // No OpenGL set-up here: the browser module needs none (see
     // shell/browser_api.h), and the main window draws with the raster engine.
+    cliApp.reset();
     QApplication app(argc, argv);
+    translations.Install();
     // The application object ends the program by its own rule.
     app.setQuitOnLastWindowClosed(false);
     // Ties the windows to the menu entry on desktops that group by it.
@@ -221,7 +246,9 @@ int Run(int argc, char* argv[])
             QTimer::singleShot(50, &app, [&] {
                 const QPixmap shot = tintoraApp.mainWindow()->grab();
                 if (!shot.save(screenshot, "PNG")) {
-                    PrintErr(product + QStringLiteral(": cannot write the screenshot to %1").arg(screenshot));
+                    PrintErr(product + QStringLiteral(": ") +
+                             QCoreApplication::translate("CommandLine", "cannot write the screenshot to %1")
+                                 .arg(screenshot));
                     status = 3;
                 }
                 QCoreApplication::exit(status);

@@ -5,6 +5,7 @@
 #include "core/color_notation.h"
 #include "core/color_spaces.h"
 #include "core/numeric.h"
+#include "core/translatable.h"
 
 #include <algorithm>
 #include <array>
@@ -275,47 +276,52 @@ struct FormatEntry {
 };
 
 constexpr std::array<FormatEntry, 23> FormatTable{{
-    {{"html", "#RRGGBB (HTML)", true},
+    {{"html", TINTORA_TR_NOOP("ColorFormat", "#RRGGBB (HTML)"), true},
      [](Rgb c) -> std::optional<std::string> { return "#" + Hex6(c.red, c.green, c.blue, false); }},
-    {{"hex-lower", "#rrggbb (lower case)", true},
+    {{"hex-lower", TINTORA_TR_NOOP("ColorFormat", "#rrggbb (lower case)"), true},
      [](Rgb c) -> std::optional<std::string> { return "#" + Hex6(c.red, c.green, c.blue, true); }},
-    {{"hex3", "#rgb (short)", true}, ShortHex},
-    {{"rgb", "RGB(r, g, b) (BASIC)", true},
+    {{"hex3", TINTORA_TR_NOOP("ColorFormat", "#rgb (short)"), true}, ShortHex},
+    {{"rgb", TINTORA_TR_NOOP("ColorFormat", "RGB(r, g, b) (BASIC)"), true},
      [](Rgb c) -> std::optional<std::string> { return "RGB(" + Triple(c) + ")"; }},
-    {{"css-rgb", "CSS rgb()", true},
+    {{"css-rgb", TINTORA_TR_NOOP("ColorFormat", "CSS rgb()"), true},
      [](Rgb c) -> std::optional<std::string> { return "rgb(" + Triple(c) + ")"; }},
-    {{"css-hsl", "CSS hsl()", true},
+    {{"css-hsl", TINTORA_TR_NOOP("ColorFormat", "CSS hsl()"), true},
      [](Rgb c) -> std::optional<std::string> { return SpaceText(c, HslLegacy); }},
-    {{"rgb-modern", "CSS rgb() (space syntax)", true},
+    {{"rgb-modern", TINTORA_TR_NOOP("ColorFormat", "CSS rgb() (space syntax)"), true},
      [](Rgb c) -> std::optional<std::string> {
          return "rgb(" + D(c.red) + " " + D(c.green) + " " + D(c.blue) + ")";
      }},
-    {{"hsl-modern", "CSS hsl() (space syntax)", true},
+    {{"hsl-modern", TINTORA_TR_NOOP("ColorFormat", "CSS hsl() (space syntax)"), true},
      [](Rgb c) -> std::optional<std::string> { return SpaceText(c, HslModern); }},
-    {{"hwb", "CSS hwb()", true}, [](Rgb c) -> std::optional<std::string> { return SpaceText(c, Hwb); }},
-    {{"lab", "CSS lab()", true}, [](Rgb c) -> std::optional<std::string> { return SpaceText(c, Lab); }},
-    {{"lch", "CSS lch()", true}, [](Rgb c) -> std::optional<std::string> { return SpaceText(c, Lch); }},
-    {{"oklab", "CSS oklab()", true}, [](Rgb c) -> std::optional<std::string> { return SpaceText(c, Oklab); }},
-    {{"oklch", "CSS oklch()", true}, [](Rgb c) -> std::optional<std::string> { return SpaceText(c, Oklch); }},
-    {{"display-p3", "CSS color(display-p3)", true},
+    {{"hwb", TINTORA_TR_NOOP("ColorFormat", "CSS hwb()"), true},
+     [](Rgb c) -> std::optional<std::string> { return SpaceText(c, Hwb); }},
+    {{"lab", TINTORA_TR_NOOP("ColorFormat", "CSS lab()"), true},
+     [](Rgb c) -> std::optional<std::string> { return SpaceText(c, Lab); }},
+    {{"lch", TINTORA_TR_NOOP("ColorFormat", "CSS lch()"), true},
+     [](Rgb c) -> std::optional<std::string> { return SpaceText(c, Lch); }},
+    {{"oklab", TINTORA_TR_NOOP("ColorFormat", "CSS oklab()"), true},
+     [](Rgb c) -> std::optional<std::string> { return SpaceText(c, Oklab); }},
+    {{"oklch", TINTORA_TR_NOOP("ColorFormat", "CSS oklch()"), true},
+     [](Rgb c) -> std::optional<std::string> { return SpaceText(c, Oklch); }},
+    {{"display-p3", TINTORA_TR_NOOP("ColorFormat", "CSS color(display-p3)"), true},
      [](Rgb c) -> std::optional<std::string> { return SpaceText(c, DisplayP3); }},
-    {{"hex-alpha", "#rrggbbaa", true},
+    {{"hex-alpha", TINTORA_TR_NOOP("ColorFormat", "#rrggbbaa"), true},
      [](Rgb c) -> std::optional<std::string> { return "#" + Hex6(c.red, c.green, c.blue, true) + "ff"; }},
-    {{"hsb", "HSB triple (degrees, %, %)", false},
+    {{"hsb", TINTORA_TR_NOOP("ColorFormat", "HSB triple (degrees, %, %)"), false},
      [](Rgb c) -> std::optional<std::string> { return HsbText(c); }},
-    {{"qcolor", "QColor(r, g, b)", true},
+    {{"qcolor", TINTORA_TR_NOOP("ColorFormat", "QColor(r, g, b)"), true},
      [](Rgb c) -> std::optional<std::string> { return "QColor(" + Triple(c) + ")"; }},
-    {{"dotnet", "Color.FromArgb(r, g, b)", true},
+    {{"dotnet", TINTORA_TR_NOOP("ColorFormat", "Color.FromArgb(r, g, b)"), true},
      [](Rgb c) -> std::optional<std::string> { return "Color.FromArgb(" + Triple(c) + ")"; }},
-    {{"delphi", "Delphi $00BBGGRR", true},
+    {{"delphi", TINTORA_TR_NOOP("ColorFormat", "Delphi $00BBGGRR"), true},
      [](Rgb c) -> std::optional<std::string> { return "$00" + Hex6(c.blue, c.green, c.red, false); }},
-    {{"vbhex", "&HBBGGRR& (BASIC)", true},
+    {{"vbhex", TINTORA_TR_NOOP("ColorFormat", "&HBBGGRR& (BASIC)"), true},
      [](Rgb c) -> std::optional<std::string> { return "&H" + Hex6(c.blue, c.green, c.red, false) + "&"; }},
-    {{"decimal", "Decimal, BGR order (red low)", true},
+    {{"decimal", TINTORA_TR_NOOP("ColorFormat", "Decimal, BGR order (red low)"), true},
      [](Rgb c) -> std::optional<std::string> { return D(MakeColorRef(c.red, c.green, c.blue)); }},
-    {{"decimal-rgb", "Decimal, RGB order (red high)", false},
+    {{"decimal-rgb", TINTORA_TR_NOOP("ColorFormat", "Decimal, RGB order (red high)"), false},
      [](Rgb c) -> std::optional<std::string> { return D(c.red * 65536 + c.green * 256 + c.blue); }},
-    {{"argb", "0xAARRGGBB (Android, Flutter)", true},
+    {{"argb", TINTORA_TR_NOOP("ColorFormat", "0xAARRGGBB (Android, Flutter)"), true},
      [](Rgb c) -> std::optional<std::string> { return "0xFF" + Hex6(c.red, c.green, c.blue, false); }},
 }};
 

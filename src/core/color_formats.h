@@ -14,7 +14,7 @@ namespace tintora {
 // fields (which keep their own texts, see color_outputs.h).
 struct ColorFormat {
     std::string_view id;    // name for --format, e.g. "css-rgb"
-    std::string_view label; // menu text, e.g. "CSS rgb()"
+    std::string_view label; // menu text, e.g. "CSS rgb()"; translated in context "ColorFormat"
     // ParseColorNotation reads the text back as the same colour.
     bool parsesBack = false;
 };

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "eyedropper/display_check.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <X11/Xlib.h>
@@ -48,7 +49,7 @@ bool WaylandAnswers(const QByteArray& name, const QByteArray& runtimeDir)
 
 QString NoDisplay(const QString& reason)
 {
-    return QStringLiteral("no display to pick from (%1)").arg(reason);
+    return QCoreApplication::translate("DisplayCheck", "no display to pick from (%1)").arg(reason);
 }
 
 } // namespace
@@ -82,12 +83,14 @@ QString PickDisplayProblem(const DisplayEnvironment& env)
     if (!wantX11 && !wantWayland && !env.waylandDisplay.isEmpty())
         return {};
     if (!wantX11 && !wantWayland)
-        return NoDisplay(
-            QStringLiteral("the %1 platform has no screen").arg(platforms.join(QLatin1Char(';'))));
+        return NoDisplay(QCoreApplication::translate("DisplayCheck", "the %1 platform has no screen")
+                             .arg(platforms.join(QLatin1Char(';'))));
     if ((!wantX11 || env.x11Display.isEmpty()) && (!wantWayland || env.waylandDisplay.isEmpty()))
-        return NoDisplay(wantX11 && wantWayland ? QStringLiteral("neither DISPLAY nor WAYLAND_DISPLAY is set")
-                         : wantX11              ? QStringLiteral("DISPLAY is not set")
-                                                : QStringLiteral("WAYLAND_DISPLAY is not set"));
+        return NoDisplay(
+            wantX11 && wantWayland
+                ? QCoreApplication::translate("DisplayCheck", "neither DISPLAY nor WAYLAND_DISPLAY is set")
+            : wantX11 ? QCoreApplication::translate("DisplayCheck", "DISPLAY is not set")
+                      : QCoreApplication::translate("DisplayCheck", "WAYLAND_DISPLAY is not set"));
     if (wantWayland && WaylandAnswers(env.waylandDisplay, env.runtimeDir))
         return {};
     if (wantX11 && X11Answers(env.x11Display))
@@ -97,7 +100,8 @@ QString PickDisplayProblem(const DisplayEnvironment& env)
         silent << QStringLiteral("WAYLAND_DISPLAY %1").arg(QString::fromLocal8Bit(env.waylandDisplay));
     if (wantX11 && !env.x11Display.isEmpty())
         silent << QStringLiteral("DISPLAY %1").arg(QString::fromLocal8Bit(env.x11Display));
-    return NoDisplay(QStringLiteral("no answer from ") + silent.join(QStringLiteral(" or ")));
+    return NoDisplay(QCoreApplication::translate("DisplayCheck", "no answer from ") +
+                     silent.join(QCoreApplication::translate("DisplayCheck", " or ")));
 }
 
 } // namespace tintora

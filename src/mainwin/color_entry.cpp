@@ -12,11 +12,6 @@ namespace tintora {
 
 namespace {
 
-QString Tr(const char* text)
-{
-    return QCoreApplication::translate("ColorEntry", text);
-}
-
 bool AllDigits(const QString& t)
 {
     return !t.isEmpty() && std::all_of(t.begin(), t.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
@@ -28,15 +23,16 @@ QString Refusal(EntrySource source)
 {
     switch (source) {
     case EntrySource::RgbCode:
-        return Tr("Not an RGB colour code (RGB(r, g, b), 0 to 255 each)");
+        return QCoreApplication::translate("ColorEntry",
+                                           "Not an RGB colour code (RGB(r, g, b), 0 to 255 each)");
     case EntrySource::DecimalCode:
-        return Tr("Not a decimal colour value (0 to 16777215)");
+        return QCoreApplication::translate("ColorEntry", "Not a decimal colour value (0 to 16777215)");
     case EntrySource::HtmlCode:
-        return Tr("Not an HTML colour code (#RRGGBB or #RGB)");
+        return QCoreApplication::translate("ColorEntry", "Not an HTML colour code (#RRGGBB or #RGB)");
     case EntrySource::VbHexCode:
-        return Tr("Not a VB hex colour code (&HBBGGRR&)");
+        return QCoreApplication::translate("ColorEntry", "Not a VB hex colour code (&HBBGGRR&)");
     case EntrySource::Clipboard:
-        return Tr("The clipboard holds no colour");
+        return QCoreApplication::translate("ColorEntry", "The clipboard holds no colour");
     }
     return {};
 }
@@ -48,7 +44,9 @@ QString DecimalReadingNote(const QString& text)
     const QString t = text.trimmed();
     if (t.size() != 6 || !AllDigits(t))
         return {};
-    return Tr("Read as the decimal value %1; for the hex colour, type #%1").arg(t);
+    return QCoreApplication::translate("ColorEntry",
+                                       "Read as the decimal value %1; for the hex colour, type #%1")
+        .arg(t);
 }
 
 EntryReading ReadColorEntry(EntrySource source, const QString& text)
@@ -80,9 +78,10 @@ EntryReading ReadColorEntry(EntrySource source, const QString& text)
     // how ambiguous digits were read.
     QStringList notes;
     if (result.alpha < 1.0)
-        notes << Tr("Alpha %1 % not kept").arg(AlphaPercent(result.alpha));
+        notes << QCoreApplication::translate("ColorEntry", "Alpha %1 % not kept")
+                     .arg(AlphaPercent(result.alpha));
     if (result.gamutMapped)
-        notes << Tr("Outside sRGB: mapped");
+        notes << QCoreApplication::translate("ColorEntry", "Outside sRGB: mapped");
     if (source != EntrySource::HtmlCode)
         notes << DecimalReadingNote(t);
     notes.removeAll(QString());

@@ -21,15 +21,15 @@ QString Ratio(double ratio)
 QString Passed(bool normal, bool large)
 {
     if (normal && large)
-        return QStringLiteral("normal, large");
+        return ColorFactsLabel::tr("normal, large");
     if (large)
-        return QStringLiteral("large");
-    return QStringLiteral("none");
+        return ColorFactsLabel::tr("large");
+    return ColorFactsLabel::tr("none");
 }
 
 QString Verdict(bool pass)
 {
-    return pass ? QStringLiteral("pass") : QStringLiteral("fail");
+    return pass ? ColorFactsLabel::tr("pass") : ColorFactsLabel::tr("fail");
 }
 
 } // namespace
@@ -47,18 +47,17 @@ void ColorFactsLabel::setColors(Rgb newColor, Rgb oldColor)
     const ContrastVerdict v = ContrastOf(newColor, oldColor);
     const NearestCssName name = NearestCssColorName(newColor);
     const QString cssName = QString::fromLatin1(name.name.data(), static_cast<qsizetype>(name.name.size()));
-    setText(QStringLiteral("Contrast %1 - AA: %2 - AAA: %3\n%4")
+    setText(tr("Contrast %1 - AA: %2 - AAA: %3\n%4")
                 .arg(Ratio(v.ratio), Passed(v.aaNormal, v.aaLarge), Passed(v.aaaNormal, v.aaaLarge),
-                     name.exact ? QStringLiteral("Name: %1 (exact)").arg(cssName)
-                                : QStringLiteral("Nearest name: %1").arg(cssName)));
-    setToolTip(QStringLiteral("Contrast of \"New\" on \"Old\": %1 (WCAG 2.x)\n"
-                              "Normal text: AA %2 (4.5:1), AAA %3 (7:1)\n"
-                              "Large text: AA %4 (3:1), AAA %5 (4.5:1)\n"
-                              "%6")
+                     name.exact ? tr("Name: %1 (exact)").arg(cssName) : tr("Nearest name: %1").arg(cssName)));
+    setToolTip(tr("Contrast of \"New\" on \"Old\": %1 (WCAG 2.x)\n"
+                  "Normal text: AA %2 (4.5:1), AAA %3 (7:1)\n"
+                  "Large text: AA %4 (3:1), AAA %5 (4.5:1)\n"
+                  "%6")
                    .arg(Ratio(v.ratio), Verdict(v.aaNormal), Verdict(v.aaaNormal), Verdict(v.aaLarge),
                         Verdict(v.aaaLarge),
-                        name.exact ? QStringLiteral("CSS name: %1").arg(cssName)
-                                   : QStringLiteral("Nearest CSS name: %1 (CIELAB distance %2)")
+                        name.exact ? tr("CSS name: %1").arg(cssName)
+                                   : tr("Nearest CSS name: %1 (CIELAB distance %2)")
                                          .arg(cssName)
                                          .arg(name.deltaE, 0, 'f', 1)));
 }

@@ -6,6 +6,7 @@
 #include "platform/settings_store.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QInputDialog>
 #include <QMessageBox>
 
@@ -28,7 +29,7 @@ QString Escaped(QString text)
 CopyAsMenu::CopyAsMenu(SettingsStore& settings, QWidget* parent) : QMenu(parent), settings_(settings)
 {
     setObjectName(QStringLiteral("mnuCopyAs"));
-    setTitle(QStringLiteral("Copy as"));
+    setTitle(tr("Copy as"));
     rebuild();
 }
 
@@ -53,11 +54,11 @@ bool CopyAsMenu::addTemplate(const QString& templ, QString* error)
         return false;
     }
     if (list.contains(templ)) {
-        *error = QStringLiteral("This template is already in the menu.");
+        *error = tr("This template is already in the menu.");
         return false;
     }
     if (list.size() >= MaxTemplates) {
-        *error = QStringLiteral("The menu holds at most %1 templates.").arg(MaxTemplates);
+        *error = tr("The menu holds at most %1 templates.").arg(MaxTemplates);
         return false;
     }
     list << templ;
@@ -104,7 +105,8 @@ void CopyAsMenu::rebuild()
         const std::optional<std::string> text = FormatColor(color_, f.id);
         if (text) {
             addCopyEntry(QString::fromStdString(*text),
-                         QString::fromUtf8(f.label.data(), static_cast<qsizetype>(f.label.size())),
+                         // The labels are literals, so their data ends in a NUL.
+                         QCoreApplication::translate("ColorFormat", f.label.data()),
                          QStringLiteral("copyAs_") +
                              QString::fromLatin1(f.id.data(), static_cast<qsizetype>(f.id.size())));
         }
@@ -118,18 +120,18 @@ void CopyAsMenu::rebuild()
             addCopyEntry(QString::fromStdString(*out.text), list[i],
                          QStringLiteral("copyAsTemplate%1").arg(i));
         } else {
-            QAction* bad = addAction(Escaped(list[i]) + QStringLiteral("\t(not usable)"));
+            QAction* bad = addAction(Escaped(list[i]) + QLatin1Char('\t') + tr("(not usable)"));
             bad->setObjectName(QStringLiteral("copyAsTemplate%1").arg(i));
             bad->setToolTip(QString::fromStdString(out.error));
             bad->setEnabled(false);
         }
     }
     addSeparator();
-    QAction* add = addAction(QStringLiteral("Add Template..."));
+    QAction* add = addAction(tr("Add Template..."));
     add->setObjectName(QStringLiteral("copyAsAddTemplate"));
     connect(add, &QAction::triggered, this, &CopyAsMenu::askForTemplate);
     if (!list.isEmpty()) {
-        removeMenu_ = addMenu(QStringLiteral("Remove Template"));
+        removeMenu_ = addMenu(tr("Remove Template"));
         removeMenu_->setObjectName(QStringLiteral("mnuRemoveTemplate"));
         for (const QString& templ : list) {
             QAction* entry = removeMenu_->addAction(Escaped(templ));
@@ -146,18 +148,16 @@ void CopyAsMenu::askForTemplate()
     QWidget* owner = parentWidget();
     bool ok = false;
     const QString templ = QInputDialog::getText(
-        owner, QStringLiteral("Add Template"),
-        QStringLiteral("Template, for example {r}, {g}, {b} or 0x{HEX}.\n"
-                       "Placeholders: {r} {g} {b} {rx} {gx} {bx} {RX} {GX} {BX} {hex} {HEX}\n"
-                       "{bgr} {BGR} {dec} {decrgb} {rf} {gf} {bf} {h} {s} {v}; {{ and }} for braces."),
+        owner, tr("Add Template"),
+        tr("Template, for example {r}, {g}, {b} or 0x{HEX}.\n"
+           "Placeholders: {r} {g} {b} {rx} {gx} {bx} {RX} {GX} {BX} {hex} {HEX}\n"
+           "{bgr} {BGR} {dec} {decrgb} {rf} {gf} {bf} {h} {s} {v}; {{ and }} for braces."),
         QLineEdit::Normal, QString(), &ok);
     if (!ok || templ.isEmpty())
         return;
     QString error;
-    if (!addTemplate(templ, &error)) {
-        QMessageBox::warning(owner, QStringLiteral("Add Template"),
-                             QStringLiteral("The template was not added: %1").arg(error));
-    }
+    if (!addTemplate(templ, &error))
+        QMessageBox::warning(owner, tr("Add Template"), tr("The template was not added: %1").arg(error));
 }
 
 } // namespace tintora

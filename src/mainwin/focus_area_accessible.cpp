@@ -11,11 +11,6 @@ namespace tintora {
 
 namespace {
 
-QString Tr(const char* text)
-{
-    return QCoreApplication::translate("tintora::FocusArea", text);
-}
-
 QString Field(const ChannelTexts& fields, ChannelField f)
 {
     return QString::fromStdString(fields[static_cast<std::size_t>(f)]);
@@ -27,11 +22,11 @@ QString Channel(const ChannelTexts& fields, ChannelField f)
 {
     switch (f) {
     case ChannelField::Hue:
-        return Tr("H %1 \u00B0").arg(Field(fields, f));
+        return QCoreApplication::translate("tintora::FocusArea", "H %1 \u00B0").arg(Field(fields, f));
     case ChannelField::Saturation:
-        return Tr("S %1 %").arg(Field(fields, f));
+        return QCoreApplication::translate("tintora::FocusArea", "S %1 %").arg(Field(fields, f));
     default:
-        return Tr("B %1 %").arg(Field(fields, f));
+        return QCoreApplication::translate("tintora::FocusArea", "B %1 %").arg(Field(fields, f));
     }
 }
 
@@ -44,19 +39,20 @@ AreaDescription DescribePlane(PickerMode mode, const ChannelTexts& fields)
     ChannelField down = ChannelField::Brightness;
     switch (mode) {
     case PickerMode::Hue:
-        d.name = Tr("Saturation and brightness");
+        d.name = QCoreApplication::translate("tintora::FocusArea", "Saturation and brightness");
         break;
     case PickerMode::Saturation:
-        d.name = Tr("Hue and brightness");
+        d.name = QCoreApplication::translate("tintora::FocusArea", "Hue and brightness");
         across = ChannelField::Hue;
         break;
     case PickerMode::Brightness:
-        d.name = Tr("Hue and saturation");
+        d.name = QCoreApplication::translate("tintora::FocusArea", "Hue and saturation");
         across = ChannelField::Hue;
         down = ChannelField::Saturation;
         break;
     }
-    d.valueText = Tr("%1, %2").arg(Channel(fields, across), Channel(fields, down));
+    d.valueText = QCoreApplication::translate("tintora::FocusArea", "%1, %2")
+                      .arg(Channel(fields, across), Channel(fields, down));
     return d;
 }
 
@@ -66,16 +62,16 @@ AreaDescription DescribeStrip(PickerMode mode, const ChannelTexts& fields)
     ChannelField f = ChannelField::Hue;
     switch (mode) {
     case PickerMode::Hue:
-        d.name = Tr("Hue bar");
+        d.name = QCoreApplication::translate("tintora::FocusArea", "Hue bar");
         d.maximum = 360;
         break;
     case PickerMode::Saturation:
-        d.name = Tr("Saturation bar");
+        d.name = QCoreApplication::translate("tintora::FocusArea", "Saturation bar");
         f = ChannelField::Saturation;
         d.maximum = 100;
         break;
     case PickerMode::Brightness:
-        d.name = Tr("Brightness bar");
+        d.name = QCoreApplication::translate("tintora::FocusArea", "Brightness bar");
         f = ChannelField::Brightness;
         d.maximum = 100;
         break;
@@ -92,7 +88,7 @@ AreaDescription DescribeStrip(PickerMode mode, const ChannelTexts& fields)
 AreaDescription DescribeGridCell(int cell, int cellCount, Rgb color)
 {
     AreaDescription d;
-    d.name = Tr("Colour grid");
+    d.name = QCoreApplication::translate("tintora::FocusArea", "Colour grid");
     d.value = cell;
     d.minimum = 1;
     d.maximum = cellCount;
@@ -101,7 +97,10 @@ AreaDescription DescribeGridCell(int cell, int cellCount, Rgb color)
                             .arg(color.green, 2, 16, QLatin1Char('0'))
                             .arg(color.blue, 2, 16, QLatin1Char('0'))
                             .toUpper();
-    d.valueText = Tr("Cell %1 of %2, %3").arg(cell).arg(cellCount).arg(hex);
+    d.valueText = QCoreApplication::translate("tintora::FocusArea", "Cell %1 of %2, %3")
+                      .arg(cell)
+                      .arg(cellCount)
+                      .arg(hex);
     return d;
 }
 

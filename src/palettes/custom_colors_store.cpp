@@ -4,6 +4,7 @@
 #include "core/file_replace.h"
 #include "core/unique_fd.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -162,15 +163,21 @@ QString ProblemText(const CustomColorsParse& parse)
     case CustomColorsProblem::None:
         break;
     case CustomColorsProblem::LongLine:
-        return QStringLiteral("line %1 is longer than %2 bytes").arg(line).arg(CustomColorsMaxLineBytes);
+        return QCoreApplication::translate("CustomColorsStore", "line %1 is longer than %2 bytes")
+            .arg(line)
+            .arg(CustomColorsMaxLineBytes);
     case CustomColorsProblem::ReadCap:
-        return QStringLiteral("it is larger than the %1 bytes that are read").arg(CustomColorsMaxReadBytes);
+        return QCoreApplication::translate("CustomColorsStore",
+                                           "it is larger than the %1 bytes that are read")
+            .arg(CustomColorsMaxReadBytes);
     case CustomColorsProblem::ExtraLines:
-        return QStringLiteral("it has more than %1 lines").arg(CustomColorSlots);
+        return QCoreApplication::translate("CustomColorsStore", "it has more than %1 lines")
+            .arg(CustomColorSlots);
     case CustomColorsProblem::NotANumber:
-        return QStringLiteral("line %1 does not hold a colour value").arg(line);
+        return QCoreApplication::translate("CustomColorsStore", "line %1 does not hold a colour value")
+            .arg(line);
     case CustomColorsProblem::Binary:
-        return QStringLiteral("line %1 holds binary data").arg(line);
+        return QCoreApplication::translate("CustomColorsStore", "line %1 holds binary data").arg(line);
     }
     return {};
 }
@@ -246,7 +253,7 @@ QString KeepBackup(const QString& path, const struct stat& file, bool* already, 
         *error = QStringLiteral("a copy of the old file could not be kept as \"%1\"").arg(Shown(backup));
         return {};
     }
-    *error = QStringLiteral("there are already 99 backups of it");
+    *error = QCoreApplication::translate("CustomColorsStore", "there are already 99 backups of it");
     return {};
 }
 
@@ -405,7 +412,8 @@ SaveResult CustomColorsStore::Save(const CustomColorArray& colors)
     }
     const QString folder = QFileInfo(result.path).absolutePath();
     if (place_ != Place::Portable && !QDir().mkpath(folder))
-        return fail(Failure(result.path, QStringLiteral("its folder could not be created")));
+        return fail(Failure(result.path, QCoreApplication::translate("CustomColorsStore",
+                                                                     "its folder could not be created")));
 
     // Reading the file, laying the changes over it and replacing it happen
     // under one lock, so two programs saving at once each keep the other's
@@ -413,7 +421,9 @@ SaveResult CustomColorsStore::Save(const CustomColorArray& colors)
     // without flock), the save goes ahead as it did without a lock.
     const FolderLock lock(folder, LockWaitMs);
     if (lock.state() == FolderLock::State::Busy)
-        return fail(Failure(result.path, QStringLiteral("another program is saving it; try again")));
+        return fail(
+            Failure(result.path, QCoreApplication::translate("CustomColorsStore",
+                                                             "another program is saving it; try again")));
 
     mode_t mode = NewFileMode();
     struct stat st = {};
@@ -437,10 +447,13 @@ SaveResult CustomColorsStore::Save(const CustomColorArray& colors)
             bool already = false;
             const QString backup = KeepBackup(result.path, st, &already, &error);
             if (backup.isEmpty())
-                return fail(Failure(result.path, error + QStringLiteral("; the file was not replaced")));
+                return fail(
+                    Failure(result.path, error + QCoreApplication::translate("CustomColorsStore",
+                                                                             "; the file was not replaced")));
             if (!already) {
                 const QString why =
-                    old.opened ? ProblemText(old.parse) : QStringLiteral("it could not be opened");
+                    old.opened ? ProblemText(old.parse)
+                               : QCoreApplication::translate("CustomColorsStore", "it could not be opened");
                 result.notice =
                     QStringLiteral("\"%1\" could not be read in full (%2), so the custom colours "
                                    "shown did not all come from it. Before saving over it, the old "

@@ -8,6 +8,7 @@
 #include "core/numeric.h"
 #include "palettes/custom_colors_store.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -269,7 +270,7 @@ PaletteImport ApplyPaletteImport(const CustomColorArray& current, const PaletteR
     PaletteImport result;
     result.colors = current;
     if (!read.error.empty()) {
-        result.message = QStringLiteral("Nothing was imported from %1: %2")
+        result.message = QCoreApplication::translate("PaletteExchange", "Nothing was imported from %1: %2")
                              .arg(source, QString::fromStdString(read.error));
         return result;
     }
@@ -281,16 +282,24 @@ PaletteImport ApplyPaletteImport(const CustomColorArray& current, const PaletteR
     result.ok = true;
     result.firstCell = 1;
     result.lastCell = n;
-    result.message = n == 1 ? QStringLiteral("Read 1 colour from %1 into cell 1").arg(source)
-                            : QStringLiteral("Read %1 colours from %2 into cells 1 to %1").arg(n).arg(source);
-    result.message += QStringLiteral(" (16 per row, left to right).");
+    result.message =
+        n == 1
+            ? QCoreApplication::translate("PaletteExchange", "Read 1 colour from %1 into cell 1").arg(source)
+            : QCoreApplication::translate("PaletteExchange", "Read %1 colours from %2 into cells 1 to %1")
+                  .arg(n)
+                  .arg(source);
+    result.message += QCoreApplication::translate("PaletteExchange", " (16 per row, left to right).");
     if (n < PaletteCellCount) {
         result.message +=
-            QStringLiteral(" Cells %1 to %2 keep their colours.").arg(n + 1).arg(PaletteCellCount);
+            QCoreApplication::translate("PaletteExchange", " Cells %1 to %2 keep their colours.")
+                .arg(n + 1)
+                .arg(PaletteCellCount);
     }
     if (read.colorsInFile > PaletteCellCount) {
         result.message +=
-            QStringLiteral(" The file holds %1 colours; only the first %2 fit, the other %3 were left out.")
+            QCoreApplication::translate(
+                "PaletteExchange",
+                " The file holds %1 colours; only the first %2 fit, the other %3 were left out.")
                 .arg(read.colorsInFile)
                 .arg(PaletteCellCount)
                 .arg(read.colorsInFile - PaletteCellCount);
@@ -303,22 +312,26 @@ PaletteImport ImportPaletteFile(const QString& path, const CustomColorArray& cur
     auto refuse = [&](const QString& why) {
         PaletteImport result;
         result.colors = current;
-        result.message = QStringLiteral("Nothing was imported from %1: %2").arg(path, why);
+        result.message =
+            QCoreApplication::translate("PaletteExchange", "Nothing was imported from %1: %2").arg(path, why);
         return result;
     };
     const std::optional<PaletteFileFormat> format = PaletteFormatForPath(path);
     if (!format)
-        return refuse(QStringLiteral("unknown file type; expected a .gpl, .css, .txt or .hex file"));
+        return refuse(QCoreApplication::translate(
+            "PaletteExchange", "unknown file type; expected a .gpl, .css, .txt or .hex file"));
     const QFileInfo info(path);
     if (!info.exists())
-        return refuse(QStringLiteral("the file does not exist"));
+        return refuse(QCoreApplication::translate("PaletteExchange", "the file does not exist"));
     // A pipe or device could block or never end.
     if (!info.isFile())
-        return refuse(QStringLiteral("not a regular file"));
+        return refuse(QCoreApplication::translate("PaletteExchange", "not a regular file"));
     if (static_cast<std::size_t>(info.size()) > MaxPaletteFileBytes) {
-        return refuse(QStringLiteral("the file has %1 bytes; palettes of more than %2 bytes are refused")
-                          .arg(info.size())
-                          .arg(MaxPaletteFileBytes));
+        return refuse(
+            QCoreApplication::translate("PaletteExchange",
+                                        "the file has %1 bytes; palettes of more than %2 bytes are refused")
+                .arg(info.size())
+                .arg(MaxPaletteFileBytes));
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -336,9 +349,10 @@ PaletteExport ExportPaletteFile(const QString& path, const CustomColorArray& col
     const std::optional<PaletteFileFormat> format = PaletteFormatForPath(path);
     if (!format) {
         return PaletteExport{
-            false,
-            QStringLiteral("Cannot export to %1: unknown file type; expected a .gpl, .css, .txt or .hex file")
-                .arg(path)};
+            false, QCoreApplication::translate(
+                       "PaletteExchange",
+                       "Cannot export to %1: unknown file type; expected a .gpl, .css, .txt or .hex file")
+                       .arg(path)};
     }
     const std::string text = FormatPalette(colors, *format, name.toStdString());
     // A link is followed, as an editor saving the file would; anything but
@@ -352,7 +366,9 @@ PaletteExport ExportPaletteFile(const QString& path, const CustomColorArray& col
     if (::stat(QFile::encodeName(target).constData(), &st) == 0) {
         if (!S_ISREG(st.st_mode)) {
             return PaletteExport{false,
-                                 QStringLiteral("Cannot export to %1: it is not a regular file.").arg(path)};
+                                 QCoreApplication::translate("PaletteExchange",
+                                                             "Cannot export to %1: it is not a regular file.")
+                                     .arg(path)};
         }
         mode = st.st_mode & 07777;
     }
@@ -361,10 +377,12 @@ PaletteExport ExportPaletteFile(const QString& path, const CustomColorArray& col
     // export fails.
     const int error = ReplaceFileAtomically(QFile::encodeName(target).toStdString(), text, mode);
     if (error != 0) {
-        return PaletteExport{false, QStringLiteral("Cannot export to %1: %2.")
+        return PaletteExport{false, QCoreApplication::translate("PaletteExchange", "Cannot export to %1: %2.")
                                         .arg(path, QString::fromLocal8Bit(std::strerror(error)))};
     }
-    return PaletteExport{true, QStringLiteral("Exported %1 colours to %2.").arg(PaletteCellCount).arg(path)};
+    return PaletteExport{true, QCoreApplication::translate("PaletteExchange", "Exported %1 colours to %2.")
+                                   .arg(PaletteCellCount)
+                                   .arg(path)};
 }
 
 PaletteImport ImportPaletteIntoStore(const QString& path, CustomColorsStore& store)
@@ -377,11 +395,13 @@ PaletteImport ImportPaletteIntoStore(const QString& path, CustomColorsStore& sto
     if (!saved.ok) {
         PaletteImport failed;
         failed.colors = current;
-        failed.message = QStringLiteral("Nothing was imported from %1: the palette could not be saved. %2")
-                             .arg(path, saved.error);
+        failed.message =
+            QCoreApplication::translate("PaletteExchange",
+                                        "Nothing was imported from %1: the palette could not be saved. %2")
+                .arg(path, saved.error);
         return failed;
     }
-    result.message += QStringLiteral(" Saved to %1.").arg(saved.path);
+    result.message += QCoreApplication::translate("PaletteExchange", " Saved to %1.").arg(saved.path);
     return result;
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "platform/clipboard_holder.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -78,17 +79,20 @@ ClipboardHolder::Result ClipboardHolder::Start(const QString& holderPath, const 
                                                std::uint32_t fromWindow)
 {
     if (utf8.isEmpty())
-        return {Outcome::Failed, QStringLiteral("there is no text to keep")};
+        return {Outcome::Failed, QCoreApplication::translate("ClipboardHolder", "there is no text to keep")};
     if (utf8.size() > kMaxTextBytes)
-        return {Outcome::Failed, QStringLiteral("the text is too long to keep (more than 64 KiB)")};
+        return {Outcome::Failed, QCoreApplication::translate(
+                                     "ClipboardHolder", "the text is too long to keep (more than 64 KiB)")};
     if (holderPath.isEmpty())
-        return {Outcome::Failed, QStringLiteral("%1 is not installed beside the program").arg(kHolderName)};
+        return {Outcome::Failed,
+                QCoreApplication::translate("ClipboardHolder", "%1 is not installed beside the program")
+                    .arg(kHolderName)};
 
     // A socket rather than a pipe: send() can refuse SIGPIPE.
     int sockets[2];
     if (socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, sockets) != 0)
-        return {Outcome::Failed,
-                QStringLiteral("cannot start %1: %2").arg(kHolderName, qt_error_string(errno))};
+        return {Outcome::Failed, QCoreApplication::translate("ClipboardHolder", "cannot start %1: %2")
+                                     .arg(kHolderName, qt_error_string(errno))};
 
     const QByteArray path = QFile::encodeName(holderPath);
     QByteArray arg0 = path;
@@ -120,8 +124,8 @@ ClipboardHolder::Result ClipboardHolder::Start(const QString& holderPath, const 
     close(sockets[1]);
     if (spawnError != 0) {
         close(sockets[0]);
-        return {Outcome::Failed,
-                QStringLiteral("cannot start %1: %2").arg(holderPath, qt_error_string(spawnError))};
+        return {Outcome::Failed, QCoreApplication::translate("ClipboardHolder", "cannot start %1: %2")
+                                     .arg(holderPath, qt_error_string(spawnError))};
     }
     SendAll(sockets[0], utf8);
     close(sockets[0]);
@@ -132,13 +136,18 @@ ClipboardHolder::Result ClipboardHolder::Start(const QString& holderPath, const 
     case 6:
         return {Outcome::OwnerChanged, {}};
     case 3:
-        return {Outcome::Failed, QStringLiteral("the text is too long to keep (more than 64 KiB)")};
+        return {Outcome::Failed, QCoreApplication::translate(
+                                     "ClipboardHolder", "the text is too long to keep (more than 64 KiB)")};
     case 4:
-        return {Outcome::Failed, QStringLiteral("there is no X display to keep it on")};
+        return {Outcome::Failed,
+                QCoreApplication::translate("ClipboardHolder", "there is no X display to keep it on")};
     case -1:
-        return {Outcome::Failed, QStringLiteral("%1 did not answer").arg(kHolderName)};
+        return {Outcome::Failed,
+                QCoreApplication::translate("ClipboardHolder", "%1 did not answer").arg(kHolderName)};
     default:
-        return {Outcome::Failed, QStringLiteral("%1 could not take the clipboard").arg(kHolderName)};
+        return {Outcome::Failed,
+                QCoreApplication::translate("ClipboardHolder", "%1 could not take the clipboard")
+                    .arg(kHolderName)};
     }
 }
 

@@ -56,9 +56,12 @@ xcb_window_t SelectionOwner(xcb_connection_t* c, const char* selection)
 
 void Warn(const QString& why)
 {
-    std::fprintf(stderr, "%s: the copied text could not be kept on the clipboard: %s\n",
-                 QCoreApplication::applicationName().toLocal8Bit().constData(),
-                 why.toLocal8Bit().constData());
+    std::fprintf(stderr, "%s: %s\n", QCoreApplication::applicationName().toLocal8Bit().constData(),
+                 QCoreApplication::translate("ClipboardWriter",
+                                             "the copied text could not be kept on the clipboard: %1")
+                     .arg(why)
+                     .toLocal8Bit()
+                     .constData());
 }
 
 } // namespace

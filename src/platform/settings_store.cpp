@@ -3,6 +3,7 @@
 
 #include "core/file_replace.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -80,15 +81,18 @@ QString DroppedListNote(const SettingListLimit& limit, const BoundedList& list)
 {
     QStringList parts;
     if (list.droppedItems > 0)
-        parts << QStringLiteral("%1 entries past the first %2").arg(list.droppedItems).arg(limit.maxItems);
+        parts << QCoreApplication::translate("SettingsStore", "%1 entries past the first %2")
+                     .arg(list.droppedItems)
+                     .arg(limit.maxItems);
     if (list.droppedLong > 0)
-        parts << QStringLiteral("%1 entries longer than %2 characters")
+        parts << QCoreApplication::translate("SettingsStore", "%1 entries longer than %2 characters")
                      .arg(list.droppedLong)
                      .arg(limit.maxItemLength);
     if (parts.isEmpty())
         return {};
-    return QStringLiteral("%1/%2: %3 were left out")
-        .arg(QLatin1String(limit.section), QLatin1String(limit.key), parts.join(QStringLiteral(" and ")));
+    return QCoreApplication::translate("SettingsStore", "%1/%2: %3 were left out")
+        .arg(QLatin1String(limit.section), QLatin1String(limit.key),
+             parts.join(QCoreApplication::translate("SettingsStore", " and ")));
 }
 
 SettingsStore::SettingsStore(QString applicationName) : applicationName_(std::move(applicationName))
@@ -136,8 +140,11 @@ QString SettingsStore::GetSetting(const QString& section, const QString& key,
     const QString note = DroppedListNote(*limit, list);
     if (!note.isEmpty() && !notes_.contains(note)) {
         notes_ << note;
-        std::fprintf(stderr, "%s: settings file %s: %s\n", applicationName_.toLocal8Bit().constData(),
-                     QFile::encodeName(filePath()).constData(), note.toLocal8Bit().constData());
+        std::fprintf(stderr, "%s: %s\n", applicationName_.toLocal8Bit().constData(),
+                     QCoreApplication::translate("SettingsStore", "settings file %1: %2")
+                         .arg(filePath(), note)
+                         .toLocal8Bit()
+                         .constData());
     }
     return list.items.join(QLatin1Char(limit->separator));
 }

@@ -126,7 +126,7 @@ void TintoraApp::OpenAbout()
     if (!about_) {
         if (skinEnabled_) {
             // A skin that fails leaves the window unskinned, not unopened.
-            RunOptionalSkinStep("skinning the About window", [this] {
+            RunOptionalSkinStep(QT_TRANSLATE_NOOP("Skin", "skinning the About window"), [this] {
                 about_ = std::make_unique<AboutWindow>(brand_, ProgramVersionInfo(), skin_.get());
             });
         }
@@ -169,8 +169,8 @@ void TintoraApp::OpenBrowser()
 
 void TintoraApp::ShowNoBrowserMessage(const QString& address)
 {
-    std::fprintf(stderr, "tintora: no web browser could be opened for %s\n",
-                 address.toLocal8Bit().constData());
+    std::fprintf(stderr, "tintora: %s\n",
+                 tr("no web browser could be opened for %1").arg(address).toLocal8Bit().constData());
     if (!noBrowser_) {
         noBrowser_ = std::make_unique<QMessageBox>();
         noBrowser_->setObjectName(QStringLiteral("NoBrowserMessage"));
@@ -179,8 +179,7 @@ void TintoraApp::ShowNoBrowserMessage(const QString& address)
         noBrowser_->setStandardButtons(QMessageBox::Ok);
         noBrowser_->setWindowModality(Qt::NonModal);
     }
-    noBrowser_->setText(
-        QStringLiteral("No web browser could be opened.\n\nThe web site is at %1").arg(address));
+    noBrowser_->setText(tr("No web browser could be opened.\n\nThe web site is at %1").arg(address));
     noBrowser_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     // Modeless, so that the main window keeps working behind it.
     noBrowser_->show();
@@ -230,8 +229,11 @@ QWidget* TintoraApp::LoadBrowserModule(const BrandInfo& brand)
             PrepareForBrowserModule();
             QLibrary lib(path);
             if (!lib.load()) {
-                std::fprintf(stderr, "tintora: cannot load the browser module: %s\n",
-                             lib.errorString().toLocal8Bit().constData());
+                std::fprintf(stderr, "tintora: %s\n",
+                             tr("cannot load the browser module: %1")
+                                 .arg(lib.errorString())
+                                 .toLocal8Bit()
+                                 .constData());
                 continue;
             }
             using Factory = QWidget* (*)(const BrandInfo*);
@@ -265,7 +267,7 @@ void TintoraApp::EndProgram()
         return;
     ended_ = true;
     if (skinEnabled_ && skin_)
-        RunOptionalSkinStep("telling the skin engine that the program ends",
+        RunOptionalSkinStep(QT_TRANSLATE_NOOP("Skin", "telling the skin engine that the program ends"),
                             [this] { SkinProgramEnd(*skin_); });
     emit finished(0);
     QCoreApplication::exit(0);

@@ -52,16 +52,23 @@ extern "C" Q_DECL_EXPORT QWidget* tintora_create_browser_window(const tintora::B
         return nullptr;
     try {
         if (WebContentRefused()) {
-            std::fputs("tintora: running as root, so the built-in browser shows no web pages; "
-                       "the address is shown to copy instead\n",
-                       stderr);
+            std::fprintf(stderr, "tintora: %s\n",
+                         QCoreApplication::translate("BrowserModule",
+                                                     "running as root, so the built-in browser shows no web "
+                                                     "pages; the address is shown to copy instead")
+                             .toLocal8Bit()
+                             .constData());
             return new tintora::RootAddressWindow(QString::fromStdString(brand->webSite),
                                                   QString::fromStdString(brand->productName));
         }
         PrepareEngine();
         return new tintora::BrowserWindow(*brand);
     } catch (const std::exception& e) {
-        std::fprintf(stderr, "tintora: the browser window could not be made: %s\n", e.what());
+        std::fprintf(stderr, "tintora: %s\n",
+                     QCoreApplication::translate("BrowserModule", "the browser window could not be made: %1")
+                         .arg(QString::fromLocal8Bit(e.what()))
+                         .toLocal8Bit()
+                         .constData());
         return nullptr;
     }
 }

@@ -110,7 +110,7 @@ void BrowserWindow::BuildControls()
     for (QLabel* panel : {panel1_, panel2_})
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
 
-    frame_ = new QGroupBox(QStringLiteral("Browser"), central);
+    frame_ = new QGroupBox(tr("Browser"), central);
     frame_->setObjectName("frmBrowser");
     QFont font;
     font.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")});
@@ -119,7 +119,7 @@ void BrowserWindow::BuildControls()
     frame_->setFont(font);
     PlaceTwips(frame_, 60, 0, 0, 0); // size: LayoutBrowser
 
-    urlLabel_ = new QLabel(QStringLiteral("URL:"), frame_);
+    urlLabel_ = new QLabel(tr("URL:"), frame_);
     urlLabel_->setObjectName("Label5");
     PlaceTwips(urlLabel_, 120, 300, 1215, 255);
 
@@ -127,14 +127,12 @@ void BrowserWindow::BuildControls()
     address_->setObjectName("Text1");
     PlaceTwips(address_, kText1Left, 240, 0, 315); // width: LayoutBrowser
 
-    go_ = AddPictureButton("Command3", QStringLiteral("browse the entered url"), QStyle::SP_CommandLink, 0,
-                           240, kCommand3Width, 315);
-    back_ = AddPictureButton("Command4", QStringLiteral("back"), QStyle::SP_ArrowBack, 540, 600, 435, 435);
-    forward_ =
-        AddPictureButton("Command5", QStringLiteral("forward"), QStyle::SP_ArrowForward, 1020, 600, 435, 435);
-    stop_ = AddPictureButton("Command6", QStringLiteral("stop"), QStyle::SP_BrowserStop, 1500, 600, 435, 435);
-    refresh_ = AddPictureButton("Command7_1", QStringLiteral("refresh"), QStyle::SP_BrowserReload, 1980, 600,
-                                435, 435);
+    go_ = AddPictureButton("Command3", tr("browse the entered url"), QStyle::SP_CommandLink, 0, 240,
+                           kCommand3Width, 315);
+    back_ = AddPictureButton("Command4", tr("back"), QStyle::SP_ArrowBack, 540, 600, 435, 435);
+    forward_ = AddPictureButton("Command5", tr("forward"), QStyle::SP_ArrowForward, 1020, 600, 435, 435);
+    stop_ = AddPictureButton("Command6", tr("stop"), QStyle::SP_BrowserStop, 1500, 600, 435, 435);
+    refresh_ = AddPictureButton("Command7_1", tr("refresh"), QStyle::SP_BrowserReload, 1980, 600, 435, 435);
 
     view_ = new QWebEngineView(frame_);
     view_->setObjectName("WebBrowser1");
@@ -199,7 +197,7 @@ QString BrowserWindow::CurrentAddress() const
 
 void BrowserWindow::OnLoadStarted()
 {
-    panel2_->setText(QStringLiteral("Opening ") + CurrentAddress());
+    panel2_->setText(tr("Opening %1").arg(CurrentAddress()));
 }
 
 void BrowserWindow::OnLoadFinished()
@@ -207,7 +205,7 @@ void BrowserWindow::OnLoadFinished()
     // The engine's current address, so redirects and followed links show
     // where the page really came from.
     const QString address = CurrentAddress();
-    panel2_->setText(QStringLiteral("Completed ") + address);
+    panel2_->setText(tr("Completed %1").arg(address));
     address_->setText(address);
     setWindowTitle(view_->title());
 }

@@ -47,16 +47,16 @@ AboutWindow::AboutWindow(const BrandInfo& brand, const VersionInfo& version, Ski
 
     const QFont heading = VerdanaFont(12, true);
     QLabel* productLabel = AddLabel("Label1", banner, QRect(120, 300, 5655, 435), VerdanaFont(14.25, true),
-                                    QStringLiteral("Your Program Name"));
+                                    tr("Your Program Name"));
     // The banner is light in every colour scheme: the name keeps a colour
     // that stands out on it.
     SetTextColor(productLabel, LegibleOn(productLabel->palette().color(QPalette::WindowText),
                                          bannerImage.pixelColor(productLabel->geometry().center())));
-    AddLabel("Label2", this, QRect(180, 1260, 2295, 315), heading, QStringLiteral("Version:"));
+    AddLabel("Label2", this, QRect(180, 1260, 2295, 315), heading, tr("Version:"));
     QLabel* versionLabel = AddLabel("lblVersion", this, QRect(2580, 1260, 4635, 315), heading, QString());
-    AddLabel("Label3", this, QRect(180, 1680, 2295, 315), heading, QStringLiteral("Owned By:"));
+    AddLabel("Label3", this, QRect(180, 1680, 2295, 315), heading, tr("Owned By:"));
     QLabel* ownerLabel = AddLabel("lblCompany", this, QRect(2580, 1680, 4635, 315), heading, QString());
-    AddLabel("Label4", this, QRect(180, 2100, 2295, 315), heading, QStringLiteral("Website:"));
+    AddLabel("Label4", this, QRect(180, 2100, 2295, 315), heading, tr("Website:"));
 
     auto* websiteLabel = new ClickableLabel(this);
     websiteLabel->setObjectName(QStringLiteral("lblWebsite"));
@@ -80,7 +80,7 @@ AboutWindow::AboutWindow(const BrandInfo& brand, const VersionInfo& version, Ski
     skinTemplate->setGeometry(FromTwips(480, 2760, 555, 195));
     skinTemplate->hide();
 
-    setWindowTitle(QStringLiteral("About ") + QString::fromStdString(brand.productName));
+    setWindowTitle(tr("About %1").arg(QString::fromStdString(brand.productName)));
     productLabel->setText(QString::fromStdString(version.productName));
     ownerLabel->setText(QString::fromStdString(version.companyName));
     versionLabel->setText(QString::fromStdString(VersionText(version)));

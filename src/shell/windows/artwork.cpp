@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include <QCoreApplication>
 #include <QLinearGradient>
 #include <QPainter>
 
@@ -172,10 +173,10 @@ QImage PaintSplashPicture(const QString& productName)
     p.setPen(QColor(200, 208, 230));
     p.setFont(VerdanaFont(8.25, false));
     p.drawText(QRect(254, 158, 220, 30), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
-               QStringLiteral("Pick, mix and copy colours"));
+               QCoreApplication::translate("Artwork", "Pick, mix and copy colours"));
     p.setPen(QColor(140, 150, 180));
     p.drawText(QRect(0, kSplashHeight - 26, kSplashWidth - 12, 20), Qt::AlignRight | Qt::AlignVCenter,
-               QStringLiteral("Starting\u2026"));
+               QCoreApplication::translate("Artwork", "Starting…"));
     return image;
 }
 

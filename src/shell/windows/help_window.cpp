@@ -87,7 +87,7 @@ int PartEnd(const QTextDocument& doc, int from, int chars, int paragraphs)
 
 QString RefusalNote(const QString& fileName, const QString& reason)
 {
-    QString text = QStringLiteral("The help file %1 could not be shown").arg(fileName);
+    QString text = HelpWindow::tr("The help file %1 could not be shown").arg(fileName);
     return text + (reason.isEmpty() ? QStringLiteral(".") : QStringLiteral(": ") + reason + u'.');
 }
 
@@ -100,7 +100,7 @@ HelpWindow::HelpWindow(const BrandInfo& brand, SettingsStore& settings, QStringL
       textView_(new QTextBrowser(this)), showAtStartup_(new QCheckBox(this))
 {
     setObjectName(QStringLiteral("Form8"));
-    setWindowTitle(QStringLiteral("Readme/Help"));
+    setWindowTitle(tr("Readme/Help"));
     setFixedSize(686, 528);
 
     textView_->setObjectName(QStringLiteral("rtf1"));
@@ -117,11 +117,12 @@ HelpWindow::HelpWindow(const BrandInfo& brand, SettingsStore& settings, QStringL
     });
     textView_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     textView_->document()->setDefaultFont(DesignTextFont());
+    // not translated: the control's design name, replaced by the help text
     textView_->setPlainText(QStringLiteral("RichTextBox1"));
     textView_->setPalette(DocumentPagePalette(*textView_->document(), palette()));
 
     showAtStartup_->setObjectName(QStringLiteral("Check1"));
-    showAtStartup_->setText(QStringLiteral("Show at Startup"));
+    showAtStartup_->setText(tr("Show at Startup"));
     // Designed 133 x 17 at (4, 508), which clips its text in most fonts: it
     // takes the size its text needs in the font in use, at its designed
     // place while it fits in the window, else raised until it does; the text
@@ -145,7 +146,8 @@ HelpWindow::HelpWindow(const BrandInfo& brand, SettingsStore& settings, QStringL
 bool HelpWindow::Load()
 {
     if (brand_.skinEnabled && skin_ != nullptr)
-        RunOptionalSkinStep("skinning the help window", [this] { ApplySkin(this, *skin_); });
+        RunOptionalSkinStep(QT_TRANSLATE_NOOP("Skin", "skinning the help window"),
+                            [this] { ApplySkin(this, *skin_); });
 
     QString found;
     for (const QString& dir : searchDirs_) {
@@ -168,10 +170,9 @@ bool HelpWindow::Load()
     if (!read.ok)
         AppendNote(doc, RefusalNote(FileNamePart(found), read.message));
     else if (read.truncated)
-        AppendNote(doc,
-                   QStringLiteral("The help file %1 holds more than this window can show; the rest of it "
-                                  "is left out.")
-                       .arg(FileNamePart(found)));
+        AppendNote(doc, tr("The help file %1 holds more than this window can show; the rest of it "
+                           "is left out.")
+                            .arg(FileNamePart(found)));
     // The writer's colours stay legible on the page they were chosen for.
     textView_->setPalette(DocumentPagePalette(doc, palette()));
     if (read.ok)

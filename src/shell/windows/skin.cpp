@@ -7,6 +7,7 @@
 #include <vector>
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -183,8 +184,18 @@ void SkinSplashStart(QWidget* splash, SkinProvider& skin)
     ApplySkin(splash, skin);
     // Once the splash wears its skin, a failing engine must not stop the
     // program from starting: it only loses the engine's part of the look.
-    RunOptionalSkinStep("starting the skin engine", [&skin] { skin.EngineStart(); });
+    RunOptionalSkinStep(QT_TRANSLATE_NOOP("Skin", "starting the skin engine"),
+                        [&skin] { skin.EngineStart(); });
 }
+
+namespace {
+
+void Note(const QString& text) noexcept
+{
+    std::fprintf(stderr, "tintora: %s\n", text.toLocal8Bit().constData());
+}
+
+} // namespace
 
 bool RunOptionalSkinStep(const char* what, const std::function<void()>& step) noexcept
 {
@@ -192,9 +203,11 @@ bool RunOptionalSkinStep(const char* what, const std::function<void()>& step) no
         step();
         return true;
     } catch (const std::exception& e) {
-        std::fprintf(stderr, "tintora: skin: %s failed (%s); going on without it\n", what, e.what());
+        Note(QCoreApplication::translate("Skin", "skin: %1 failed (%2); going on without it")
+                 .arg(QCoreApplication::translate("Skin", what), QString::fromLocal8Bit(e.what())));
     } catch (...) {
-        std::fprintf(stderr, "tintora: skin: %s failed (unknown error); going on without it\n", what);
+        Note(QCoreApplication::translate("Skin", "skin: %1 failed (unknown error); going on without it")
+                 .arg(QCoreApplication::translate("Skin", what)));
     }
     return false;
 }

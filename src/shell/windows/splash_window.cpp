@@ -38,9 +38,8 @@ SplashWindow::SplashWindow(ShellState& state, SkinProvider* skinOrNull, QWidget*
     productLabel_->setFont(VerdanaFont(9.75, true));
     productLabel_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     productLabel_->setWordWrap(true);
-    productLabel_->setText(
-        QStringLiteral("Like what you see? Our web site has more free programs to download, "
-                       "and free music from a band we love to listen to."));
+    productLabel_->setText(tr("Like what you see? Our web site has more free programs to download, "
+                              "and free music from a band we love to listen to."));
 
     openTimer_->setObjectName(QStringLiteral("Timer2"));
     openTimer_->setInterval(kTimer2IntervalMs);
@@ -57,7 +56,8 @@ void SplashWindow::Load()
     picture_->setPixmap(QPixmap::fromImage(PaintSplashPicture(QString::fromStdString(brand_.productName))));
     if ((brand_.skinEnabled || skinOverride_) && skin_ != nullptr) {
         // A skin that fails must not keep the program from starting.
-        RunOptionalSkinStep("skinning the splash", [this] { SkinSplashStart(this, *skin_); });
+        RunOptionalSkinStep(QT_TRANSLATE_NOOP("Skin", "skinning the splash"),
+                            [this] { SkinSplashStart(this, *skin_); });
     }
     openTimer_->start();
 }

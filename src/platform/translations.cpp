@@ -1,0 +1,76 @@
+// SPDX-License-Identifier: MIT
+#include "platform/translations.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLibraryInfo>
+
+namespace tintora {
+
+QStringList TranslationCandidates(const QLocale& locale)
+{
+    QStringList out;
+    for (QString lang : locale.uiLanguages()) {
+        lang.replace(QLatin1Char('-'), QLatin1Char('_'));
+        // English is the source text; a later language must not override a
+        // user who put English first.
+        if (lang == QLatin1String("C") || lang.startsWith(QLatin1String("en")))
+            break;
+        // "de_DE" first, then "de".
+        for (qsizetype cut = lang.size(); cut > 0; cut = lang.lastIndexOf(QLatin1Char('_'), cut - 1)) {
+            const QString candidate = lang.left(cut);
+            if (!out.contains(candidate))
+                out << candidate;
+        }
+    }
+    return out;
+}
+
+TranslationChoice ChooseTranslation(QTranslator& translator, const QLocale& locale, const QStringList& dirs)
+{
+    TranslationChoice choice;
+    for (const QString& lang : TranslationCandidates(locale)) {
+        for (const QString& dir : dirs) {
+            const QString file = QDir(dir).filePath(QStringLiteral("tintora_%1.qm").arg(lang));
+            if (!QFileInfo(file).isFile())
+                continue;
+            if (translator.load(file)) {
+                choice.file = file;
+                return choice;
+            }
+            choice.note = QStringLiteral("cannot read the translation %1; continuing in English").arg(file);
+            return choice;
+        }
+    }
+    return choice;
+}
+
+QString ProgramTranslations::Load(const QLocale& locale)
+{
+    QStringList dirs;
+    const QString overrideDir = qEnvironmentVariable("TINTORA_TRANSLATIONS_DIR");
+    if (!overrideDir.isEmpty())
+        dirs << overrideDir;
+    dirs << QString::fromLatin1(kBuiltinTranslationsDir);
+    choice_ = ChooseTranslation(program_, locale, dirs);
+    // Qt's own texts (standard buttons, file dialogs) only when the program
+    // itself speaks the language, so that one window never mixes two.
+    if (!choice_.file.isEmpty()) {
+        const QString lang = QFileInfo(choice_.file).completeBaseName().section(QLatin1Char('_'), 1);
+        if (!qt_.load(QStringLiteral("qtbase_") + lang, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            (void)qt_.load(QStringLiteral("qtbase_") + lang.section(QLatin1Char('_'), 0, 0),
+                           QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    }
+    return choice_.note;
+}
+
+void ProgramTranslations::Install()
+{
+    if (!program_.isEmpty())
+        QCoreApplication::installTranslator(&program_);
+    if (!qt_.isEmpty())
+        QCoreApplication::installTranslator(&qt_);
+}
+
+} // namespace tintora
