@@ -10,20 +10,26 @@ namespace tintora {
 
 QStringList TranslationCandidates(const QLocale& locale)
 {
-    QStringList out;
+    QStringList full;
     for (QString lang : locale.uiLanguages()) {
         lang.replace(QLatin1Char('-'), QLatin1Char('_'));
         // English is the source text; a later language must not override a
         // user who put English first.
         if (lang == QLatin1String("C") || lang.startsWith(QLatin1String("en")))
             break;
-        // "de_DE" first, then "de".
-        for (qsizetype cut = lang.size(); cut > 0; cut = lang.lastIndexOf(QLatin1Char('_'), cut - 1)) {
-            const QString candidate = lang.left(cut);
-            if (!out.contains(candidate))
-                out << candidate;
-        }
+        full << lang;
     }
+    // Every name as given first ("de_Latn_AT", "de_AT"), then the shorter
+    // forms ("de_Latn", "de"), so that a regional file wins over the general one.
+    QStringList out;
+    for (const QString& lang : full)
+        if (!out.contains(lang))
+            out << lang;
+    for (const QString& lang : full)
+        for (qsizetype cut = lang.lastIndexOf(QLatin1Char('_')); cut > 0;
+             cut = lang.lastIndexOf(QLatin1Char('_'), cut - 1))
+            if (!out.contains(lang.left(cut)))
+                out << lang.left(cut);
     return out;
 }
 

@@ -1,0 +1,169 @@
+// SPDX-License-Identifier: MIT
+// The German translation in the fixed-size windows: every caption of a
+// button, label or group box fits its control, measured with the control's
+// own font and style.
+#include "core/branding.h"
+#include "mainwin/form1.h"
+#include "platform/settings_store.h"
+#include "platform/translations.h"
+#include "shell/windows/about_window.h"
+#include "shell/windows/help_window.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QStyleOptionGroupBox>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace tintora {
+namespace {
+
+QString WithoutMnemonic(QString text)
+{
+    text.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
+    text.remove(QLatin1Char('&'));
+    return text.replace(QLatin1Char('\x01'), QLatin1Char('&'));
+}
+
+int WidestLine(const QFontMetrics& fm, const QString& text)
+{
+    int widest = 0;
+    for (const QString& line : text.split(QLatin1Char('\n')))
+        widest = std::max(widest, fm.horizontalAdvance(line));
+    return widest;
+}
+
+// The room a control gives its caption.
+QRect CaptionRoom(QWidget* w)
+{
+    if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+        QStyleOptionButton opt;
+        opt.initFrom(button);
+        opt.rect = button->rect();
+        const bool check = qobject_cast<QCheckBox*>(w) != nullptr;
+        const bool radio = qobject_cast<QRadioButton*>(w) != nullptr;
+        const QStyle::SubElement contents = check   ? QStyle::SE_CheckBoxContents
+                                            : radio ? QStyle::SE_RadioButtonContents
+                                                    : QStyle::SE_PushButtonContents;
+        return w->style()->subElementRect(contents, &opt, w);
+    }
+    if (auto* box = qobject_cast<QGroupBox*>(w)) {
+        QStyleOptionGroupBox opt;
+        opt.initFrom(box);
+        opt.rect = box->rect();
+        opt.text = box->title();
+        opt.subControls = QStyle::SC_GroupBoxLabel | QStyle::SC_GroupBoxFrame;
+        // The title may use the frame's width less its rounded corners.
+        return QRect(0, 0, box->width() - 2 * 8, box->fontMetrics().height());
+    }
+    auto* label = qobject_cast<QLabel*>(w);
+    const int inset = std::max(label->margin(), label->indent() > 0 ? label->indent() : 0);
+    return label->contentsRect().adjusted(inset, 0, -inset, 0);
+}
+
+// "objectName: "text" needs W x H, has W x H" for each caption that does
+// not fit, in every window under `root`.
+QStringList ClippedCaptions(QWidget& root)
+{
+    QStringList out;
+    for (QWidget* w : root.findChildren<QWidget*>()) {
+        if (!w->isVisibleTo(&root) || w->property("tintoraNoCaptionCheck").toBool())
+            continue;
+        QString text;
+        bool wraps = false;
+        if (auto* button = qobject_cast<QAbstractButton*>(w))
+            text = WithoutMnemonic(button->text());
+        else if (auto* box = qobject_cast<QGroupBox*>(w))
+            text = WithoutMnemonic(box->title());
+        else if (auto* label = qobject_cast<QLabel*>(w); label && label->pixmap().isNull()) {
+            text = label->text();
+            wraps = label->wordWrap();
+        }
+        if (text.trimmed().isEmpty())
+            continue;
+        const QFontMetrics fm = w->fontMetrics();
+        const QRect room = CaptionRoom(w);
+        // A translation changes how wide a line is; only wrapped text also
+        // grows in height (a line's height is the font's, whatever the language).
+        const QSize need =
+            wraps ? fm.boundingRect(QRect(0, 0, room.width(), 100000), Qt::TextWordWrap, text).size()
+                  : QSize(WidestLine(fm, text), 0);
+        if (need.width() > room.width() || need.height() > room.height()) {
+            out << QStringLiteral("%1: \"%2\" needs %3 x %4, has %5 x %6")
+                       .arg(w->objectName(), text)
+                       .arg(need.width())
+                       .arg(need.height())
+                       .arg(room.width())
+                       .arg(room.height());
+        }
+    }
+    return out;
+}
+
+class TranslatedCaptions : public ::testing::TestWithParam<const char*>
+{
+protected:
+    void SetUp() override
+    {
+        const QString lang = QString::fromLatin1(GetParam());
+        if (lang != QLatin1String("en")) {
+            const TranslationChoice choice =
+                ChooseTranslation(translator_, QLocale(lang), {QString::fromLatin1(kBuiltinTranslationsDir)});
+            ASSERT_FALSE(choice.file.isEmpty()) << "no built-in translation for " << GetParam();
+            QCoreApplication::installTranslator(&translator_);
+        }
+    }
+    void TearDown() override { QCoreApplication::removeTranslator(&translator_); }
+
+    QTranslator translator_;
+};
+
+TEST_P(TranslatedCaptions, FitTheirControls)
+{
+    QTemporaryDir program, user;
+    Form1 form(program.path(), user.path());
+    form.setMessageHook([](const QString&, const QString&) {});
+    form.Load();
+    EXPECT_EQ(ClippedCaptions(form).join(QLatin1Char('\n')).toStdString(), "");
+
+    VersionInfo version;
+    version.productName = "Tintora";
+    version.companyName = "VarnholtSoftware";
+    version.comments = "www.varnholtsoftware.example";
+    AboutWindow about(BrandInfo{}, version, nullptr);
+    EXPECT_EQ(ClippedCaptions(about).join(QLatin1Char('\n')).toStdString(), "");
+
+    SettingsStore settings(QStringLiteral("tintora-captions-test"));
+    HelpWindow help(BrandInfo{}, settings, {program.path()}, nullptr);
+    EXPECT_EQ(ClippedCaptions(help).join(QLatin1Char('\n')).toStdString(), "");
+}
+
+// English is the measure the controls were designed for; German is shipped.
+INSTANTIATE_TEST_SUITE_P(Languages, TranslatedCaptions, ::testing::Values("en", "de"));
+
+TEST(TranslatedCaptions, GermanIsActuallyShown)
+{
+    QTranslator translator;
+    ASSERT_FALSE(ChooseTranslation(translator, QLocale(QStringLiteral("de_DE")),
+                                   {QString::fromLatin1(kBuiltinTranslationsDir)})
+                     .file.isEmpty());
+    QCoreApplication::installTranslator(&translator);
+    SettingsStore settings(QStringLiteral("tintora-captions-test"));
+    QTemporaryDir dir;
+    HelpWindow help(BrandInfo{}, settings, {dir.path()}, nullptr);
+    QCoreApplication::removeTranslator(&translator);
+    auto* check = help.findChild<QCheckBox*>(QStringLiteral("Check1"));
+    ASSERT_NE(check, nullptr);
+    EXPECT_EQ(check->text(), QStringLiteral("Beim Start zeigen"));
+}
+
+} // namespace
+} // namespace tintora
