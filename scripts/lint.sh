@@ -6,7 +6,8 @@
 #      hold a one-line lambda, so the brace rule needs the newer formatter);
 #   2. clang-tidy with .clang-tidy over the program's sources under src/, with
 #      the compile commands of a configured build folder;
-#   3. scripts/check-layers.py: no file includes from a higher layer.
+#   3. scripts/check-layers.py: no file includes from a higher layer;
+#   4. scripts/check-tr.py: no text shown to the user bypasses tr().
 # Tests, benchmarks and fuzz targets are formatted but not tidied: they build
 # with -Werror and run under the sanitizers, and tidying them would more than
 # double the run time for checks written for program code.
@@ -102,6 +103,9 @@ fi
 
 echo "-- layers"
 python3 scripts/check-layers.py "$root" || failed+=(layers)
+
+echo "-- tr"
+python3 scripts/check-tr.py "$root" || failed+=(tr)
 
 if [ ${#failed[@]} -gt 0 ]; then
   echo "lint failed: ${failed[*]}"
