@@ -146,11 +146,13 @@ int Run(int argc, char* argv[])
         return 2;
     }
     if (parser.isSet(helpOption)) {
-        // Without an application object the parser cannot know the
-        // program's name and writes a placeholder in its place.
+        // The usage line names the program as it was called (a path); the
+        // help shows its file name alone.
         const QString name = QFileInfo(args.value(0)).fileName();
         QString help = parser.helpText();
-        help.replace(QStringLiteral("<executable_name>"), name);
+        const QString called = QCoreApplication::arguments().value(0);
+        if (const qsizetype at = called.isEmpty() ? -1 : help.indexOf(called); at >= 0)
+            help.replace(at, called.size(), name);
         std::fputs((help + tintora::cli::CliHelpExamples(name)).toLocal8Bit().constData(), stdout);
         return 0;
     }
