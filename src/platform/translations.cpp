@@ -45,6 +45,7 @@ TranslationChoice ChooseTranslation(QTranslator& translator, const QLocale& loca
                 choice.file = file;
                 return choice;
             }
+            // In English: no translation is loaded to say it in.
             choice.note = QStringLiteral("cannot read the translation %1; continuing in English").arg(file);
             return choice;
         }
