@@ -358,6 +358,26 @@ Exit-Status: 0 erledigt, 1 eine Datei oder ein Format schlug fehl, 2 ein falsche
             <source>it could not be opened</source>
             <translation>sie konnte nicht geöffnet werden</translation>
         </message>
+        <message>
+            <source>Could not save the custom colours to "%1": %2.</source>
+            <translation>Die eigenen Farben konnten nicht in „%1“ gespeichert werden: %2.</translation>
+        </message>
+        <message>
+            <source>a copy of the old file could not be kept as "%1"</source>
+            <translation>eine Kopie der alten Datei konnte nicht als „%1“ aufbewahrt werden</translation>
+        </message>
+        <message>
+            <source>Could not save the custom colours: there is no per-user data folder to keep them in.</source>
+            <translation>Die eigenen Farben konnten nicht gespeichert werden: es gibt keinen Datenordner des Benutzers, um sie aufzubewahren.</translation>
+        </message>
+        <message>
+            <source>it is a symbolic link; neither the link nor the file it points to was changed</source>
+            <translation>sie ist ein symbolischer Link; weder der Link noch die Datei, auf die er zeigt, wurde geändert</translation>
+        </message>
+        <message>
+            <source>something other than a file (a folder, a pipe or a device) has that name; it was left as it is</source>
+            <translation>etwas anderes als eine Datei (ein Ordner, eine Pipe oder ein Gerät) trägt diesen Namen; es blieb unverändert</translation>
+        </message>
     </context>
     <context>
         <name>DisplayCheck</name>
@@ -455,6 +475,41 @@ Exit-Status: 0 erledigt, 1 eine Datei oder ein Format schlug fehl, 2 ein falsche
         <message>
             <source> Saved to %1.</source>
             <translation> Gespeichert in %1.</translation>
+        </message>
+    </context>
+    <context>
+        <name>RtfReader</name>
+        <message>
+            <source>too large (%1 MiB, limit %2 MiB)</source>
+            <translation>zu groß (%1 MiB, Grenze %2 MiB)</translation>
+        </message>
+        <message>
+            <source>empty file</source>
+            <translation>leere Datei</translation>
+        </message>
+        <message>
+            <source>binary data</source>
+            <translation>Binärdaten</translation>
+        </message>
+        <message>
+            <source>not RTF</source>
+            <translation>kein RTF</translation>
+        </message>
+        <message>
+            <source>file not found: %1</source>
+            <translation>Datei nicht gefunden: %1</translation>
+        </message>
+        <message>
+            <source>not a file but a folder: %1</source>
+            <translation>keine Datei, sondern ein Ordner: %1</translation>
+        </message>
+        <message>
+            <source>not a regular file: %1</source>
+            <translation>keine gewöhnliche Datei: %1</translation>
+        </message>
+        <message>
+            <source>cannot read %1: %2</source>
+            <translation>%1 kann nicht gelesen werden: %2</translation>
         </message>
     </context>
     <context>

@@ -77,7 +77,9 @@ QString ErrnoText(int error)
 
 QString Failure(const QString& path, const QString& reason)
 {
-    return QStringLiteral("Could not save the custom colours to \"%1\": %2.").arg(Shown(path), reason);
+    return QCoreApplication::translate("CustomColorsStore",
+                                       "Could not save the custom colours to \"%1\": %2.")
+        .arg(Shown(path), reason);
 }
 
 // A regular file that the path names, following links (reading through a
@@ -250,7 +252,9 @@ QString KeepBackup(const QString& path, const struct stat& file, bool* already, 
             continue;
         if (CopyFileChecked(path, backup, file.st_mode & 07777))
             return backup;
-        *error = QStringLiteral("a copy of the old file could not be kept as \"%1\"").arg(Shown(backup));
+        *error = QCoreApplication::translate("CustomColorsStore",
+                                             "a copy of the old file could not be kept as \"%1\"")
+                     .arg(Shown(backup));
         return {};
     }
     *error = QCoreApplication::translate("CustomColorsStore", "there are already 99 backups of it");
@@ -407,8 +411,9 @@ SaveResult CustomColorsStore::Save(const CustomColorArray& colors)
     };
 
     if (result.path.isEmpty()) {
-        return fail(QStringLiteral("Could not save the custom colours: there is no per-user data folder "
-                                   "to keep them in."));
+        return fail(QCoreApplication::translate(
+            "CustomColorsStore", "Could not save the custom colours: there is no per-user data folder "
+                                 "to keep them in."));
     }
     const QString folder = QFileInfo(result.path).absolutePath();
     if (place_ != Place::Portable && !QDir().mkpath(folder))
@@ -430,13 +435,16 @@ SaveResult CustomColorsStore::Save(const CustomColorArray& colors)
     const int statError = ::lstat(Native(result.path).constData(), &st) == 0 ? 0 : errno;
     if (statError == 0) {
         if (S_ISLNK(st.st_mode)) {
-            return fail(Failure(result.path, QStringLiteral("it is a symbolic link; neither the link nor the "
+            return fail(Failure(result.path,
+                                QCoreApplication::translate("CustomColorsStore",
+                                                            "it is a symbolic link; neither the link nor the "
                                                             "file it points to was changed")));
         }
         if (!S_ISREG(st.st_mode)) {
-            return fail(
-                Failure(result.path, QStringLiteral("something other than a file (a folder, a pipe or "
-                                                    "a device) has that name; it was left as it is")));
+            return fail(Failure(
+                result.path, QCoreApplication::translate("CustomColorsStore",
+                                                         "something other than a file (a folder, a pipe or "
+                                                         "a device) has that name; it was left as it is")));
         }
         mode = st.st_mode & 07777;
         const FileRead old = ReadPalette(result.path);

@@ -4,6 +4,7 @@
 #include "shell/rtf/rtf_document_builder.h"
 #include "shell/rtf/rtf_tokenizer.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QTextDocument>
@@ -36,7 +37,8 @@ QString TooLarge(qint64 size)
     // Rounded up to a tenth, so that a file just over the limit never
     // reads as the limit itself.
     const double mib = std::ceil(static_cast<double>(size) * 10.0 / MiB) / 10.0;
-    return QStringLiteral("too large (%1 MiB, limit %2 MiB)").arg(MiBText(mib), MiBText(RtfMaxBytes / MiB));
+    return QCoreApplication::translate("RtfReader", "too large (%1 MiB, limit %2 MiB)")
+        .arg(MiBText(mib), MiBText(RtfMaxBytes / MiB));
 }
 
 RtfResult Refuse(const QString& message)
@@ -85,7 +87,7 @@ struct Check {
 Check CheckInput(QByteArrayView data)
 {
     if (data.isEmpty())
-        return {0, QStringLiteral("empty file")};
+        return {0, QCoreApplication::translate("RtfReader", "empty file")};
     if (data.size() > RtfMaxBytes)
         return {0, TooLarge(data.size())};
     if (IsUtf16(data))
@@ -99,9 +101,9 @@ Check CheckInput(QByteArrayView data)
     }
     const bool rtf = data.sliced(start).startsWith("{\\rtf");
     if (rtf ? HasBinaryHeader(data) : data.first(std::min(data.size(), BinaryProbeBytes)).contains('\0'))
-        return {0, QStringLiteral("binary data")};
+        return {0, QCoreApplication::translate("RtfReader", "binary data")};
     if (!rtf)
-        return {0, QStringLiteral("not RTF")};
+        return {0, QCoreApplication::translate("RtfReader", "not RTF")};
     return {start, QString()};
 }
 
@@ -134,12 +136,12 @@ RtfResult ReadRtfFile(const QString& path, QTextDocument& doc, int pictureWidth)
 {
     const QFileInfo info(path);
     if (!info.exists())
-        return Refuse(QStringLiteral("file not found: %1").arg(path));
+        return Refuse(QCoreApplication::translate("RtfReader", "file not found: %1").arg(path));
     if (info.isDir())
-        return Refuse(QStringLiteral("not a file but a folder: %1").arg(path));
+        return Refuse(QCoreApplication::translate("RtfReader", "not a file but a folder: %1").arg(path));
     if (!info.isFile()) {
         // A FIFO would block the reader, a device could be endless.
-        return Refuse(QStringLiteral("not a regular file: %1").arg(path));
+        return Refuse(QCoreApplication::translate("RtfReader", "not a regular file: %1").arg(path));
     }
     if (info.size() > RtfMaxBytes)
         return Refuse(TooLarge(info.size()));
@@ -151,8 +153,8 @@ RtfResult ReadRtfFile(const QString& path, QTextDocument& doc, int pictureWidth)
     const QByteArray native = QFile::encodeName(path);
     const int fd = ::open(native.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) {
-        return Refuse(
-            QStringLiteral("cannot read %1: %2").arg(path, QString::fromLocal8Bit(std::strerror(errno))));
+        return Refuse(QCoreApplication::translate("RtfReader", "cannot read %1: %2")
+                          .arg(path, QString::fromLocal8Bit(std::strerror(errno))));
     }
     QByteArray data;
     int error = 0;
@@ -161,7 +163,7 @@ RtfResult ReadRtfFile(const QString& path, QTextDocument& doc, int pictureWidth)
         error = errno;
     } else if (!S_ISREG(st.st_mode)) {
         ::close(fd);
-        return Refuse(QStringLiteral("not a regular file: %1").arg(path));
+        return Refuse(QCoreApplication::translate("RtfReader", "not a regular file: %1").arg(path));
     } else {
         // The size may change while the bytes are read: a file that shrinks
         // ends early, one that grows is caught by reading one byte past the
@@ -188,8 +190,8 @@ RtfResult ReadRtfFile(const QString& path, QTextDocument& doc, int pictureWidth)
     }
     ::close(fd);
     if (error != 0) {
-        return Refuse(
-            QStringLiteral("cannot read %1: %2").arg(path, QString::fromLocal8Bit(std::strerror(error))));
+        return Refuse(QCoreApplication::translate("RtfReader", "cannot read %1: %2")
+                          .arg(path, QString::fromLocal8Bit(std::strerror(error))));
     }
     return ReadRtf(data, doc, pictureWidth);
 }
