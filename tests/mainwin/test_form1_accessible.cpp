@@ -3,6 +3,7 @@
 
 #include "mainwin/focus_area.h"
 #include "mainwin/focus_area_accessible.h"
+#include "surface/qt_colors.h"
 
 #include <QAccessible>
 #include <QAccessibleValueChangeEvent>
