@@ -235,22 +235,10 @@ void Form1::showNote(const QString& text)
 
 // ---- painting ------------------------------------------------------------------
 
-void Form1::drawMarkers(QImage& img, QPoint origin) const
-{
-    if (!picker_.MarkersVisible())
-        return;
-    // The ring and the dashes invert what lies beneath them.
-    const PickerLayout& l = picker_.layout();
-    Surface::InvertCircle(img, l.SelX - origin.x(), l.SelY - origin.y(), 5);
-    const int row = picker_.MarkerRow() - origin.y();
-    Surface::InvertHLine(img, l.SliderRight + 2 - origin.x(), l.SliderRight + 5 - origin.x(), row, 3);
-    Surface::InvertHLine(img, l.SliderLeft - 5 - origin.x(), l.SliderLeft - 2 - origin.x(), row, 3);
-}
-
 QImage Form1::composedImage() const
 {
     QImage img = surface_.image().copy();
-    drawMarkers(img, QPoint(0, 0));
+    picker_.DrawMarkers(img, 0, 0);
     return img;
 }
 
@@ -260,7 +248,7 @@ void Form1::paintEvent(QPaintEvent* e)
     QPainter p(this);
     if (!r.isEmpty()) {
         QImage part = surface_.image().copy(r);
-        drawMarkers(part, r.topLeft());
+        picker_.DrawMarkers(part, r.x(), r.y());
         p.drawImage(r.topLeft(), part);
     }
     if (loaded_ && !painted_) {
@@ -286,41 +274,28 @@ QPointF Form1::pixelUnder(const QMouseEvent* e) const
 void Form1::mousePressEvent(QMouseEvent* e)
 {
     const QPointF pos = pixelUnder(e);
-    int button = 0;
-    if (e->button() == Qt::LeftButton)
-        button = LeftButton;
-    else if (e->button() == Qt::RightButton)
-        button = RightButton;
-    else if (e->button() == Qt::MiddleButton)
-        button = MiddleButton;
-    if (palettes_.View() != PaletteView::Picker) {
-        if (button == LeftButton) {
-            const ViewUpdate u = palettes_.PickPaletteCell(pos.x(), pos.y(), sys_);
-            if (u.current)
-                planeArea_->setFocus(Qt::MouseFocusReason);
-            apply(u);
-        }
+    const int button = PointerButton(e->button());
+    if (areas_.GridShown()) {
+        const std::optional<ViewUpdate> u = areas_.PressGrid(button, pos.x(), pos.y());
+        if (u && u->current)
+            planeArea_->setFocus(Qt::MouseFocusReason);
+        if (u)
+            apply(*u);
         return;
     }
-    if (button == LeftButton) {
-        if (picker_.InPlane(pos.x(), pos.y()))
-            planeArea_->setFocus(Qt::MouseFocusReason);
-        else if (picker_.InSliderZone(pos.x(), pos.y()))
-            sliderArea_->setFocus(Qt::MouseFocusReason);
-    }
+    // The area takes the focus first: a field it leaves settles before the
+    // press reads the fields.
+    const AreaInput::Focus focus = areas_.PressFocus(button, pos.x(), pos.y());
+    if (focus != AreaInput::Focus::None)
+        (focus == AreaInput::Focus::Plane ? planeArea_ : sliderArea_)->setFocus(Qt::MouseFocusReason);
     apply(picker_.Press(pickerInput(), button, pos.x(), pos.y()));
 }
 
 void Form1::mouseMoveEvent(QMouseEvent* e)
 {
     const QPointF pos = pixelUnder(e);
-    const bool leftAlone = e->buttons() == Qt::LeftButton;
-    if (palettes_.View() != PaletteView::Picker) {
-        if (leftAlone)
-            apply(palettes_.PickPaletteCell(pos.x(), pos.y(), sys_));
-        return;
-    }
-    apply(picker_.Drag(pickerInput(), leftAlone ? LeftButton : 0, pos.x(), pos.y()));
+    if (const auto u = areas_.Drag(pickerInput(), e->buttons() == Qt::LeftButton, pos.x(), pos.y()))
+        apply(*u);
 }
 
 void Form1::mouseReleaseEvent(QMouseEvent*)
@@ -329,28 +304,6 @@ void Form1::mouseReleaseEvent(QMouseEvent*)
 }
 
 // ---- keyboard ------------------------------------------------------------------
-
-bool Form1::handleAreaKey(QKeyEvent* e, bool slider)
-{
-    const AreaKey key = AreaKeyOf(e->key(), e->modifiers() & Qt::ShiftModifier, slider);
-    if (palettes_.View() != PaletteView::Picker) {
-        // The grid: arrows move the selected cell, Space or Enter picks it.
-        if (slider || (key.dx == 0 && key.dy == 0 && !key.activate))
-            return false;
-        if (key.activate)
-            apply(palettes_.PickCell(palettes_.SelectedCell(), sys_));
-        else
-            palettes_.SelectCell(
-                palettes_.CellMovedBy((key.dx > 0) - (key.dx < 0), (key.dy > 0) - (key.dy < 0)));
-        describeAreas();
-        return true;
-    }
-    if (key.dx == 0 && key.dy == 0)
-        return false;
-    apply(slider ? picker_.MoveSliderBy(pickerInput(), key.dy)
-                 : picker_.MoveRingBy(pickerInput(), key.dx, key.dy));
-    return true;
-}
 
 void Form1::keyPressEvent(QKeyEvent* e)
 {
@@ -362,9 +315,14 @@ void Form1::keyPressEvent(QKeyEvent* e)
         return;
     }
     QWidget* focus = focusWidget();
-    if ((focus == planeArea_ || focus == sliderArea_) && handleAreaKey(e, focus == sliderArea_)) {
-        e->accept();
-        return;
+    if (focus == planeArea_ || focus == sliderArea_) {
+        const bool slider = focus == sliderArea_;
+        const AreaKey key = AreaKeyOf(e->key(), e->modifiers() & Qt::ShiftModifier, slider);
+        if (const auto u = areas_.Key(pickerInput(), key, slider)) {
+            apply(*u);
+            e->accept();
+            return;
+        }
     }
     QWidget::keyPressEvent(e);
 }

@@ -4,6 +4,7 @@
 #include "core/branding.h"
 #include "core/color_state.h"
 #include "core/view_update.h"
+#include "mainwin/area_input.h"
 #include "mainwin/palette_panel.h"
 #include "mainwin/screen_pick.h"
 #include "mainwin/window_state.h"
@@ -115,11 +116,8 @@ private:
     PickerInput pickerInput() const;
     void setMode(PickerMode mode);
     void showColor(const Rgb& rgb);
-    // A key on the plane (or the grid) or the slider: true when it was used.
-    bool handleAreaKey(QKeyEvent* e, bool slider);
     void buildControls();
     void connectControls();
-    void drawMarkers(QImage& img, QPoint origin) const;
     void showMessage(const QString& text);
     void showNote(const QString& text); // the band's message line
     void refreshSystemColors();
@@ -135,6 +133,7 @@ private:
     PickerController picker_;
     CustomColorsStore store_;
     PaletteController palettes_;
+    AreaInput areas_{picker_, palettes_, sys_};
     bool loaded_ = false;
     bool painted_ = false;
     MessageHook messageHook_;
