@@ -8,22 +8,6 @@
 
 namespace tintora {
 
-namespace {
-
-// One channel of GetHexVal: the hex text of the 16-bit pattern, at least two
-// characters.
-std::string ChannelHex(int channel)
-{
-    // Conversion to an unsigned type wraps, which gives the 16-bit pattern.
-    const auto bits = static_cast<std::uint16_t>(channel);
-    std::string text = HexText(bits);
-    if (text.size() == 1)
-        text.insert(text.begin(), '0');
-    return text;
-}
-
-} // namespace
-
 Rgb SplitColor(ColorRef color)
 {
     // C++ division truncates toward zero and % keeps the dividend's sign,
@@ -33,7 +17,9 @@ Rgb SplitColor(ColorRef color)
 
 std::string GetHexVal(int red, int green, int blue)
 {
-    return ChannelHex(red) + ChannelHex(green) + ChannelHex(blue);
+    // Conversion to an unsigned 16-bit type wraps, which gives the pattern.
+    const auto channel = [](int v) { return PaddedHex(static_cast<std::uint16_t>(v), 2); };
+    return channel(red) + channel(green) + channel(blue);
 }
 
 std::optional<SafeColor> SafeColorFromIndex(int index)

@@ -24,10 +24,7 @@ std::string D(int v)
 
 std::string Hex2(int v, bool lower)
 {
-    static constexpr char upperDigits[] = "0123456789ABCDEF";
-    static constexpr char lowerDigits[] = "0123456789abcdef";
-    const char* digits = lower ? lowerDigits : upperDigits;
-    return std::string{digits[(v >> 4) & 0xF], digits[v & 0xF]};
+    return PaddedHex(static_cast<std::uint32_t>(v) & 0xFFu, 2, lower ? LetterCase::Lower : LetterCase::Upper);
 }
 
 std::string Hex6(int a, int b, int c, bool lower)
@@ -208,7 +205,7 @@ constexpr PlaceholderEntry Placeholders[] = {
     {"bgr", [](Rgb c) { return Hex6(c.blue, c.green, c.red, true); }},
     {"BGR", [](Rgb c) { return Hex6(c.blue, c.green, c.red, false); }},
     {"dec", [](Rgb c) { return D(MakeColorRef(c.red, c.green, c.blue)); }},
-    {"decrgb", [](Rgb c) { return D(c.red * 65536 + c.green * 256 + c.blue); }},
+    {"decrgb", [](Rgb c) { return DecimalText(c.ToRrggbb()); }},
     {"rf", [](Rgb c) { return Fraction(c.red); }},
     {"gf", [](Rgb c) { return Fraction(c.green); }},
     {"bf", [](Rgb c) { return Fraction(c.blue); }},
@@ -320,7 +317,7 @@ constexpr std::array<FormatEntry, 23> FormatTable{{
     {{"decimal", TINTORA_TR_NOOP("ColorFormat", "Decimal, BGR order (red low)"), true},
      [](Rgb c) -> std::optional<std::string> { return D(MakeColorRef(c.red, c.green, c.blue)); }},
     {{"decimal-rgb", TINTORA_TR_NOOP("ColorFormat", "Decimal, RGB order (red high)"), false},
-     [](Rgb c) -> std::optional<std::string> { return D(c.red * 65536 + c.green * 256 + c.blue); }},
+     [](Rgb c) -> std::optional<std::string> { return DecimalText(c.ToRrggbb()); }},
     {{"argb", TINTORA_TR_NOOP("ColorFormat", "0xAARRGGBB (Android, Flutter)"), true},
      [](Rgb c) -> std::optional<std::string> { return "0xFF" + Hex6(c.red, c.green, c.blue, false); }},
 }};

@@ -97,9 +97,7 @@ std::string Shown(char c)
     const auto byte = static_cast<unsigned char>(c);
     if (byte >= 0x20 && byte < 0x7F)
         return std::string("'") + c + "'";
-    char buffer[16];
-    std::snprintf(buffer, sizeof buffer, "byte 0x%02X", byte);
-    return buffer;
+    return "byte 0x" + PaddedHex(byte, 2);
 }
 
 // Up to 40 characters of the input for a message, printable ASCII only.
@@ -195,12 +193,11 @@ NotationParse ParseDelphi(std::string_view digits)
               1.0, false, NotationForm::Code);
 }
 
-NotationParse FromColorRef(std::uint64_t value, std::string_view what)
+NotationParse ParseColorRefValue(std::uint64_t value, std::string_view what)
 {
     if (value > 0xFFFFFF)
         return Fail(std::string(what) + " is beyond 16777215 (&HFFFFFF&); expected a plain colour value");
-    const auto v = static_cast<int>(value);
-    return Ok(Rgb{v & 0xFF, (v >> 8) & 0xFF, (v >> 16) & 0xFF}, 1.0, false, NotationForm::Code);
+    return Ok(Rgb::FromColorRef(static_cast<ColorRef>(value)), 1.0, false, NotationForm::Code);
 }
 
 NotationParse ParseBasicHex(std::string_view text)
@@ -220,7 +217,7 @@ NotationParse ParseBasicHex(std::string_view text)
         if (value > 0xFFFFFFFFu)
             return Fail(std::string("more than eight hexadecimal digits; expected ") + std::string(form));
     }
-    return FromColorRef(value, "&H" + std::string(digits) + "&");
+    return ParseColorRefValue(value, "&H" + std::string(digits) + "&");
 }
 
 NotationParse ParseDecimal(std::string_view text)
@@ -234,7 +231,7 @@ NotationParse ParseDecimal(std::string_view text)
                         " is beyond 16777215; expected a decimal value 0..16777215");
         }
     }
-    return FromColorRef(value, std::string(text));
+    return ParseColorRefValue(value, std::string(text));
 }
 
 // ---- CSS tokens ---------------------------------------------------------------

@@ -42,15 +42,6 @@ constexpr std::array<ConstantColor, 16> ConstantColors = {{
 
 constexpr std::string_view NotAvailable = "N/A";
 
-// Hex text of n, with "0" in front up to width characters.
-std::string PaddedHex(std::uint32_t n, std::size_t width)
-{
-    std::string text = HexText(n);
-    if (text.size() < width)
-        text.insert(0, width - text.size(), '0');
-    return text;
-}
-
 } // namespace
 
 ColorOutputs UpdateColorOutputs(ColorRef currentColor, const SystemColorTable& sys)
@@ -65,7 +56,7 @@ ColorOutputs UpdateColorOutputs(ColorRef currentColor, const SystemColorTable& s
         const int n = SysColorIndex(sysConst);
         out.sysColorIndex = n;
         out.text[6] = std::string(SysColorNames[static_cast<std::size_t>(n)]);
-        out.text[7] = "&H" + HexText(static_cast<std::uint32_t>(sysConst)) + "&";
+        out.text[7] = "&H" + PaddedHex(static_cast<std::uint32_t>(sysConst), 1) + "&";
         value = sys[static_cast<std::size_t>(n)];
     } else {
         out.text[6] = NotAvailable;
@@ -95,11 +86,9 @@ ColorOutputs UpdateColorOutputs(ColorRef currentColor, const SystemColorTable& s
     const auto bits = static_cast<std::uint32_t>(value);
     out.text[5] = "&H" + PaddedHex(bits, 6) + "&";
 
-    // The HTML code reorders the low three bytes. Taking them from the value
-    // (rather than from the digits above, which have eight places for
-    // negative values or values above 0xFFFFFF) keeps it in step with field 2.
-    const std::string low = PaddedHex(bits & 0xFFFFFFu, 6);
-    out.text[4] = "#" + low.substr(4, 2) + low.substr(2, 2) + low.substr(0, 2);
+    // The HTML code is the channels of field 2 in web order, so it stays in
+    // step with them for negative values or values above 0xFFFFFF too.
+    out.text[4] = "#" + PaddedHex(channels.ToRrggbb(), 6);
 
     for (std::size_t i = 0; i < out.text.size(); ++i)
         out.enabled[i] = out.text[i].find(NotAvailable) == std::string::npos;

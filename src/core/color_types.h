@@ -35,6 +35,20 @@ struct Rgb {
     }
     // The packed value. Channels must be 0..255.
     constexpr ColorRef ToColorRef() const { return MakeColorRef(red, green, blue); }
+
+    // The other byte order, 0xRRGGBB (red in the high byte), as CSS, HTML
+    // and Qt's QRgb write a colour. The top byte plays no part.
+    static constexpr Rgb FromRrggbb(std::uint32_t value)
+    {
+        return Rgb{static_cast<int>((value >> 16) & 0xFFu), static_cast<int>((value >> 8) & 0xFFu),
+                   static_cast<int>(value & 0xFFu)};
+    }
+    // Channels must be 0..255.
+    constexpr std::uint32_t ToRrggbb() const
+    {
+        return static_cast<std::uint32_t>(red) << 16 | static_cast<std::uint32_t>(green) << 8 |
+               static_cast<std::uint32_t>(blue);
+    }
 };
 
 } // namespace tintora

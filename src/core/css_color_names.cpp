@@ -9,9 +9,9 @@ namespace tintora {
 
 namespace {
 
-constexpr Rgb Hex(int v)
+constexpr Rgb Hex(std::uint32_t v)
 {
-    return Rgb{(v >> 16) & 0xFF, (v >> 8) & 0xFF, v & 0xFF};
+    return Rgb::FromRrggbb(v);
 }
 
 // CSS Color 4, section "Named Colors".

@@ -254,15 +254,18 @@ std::string DecimalText(std::int64_t v)
     return std::to_string(v);
 }
 
-std::string HexText(std::uint32_t v)
+std::string PaddedHex(std::uint32_t v, std::size_t width, LetterCase letters)
 {
-    static constexpr char Digits[] = "0123456789ABCDEF";
-    std::string reversed;
+    const char* digits = letters == LetterCase::Upper ? "0123456789ABCDEF" : "0123456789abcdef";
+    char buffer[8];
+    std::size_t n = 0;
     do {
-        reversed.push_back(Digits[v % 16]);
+        buffer[sizeof buffer - ++n] = digits[v % 16];
         v /= 16;
     } while (v != 0);
-    return std::string(reversed.rbegin(), reversed.rend());
+    std::string text(width > n ? width - n : 0, '0');
+    text.append(buffer + sizeof buffer - n, n);
+    return text;
 }
 
 } // namespace tintora

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -65,8 +66,12 @@ int TwipsToPixels(double twips);
 // Plain decimal, no leading zeros or blanks, "-" before negatives: "-5", "0".
 std::string DecimalText(std::int64_t v);
 
-// Upper-case hexadecimal without leading zeros: 255 -> "FF", 0 -> "0".
-// Callers pass the bit pattern of the width they mean (a 16-bit -1 is 0xFFFF).
-std::string HexText(std::uint32_t v);
+enum class LetterCase { Upper, Lower };
+
+// Hexadecimal of v with "0" in front up to `width` digits; a longer value
+// keeps all its digits: (0xA, 2) -> "0A", (0x1234, 2) -> "1234", and width 1
+// gives no leading zeros (255 -> "FF", 0 -> "0"). Callers pass the bit
+// pattern of the width they mean (a 16-bit -1 is 0xFFFF).
+std::string PaddedHex(std::uint32_t v, std::size_t width, LetterCase letters = LetterCase::Upper);
 
 } // namespace tintora

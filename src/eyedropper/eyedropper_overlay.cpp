@@ -2,6 +2,7 @@
 #include "eyedropper/eyedropper_overlay.h"
 
 #include "eyedropper/pixel_mapping.h"
+#include "surface/qt_colors.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -50,8 +51,7 @@ Rgb EyedropperOverlay::currentColor() const
 {
     if (grab_.isNull())
         return {};
-    const QRgb c = grab_.pixel(current_);
-    return {qRed(c), qGreen(c), qBlue(c)};
+    return Rgb::FromColorRef(FromQRgb(grab_.pixel(current_)));
 }
 
 void EyedropperOverlay::setCurrentPixel(QPoint device)

@@ -14,8 +14,8 @@ namespace tintora {
 
 namespace {
 
-const QString Section = QStringLiteral("Settings");
-const QString Key = QStringLiteral("copyTemplates");
+const QString Section = QString::fromLatin1(CopyTemplatesLimit.section);
+const QString Key = QString::fromLatin1(CopyTemplatesLimit.key);
 
 // Menu texts treat "&" as a mnemonic marker; codes such as "&H00FFFF&" must
 // show as they are.

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/color_types.h"
+#include "platform/settings_store.h"
 
 #include <QMenu>
 #include <QStringList>
@@ -9,8 +10,6 @@
 #include <functional>
 
 namespace tintora {
-
-class SettingsStore;
 
 // The "Copy as" menu of a colour: every notation of color_formats.h that the
 // colour has (no "#rgb" entry where it is not exact), then the user's own
@@ -25,7 +24,7 @@ class CopyAsMenu : public QMenu
     Q_OBJECT
 
 public:
-    static constexpr int MaxTemplates = 20;
+    static constexpr int MaxTemplates = CopyTemplatesLimit.maxItems;
 
     explicit CopyAsMenu(SettingsStore& settings, QWidget* parent = nullptr);
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "mainwin/focus_area_accessible.h"
 
+#include "core/numeric.h"
 #include "mainwin/focus_area.h"
 
 #include <QCoreApplication>
@@ -92,11 +93,7 @@ AreaDescription DescribeGridCell(int cell, int cellCount, Rgb color)
     d.value = cell;
     d.minimum = 1;
     d.maximum = cellCount;
-    const QString hex = QStringLiteral("#%1%2%3")
-                            .arg(color.red, 2, 16, QLatin1Char('0'))
-                            .arg(color.green, 2, 16, QLatin1Char('0'))
-                            .arg(color.blue, 2, 16, QLatin1Char('0'))
-                            .toUpper();
+    const QString hex = QString::fromStdString("#" + PaddedHex(color.ToRrggbb(), 6));
     d.valueText = QCoreApplication::translate("tintora::FocusArea", "Cell %1 of %2, %3")
                       .arg(cell)
                       .arg(cellCount)

@@ -2,18 +2,17 @@
 #include "mainwin/form1.h"
 
 #include "core/color_conversions.h"
-#include "eyedropper/eyedropper.h"
 #include "mainwin/channel_fields_panel.h"
 #include "mainwin/classic_field_style.h"
 #include "mainwin/color_entry.h"
 #include "mainwin/color_facts_label.h"
+#include "mainwin/field_keys.h"
 #include "mainwin/focus_area.h"
 #include "mainwin/focus_area_accessible.h"
 #include "mainwin/output_codes_panel.h"
 #include "mainwin/swatch_label.h"
+#include "mainwin/swatch_row.h"
 #include "mainwin/system_colors_qt.h"
-#include "palettes/palette_exchange.h"
-#include "platform/clipboard_writer.h"
 #include "platform/settings_store.h"
 #include "platform/window_helpers.h"
 
@@ -22,11 +21,9 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QContextMenuEvent>
-#include <QFileDialog>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
@@ -35,19 +32,6 @@
 #include <cmath>
 
 namespace tintora {
-
-namespace {
-
-// The swatches a click shows in the codes: "New", "Old" and the history.
-std::array<SwatchId, 2 + ColorHistory::Size> ShownSwatchIds()
-{
-    std::array<SwatchId, 2 + ColorHistory::Size> ids{SwatchId::New, SwatchId::Old};
-    for (std::size_t i = 0; i < ColorHistory::Size; ++i)
-        ids[2 + i] = static_cast<SwatchId>(i);
-    return ids;
-}
-
-} // namespace
 
 Form1::Form1(QString programDir, QString userDataDir, QWidget* parent)
     : QWidget(parent), picker_(surface_), store_(std::move(programDir), std::move(userDataDir)),
@@ -68,10 +52,11 @@ Form1::Form1(QString programDir, QString userDataDir, QWidget* parent)
     // Text fields paint their whole rectangle, so a changed field repaints
     // itself alone and not the frame behind it.
     fieldStyle_ = std::make_unique<ClassicFieldStyle>();
+    auto* keys = new FieldKeys(this, [this](const QLineEdit* f) { return codes_->isEntryField(f); });
     for (QLineEdit* f : findChildren<QLineEdit*>()) {
         f->setAttribute(Qt::WA_OpaquePaintEvent);
         f->setStyle(fieldStyle_.get());
-        f->installEventFilter(this);
+        f->installEventFilter(keys);
     }
 }
 
@@ -81,10 +66,12 @@ void Form1::connectControls()
     connect(presetsButton_, &QPushButton::clicked, this, &Form1::togglePaletteView);
     connect(visitButton_, &QPushButton::clicked, this, &Form1::webSiteRequested);
     connect(aboutButton_, &QPushButton::clicked, this, &Form1::aboutRequested);
-    connect(addButton_, &QPushButton::clicked, this, &Form1::addColorToPalette);
-    connect(presetList_, &QComboBox::activated, this, [this](int) { onPresetChosen(); });
-    connect(addSwatch_, &SwatchLabel::clicked, this, &Form1::onAddSwatchClicked);
+    connect(palettePanel_, &PalettePanel::updated, this, &Form1::apply);
+    connect(palettePanel_, &PalettePanel::gridChanged, this, &Form1::describeAreas);
+    connect(palettePanel_, &PalettePanel::message, this, &Form1::showMessage);
     connect(pickButton_, &QPushButton::clicked, this, &Form1::pickFromScreen);
+    connect(screenPick_, &ScreenPick::picked, this, &Form1::showColor);
+    connect(screenPick_, &ScreenPick::failed, this, &Form1::showMessage);
     connect(codes_, &OutputCodesPanel::colorEntered, this, &Form1::showColor);
     connect(codes_, &OutputCodesPanel::message, this, &Form1::showNote);
     connect(channels_, &ChannelFieldsPanel::modeChosen, this, &Form1::setMode);
@@ -102,21 +89,9 @@ void Form1::connectControls()
     });
     // New, Old and the history: a click shows the colour in the codes, a
     // double-click or "Use as New" makes it current.
-    for (SwatchId id : ShownSwatchIds()) {
-        SwatchLabel* s = swatch(id);
-        connect(s, &SwatchLabel::clicked, this, [this, id] { showSwatch(id); });
-        connect(s, &SwatchLabel::doubleClicked, this, [this, id] { useSwatchAsNew(id); });
-        s->setContextMenuPolicy(Qt::CustomContextMenu);
-        connect(s, &QWidget::customContextMenuRequested, this, [this, s, id](const QPoint& p) {
-            auto* menu = new QMenu(this);
-            menu->setAttribute(Qt::WA_DeleteOnClose);
-            if (id != SwatchId::New)
-                menu->addAction(tr("Use as New"), this, [this, id] { useSwatchAsNew(id); });
-            menu->addAction(tr("Pick from Screen..."), QKeySequence(Qt::CTRL | Qt::Key_E), this,
-                            &Form1::pickFromScreen);
-            menu->popup(s->mapToGlobal(p));
-        });
-    }
+    connect(swatches_, &SwatchRow::showRequested, this, &Form1::showSwatch);
+    connect(swatches_, &SwatchRow::useRequested, this, &Form1::useSwatchAsNew);
+    connect(swatches_, &SwatchRow::pickRequested, this, &Form1::pickFromScreen);
     auto* help = new QShortcut(QKeySequence::HelpContents, this);
     help->setContext(Qt::WindowShortcut);
     connect(help, &QShortcut::activated, this, &Form1::helpRequested);
@@ -138,13 +113,10 @@ void Form1::Load()
 {
     brand_ = LoadBranding();
     const QString product = QString::fromStdString(brand_.productName);
-    setWindowTitle(product + QStringLiteral(" by ") + QString::fromStdString(brand_.companyName));
-    visitButton_->setText(QStringLiteral("Visit ") + QString::fromStdString(brand_.webSite));
+    setWindowTitle(tr("%1 by %2").arg(product, QString::fromStdString(brand_.companyName)));
+    visitButton_->setText(tr("Visit %1").arg(QString::fromStdString(brand_.webSite)));
     palettes_.SetView(PaletteView::Picker);
-    presetList_->clear();
-    presetList_->addItem(QStringLiteral("Custom..."));
-    presetList_->addItem(QStringLiteral("Safe Palette (216)"));
-    presetList_->setCurrentIndex(-1);
+    palettePanel_->fillPresets();
     // Draws the hue strip (showing the window), the markers and the plane
     // for pure red, and makes that red current.
     apply(picker_.StartUp());
@@ -178,7 +150,7 @@ PickerInput Form1::pickerInput() const
 void Form1::apply(const ViewUpdate& u)
 {
     if (u.askHueQuestion) {
-        showMessage(QStringLiteral("Enter an Integer Value Between 0 and 360"));
+        showMessage(tr("Enter an Integer Value Between 0 and 360"));
         if (u.focusHueField)
             channels_->field(ChannelField::Hue)->setFocus(Qt::OtherFocusReason);
     }
@@ -224,29 +196,14 @@ void Form1::describeAreas()
 
 void Form1::showState()
 {
-    newSwatch_->setColor(state_.newColor);
-    oldSwatch_->setColor(state_.oldColor());
-    addSwatch_->setColor(state_.addColor);
-    for (int i = 0; i < ColorHistory::Size; ++i)
-        historySwatches_[static_cast<std::size_t>(i)]->setColor(state_.history.At(i));
-    for (SwatchId id : ShownSwatchIds())
-        swatch(id)->setMarked(id == state_.shownSwatch);
+    swatches_->show(state_);
+    palettePanel_->addSwatch()->setColor(state_.addColor);
     channels_->showMode(state_.mode);
     // The name and the contrast describe the colour the codes show.
     const ColorRef described =
         state_.shownSwatch == SwatchId::None ? state_.newColor : state_.swatchColor(state_.shownSwatch);
     colorFacts_->setColors(SplitColor(ResolveColor(described, sys_)),
                            SplitColor(ResolveColor(state_.oldColor(), sys_)));
-}
-
-SwatchLabel* Form1::swatch(SwatchId id) const
-{
-    if (id == SwatchId::New)
-        return newSwatch_;
-    if (id == SwatchId::Old)
-        return oldSwatch_;
-    const int i = static_cast<int>(id);
-    return i >= 0 && i < ColorHistory::Size ? historySwatches_[static_cast<std::size_t>(i)] : nullptr;
 }
 
 void Form1::setMode(PickerMode mode)
@@ -278,22 +235,10 @@ void Form1::showNote(const QString& text)
 
 // ---- painting ------------------------------------------------------------------
 
-void Form1::drawMarkers(QImage& img, QPoint origin) const
-{
-    if (!picker_.MarkersVisible())
-        return;
-    // The ring and the dashes invert what lies beneath them.
-    const PickerLayout& l = picker_.layout();
-    Surface::InvertCircle(img, l.SelX - origin.x(), l.SelY - origin.y(), 5);
-    const int row = picker_.MarkerRow() - origin.y();
-    Surface::InvertHLine(img, l.SliderRight + 2 - origin.x(), l.SliderRight + 5 - origin.x(), row, 3);
-    Surface::InvertHLine(img, l.SliderLeft - 5 - origin.x(), l.SliderLeft - 2 - origin.x(), row, 3);
-}
-
 QImage Form1::composedImage() const
 {
     QImage img = surface_.image().copy();
-    drawMarkers(img, QPoint(0, 0));
+    picker_.DrawMarkers(img, 0, 0);
     return img;
 }
 
@@ -303,7 +248,7 @@ void Form1::paintEvent(QPaintEvent* e)
     QPainter p(this);
     if (!r.isEmpty()) {
         QImage part = surface_.image().copy(r);
-        drawMarkers(part, r.topLeft());
+        picker_.DrawMarkers(part, r.x(), r.y());
         p.drawImage(r.topLeft(), part);
     }
     if (loaded_ && !painted_) {
@@ -329,41 +274,28 @@ QPointF Form1::pixelUnder(const QMouseEvent* e) const
 void Form1::mousePressEvent(QMouseEvent* e)
 {
     const QPointF pos = pixelUnder(e);
-    int button = 0;
-    if (e->button() == Qt::LeftButton)
-        button = LeftButton;
-    else if (e->button() == Qt::RightButton)
-        button = RightButton;
-    else if (e->button() == Qt::MiddleButton)
-        button = MiddleButton;
-    if (palettes_.View() != PaletteView::Picker) {
-        if (button == LeftButton) {
-            const ViewUpdate u = palettes_.PickPaletteCell(pos.x(), pos.y(), sys_);
-            if (u.current)
-                planeArea_->setFocus(Qt::MouseFocusReason);
-            apply(u);
-        }
+    const int button = PointerButton(e->button());
+    if (areas_.GridShown()) {
+        const std::optional<ViewUpdate> u = areas_.PressGrid(button, pos.x(), pos.y());
+        if (u && u->current)
+            planeArea_->setFocus(Qt::MouseFocusReason);
+        if (u)
+            apply(*u);
         return;
     }
-    if (button == LeftButton) {
-        if (picker_.InPlane(pos.x(), pos.y()))
-            planeArea_->setFocus(Qt::MouseFocusReason);
-        else if (picker_.InSliderZone(pos.x(), pos.y()))
-            sliderArea_->setFocus(Qt::MouseFocusReason);
-    }
+    // The area takes the focus first: a field it leaves settles before the
+    // press reads the fields.
+    const AreaInput::Focus focus = areas_.PressFocus(button, pos.x(), pos.y());
+    if (focus != AreaInput::Focus::None)
+        (focus == AreaInput::Focus::Plane ? planeArea_ : sliderArea_)->setFocus(Qt::MouseFocusReason);
     apply(picker_.Press(pickerInput(), button, pos.x(), pos.y()));
 }
 
 void Form1::mouseMoveEvent(QMouseEvent* e)
 {
     const QPointF pos = pixelUnder(e);
-    const bool leftAlone = e->buttons() == Qt::LeftButton;
-    if (palettes_.View() != PaletteView::Picker) {
-        if (leftAlone)
-            apply(palettes_.PickPaletteCell(pos.x(), pos.y(), sys_));
-        return;
-    }
-    apply(picker_.Drag(pickerInput(), leftAlone ? LeftButton : 0, pos.x(), pos.y()));
+    if (const auto u = areas_.Drag(pickerInput(), e->buttons() == Qt::LeftButton, pos.x(), pos.y()))
+        apply(*u);
 }
 
 void Form1::mouseReleaseEvent(QMouseEvent*)
@@ -372,28 +304,6 @@ void Form1::mouseReleaseEvent(QMouseEvent*)
 }
 
 // ---- keyboard ------------------------------------------------------------------
-
-bool Form1::handleAreaKey(QKeyEvent* e, bool slider)
-{
-    const AreaKey key = AreaKeyOf(e->key(), e->modifiers() & Qt::ShiftModifier, slider);
-    if (palettes_.View() != PaletteView::Picker) {
-        // The grid: arrows move the selected cell, Space or Enter picks it.
-        if (slider || (key.dx == 0 && key.dy == 0 && !key.activate))
-            return false;
-        if (key.activate)
-            apply(palettes_.PickCell(palettes_.SelectedCell(), sys_));
-        else
-            palettes_.SelectCell(
-                palettes_.CellMovedBy((key.dx > 0) - (key.dx < 0), (key.dy > 0) - (key.dy < 0)));
-        describeAreas();
-        return true;
-    }
-    if (key.dx == 0 && key.dy == 0)
-        return false;
-    apply(slider ? picker_.MoveSliderBy(pickerInput(), key.dy)
-                 : picker_.MoveRingBy(pickerInput(), key.dx, key.dy));
-    return true;
-}
 
 void Form1::keyPressEvent(QKeyEvent* e)
 {
@@ -405,9 +315,14 @@ void Form1::keyPressEvent(QKeyEvent* e)
         return;
     }
     QWidget* focus = focusWidget();
-    if ((focus == planeArea_ || focus == sliderArea_) && handleAreaKey(e, focus == sliderArea_)) {
-        e->accept();
-        return;
+    if (focus == planeArea_ || focus == sliderArea_) {
+        const bool slider = focus == sliderArea_;
+        const AreaKey key = AreaKeyOf(e->key(), e->modifiers() & Qt::ShiftModifier, slider);
+        if (const auto u = areas_.Key(pickerInput(), key, slider)) {
+            apply(*u);
+            e->accept();
+            return;
+        }
     }
     QWidget::keyPressEvent(e);
 }
@@ -416,35 +331,6 @@ void Form1::closeEvent(QCloseEvent* e)
 {
     e->accept();
     emit closed();
-}
-
-bool Form1::eventFilter(QObject* watched, QEvent* event)
-{
-    // A text field would take Ctrl+E as "end of line": the eyedropper's
-    // shortcut works wherever the focus is.
-    auto* field = qobject_cast<QLineEdit*>(watched);
-    if (!field)
-        return QWidget::eventFilter(watched, event);
-    // Only key events are looked at; anything else is cast to nothing.
-    if (event->type() != QEvent::ShortcutOverride && event->type() != QEvent::KeyPress)
-        return QWidget::eventFilter(watched, event);
-    const auto* key = static_cast<QKeyEvent*>(event);
-    if (event->type() == QEvent::ShortcutOverride &&
-        key->keyCombination() == QKeyCombination(Qt::CTRL, Qt::Key_E)) {
-        event->ignore();
-        return true;
-    }
-    // A selection copied or cut from any field goes through the program's
-    // one clipboard writer too (the codes panel copies its own fields).
-    if (event->type() == QEvent::KeyPress && field->hasSelectedText() &&
-        (key->matches(QKeySequence::Cut) ||
-         (key->matches(QKeySequence::Copy) && !codes_->isEntryField(field)))) {
-        ClipboardWriter::Write(field->selectedText());
-        if (key->matches(QKeySequence::Cut) && !field->isReadOnly())
-            field->del();
-        return true;
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 void Form1::changeEvent(QEvent* e)
@@ -461,88 +347,30 @@ void Form1::refreshSystemColors()
     surface_.setBackColor(sys_[15]);
 }
 
-// ---- palettes and history --------------------------------------------------------
+// ---- palettes and swatches -------------------------------------------------------
 
 void Form1::togglePaletteView()
 {
     surface_.Cls();
     const bool toPicker = palettes_.View() != PaletteView::Picker;
+    apply(picker_.SetMarkersVisible(toPicker));
     if (toPicker) {
         // Back to the picker, rebuilt for the selected mode from the fields.
-        presetsButton_->setText(QStringLiteral("&Preset"));
-        apply(picker_.SetMarkersVisible(true));
         apply(picker_.SwitchMode(pickerInput()));
         palettes_.SetView(PaletteView::Picker);
     } else {
-        apply(picker_.SetMarkersVisible(false));
         palettes_.SetView(PaletteView::CustomColors);
         palettes_.LoadCustomColors();
-        presetsButton_->setText(QStringLiteral("&Picker"));
-        presetList_->setCurrentIndex(0);
         state_.addColor = state_.newColor;
         showState();
     }
-    presetList_->setVisible(!toPicker);
+    palettePanel_->showGrid(!toPicker);
     channels_->setVisible(toPicker);
     sliderArea_->setVisible(toPicker);
-    addPanel_->setVisible(!toPicker);
-    if (!toPicker)
-        onPresetChosen();
-    else {
-        addButton_->hide();
-        addSwatch_->hide();
+    if (toPicker)
         describeAreas();
-    }
     surface_.Refresh();
     update();
-}
-
-void Form1::onPresetChosen()
-{
-    surface_.Cls();
-    const int preset = presetList_->currentIndex();
-    if (preset == 0) {
-        palettes_.LoadCustomColors();
-        palettes_.SetView(PaletteView::CustomColors);
-    } else if (preset == 1) {
-        palettes_.DrawSafePalette();
-        palettes_.SetView(PaletteView::SafePalette);
-    }
-    if (preset == 0 || preset == 1) {
-        addButton_->setVisible(preset == 0);
-        addSwatch_->setVisible(preset == 0);
-    }
-    surface_.Refresh();
-    describeAreas();
-}
-
-void Form1::addColorToPalette()
-{
-    const SaveResult saved = palettes_.AddColor(state_.addColor);
-    describeAreas();
-    // A file that was not read cleanly was kept aside before this first
-    // save over it: the user hears where, once.
-    if (!saved.notice.isEmpty())
-        showMessage(saved.notice);
-    if (saved.ok) {
-        // A later failure is news again.
-        saveFailureReported_ = false;
-        return;
-    }
-    if (!saveFailureReported_) {
-        saveFailureReported_ = true;
-        showMessage(
-            QStringLiteral("The custom colours could not be saved.\n\n%1\n\n"
-                           "The colours you add stay in the palette, also when you switch to the other "
-                           "grid and back, until a later \"Add\" saves them. Colours not saved by then "
-                           "are lost when %2 is closed.")
-                .arg(saved.error, QString::fromStdString(brand_.productName)));
-    }
-}
-
-void Form1::onAddSwatchClicked()
-{
-    apply(palettes_.ShowSwatchColor(state_.addColor, sys_));
 }
 
 void Form1::keepColor()
@@ -556,7 +384,7 @@ void Form1::keepColor()
 
 void Form1::showSwatch(SwatchId id)
 {
-    if (!swatch(id))
+    if (!swatches_->swatch(id))
         return;
     apply(palettes_.ShowSwatchColor(state_.swatchColor(id), sys_));
     state_.shownSwatch = id;
@@ -565,45 +393,12 @@ void Form1::showSwatch(SwatchId id)
 
 void Form1::useSwatchAsNew(SwatchId id)
 {
-    if (!swatch(id))
+    if (!swatches_->swatch(id))
         return;
     showColor(SplitColor(ResolveColor(state_.swatchColor(id), sys_)));
 }
 
 // ---- colours from outside --------------------------------------------------------
-
-Eyedropper& Form1::eyedropper()
-{
-    if (!eyedropper_) {
-        eyedropper_ = new Eyedropper(this);
-        connect(eyedropper_, &Eyedropper::picked, this, [this](Rgb rgb) {
-            onEyedropperDone();
-            showColor(rgb);
-        });
-        connect(eyedropper_, &Eyedropper::cancelled, this, &Form1::onEyedropperDone);
-        connect(eyedropper_, &Eyedropper::failed, this, [this](const QString& why) {
-            onEyedropperDone();
-            showMessage(why);
-        });
-    }
-    return *eyedropper_;
-}
-
-void Form1::pickFromScreen()
-{
-    if (!eyedropper().running())
-        focusBeforePick_ = focusWidget();
-    eyedropper().start();
-}
-
-void Form1::onEyedropperDone()
-{
-    // The overlay had the keyboard: without a window manager nobody gives
-    // it back, and the next Ctrl+E would go nowhere.
-    activateWindow();
-    QWidget* back = focusBeforePick_ ? focusBeforePick_.data() : keepButton_;
-    back->setFocus(Qt::OtherFocusReason);
-}
 
 bool Form1::settlePendingEdits()
 {
@@ -619,52 +414,13 @@ void Form1::pasteColor()
     showNote(reading.color ? reading.note : reading.reason);
 }
 
-// ---- palette files ----------------------------------------------------------------
-
 void Form1::contextMenuEvent(QContextMenuEvent* e)
 {
     if (palettes_.View() != PaletteView::CustomColors) {
         QWidget::contextMenuEvent(e);
         return;
     }
-    auto* menu = new QMenu(this);
-    menu->setAttribute(Qt::WA_DeleteOnClose);
-    menu->addAction(QStringLiteral("Import Palette..."), this, &Form1::importPalette);
-    menu->addAction(QStringLiteral("Export Palette..."), this, &Form1::exportPalette);
-    menu->popup(e->globalPos());
-}
-
-QString Form1::askForPaletteFile(bool save)
-{
-    if (fileDialogHook_)
-        return fileDialogHook_(save);
-    const QString filter = PaletteFileDialogFilter();
-    return save ? QFileDialog::getSaveFileName(this, QStringLiteral("Export Palette"), QString(), filter)
-                : QFileDialog::getOpenFileName(this, QStringLiteral("Import Palette"), QString(), filter);
-}
-
-void Form1::importPalette()
-{
-    const QString path = askForPaletteFile(false);
-    if (path.isEmpty())
-        return;
-    const PaletteImport result = ImportPaletteIntoStore(path, store_);
-    if (result.ok && palettes_.View() == PaletteView::CustomColors) {
-        palettes_.LoadCustomColors();
-        describeAreas();
-        update();
-    }
-    showMessage(result.message);
-}
-
-void Form1::exportPalette()
-{
-    const QString path = askForPaletteFile(true);
-    if (path.isEmpty())
-        return;
-    const PaletteExport result = ExportPaletteFile(
-        path, store_.Load(), QString::fromStdString(brand_.productName) + QStringLiteral(" custom colours"));
-    showMessage(result.message);
+    palettePanel_->showMenu(e->globalPos());
 }
 
 } // namespace tintora

@@ -4,32 +4,30 @@
 #include "core/branding.h"
 #include "core/color_state.h"
 #include "core/view_update.h"
+#include "mainwin/area_input.h"
+#include "mainwin/palette_panel.h"
+#include "mainwin/screen_pick.h"
 #include "mainwin/window_state.h"
 #include "palettes/custom_colors_store.h"
 #include "palettes/palette_controller.h"
 #include "picker/picker_controller.h"
 #include "surface/surface.h"
 
-#include <QPointer>
 #include <QWidget>
 
-#include <array>
 #include <functional>
 #include <memory>
 
 class QComboBox;
-class QGroupBox;
 class QLabel;
-class QLineEdit;
 class QPushButton;
 
 namespace tintora {
 
-class SwatchLabel;
+class SwatchRow;
 class ChannelFieldsPanel;
 class ClassicFieldStyle;
 class ColorFactsLabel;
-class Eyedropper;
 class FocusArea;
 class OutputCodesPanel;
 class SettingsStore;
@@ -65,21 +63,18 @@ public:
     // User actions, public so that tests and the keyboard can drive them.
     void keepColor();         // "Keep"
     void togglePaletteView(); // "Presets" / "Picker"
-    void onPresetChosen();    // the preset list
-    void addColorToPalette(); // "Add"
-    void onAddSwatchClicked();
     // A click on the "New" or "Old" swatch or a history place: the codes
     // and the readout show its colour, "New" and the picker stay.
     void showSwatch(SwatchId id);
     // A double-click or "Use as New": the swatch's colour made current.
     void useSwatchAsNew(SwatchId id);
-    void pickFromScreen(); // the eyedropper
-    void importPalette();
-    void exportPalette();
+    void pickFromScreen() { screenPick_->start(); } // the eyedropper
 
     const WindowState& state() const { return state_; }
     const PickerController& picker() const { return picker_; }
     const PaletteController& palettes() const { return palettes_; }
+    // The preset list, "Add" and the palette files.
+    PalettePanel& palettePanel() { return *palettePanel_; }
     const Surface& surface() const { return surface_; }
     const ColorState& colorModel() const { return color_; }
 
@@ -89,11 +84,7 @@ public:
     // Replaces the modal message boxes (tests record them instead).
     using MessageHook = std::function<void(const QString& title, const QString& text)>;
     void setMessageHook(MessageHook hook) { messageHook_ = std::move(hook); }
-    // Replaces the file dialogs of palette import and export (tests answer
-    // with a path, or an empty text for a cancel).
-    using FileDialogHook = std::function<QString(bool save)>;
-    void setFileDialogHook(FileDialogHook hook) { fileDialogHook_ = std::move(hook); }
-    Eyedropper& eyedropper();
+    Eyedropper& eyedropper() { return screenPick_->eyedropper(); }
 
 signals:
     void aboutRequested();
@@ -112,7 +103,6 @@ protected:
     void keyPressEvent(QKeyEvent* e) override;
     void contextMenuEvent(QContextMenuEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void changeEvent(QEvent* e) override;
 
 private:
@@ -126,20 +116,14 @@ private:
     PickerInput pickerInput() const;
     void setMode(PickerMode mode);
     void showColor(const Rgb& rgb);
-    // A key on the plane (or the grid) or the slider: true when it was used.
-    bool handleAreaKey(QKeyEvent* e, bool slider);
     void buildControls();
     void connectControls();
-    void drawMarkers(QImage& img, QPoint origin) const;
     void showMessage(const QString& text);
     void showNote(const QString& text); // the band's message line
     void refreshSystemColors();
     QPointF pixelUnder(const QMouseEvent* e) const;
     bool settlePendingEdits();
     void pasteColor();
-    void onEyedropperDone();
-    QString askForPaletteFile(bool save);
-    SwatchLabel* swatch(SwatchId id) const;
 
     BrandInfo brand_;
     Surface surface_;
@@ -149,38 +133,29 @@ private:
     PickerController picker_;
     CustomColorsStore store_;
     PaletteController palettes_;
+    AreaInput areas_{picker_, palettes_, sys_};
     bool loaded_ = false;
     bool painted_ = false;
-    bool saveFailureReported_ = false;
     MessageHook messageHook_;
-    FileDialogHook fileDialogHook_;
     std::unique_ptr<ClassicFieldStyle> fieldStyle_;
     std::unique_ptr<SettingsStore> settings_;
-    Eyedropper* eyedropper_ = nullptr;
-    QPointer<QWidget> focusBeforePick_; // gets the focus back after the eyedropper
+    ScreenPick* screenPick_ = nullptr;
+    PalettePanel* palettePanel_ = nullptr; // Frame3, cmbPreset, cmdADD
+    SwatchRow* swatches_ = nullptr;        // Frame1 and Frame5
 
     QPushButton* keepButton_ = nullptr;      // Command1
     QPushButton* cancelButton_ = nullptr;    // Command2, never shown
     QPushButton* presetsButton_ = nullptr;   // Command3
     QPushButton* visitButton_ = nullptr;     // Command4
     QPushButton* aboutButton_ = nullptr;     // Command5
-    QPushButton* addButton_ = nullptr;       // cmdADD
-    QGroupBox* swatchFrame_ = nullptr;       // Frame1
     ChannelFieldsPanel* channels_ = nullptr; // Frame2
-    QWidget* addPanel_ = nullptr;            // Frame3
     OutputCodesPanel* codes_ = nullptr;      // Frame4
-    QGroupBox* historyFrame_ = nullptr;      // Frame5
-    SwatchLabel* newSwatch_ = nullptr;       // lblSelColor
-    SwatchLabel* oldSwatch_ = nullptr;       // Label2
-    SwatchLabel* addSwatch_ = nullptr;       // lblADDColor
-    QComboBox* presetList_ = nullptr;        // cmbPreset
     QComboBox* systemColorList_ = nullptr;   // cboSysColors, never shown
     FocusArea* planeArea_ = nullptr;         // keyboard focus for the plane or the grid
     FocusArea* sliderArea_ = nullptr;        // keyboard focus for the slider
     ColorFactsLabel* colorFacts_ = nullptr;  // contrast and name, below the bottom buttons
     QLabel* messageLine_ = nullptr;          // refusals and notes, below the bottom buttons
     QPushButton* pickButton_ = nullptr;      // "Pick from Screen", below the bottom buttons
-    std::array<SwatchLabel*, ColorHistory::Size> historySwatches_{}; // hist(i)
 };
 
 } // namespace tintora

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "mainwin/swatch_label.h"
 
-#include "surface/surface.h"
+#include "core/numeric.h"
+#include "surface/qt_colors.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -34,7 +35,7 @@ void SwatchLabel::setColor(ColorRef color)
 void SwatchLabel::describe()
 {
     // The colour as a screen reader says it, "#66CCFF".
-    const QString hex = ToQColor(color_).name().toUpper();
+    const QString hex = QString::fromStdString("#" + PaddedHex(Rgb::FromColorRef(color_).ToRrggbb(), 6));
     setAccessibleDescription(marked_ ? tr("%1, shown in the codes").arg(hex) : hex);
 }
 

@@ -1,14 +1,16 @@
 // SPDX-License-Identifier: MIT
 #include "mainwin/system_colors_qt.h"
 
+#include "surface/qt_colors.h"
+
 namespace tintora {
 
 SystemColorTable SystemColorsFromPalette(const QPalette& p)
 {
     using R = QPalette::ColorRole;
-    const auto active = [&](R role) { return FromQRgb(p.color(QPalette::Active, role).rgb()); };
-    const auto inactive = [&](R role) { return FromQRgb(p.color(QPalette::Inactive, role).rgb()); };
-    const auto disabled = [&](R role) { return FromQRgb(p.color(QPalette::Disabled, role).rgb()); };
+    const auto active = [&](R role) { return FromQColor(p.color(QPalette::Active, role)); };
+    const auto inactive = [&](R role) { return FromQColor(p.color(QPalette::Inactive, role)); };
+    const auto disabled = [&](R role) { return FromQColor(p.color(QPalette::Disabled, role)); };
     SystemColorTable t{};
     t[0] = active(R::Button);             // scroll bars
     t[1] = active(R::Window);             // desktop

@@ -30,6 +30,7 @@ public:
     const GridCells& Cells() const { return cells_; }
     PaletteView View() const { return view_; }
     void SetView(PaletteView v) { view_ = v; }
+    Surface& surface() const { return surface_; }
     int SelectedCell() const { return selectedCell_; }
     const CustomColorArray& CustomColors() const { return customColors_; }
 

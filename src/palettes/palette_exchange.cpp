@@ -21,13 +21,6 @@ namespace tintora {
 
 namespace {
 
-Rgb CellColor(std::int32_t value)
-{
-    const auto v = static_cast<std::uint32_t>(value);
-    return Rgb{static_cast<int>(v & 0xFF), static_cast<int>((v >> 8) & 0xFF),
-               static_cast<int>((v >> 16) & 0xFF)};
-}
-
 std::string Html(Rgb c)
 {
     return FormatColor(c, "html").value_or("");
@@ -127,7 +120,7 @@ std::string FormatPalette(const CustomColorArray& colors, PaletteFileFormat form
     case PaletteFileFormat::Gpl:
         out += "GIMP Palette\nName: " + std::string(name) + "\nColumns: 16\n#\n";
         for (int cell = 1; cell <= PaletteCellCount; ++cell) {
-            const Rgb c = CellColor(colors[static_cast<std::size_t>(cell)]);
+            const Rgb c = Rgb::FromColorRef(colors[static_cast<std::size_t>(cell)]);
             const std::string_view css = ExactCssColorName(c);
             // GIMP's own writer: "%3d %3d %3d\t%s".
             out += Padded3(c.red) + ' ' + Padded3(c.green) + ' ' + Padded3(c.blue) + '\t' +
@@ -137,7 +130,7 @@ std::string FormatPalette(const CustomColorArray& colors, PaletteFileFormat form
     case PaletteFileFormat::Css:
         out += "/* " + std::string(name) + ": cells 1 to 224, 16 per row */\n:root {\n";
         for (int cell = 1; cell <= PaletteCellCount; ++cell) {
-            const Rgb c = CellColor(colors[static_cast<std::size_t>(cell)]);
+            const Rgb c = Rgb::FromColorRef(colors[static_cast<std::size_t>(cell)]);
             const std::string_view css = ExactCssColorName(c);
             out += "  --custom-color-" + std::to_string(cell) + ": " + Html(c) + ";";
             if (!css.empty())
@@ -148,7 +141,7 @@ std::string FormatPalette(const CustomColorArray& colors, PaletteFileFormat form
         break;
     case PaletteFileFormat::HexList:
         for (int cell = 1; cell <= PaletteCellCount; ++cell)
-            out += Html(CellColor(colors[static_cast<std::size_t>(cell)])) + '\n';
+            out += Html(Rgb::FromColorRef(colors[static_cast<std::size_t>(cell)])) + '\n';
         break;
     }
     return out;

@@ -226,6 +226,18 @@ bool PickerController::InPlane(double x, double y) const
            y <= layout_.PlaneBottom;
 }
 
+void PickerController::DrawMarkers(QImage& img, int originX, int originY) const
+{
+    if (!markersVisible_)
+        return;
+    // The ring and the dashes invert what lies beneath them.
+    const PickerLayout& l = layout_;
+    Surface::InvertCircle(img, l.SelX - originX, l.SelY - originY, 5);
+    const int row = MarkerRow() - originY;
+    Surface::InvertHLine(img, l.SliderRight + 2 - originX, l.SliderRight + 5 - originX, row, 3);
+    Surface::InvertHLine(img, l.SliderLeft - 5 - originX, l.SliderLeft - 2 - originX, row, 3);
+}
+
 bool PickerController::InSliderZone(double x, double y) const
 {
     // Reaches 10 pixels right of the strip, over the right-hand dash.

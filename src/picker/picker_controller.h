@@ -47,6 +47,9 @@ public:
     ViewUpdate SetMarkersVisible(bool visible);
     // The rows the dashes cover: the marker row, nearest(SliderY).
     int MarkerRow() const;
+    // Draws the markers, when visible, over img, a part of the surface
+    // whose top left is at (originX, originY).
+    void DrawMarkers(QImage& img, int originX, int originY) const;
     bool SliderDragging() const { return sliderDragging_; }
     bool PlaneDragging() const { return planeDragging_; }
 

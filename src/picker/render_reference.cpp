@@ -32,11 +32,6 @@ int RoundedChannel(double v)
     return byte;
 }
 
-ColorRef Pack(int red, int green, int blue)
-{
-    return red + 256 * green + 65536 * blue;
-}
-
 void FillPixel(std::uint8_t* pixel, double red, double green, double blue)
 {
     StoreRounded(pixel + 0, blue);
@@ -169,7 +164,7 @@ std::array<ColorRef, 256> BrightnessStripColors(int red, int green, int blue)
             const double product = static_cast<double>(i) * static_cast<double>(c);
             return RoundedChannel(c - product / 255.0);
         };
-        colors[static_cast<std::size_t>(i)] = Pack(channel(red), channel(green), channel(blue));
+        colors[static_cast<std::size_t>(i)] = MakeColorRef(channel(red), channel(green), channel(blue));
     }
     return colors;
 }
@@ -183,7 +178,7 @@ std::array<ColorRef, 256> SaturationStripColors(int red, int green, int blue)
             const double p = 1 - q;
             return RoundedChannel(c * p + i);
         };
-        colors[static_cast<std::size_t>(i)] = Pack(channel(red), channel(green), channel(blue));
+        colors[static_cast<std::size_t>(i)] = MakeColorRef(channel(red), channel(green), channel(blue));
     }
     return colors;
 }

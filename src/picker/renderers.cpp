@@ -43,11 +43,6 @@ inline std::uint8_t RoundToByte(double v)
     return rounded <= 255 ? static_cast<std::uint8_t>(rounded) : std::uint8_t{0};
 }
 
-ColorRef PackColor(int red, int green, int blue)
-{
-    return red + 256 * green + 65536 * blue;
-}
-
 // One hue sector of the saturation- and brightness-mode planes: the columns
 // first..last, the ramp r = base + slope * c, and which channel of the pixel
 // takes W, "full" and "zero". The column ranges come from the sector span
@@ -73,6 +68,10 @@ constexpr std::array<HueSector, 6> kHueSectors{{
     {213, 255, 1527, -6, kGreen, kRed, kBlue},
 }};
 
+// Pixels are QRgb, 0xAARRGGBB. The row loops below pack and split them
+// inline, a row of channel bytes at a time, rather than through Rgb: they are
+// the innermost loops of every plane (bench/bench_renderers.cpp), and plain
+// shifts over arrays are what the compiler vectorises.
 constexpr std::uint32_t kOpaque = 0xFF000000u;
 constexpr int kStripWidth = 15;
 
@@ -478,8 +477,8 @@ std::array<ColorRef, 256> BrightnessStripColors(int red, int green, int blue)
         // i * C is exact in double for every int C.
         const double id = i;
         colors[static_cast<std::size_t>(i)] =
-            PackColor(RoundToByte(r - (id * r) / 255.0), RoundToByte(g - (id * g) / 255.0),
-                      RoundToByte(b - (id * b) / 255.0));
+            MakeColorRef(RoundToByte(r - (id * r) / 255.0), RoundToByte(g - (id * g) / 255.0),
+                         RoundToByte(b - (id * b) / 255.0));
     }
     return colors;
 }
@@ -494,7 +493,7 @@ std::array<ColorRef, 256> SaturationStripColors(int red, int green, int blue)
         const double id = i;
         const double p = 1.0 - id / 255.0;
         colors[static_cast<std::size_t>(i)] =
-            PackColor(RoundToByte(r * p + id), RoundToByte(g * p + id), RoundToByte(b * p + id));
+            MakeColorRef(RoundToByte(r * p + id), RoundToByte(g * p + id), RoundToByte(b * p + id));
     }
     return colors;
 }

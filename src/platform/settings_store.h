@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "core/color_formats.h"
+
 #include <QString>
 #include <QStringList>
 #include <QStringView>
@@ -19,12 +21,14 @@ struct SettingListLimit {
     int maxItemLength; // longer entries are dropped whole
 };
 
+// The "Copy as" templates, one a line: at most 20, each no longer than a
+// valid template. The menu holds the same number.
+inline constexpr SettingListLimit CopyTemplatesLimit = {"Settings", "copyTemplates", '\n', 20,
+                                                        static_cast<int>(MaxTemplateLength)};
+
 // The settings that hold lists. Every one is bounded when it is read, so a
 // hand-edited file cannot make the program build an endless menu.
-// "Copy as" templates: at most 20, each at most 256 characters.
-inline constexpr SettingListLimit SettingListLimits[] = {
-    {"Settings", "copyTemplates", '\n', 20, 256},
-};
+inline constexpr SettingListLimit SettingListLimits[] = {CopyTemplatesLimit};
 
 struct BoundedList {
     QStringList items;

@@ -2,6 +2,7 @@
 #include "surface/surface.h"
 
 #include "core/numeric.h"
+#include "surface/qt_colors.h"
 
 #include <QFontMetrics>
 #include <QPainter>

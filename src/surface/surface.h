@@ -162,23 +162,4 @@ private:
     std::function<void(const QRect&)> listener_;
 };
 
-// Conversions between a COLORREF (0x00BBGGRR) and Qt's colours. Only the
-// low three bytes count, as on the screen.
-inline QRgb ToQRgb(std::int32_t c)
-{
-    const auto u = static_cast<std::uint32_t>(c);
-    return qRgb(static_cast<int>(u & 0xFF), static_cast<int>((u >> 8) & 0xFF),
-                static_cast<int>((u >> 16) & 0xFF));
-}
-inline QColor ToQColor(std::int32_t c)
-{
-    return QColor(ToQRgb(c));
-}
-inline std::int32_t FromQRgb(QRgb c)
-{
-    return static_cast<std::int32_t>(static_cast<std::uint32_t>(qRed(c)) |
-                                     (static_cast<std::uint32_t>(qGreen(c)) << 8) |
-                                     (static_cast<std::uint32_t>(qBlue(c)) << 16));
-}
-
 } // namespace tintora

@@ -43,6 +43,33 @@ TEST(SplitColor, SplitsBytesAndNegativeValuesTowardZero)
         EXPECT_EQ(SplitColor(c.color), c.expected) << "color " << c.color;
 }
 
+// The two byte orders: a ColorRef has red low (0x00BBGGRR), the web order
+// has red high (0xRRGGBB). Splits ignore the top byte.
+TEST(ColorBytes, SplitAndPackInBothOrders)
+{
+    const struct {
+        Rgb rgb;
+        ColorRef colorRef;
+        std::uint32_t rrggbb;
+    } cases[] = {
+        {{0, 0, 0}, 0, 0},
+        {{255, 255, 255}, 0x00FFFFFF, 0xFFFFFF},
+        {{255, 0, 0}, 0x000000FF, 0xFF0000},
+        {{0, 0, 255}, 0x00FF0000, 0x0000FF},
+        {{0x12, 0x34, 0x56}, 0x00563412, 0x123456},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(MakeColorRef(c.rgb.red, c.rgb.green, c.rgb.blue), c.colorRef);
+        EXPECT_EQ(c.rgb.ToColorRef(), c.colorRef);
+        EXPECT_EQ(Rgb::FromColorRef(c.colorRef), c.rgb);
+        EXPECT_EQ(c.rgb.ToRrggbb(), c.rrggbb);
+        EXPECT_EQ(Rgb::FromRrggbb(c.rrggbb), c.rgb);
+    }
+    EXPECT_EQ(Rgb::FromColorRef(-1), (Rgb{255, 255, 255}));
+    EXPECT_EQ(Rgb::FromColorRef(static_cast<ColorRef>(0x80000005)), (Rgb{5, 0, 0}));
+    EXPECT_EQ(Rgb::FromRrggbb(0xFF123456u), (Rgb{0x12, 0x34, 0x56}));
+}
+
 TEST(GetHexVal, FormatsSixDigitsRedFirst)
 {
     const struct {

@@ -181,12 +181,18 @@ TEST(NumberText, DecimalAndHexFormats)
     EXPECT_EQ(DecimalText(0), "0");
     EXPECT_EQ(DecimalText(180), "180");
     EXPECT_EQ(DecimalText(std::numeric_limits<std::int64_t>::min()), "-9223372036854775808");
-    EXPECT_EQ(HexText(0), "0");
-    EXPECT_EQ(HexText(10), "A");
-    EXPECT_EQ(HexText(255), "FF");
-    EXPECT_EQ(HexText(0x100), "100");
-    EXPECT_EQ(HexText(0x8000000F), "8000000F");
-    EXPECT_EQ(HexText(0xFFFFFFFF), "FFFFFFFF");
+    EXPECT_EQ(PaddedHex(0, 1), "0");
+    EXPECT_EQ(PaddedHex(10, 1), "A");
+    EXPECT_EQ(PaddedHex(255, 1), "FF");
+    EXPECT_EQ(PaddedHex(0x100, 1), "100");
+    EXPECT_EQ(PaddedHex(0x8000000F, 1), "8000000F");
+    EXPECT_EQ(PaddedHex(0xFFFFFFFF, 1), "FFFFFFFF");
+    // Padding only ever adds zeros; a longer value keeps every digit.
+    EXPECT_EQ(PaddedHex(0, 6), "000000");
+    EXPECT_EQ(PaddedHex(0xA, 2), "0A");
+    EXPECT_EQ(PaddedHex(0x1234, 2), "1234");
+    EXPECT_EQ(PaddedHex(0xFFFFFFFF, 10), "00FFFFFFFF");
+    EXPECT_EQ(PaddedHex(0xABCDEF, 8, LetterCase::Lower), "00abcdef");
 }
 
 } // namespace

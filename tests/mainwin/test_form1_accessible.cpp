@@ -3,6 +3,7 @@
 
 #include "mainwin/focus_area.h"
 #include "mainwin/focus_area_accessible.h"
+#include "surface/qt_colors.h"
 
 #include <QAccessible>
 #include <QAccessibleValueChangeEvent>
@@ -175,7 +176,7 @@ TEST_F(Form1Accessible, TheGridTellsTheSelectedCellWithItsColourAndPosition)
     auto* plane = child<FocusArea>("planeArea");
     form->togglePaletteView();
     form->findChild<QComboBox*>(QStringLiteral("cmbPreset"))->setCurrentIndex(1);
-    form->onPresetChosen();
+    form->palettePanel().onPresetChosen();
     EXPECT_EQ(Name(plane), QStringLiteral("Colour grid"));
     const int cell = form->palettes().SelectedCell();
     ASSERT_GE(cell, 1);

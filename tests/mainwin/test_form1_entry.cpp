@@ -196,14 +196,14 @@ TEST_F(Form1Entry, PaletteImportAndExportThroughTheGridMenu)
         f.write("GIMP Palette\nName: Two\n102 204 255 Sky\n0 128 0 Leaf green\n");
     }
     child<QAbstractButton>("Command3")->click(); // the custom grid
-    form->setFileDialogHook(
+    form->palettePanel().setFileDialogHook(
         [&](bool save) { return save ? programDir.filePath(QStringLiteral("out.txt")) : gpl; });
-    form->importPalette();
+    form->palettePanel().importPalette();
     ASSERT_FALSE(messages.isEmpty());
     EXPECT_TRUE(messages.last().contains(QStringLiteral("2"))) << messages.last().toStdString();
     EXPECT_EQ(pixel(17, 17), 0x00FFCC66);      // cell 1
     EXPECT_EQ(pixel(17 + 18, 17), 0x00008000); // cell 2
-    form->exportPalette();
+    form->palettePanel().exportPalette();
     QFile out(programDir.filePath(QStringLiteral("out.txt")));
     ASSERT_TRUE(out.open(QIODevice::ReadOnly));
     const QByteArray lines = out.readAll();

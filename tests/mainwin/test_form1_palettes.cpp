@@ -18,7 +18,7 @@ protected:
     {
         auto* list = child<QComboBox>("cmbPreset");
         list->setCurrentIndex(1);
-        form->onPresetChosen();
+        form->palettePanel().onPresetChosen();
     }
     std::int32_t swatch(const char* name) const
     {
@@ -157,7 +157,7 @@ TEST_F(Form1Palettes, AddStoresTheAddColourAndSavesTheFile)
     EXPECT_EQ(lines[17], QByteArray(" 255 \r"));
 
     // A click on the add-colour swatch makes it current.
-    form->onAddSwatchClicked();
+    form->palettePanel().onAddSwatchClicked();
     EXPECT_EQ(form->colorModel().CurrentColor(), Rgb(255, 0, 0));
 }
 
@@ -242,8 +242,8 @@ TEST(Form1SaveFailure, TellsTheUserOnceAndKeepsTheColour)
     form.setMessageHook([&](const QString&, const QString& text) { messages << text; });
     form.Load();
     form.togglePaletteView();
-    form.addColorToPalette();
-    form.addColorToPalette();
+    form.palettePanel().addColorToPalette();
+    form.palettePanel().addColorToPalette();
     ASSERT_EQ(messages.size(), 1);
     EXPECT_TRUE(messages[0].contains(QStringLiteral("usercolors.cps"))) << messages[0].toStdString();
     EXPECT_EQ(form.palettes().CustomColors()[1], form.surface().Point(17, 17));

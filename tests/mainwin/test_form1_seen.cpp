@@ -147,7 +147,7 @@ TEST_F(Form1Seen, KeyboardWalksTheGridAndClicksSwatches)
     child<QAbstractButton>("Command3")->click();
     auto* list = child<QComboBox>("cmbPreset");
     list->setCurrentIndex(1);
-    form->onPresetChosen();
+    form->palettePanel().onPresetChosen();
     auto* grid = child("planeArea");
     grid->setFocus();
     QTest::keyClick(grid, Qt::Key_Right);

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "surface/qt_colors.h"
 #include "surface/surface.h"
 
 #include <gtest/gtest.h>
@@ -30,6 +31,16 @@ int CountDifferences(const QImage& a, const QImage& b)
         for (int x = 0; x < a.width(); ++x)
             n += a.pixel(x, y) != b.pixel(x, y);
     return n;
+}
+
+TEST(QtColors, KeepTheByteOrderAndDropTheTopByte)
+{
+    EXPECT_EQ(ToQColor(0x00563412), QColor(0x12, 0x34, 0x56));
+    EXPECT_EQ(FromQColor(QColor(0x12, 0x34, 0x56)), 0x00563412);
+    EXPECT_EQ(FromQColor(QColor(0x12, 0x34, 0x56, 0)), 0x00563412);
+    EXPECT_EQ(ToQRgb(-1), qRgb(255, 255, 255));
+    EXPECT_EQ(ToQRgb(static_cast<ColorRef>(0x80000000)), qRgb(0, 0, 0));
+    EXPECT_EQ(FromQRgb(qRgb(255, 0, 0)), 0x000000FF);
 }
 
 TEST(Surface, PointReadsBackExactColoursAndMinusOneOutside)

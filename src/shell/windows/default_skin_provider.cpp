@@ -1,26 +1,18 @@
 // SPDX-License-Identifier: MIT
 #include "shell/windows/default_skin_provider.h"
 
+#include "surface/qt_colors.h"
+
 #include <QWidget>
 
 namespace tintora {
 
 namespace {
 
-constexpr std::int32_t ColorRef(int r, int g, int b)
-{
-    return r + 256 * g + 65536 * b;
-}
-
-constexpr std::int32_t kControlBack = ColorRef(226, 232, 240);
-constexpr std::int32_t kControlText = ColorRef(28, 38, 58);
-constexpr std::int32_t kPictureBack = ColorRef(46, 58, 86);
-constexpr std::int32_t kWindowBack = ColorRef(238, 241, 246);
-
-QColor ToColor(std::int32_t c)
-{
-    return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
-}
+constexpr ColorRef kControlBack = MakeColorRef(226, 232, 240);
+constexpr ColorRef kControlText = MakeColorRef(28, 38, 58);
+constexpr ColorRef kPictureBack = MakeColorRef(46, 58, 86);
+constexpr ColorRef kWindowBack = MakeColorRef(238, 241, 246);
 
 } // namespace
 
@@ -52,8 +44,8 @@ void DefaultSkinProvider::SkinWindow(QWidget* window)
     // Only the window's own roles: controls coloured by the table keep theirs,
     // everything else inherits the window's.
     QPalette pal = window->palette();
-    pal.setColor(QPalette::Window, ToColor(kWindowBack));
-    pal.setColor(QPalette::WindowText, ToColor(kControlText));
+    pal.setColor(QPalette::Window, ToQColor(kWindowBack));
+    pal.setColor(QPalette::WindowText, ToQColor(kControlText));
     window->setPalette(pal);
     window->setAutoFillBackground(true);
 }

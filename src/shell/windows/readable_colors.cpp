@@ -6,6 +6,7 @@
 #include <QTextFrameFormat>
 
 #include "core/color_contrast.h"
+#include "surface/qt_colors.h"
 
 namespace tintora {
 
@@ -13,8 +14,7 @@ namespace {
 
 double Contrast(const QColor& a, const QColor& b)
 {
-    const auto rgb = [](const QColor& c) { return Rgb{c.red(), c.green(), c.blue()}; };
-    return ContrastOf(rgb(a), rgb(b)).ratio;
+    return ContrastOf(Rgb::FromColorRef(FromQColor(a)), Rgb::FromColorRef(FromQColor(b))).ratio;
 }
 
 } // namespace

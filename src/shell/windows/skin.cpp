@@ -19,17 +19,11 @@
 #include <QTreeView>
 
 #include "shell/windows/skin_label.h"
+#include "surface/qt_colors.h"
 
 namespace tintora {
 
 namespace {
-
-QColor FromColorRef(std::int32_t value)
-{
-    const auto u = static_cast<std::uint32_t>(value);
-    return QColor(static_cast<int>(u & 0xFFu), static_cast<int>((u >> 8) & 0xFFu),
-                  static_cast<int>((u >> 16) & 0xFFu));
-}
 
 bool IsTextOrListKind(const QString& kind)
 {
@@ -120,9 +114,9 @@ void SkinControlColors(QWidget* window, std::int32_t c1, std::int32_t c2, std::i
 {
     if (window == nullptr)
         return;
-    const QColor back = FromColorRef(c1);
-    const QColor text = FromColorRef(c2);
-    const QColor picture = FromColorRef(c3);
+    const QColor back = ToQColor(c1);
+    const QColor text = ToQColor(c2);
+    const QColor picture = ToQColor(c3);
     std::vector<QWidget*> controls;
     CollectControls(window, controls);
     for (QWidget* control : controls) {
