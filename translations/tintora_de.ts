@@ -865,38 +865,6 @@ Platzhalter: {r} {g} {b} {rx} {gx} {bx} {RX} {GX} {BX} {hex} {HEX}
 <context>
     <name>tintora::Form1</name>
     <message>
-        <source>Use as New</source>
-        <translation>Als Neu verwenden</translation>
-    </message>
-    <message>
-        <source>Pick from Screen...</source>
-        <translation>Vom Bildschirm wählen...</translation>
-    </message>
-    <message>
-        <source>New</source>
-        <translation>Neu</translation>
-    </message>
-    <message>
-        <source>Old</source>
-        <translation>Alt</translation>
-    </message>
-    <message>
-        <source>Colour to add</source>
-        <translation>Hinzuzufügende Farbe</translation>
-    </message>
-    <message>
-        <source>Palette</source>
-        <translation>Palette</translation>
-    </message>
-    <message>
-        <source>Palettes</source>
-        <translation>Paletten</translation>
-    </message>
-    <message>
-        <source>History %1</source>
-        <translation>Verlauf %1</translation>
-    </message>
-    <message>
         <source>Pick from Screen</source>
         <translation>Vom Schirm wählen</translation>
     </message>
@@ -915,6 +883,34 @@ Platzhalter: {r} {g} {b} {rx} {gx} {bx} {RX} {GX} {BX} {hex} {HEX}
     <message>
         <source>System colours</source>
         <translation>Systemfarben</translation>
+    </message>
+    <message>
+        <source>%1 by %2</source>
+        <translation>%1 von %2</translation>
+    </message>
+    <message>
+        <source>Visit %1</source>
+        <translation>Zu %1</translation>
+    </message>
+    <message>
+        <source>Enter an Integer Value Between 0 and 360</source>
+        <translation>Geben Sie eine ganze Zahl zwischen 0 und 360 ein</translation>
+    </message>
+    <message>
+        <source>Keep</source>
+        <translation>Behalten</translation>
+    </message>
+    <message>
+        <source>Presets</source>
+        <translation>Vorgaben</translation>
+    </message>
+    <message>
+        <source>About this software</source>
+        <translation>Über dieses Programm</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -944,7 +940,7 @@ Platzhalter: {r} {g} {b} {rx} {gx} {bx} {RX} {GX} {BX} {hex} {HEX}
     </message>
     <message>
         <source>QBColor Code:</source>
-        <translation>QBColor-Code:</translation>
+        <translation>QBColor:</translation>
     </message>
     <message>
         <source>RGB Color Code:</source>
@@ -1005,6 +1001,77 @@ Platzhalter: {r} {g} {b} {rx} {gx} {bx} {RX} {GX} {BX} {hex} {HEX}
     <message>
         <source>System colour constant</source>
         <translation>Konstante der Systemfarbe</translation>
+    </message>
+</context>
+<context>
+    <name>tintora::PalettePanel</name>
+    <message>
+        <source>Colour to add</source>
+        <translation>Hinzuzufügende Farbe</translation>
+    </message>
+    <message>
+        <source>Safe Colors</source>
+        <translation>Sichere Farben</translation>
+    </message>
+    <message>
+        <source>Palette</source>
+        <translation>Palette</translation>
+    </message>
+    <message>
+        <source>Palettes</source>
+        <translation>Paletten</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Custom...</source>
+        <translation>Eigene...</translation>
+    </message>
+    <message>
+        <source>Safe Palette (216)</source>
+        <translation>Sichere Palette (216)</translation>
+    </message>
+    <message>
+        <source>&amp;Picker</source>
+        <translation>&amp;Wähler</translation>
+    </message>
+    <message>
+        <source>&amp;Preset</source>
+        <translation>&amp;Vorgaben</translation>
+    </message>
+    <message>
+        <source>The custom colours could not be saved.
+
+%1
+
+The colours you add stay in the palette, also when you switch to the other grid and back, until a later &quot;Add&quot; saves them. Colours not saved by then are lost when %2 is closed.</source>
+        <translation>Die eigenen Farben konnten nicht gespeichert werden.
+
+%1
+
+Die hinzugefügten Farben bleiben in der Palette, auch wenn Sie zum anderen Raster und zurück wechseln, bis ein späteres „Hinzufügen“ sie speichert. Bis dahin nicht gespeicherte Farben gehen verloren, wenn %2 geschlossen wird.</translation>
+    </message>
+    <message>
+        <source>Import Palette...</source>
+        <translation>Palette importieren...</translation>
+    </message>
+    <message>
+        <source>Export Palette...</source>
+        <translation>Palette exportieren...</translation>
+    </message>
+    <message>
+        <source>Export Palette</source>
+        <translation>Palette exportieren</translation>
+    </message>
+    <message>
+        <source>Import Palette</source>
+        <translation>Palette importieren</translation>
+    </message>
+    <message>
+        <source>%1 custom colours</source>
+        <translation>%1 eigene Farben</translation>
     </message>
 </context>
 <context>
@@ -1077,6 +1144,33 @@ Platzhalter: {r} {g} {b} {rx} {gx} {bx} {RX} {GX} {BX} {hex} {HEX}
     <message>
         <source>%1, shown in the codes</source>
         <translation>%1, in den Codes gezeigt</translation>
+    </message>
+</context>
+<context>
+    <name>tintora::SwatchRow</name>
+    <message>
+        <source>New</source>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>Old</source>
+        <translation>Alt</translation>
+    </message>
+    <message>
+        <source>Color History</source>
+        <translation>Verlauf</translation>
+    </message>
+    <message>
+        <source>History %1</source>
+        <translation>Verlauf %1</translation>
+    </message>
+    <message>
+        <source>Use as New</source>
+        <translation>Als Neu verwenden</translation>
+    </message>
+    <message>
+        <source>Pick from Screen...</source>
+        <translation>Vom Bildschirm wählen...</translation>
     </message>
 </context>
 <context>

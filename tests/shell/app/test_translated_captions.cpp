@@ -12,13 +12,16 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMap>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QStyleOptionComboBox>
 #include <QStyleOptionGroupBox>
 #include <QTemporaryDir>
 
@@ -70,14 +73,41 @@ QRect CaptionRoom(QWidget* w)
     return label->contentsRect().adjusted(inset, 0, -inset, 0);
 }
 
-// "objectName: "text" needs W x H, has W x H" for each caption that does
-// not fit, in every window under `root`.
-QStringList ClippedCaptions(QWidget& root)
+// A caption that does not fit: which control (and item), how wide it is,
+// and what to report.
+struct Clip {
+    QString key;
+    int need = 0;
+    bool visible = false;
+    QString message;
+};
+
+// Every caption under `root` that does not fit its control.
+QList<Clip> ClippedCaptions(QWidget& root)
 {
-    QStringList out;
+    QList<Clip> out;
     for (QWidget* w : root.findChildren<QWidget*>()) {
-        if (!w->isVisibleTo(&root) || w->property("tintoraNoCaptionCheck").toBool())
+        // Hidden ones too: a mode or a pick shows them later.
+        if (auto* combo = qobject_cast<QComboBox*>(w)) {
+            QStyleOptionComboBox opt;
+            opt.initFrom(combo);
+            opt.rect = combo->rect();
+            const QRect field = combo->style()->subControlRect(QStyle::CC_ComboBox, &opt,
+                                                               QStyle::SC_ComboBoxEditField, combo);
+            QStringList items{combo->placeholderText()};
+            for (int i = 0; i < combo->count(); ++i)
+                items << combo->itemText(i);
+            for (int i = 0; i < items.size(); ++i) {
+                const int need = combo->fontMetrics().horizontalAdvance(items[i]);
+                if (need > field.width())
+                    out << Clip{combo->objectName() + QString::number(i), need, combo->isVisibleTo(&root),
+                                QStringLiteral("%1: \"%2\" needs %3, has %4")
+                                    .arg(combo->objectName(), items[i])
+                                    .arg(need)
+                                    .arg(field.width())};
+            }
             continue;
+        }
         QString text;
         bool wraps = false;
         if (auto* button = qobject_cast<QAbstractButton*>(w))
@@ -98,25 +128,26 @@ QStringList ClippedCaptions(QWidget& root)
             wraps ? fm.boundingRect(QRect(0, 0, room.width(), 100000), Qt::TextWordWrap, text).size()
                   : QSize(WidestLine(fm, text), 0);
         if (need.width() > room.width() || need.height() > room.height()) {
-            out << QStringLiteral("%1: \"%2\" needs %3 x %4, has %5 x %6")
-                       .arg(w->objectName(), text)
-                       .arg(need.width())
-                       .arg(need.height())
-                       .arg(room.width())
-                       .arg(room.height());
+            out << Clip{w->objectName(), need.width(), w->isVisibleTo(&root),
+                        QStringLiteral("%1: \"%2\" needs %3 x %4, has %5 x %6")
+                            .arg(w->objectName(), text)
+                            .arg(need.width())
+                            .arg(need.height())
+                            .arg(room.width())
+                            .arg(room.height())};
         }
     }
     return out;
 }
 
 // The windows' captions that do not fit, for the language now installed.
-QStringList ClippedInEveryWindow()
+QList<Clip> ClippedInEveryWindow()
 {
     QTemporaryDir program, user;
     Form1 form(program.path(), user.path());
     form.setMessageHook([](const QString&, const QString&) {});
     form.Load();
-    QStringList out = ClippedCaptions(form);
+    QList<Clip> out = ClippedCaptions(form);
 
     VersionInfo version;
     version.productName = "Tintora";
@@ -130,11 +161,18 @@ QStringList ClippedInEveryWindow()
     return out << ClippedCaptions(help);
 }
 
-// English is the measure the controls were designed for; then every
-// translation built into the program.
+// English is the measure the controls were designed for: what shows at
+// start fits. A translation may clip nothing that English does not clip,
+// and where English already does (hidden design controls, constant names
+// in a narrow list), it may not need more room.
 TEST(TranslatedCaptions, FitTheirControlsInEveryShippedLanguage)
 {
-    EXPECT_EQ(ClippedInEveryWindow().join(QLatin1Char('\n')).toStdString(), "") << "English";
+    const QList<Clip> english = ClippedInEveryWindow();
+    QMap<QString, int> englishNeeds;
+    for (const Clip& c : english) {
+        EXPECT_FALSE(c.visible) << c.message.toStdString();
+        englishNeeds[c.key] = c.need;
+    }
     const QStringList shipped = QDir(QString::fromLatin1(kBuiltinTranslationsDir))
                                     .entryList({QStringLiteral("tintora_*.qm")}, QDir::Files);
     ASSERT_TRUE(shipped.contains(QStringLiteral("tintora_de.qm"))) << shipped.join(u' ').toStdString();
@@ -142,9 +180,13 @@ TEST(TranslatedCaptions, FitTheirControlsInEveryShippedLanguage)
         QTranslator translator;
         ASSERT_TRUE(translator.load(QDir(QString::fromLatin1(kBuiltinTranslationsDir)).filePath(file)));
         QCoreApplication::installTranslator(&translator);
-        const QStringList clipped = ClippedInEveryWindow();
+        const QList<Clip> clipped = ClippedInEveryWindow();
         QCoreApplication::removeTranslator(&translator);
-        EXPECT_EQ(clipped.join(QLatin1Char('\n')).toStdString(), "") << file.toStdString();
+        QStringList worse;
+        for (const Clip& c : clipped)
+            if (c.need > englishNeeds.value(c.key, 0))
+                worse << c.message;
+        EXPECT_EQ(worse.join(QLatin1Char('\n')).toStdString(), "") << file.toStdString();
     }
 }
 
