@@ -161,10 +161,12 @@ void Surface::penPixels(PixelSet& pixels, const Pen& pen)
         return;
     const QRgb penColor = ToQRgb(pen.color);
     int minX = Width, minY = Height, maxX = -1, maxY = -1;
+    uchar* const bits = image_.bits();
+    const qsizetype stride = image_.bytesPerLine();
     for (std::uint32_t p : points) {
         const int y = static_cast<int>(p / Width);
         const int x = static_cast<int>(p % Width);
-        auto* line = reinterpret_cast<QRgb*>(image_.scanLine(y));
+        auto* line = reinterpret_cast<QRgb*>(bits + y * stride);
         if (pen.mode == DrawMode::Invert)
             line[x] = 0xFF000000u | (~line[x] & 0x00FFFFFFu);
         else
@@ -184,8 +186,12 @@ void Surface::fillRect(int left, int top, int right, int bottom, std::int32_t co
         return;
     const QRgb c = ToQRgb(color);
     bool changed = mode == DrawMode::Invert;
+    // The rows are reached from one pointer: scanLine() checks for sharing
+    // on every call, and a strip is 256 one-row fills.
+    uchar* const bits = image_.bits();
+    const qsizetype stride = image_.bytesPerLine();
     for (int y = r.top(); y <= r.bottom(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(image_.scanLine(y));
+        auto* line = reinterpret_cast<QRgb*>(bits + y * stride);
         if (mode == DrawMode::Invert) {
             for (int x = r.left(); x <= r.right(); ++x)
                 line[x] = 0xFF000000u | (~line[x] & 0x00FFFFFFu);
