@@ -181,9 +181,12 @@ void Surface::penPixels(PixelSet& pixels, const Pen& pen)
 
 void Surface::fillRect(int left, int top, int right, int bottom, std::int32_t color, DrawMode mode)
 {
-    const QRect r = QRect(QPoint(left, top), QPoint(right - 1, bottom - 1)).intersected(image_.rect());
-    if (r.isEmpty())
+    // Clipped to the image by hand: this runs 256 times for a strip.
+    const int x0 = std::max(left, 0), x1 = std::min(right, Width) - 1;
+    const int y0 = std::max(top, 0), y1 = std::min(bottom, Height) - 1;
+    if (x0 > x1 || y0 > y1)
         return;
+    const QRect r(QPoint(x0, y0), QPoint(x1, y1));
     const QRgb c = ToQRgb(color);
     bool changed = mode == DrawMode::Invert;
     // The rows are reached from one pointer: scanLine() checks for sharing
@@ -205,7 +208,7 @@ void Surface::fillRect(int left, int top, int right, int bottom, std::int32_t co
     // Drawing what is already there (a frame redrawn, a strip row that kept
     // its colour) leaves nothing to repaint.
     if (changed)
-        markDirty(r);
+        dirty_ |= r; // inside the image already
 }
 
 namespace {
