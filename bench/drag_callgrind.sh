@@ -19,8 +19,8 @@ done
 for c in $cases; do
   awk -v name="$c" '
     /^summary:/ { total = $2 }
-    /^cfn=.*DragMove/ { id = $1; sub(/\).*/, ")", id) }
-    /^cfn=/ { want = id != "" && index($0, id) == 1; next }
+    /^c?fn=\([0-9]+\) .*DragMove/ { id = $1; sub(/^c?fn=/, "", id); sub(/\).*/, ")", id) }
+    /^cfn=/ { want = id != "" && index($0, "cfn=" id) == 1; next }
     want && /^calls=/ { split($0, a, /[= ]/); moves += a[2]; want = 0; next }
     END { printf "%s %d %d\n", name, moves, moves ? total / moves : 0 }' "$out/$c"
 done | awk '

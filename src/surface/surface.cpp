@@ -207,8 +207,15 @@ void Surface::fillRect(int left, int top, int right, int bottom, std::int32_t co
     }
     // Drawing what is already there (a frame redrawn, a strip row that kept
     // its colour) leaves nothing to repaint.
-    if (changed)
-        dirty_ |= r; // inside the image already
+    if (!changed)
+        return;
+    // The union by hand, as QRect's own is a call per strip row; r is
+    // inside the image already.
+    if (dirty_.isEmpty())
+        dirty_ = r;
+    else
+        dirty_.setCoords(std::min(dirty_.left(), x0), std::min(dirty_.top(), y0), std::max(dirty_.right(), x1),
+                         std::max(dirty_.bottom(), y1));
 }
 
 namespace {
@@ -431,6 +438,10 @@ void Surface::Refresh()
 
 void Surface::InvertCircle(QImage& img, int cx, int cy, int r)
 {
+    // A part of the picture that the ring does not reach (the window
+    // repaints rectangle by rectangle).
+    if (cx + r + 1 < 0 || cy + r + 1 < 0 || cx - r - 1 >= img.width() || cy - r - 1 >= img.height())
+        return;
     std::vector<std::uint32_t> pts;
     WalkCircle(cx, cy, r, [&](int x, int y) {
         if (x >= 0 && y >= 0 && x < img.width() && y < img.height())
