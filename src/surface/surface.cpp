@@ -199,10 +199,10 @@ void Surface::fillRect(int left, int top, int right, int bottom, std::int32_t co
             for (int x = r.left(); x <= r.right(); ++x)
                 line[x] = 0xFF000000u | (~line[x] & 0x00FFFFFFu);
         } else {
-            for (int x = r.left(); x <= r.right(); ++x) {
-                changed |= line[x] != c;
-                line[x] = c;
-            }
+            // Compared until the first difference, then only written.
+            for (int x = x0; !changed && x <= x1; ++x)
+                changed = line[x] != c;
+            std::fill(line + x0, line + x1 + 1, c);
         }
     }
     // Drawing what is already there (a frame redrawn, a strip row that kept
@@ -214,8 +214,8 @@ void Surface::fillRect(int left, int top, int right, int bottom, std::int32_t co
     if (dirty_.isEmpty())
         dirty_ = r;
     else
-        dirty_.setCoords(std::min(dirty_.left(), x0), std::min(dirty_.top(), y0), std::max(dirty_.right(), x1),
-                         std::max(dirty_.bottom(), y1));
+        dirty_.setCoords(std::min(dirty_.left(), x0), std::min(dirty_.top(), y0),
+                         std::max(dirty_.right(), x1), std::max(dirty_.bottom(), y1));
 }
 
 namespace {
