@@ -96,6 +96,13 @@ struct Window {
         form->Load();
         form->findChild<QRadioButton*>(QString::fromLatin1(mode))->setChecked(true);
         QApplication::processEvents();
+        // The marker half-way down the strip: at its start-up place (white's
+        // saturation 0 in saturation mode) every point of the plane would
+        // give the same colour, and a move would rewrite no code.
+        const QPointF strip(282, 137);
+        Send(form.get(), QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton, strip);
+        Send(form.get(), QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton, strip);
+        QApplication::processEvents();
         form->installEventFilter(&counter);
     }
 };
