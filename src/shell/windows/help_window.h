@@ -55,7 +55,8 @@ public:
     //     adds a second, greyed paragraph that tells why the help could not be
     //     shown; a file longer than the reader keeps ends with a greyed
     //     paragraph that says so. The view shows the top of the text; the
-    //     text past its first screen is laid out once that has been painted.
+    //     file past its first screen is read, and laid out, once that has
+    //     been painted (or on the next turns when the window is not shown).
     //  4. Keeps the window on top.
     //  5. Check1 := ticked when the stored "showHelp" (default "1") is "1",
     //     else cleared; when that changes the box, the change is stored too.
