@@ -212,6 +212,19 @@ Lab ToLab(Rgb c)
     return Lab{116.0 * fy - 16.0, 500.0 * (fx - fy), 200.0 * (fy - fz)};
 }
 
+// The names' colours in CIELAB, worked out once: the nearest name is looked
+// up on every move of a drag.
+const std::array<Lab, Names.size()>& NameLabs()
+{
+    static const std::array<Lab, Names.size()> labs = [] {
+        std::array<Lab, Names.size()> out{};
+        for (std::size_t i = 0; i < Names.size(); ++i)
+            out[i] = ToLab(Names[i].rgb);
+        return out;
+    }();
+    return labs;
+}
+
 } // namespace
 
 std::span<const CssColorName> CssColorNames()
@@ -241,8 +254,10 @@ NearestCssName NearestCssColorName(Rgb rgb)
         return NearestCssName{exact, rgb, true, 0.0};
     const Lab target = ToLab(rgb);
     NearestCssName best{Names[0].name, Names[0].rgb, false, INFINITY};
-    for (const CssColorName& entry : Names) {
-        const Lab lab = ToLab(entry.rgb);
+    const auto& labs = NameLabs();
+    for (std::size_t i = 0; i < Names.size(); ++i) {
+        const CssColorName& entry = Names[i];
+        const Lab& lab = labs[i];
         const double dl = lab.l - target.l;
         const double da = lab.a - target.a;
         const double db = lab.b - target.b;

@@ -34,7 +34,7 @@ void ClassicFieldStyle::drawPrimitive(PrimitiveElement element, const QStyleOpti
         painter->fillRect(x + rw - 1, y, 1, rh, bottomRight);
     };
     // A field holding text that is not a colour is framed in red.
-    if (widget && widget->property("invalidEntry").toBool()) {
+    if (widget && IsMarkedRefused(widget)) {
         const QColor red(0xD0, 0x00, 0x00);
         ring(0, red, red);
         ring(1, red, red);
@@ -44,8 +44,13 @@ void ClassicFieldStyle::drawPrimitive(PrimitiveElement element, const QStyleOpti
     ring(1, pal.color(QPalette::Shadow), pal.color(QPalette::Midlight));
 }
 
+// The reason is never empty for a marked field, so an empty description
+// answers without looking the property up by name: every field is cleared
+// on every move of a drag.
 void MarkRefused(QLineEdit* field, const QString& why)
 {
+    if (why.isEmpty() && field->accessibleDescription().isEmpty())
+        return;
     if (IsMarkedRefused(field) == !why.isEmpty() && field->accessibleDescription() == why)
         return;
     field->setProperty("invalidEntry", !why.isEmpty());
@@ -55,7 +60,7 @@ void MarkRefused(QLineEdit* field, const QString& why)
 
 bool IsMarkedRefused(const QWidget* field)
 {
-    return field->property("invalidEntry").toBool();
+    return !field->accessibleDescription().isEmpty() && field->property("invalidEntry").toBool();
 }
 
 } // namespace tintora

@@ -44,6 +44,9 @@ ColorFactsLabel::ColorFactsLabel(QWidget* parent) : QLabel(parent)
 
 void ColorFactsLabel::setColors(Rgb newColor, Rgb oldColor)
 {
+    if (shown_ == std::pair(newColor, oldColor))
+        return;
+    shown_ = std::pair(newColor, oldColor);
     const ContrastVerdict v = ContrastOf(newColor, oldColor);
     const NearestCssName name = NearestCssColorName(newColor);
     const QString cssName = QString::fromLatin1(name.name.data(), static_cast<qsizetype>(name.name.size()));

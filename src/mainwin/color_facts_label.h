@@ -5,6 +5,9 @@
 
 #include <QLabel>
 
+#include <optional>
+#include <utility>
+
 namespace tintora {
 
 // Two lines for the free band below the bottom buttons: the WCAG 2.x
@@ -25,6 +28,11 @@ public:
 
     // Channels 0..255 each.
     void setColors(Rgb newColor, Rgb oldColor);
+
+private:
+    // What the text shows, so that the same colours are not worked out again
+    // on every move of a drag.
+    std::optional<std::pair<Rgb, Rgb>> shown_;
 };
 
 } // namespace tintora

@@ -2,6 +2,7 @@
 #include "mainwin/focus_area.h"
 
 #include <QAccessible>
+#include <QPaintEvent>
 #include <QPainter>
 
 namespace tintora {
@@ -22,15 +23,17 @@ void FocusArea::describe(const AreaDescription& d)
     // Both send their own change events when the text differs.
     setAccessibleName(d.name);
     setAccessibleDescription(d.valueText);
-    if (valueChanged) {
+    if (valueChanged && QAccessible::isActive()) {
         QAccessibleValueChangeEvent event(this, slider_ ? QVariant(d.value) : QVariant(d.valueText));
         QAccessible::updateAccessibility(&event);
     }
 }
 
-void FocusArea::paintEvent(QPaintEvent*)
+void FocusArea::paintEvent(QPaintEvent* e)
 {
-    if (!hasFocus())
+    // The frame is the outermost ring of pixels: a repaint inside it (the
+    // markers of a drag) leaves it as it is.
+    if (!hasFocus() || rect().adjusted(1, 1, -1, -1).contains(e->rect()))
         return;
     QPainter p(this);
     QPen pen(palette().color(QPalette::WindowText), 1, Qt::DotLine);

@@ -244,9 +244,13 @@ QImage Form1::composedImage() const
 
 void Form1::paintEvent(QPaintEvent* e)
 {
-    const QRect r = e->rect().intersected(QRect(0, 0, Surface::Width, Surface::Height));
     QPainter p(this);
-    if (!r.isEmpty()) {
+    // Rectangle by rectangle: the bounding box of a ring and the strip
+    // spans most of the plane.
+    for (const QRect& asked : e->region()) {
+        const QRect r = asked.intersected(QRect(0, 0, Surface::Width, Surface::Height));
+        if (r.isEmpty())
+            continue;
         QImage part = surface_.image().copy(r);
         picker_.DrawMarkers(part, r.x(), r.y());
         p.drawImage(r.topLeft(), part);

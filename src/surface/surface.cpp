@@ -162,10 +162,12 @@ void Surface::penPixels(PixelSet& pixels, const Pen& pen)
         return;
     const QRgb penColor = ToQRgb(pen.color);
     int minX = Width, minY = Height, maxX = -1, maxY = -1;
+    uchar* const bits = image_.bits();
+    const qsizetype stride = image_.bytesPerLine();
     for (std::uint32_t p : points) {
         const int y = static_cast<int>(p / Width);
         const int x = static_cast<int>(p % Width);
-        auto* line = reinterpret_cast<QRgb*>(image_.scanLine(y));
+        auto* line = reinterpret_cast<QRgb*>(bits + y * stride);
         if (pen.mode == DrawMode::Invert)
             line[x] = 0xFF000000u | (~line[x] & 0x00FFFFFFu);
         else
@@ -180,27 +182,41 @@ void Surface::penPixels(PixelSet& pixels, const Pen& pen)
 
 void Surface::fillRect(int left, int top, int right, int bottom, std::int32_t color, DrawMode mode)
 {
-    const QRect r = QRect(QPoint(left, top), QPoint(right - 1, bottom - 1)).intersected(image_.rect());
-    if (r.isEmpty())
+    // Clipped to the image by hand: this runs 256 times for a strip.
+    const int x0 = std::max(left, 0), x1 = std::min(right, Width) - 1;
+    const int y0 = std::max(top, 0), y1 = std::min(bottom, Height) - 1;
+    if (x0 > x1 || y0 > y1)
         return;
+    const QRect r(QPoint(x0, y0), QPoint(x1, y1));
     const QRgb c = ToQRgb(color);
     bool changed = mode == DrawMode::Invert;
+    // The rows are reached from one pointer: scanLine() checks for sharing
+    // on every call, and a strip is 256 one-row fills.
+    uchar* const bits = image_.bits();
+    const qsizetype stride = image_.bytesPerLine();
     for (int y = r.top(); y <= r.bottom(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(image_.scanLine(y));
+        auto* line = reinterpret_cast<QRgb*>(bits + y * stride);
         if (mode == DrawMode::Invert) {
             for (int x = r.left(); x <= r.right(); ++x)
                 line[x] = 0xFF000000u | (~line[x] & 0x00FFFFFFu);
         } else {
-            for (int x = r.left(); x <= r.right(); ++x) {
-                changed |= line[x] != c;
-                line[x] = c;
-            }
+            // Compared until the first difference, then only written.
+            for (int x = x0; !changed && x <= x1; ++x)
+                changed = line[x] != c;
+            std::fill(line + x0, line + x1 + 1, c);
         }
     }
     // Drawing what is already there (a frame redrawn, a strip row that kept
     // its colour) leaves nothing to repaint.
-    if (changed)
-        markDirty(r);
+    if (!changed)
+        return;
+    // The union by hand, as QRect's own is a call per strip row; r is
+    // inside the image already.
+    if (dirty_.isEmpty())
+        dirty_ = r;
+    else
+        dirty_.setCoords(std::min(dirty_.left(), x0), std::min(dirty_.top(), y0),
+                         std::max(dirty_.right(), x1), std::max(dirty_.bottom(), y1));
 }
 
 namespace {
@@ -423,6 +439,10 @@ void Surface::Refresh()
 
 void Surface::InvertCircle(QImage& img, int cx, int cy, int r)
 {
+    // A part of the picture that the ring does not reach (the window
+    // repaints rectangle by rectangle).
+    if (cx + r + 1 < 0 || cy + r + 1 < 0 || cx - r - 1 >= img.width() || cy - r - 1 >= img.height())
+        return;
     std::vector<std::uint32_t> pts;
     WalkCircle(cx, cy, r, [&](int x, int y) {
         if (x >= 0 && y >= 0 && x < img.width() && y < img.height())

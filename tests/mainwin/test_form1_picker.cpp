@@ -7,6 +7,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPaintEvent>
 #include <QRadioButton>
 
@@ -284,6 +285,46 @@ TEST_F(Form1Repaint, DragMovesRepaintOnlyWhatChanged)
         EXPECT_TRUE((paints.region - allowed).isEmpty()) << "repainted beyond the markers and strip";
         EXPECT_FALSE(paints.region.contains(QRect(30, 30, 40, 40)));
     }
+}
+
+// Paint events per text field, over the whole application.
+class FieldPaints : public QObject
+{
+public:
+    FieldPaints() { qApp->installEventFilter(this); }
+    ~FieldPaints() override { qApp->removeEventFilter(this); }
+    QHash<const QObject*, int> count;
+
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override
+    {
+        if (e->type() == QEvent::Paint && qobject_cast<QLineEdit*>(o))
+            ++count[o];
+        return false;
+    }
+};
+
+// One move rewrites up to nine fields: each changed field paints once, the
+// others not at all.
+TEST_F(Form1Repaint, DragMovePaintsEachChangedFieldOnce)
+{
+    press(100, 100);
+    QApplication::processEvents();
+    QHash<const QLineEdit*, QString> before;
+    for (const QLineEdit* f : form->findChildren<QLineEdit*>())
+        if (f->isVisible())
+            before.insert(f, f->text());
+    FieldPaints paints;
+    drag(140, 60);
+    QApplication::processEvents();
+    release(140, 60);
+    int changed = 0;
+    for (auto it = before.begin(); it != before.end(); ++it) {
+        const bool differs = it.key()->text() != it.value();
+        changed += differs;
+        EXPECT_EQ(paints.count.value(it.key()), differs ? 1 : 0) << it.key()->objectName().toStdString();
+    }
+    EXPECT_GE(changed, 6); // S, B, R, G, B and the codes
 }
 
 } // namespace

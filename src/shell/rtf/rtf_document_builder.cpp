@@ -35,11 +35,26 @@ RtfDocumentBuilder::RtfDocumentBuilder(QTextDocument& doc, int pictureWidth)
 
 void RtfDocumentBuilder::Build(QByteArrayView data)
 {
-    RtfTokenizer tokenizer(data);
+    Begin(data);
+    Step(data.size());
+    End();
+}
+
+void RtfDocumentBuilder::Begin(QByteArrayView data)
+{
+    tokenizer_ = RtfTokenizer(data);
+}
+
+bool RtfDocumentBuilder::Step(qsizetype until)
+{
+    writer_.Resume();
     RtfToken token;
     // Once the writer is full nothing more can be shown: the rest of the
     // input is not read at all.
-    while (!writer_.truncated() && tokenizer.Next(token)) {
+    // A part never ends inside a table: its rows may still change.
+    while (!writer_.truncated() && (tokenizer_.Position() < until || writer_.InTable())) {
+        if (!tokenizer_.Next(token))
+            return true;
         switch (token.kind) {
         case RtfToken::Kind::GroupOpen:
             OpenGroup();
@@ -67,10 +82,25 @@ void RtfDocumentBuilder::Build(QByteArrayView data)
             break;
         }
     }
+    if (writer_.truncated())
+        return true;
+    // At `until`: ended only when no token is left.
+    RtfTokenizer probe = tokenizer_;
+    if (probe.Next(token)) {
+        writer_.Pause();
+        return false;
+    }
+    return true;
+}
+
+void RtfDocumentBuilder::End()
+{
+    writer_.Resume();
     text_.EndOfInput();
     FlushText();
     WriteFootnotes();
     writer_.Finish(BlockFormat());
+    writer_.Pause();
 }
 
 void RtfDocumentBuilder::OpenGroup()

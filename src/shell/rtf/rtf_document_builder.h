@@ -11,6 +11,7 @@
 #include "shell/rtf/rtf_style_tables.h"
 #include "shell/rtf/rtf_tables.h"
 #include "shell/rtf/rtf_text_buffer.h"
+#include "shell/rtf/rtf_tokenizer.h"
 
 #include <QByteArray>
 #include <QString>
@@ -59,6 +60,15 @@ public:
 
     void Build(QByteArrayView data);
 
+    // Build a part at a time: Begin, then Step until it returns true, then
+    // End. `data` must stay alive until End. A step reads tokens until the
+    // input position reaches `until` (a byte offset into `data`) outside a
+    // table; a part ends between two tokens, so its last paragraph may
+    // still grow.
+    void Begin(QByteArrayView data);
+    bool Step(qsizetype until);
+    void End();
+
     // True when the document grew past the writer's limits and its end was
     // left out.
     bool truncated() const { return writer_.truncated(); }
@@ -102,6 +112,7 @@ private:
     QTextCharFormat CharFormat() const;
     QTextBlockFormat BlockFormat() const;
 
+    RtfTokenizer tokenizer_{QByteArrayView()};
     RtfDocumentWriter writer_;
     RtfTextBuffer text_;
     std::vector<RtfGroupState> stack_;

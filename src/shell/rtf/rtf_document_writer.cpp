@@ -22,7 +22,21 @@ RtfDocumentWriter::RtfDocumentWriter(QTextDocument& doc) : cursor_(&doc)
 
 RtfDocumentWriter::~RtfDocumentWriter()
 {
-    cursor_.endEditBlock();
+    Pause();
+}
+
+void RtfDocumentWriter::Pause()
+{
+    if (editing_)
+        cursor_.endEditBlock();
+    editing_ = false;
+}
+
+void RtfDocumentWriter::Resume()
+{
+    if (!editing_)
+        cursor_.beginEditBlock();
+    editing_ = true;
 }
 
 void RtfDocumentWriter::InsertText(const QString& text, const QTextCharFormat& format, bool inTable,

@@ -92,6 +92,13 @@ public:
                      int columns);
     // Pixel bytes that a further picture may still use.
     qint64 PictureBytesLeft() const { return MaxPictureBytes - pictureBytes_; }
+    // Ends the edit block that the writer holds while it writes, so that
+    // the document is whole between two parts of a reading (tables get
+    // their frames, views their layout); Resume opens a new one.
+    void Pause();
+    void Resume();
+    // Whether a table is being written: its rows may still change.
+    bool InTable() const { return mode_ != TableMode::None; }
     // Whether the paragraph being written is still empty.
     bool InEmptyParagraph() const { return cursor_.block().length() == 1; }
     // True once the layout budget ran out and content was left out.
@@ -119,6 +126,7 @@ private:
 
     QTextCursor cursor_;
     TableMode mode_ = TableMode::None;
+    bool editing_ = true;
     QTextTable* table_ = nullptr;
     int tableCount_ = 0;
     int row_ = 0;

@@ -107,32 +107,86 @@ Check CheckInput(QByteArrayView data)
     return {start, QString()};
 }
 
-RtfResult Read(QByteArrayView data, QTextDocument& doc, int pictureWidth)
+} // namespace
+
+struct RtfPartReader::State {
+    State(const QByteArray& bytes, QTextDocument& document, int pictureWidth)
+        : data(bytes), doc(document), builder(document, pictureWidth)
+    {
+    }
+    QByteArray data;    // the builder reads it in place
+    QByteArrayView rtf; // from "{\\rtf" on
+    QTextDocument& doc;
+    RtfDocumentBuilder builder;
+    qsizetype position = 0; // how far the builder has been asked to read
+    bool undo = false;
+};
+
+RtfPartReader::RtfPartReader(const QByteArray& data, QTextDocument& doc, int pictureWidth)
 {
     const Check check = CheckInput(data);
-    if (!check.problem.isEmpty())
-        return Refuse(check.problem);
+    if (!check.problem.isEmpty()) {
+        result_ = Refuse(check.problem);
+        return;
+    }
     const bool undo = doc.isUndoRedoEnabled();
     doc.setUndoRedoEnabled(false);
     doc.clear();
-    bool truncated = false;
-    {
-        RtfDocumentBuilder builder(doc, pictureWidth);
-        builder.Build(data.sliced(check.start));
-        truncated = builder.truncated();
-    }
-    doc.setUndoRedoEnabled(undo);
-    return RtfResult{true, QString(), truncated};
+    state_ = std::make_unique<State>(data, doc, pictureWidth);
+    state_->undo = undo;
+    state_->rtf = QByteArrayView(state_->data).sliced(check.start);
+    state_->builder.Begin(state_->rtf);
+    result_ = RtfResult{true, QString(), false};
 }
 
-} // namespace
+RtfPartReader::~RtfPartReader()
+{
+    // A reader dropped part way leaves what it read, and the undo stack as
+    // it found it.
+    if (state_ && !done())
+        state_->doc.setUndoRedoEnabled(state_->undo);
+}
+
+bool RtfPartReader::ReadMore(qsizetype bytes)
+{
+    if (done())
+        return true;
+    State& s = *state_;
+    s.position = s.position > s.rtf.size() - bytes ? s.rtf.size() : s.position + bytes;
+    if (!s.builder.Step(s.position))
+        return false;
+    s.builder.End();
+    result_.truncated = s.builder.truncated();
+    s.doc.setUndoRedoEnabled(s.undo);
+    finished_ = true;
+    return true;
+}
+
+bool RtfPartReader::done() const
+{
+    return !state_ || finished_;
+}
+
+RtfResult RtfPartReader::result() const
+{
+    return result_;
+}
 
 RtfResult ReadRtf(const QByteArray& data, QTextDocument& doc, int pictureWidth)
 {
-    return Read(data, doc, pictureWidth);
+    RtfPartReader reader(data, doc, pictureWidth);
+    reader.ReadMore(data.size());
+    return reader.result();
 }
 
 RtfResult ReadRtfFile(const QString& path, QTextDocument& doc, int pictureWidth)
+{
+    QByteArray data;
+    const RtfResult read = ReadRtfFileBytes(path, data);
+    return read.ok ? ReadRtf(data, doc, pictureWidth) : read;
+}
+
+RtfResult ReadRtfFileBytes(const QString& path, QByteArray& data)
 {
     const QFileInfo info(path);
     if (!info.exists())
@@ -156,7 +210,7 @@ RtfResult ReadRtfFile(const QString& path, QTextDocument& doc, int pictureWidth)
         return Refuse(QCoreApplication::translate("RtfReader", "cannot read %1: %2")
                           .arg(path, QString::fromLocal8Bit(std::strerror(errno))));
     }
-    QByteArray data;
+    data.clear();
     int error = 0;
     struct stat st = {};
     if (::fstat(fd, &st) != 0) {
@@ -193,7 +247,7 @@ RtfResult ReadRtfFile(const QString& path, QTextDocument& doc, int pictureWidth)
         return Refuse(QCoreApplication::translate("RtfReader", "cannot read %1: %2")
                           .arg(path, QString::fromLocal8Bit(std::strerror(error))));
     }
-    return ReadRtf(data, doc, pictureWidth);
+    return RtfResult{true, QString(), false};
 }
 
 } // namespace tintora

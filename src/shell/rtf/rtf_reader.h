@@ -5,6 +5,8 @@
 #include <QString>
 #include <QtGlobal>
 
+#include <memory>
+
 class QTextDocument;
 
 namespace tintora {
@@ -51,5 +53,37 @@ RtfResult ReadRtf(const QByteArray& data, QTextDocument& doc, int pictureWidth =
 // file that another process truncates or rewrites during the load gives
 // whatever it held when each part was read, never a signal.
 RtfResult ReadRtfFile(const QString& path, QTextDocument& doc, int pictureWidth = RtfPictureWidth);
+
+// Reads the bytes of the RTF file at `path` into `data`, refusing what
+// ReadRtfFile refuses; `ok` with the bytes read, the document untouched.
+RtfResult ReadRtfFileBytes(const QString& path, QByteArray& data);
+
+// Reads RTF bytes into `doc` a part at a time, as ReadRtf does at once, so
+// that the start of a long text can be shown before the rest is read. The
+// input is checked and `doc` cleared when the reader is made; a refused
+// input leaves `doc` unchanged and the reader done. Each part ends between
+// two tokens of the input, so the last paragraph read may still grow. The
+// document's undo stack is off until the reading is done.
+class RtfPartReader
+{
+public:
+    RtfPartReader(const QByteArray& data, QTextDocument& doc, int pictureWidth = RtfPictureWidth);
+    ~RtfPartReader();
+    RtfPartReader(const RtfPartReader&) = delete;
+    RtfPartReader& operator=(const RtfPartReader&) = delete;
+
+    // Reads on until `bytes` more bytes of the input are read or it ends.
+    // Returns done().
+    bool ReadMore(qsizetype bytes);
+    bool done() const;
+    // `ok` and `message` from the start; `truncated` once done.
+    RtfResult result() const;
+
+private:
+    struct State;
+    std::unique_ptr<State> state_; // null when the input was refused
+    RtfResult result_;
+    bool finished_ = false;
+};
 
 } // namespace tintora

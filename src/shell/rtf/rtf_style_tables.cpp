@@ -2,6 +2,8 @@
 #include "shell/rtf/rtf_style_tables.h"
 
 #include <QFont>
+#include <QFontDatabase>
+#include <QGuiApplication>
 #include <QTextCharFormat>
 
 #include <algorithm>
@@ -54,10 +56,37 @@ void RtfStyleTables::EndFont()
     if (fonts_.contains(fontEntry_)) {
         Font& font = fonts_[fontEntry_];
         font.family = fontName_.trimmed();
+        font.shownFamily = ShownFamily(font.family);
         font.symbols = RtfTextDecoder::SymbolSetFor(font.charset, font.family);
     }
     fontEntry_ = -1;
     fontName_.clear();
+}
+
+QString RtfStyleTables::ShownFamily(const QString& family)
+{
+    const QStringList substitutes = family.isEmpty() ? QStringList() : QFont::substitutes(family);
+    // The font database needs the GUI application; without one, or without
+    // substitutes, the name is left to Qt.
+    if (substitutes.isEmpty() || qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr)
+        return family;
+    if (!installedRead_) {
+        installedFamilies_ = QFontDatabase::families();
+        installedRead_ = true;
+    }
+    // Qt keeps substitutes in lower case: the name is given as installed.
+    auto installed = [this](const QString& name) {
+        const auto it =
+            std::find_if(installedFamilies_.cbegin(), installedFamilies_.cend(),
+                         [&name](const QString& f) { return f.compare(name, Qt::CaseInsensitive) == 0; });
+        return it == installedFamilies_.cend() ? QString() : *it;
+    };
+    if (!installed(family).isEmpty())
+        return family;
+    for (const QString& substitute : substitutes)
+        if (QString name = installed(substitute); !name.isEmpty())
+            return name;
+    return family;
 }
 
 int RtfStyleTables::FontTableCodePage(int documentCodePage) const
@@ -121,7 +150,7 @@ QTextCharFormat RtfStyleTables::CharFormat(const RtfCharProps& props, int defaul
     // Symbol fonts are mapped to Unicode characters as they are read, so
     // their text shows in the surrounding font instead.
     if (font != nullptr && !font->family.isEmpty() && font->symbols == RtfTextDecoder::SymbolSet::None) {
-        format.setFontFamilies({font->family});
+        format.setFontFamilies({font->shownFamily});
         if (font->fixedPitch) {
             format.setFontStyleHint(QFont::TypeWriter);
             format.setFontFixedPitch(true);

@@ -8,6 +8,7 @@
 #include <QColor>
 #include <QHash>
 #include <QString>
+#include <QStringList>
 
 #include <vector>
 
@@ -28,6 +29,11 @@ public:
 
     struct Font {
         QString family;
+        // The family the text is shown in: `family`, or when that is not
+        // installed, its first installed substitute (QFont::substitutes),
+        // the one Qt would pick. Named directly, it spares Qt's search for
+        // the missing family each time a size or style of it is first used.
+        QString shownFamily;
         int charset = 0;
         int codePage = 0; // 0: the document's code page
         RtfTextDecoder::SymbolSet symbols = RtfTextDecoder::SymbolSet::None;
@@ -62,7 +68,13 @@ public:
     QTextCharFormat CharFormat(const RtfCharProps& props, int defaultFont, const QString& href) const;
 
 private:
+    QString ShownFamily(const QString& family);
+
     QHash<int, Font> fonts_;
+    // The installed families, read once, when a name with substitutes is
+    // first met.
+    QStringList installedFamilies_;
+    bool installedRead_ = false;
     int fontEntry_ = -1;
     QString fontName_;
     std::vector<QColor> colors_;

@@ -65,6 +65,18 @@ constexpr int kStartChars = 800;
 // instructions.
 constexpr int kPartParagraphs = 40;
 constexpr int kPartChars = 3000;
+// The RTF read at a time: a part on each turn of the event loop, and short
+// steps when a screen needs more text than is read. Reading costs about
+// 400 instructions a byte.
+constexpr qsizetype kPartReadBytes = qsizetype{4} * 1024;
+constexpr qsizetype kStepReadBytes = 512;
+
+QString TruncatedNote(const QString& fileName)
+{
+    return QStringLiteral(
+               "The help file %1 holds more than this window can show; the rest of it is left out.")
+        .arg(fileName);
+}
 
 bool InMainText(const QTextBlock& block)
 {
@@ -143,6 +155,8 @@ HelpWindow::HelpWindow(const BrandInfo& brand, SettingsStore& settings, QStringL
     CentreOnScreen(this);
 }
 
+HelpWindow::~HelpWindow() = default;
+
 bool HelpWindow::Load()
 {
     if (brand_.skinEnabled && skin_ != nullptr)
@@ -166,17 +180,28 @@ bool HelpWindow::Load()
     // the window gives it one when it shows.
     doc.setPageSize(QSizeF(0, 0));
     hiddenFrom_ = -1;
-    const RtfResult read = ReadRtfFile(found, doc);
-    if (!read.ok)
+    reading_.reset();
+    QByteArray bytes;
+    RtfResult read = ReadRtfFileBytes(found, bytes);
+    if (read.ok) {
+        reading_ = std::make_unique<RtfPartReader>(bytes, doc);
+        read = reading_->result();
+    }
+    if (!read.ok) {
+        reading_.reset();
         AppendNote(doc, RefusalNote(FileNamePart(found), read.message));
-    else if (read.truncated)
-        AppendNote(doc, tr("The help file %1 holds more than this window can show; the rest of it "
-                           "is left out.")
-                            .arg(FileNamePart(found)));
+    }
+    // The start of the text now, the rest once the first screen is painted.
+    ReadMore(kPartReadBytes);
     // The writer's colours stay legible on the page they were chosen for.
     textView_->setPalette(DocumentPagePalette(doc, palette()));
     if (read.ok)
-        HideFrom(PartEnd(doc, 0, kStartChars, kStartParagraphs));
+        HideFrom(PartEndRead(0, kStartChars, kStartParagraphs));
+    // Not shown, nothing is painted: the rest is read on the next turn.
+    QTimer::singleShot(0, this, [this] {
+        if (!isVisible() && !showQueued_)
+            ShowMoreText();
+    });
     if (isVisible()) {
         // Read again while open: there is no first frame to wait for.
         FillFirstScreen();
@@ -206,7 +231,7 @@ void HelpWindow::ShowPart(int chars, int paragraphs)
 {
     QTextDocument& doc = *textView_->document();
     const int from = hiddenFrom_;
-    const int end = PartEnd(doc, from, chars, paragraphs);
+    const int end = PartEndRead(from, chars, paragraphs);
     const QTextBlock stop = end < 0 ? QTextBlock() : doc.findBlock(end);
     for (QTextBlock block = doc.findBlock(from); block.isValid() && block != stop; block = block.next())
         block.setVisible(true);
@@ -243,13 +268,57 @@ bool HelpWindow::eventFilter(QObject* watched, QEvent* event)
 void HelpWindow::ShowMoreText()
 {
     showQueued_ = false;
-    if (hiddenFrom_ < 0)
-        return;
-    ShowPart(kPartChars, kPartParagraphs);
-    if (hiddenFrom_ >= 0) {
+    if (reading_)
+        ReadMore(kPartReadBytes);
+    else if (hiddenFrom_ >= 0)
+        ShowPart(kPartChars, kPartParagraphs);
+    if (!textComplete()) {
         showQueued_ = true;
         QTimer::singleShot(0, this, &HelpWindow::ShowMoreText);
     }
+}
+
+void HelpWindow::ReadMore(qsizetype bytes)
+{
+    if (!reading_)
+        return;
+    QTextDocument& doc = *textView_->document();
+    // One change for the layout, when the edit ends, with what was added
+    // hidden already.
+    QTextCursor edit(&doc);
+    const bool laidOut = !doc.pageSize().isNull();
+    if (laidOut)
+        edit.beginEditBlock();
+    const int grownFrom = doc.lastBlock().position();
+    if (reading_->ReadMore(bytes)) {
+        const bool truncated = reading_->result().truncated;
+        reading_.reset();
+        if (truncated)
+            AppendNote(doc, TruncatedNote(FileNamePart(helpFilePath_)));
+        textView_->setPalette(DocumentPagePalette(doc, palette()));
+    }
+    // What was added, and the last paragraph, which grew, join the hidden.
+    if (hiddenFrom_ >= 0)
+        for (QTextBlock block = doc.findBlock(std::max(hiddenFrom_, grownFrom)); block.isValid();
+             block = block.next())
+            block.setVisible(false);
+    if (laidOut)
+        edit.endEditBlock();
+}
+
+int HelpWindow::PartEndRead(int from, int chars, int paragraphs)
+{
+    // The last paragraph read may still grow: a part that reaches it waits
+    // for the whole text.
+    const QTextDocument& doc = *textView_->document();
+    int end = PartEnd(doc, from, chars, paragraphs);
+    // Steps grow, so that a long paragraph is read in few of them.
+    for (qsizetype step = kStepReadBytes; reading_ && end < 0;
+         step = std::min(2 * step, 64 * kPartReadBytes)) {
+        ReadMore(step);
+        end = PartEnd(doc, from, chars, paragraphs);
+    }
+    return end;
 }
 
 void HelpWindow::ShowFromTop()

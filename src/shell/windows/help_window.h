@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <QWidget>
 
+#include <memory>
+
 #include "core/branding.h"
 
 class QCheckBox;
@@ -11,6 +13,7 @@ class QTextBrowser;
 
 namespace tintora {
 
+class RtfPartReader;
 class SettingsStore;
 class SkinProvider;
 
@@ -23,12 +26,13 @@ class SkinProvider;
 // stores the user's choice as "1" or "0" under "Settings"/"showHelp" on
 // every change of the box.
 //
-// The text is laid out as it is shown: the window opens with the paragraphs
-// that fill its first screen laid out, and the rest of the text is laid out
-// in parts on the turns of the event loop after that screen's first frame
-// (at once when a key or the wheel moves through it first), so that a long
-// help costs the first frame no more than a short one. Paragraphs not laid
-// out yet are hidden blocks: their text is in the document all along.
+// The text is read and laid out as it is shown: the window opens with the
+// start of the file read and the paragraphs that fill its first screen laid
+// out; the rest of the file is read, then laid out, in parts on the turns of
+// the event loop after that screen's first frame (or after Load when the
+// window is not shown), and at once when a key or the wheel moves through
+// the text first, so that a long help costs the first frame no more than a
+// short one. Paragraphs not laid out yet are hidden blocks.
 class HelpWindow : public QWidget
 {
     Q_OBJECT
@@ -39,6 +43,7 @@ public:
     // set and a provider is given.
     HelpWindow(const BrandInfo& brand, SettingsStore& settings, QStringList searchDirs,
                SkinProvider* skinOrNull, QWidget* parent = nullptr);
+    ~HelpWindow() override;
 
     // The help window load; each step's failure is ignored and the next runs.
     //  1. Skins the window when skinning is on.
@@ -50,7 +55,8 @@ public:
     //     adds a second, greyed paragraph that tells why the help could not be
     //     shown; a file longer than the reader keeps ends with a greyed
     //     paragraph that says so. The view shows the top of the text; the
-    //     text past its first screen is laid out once that has been painted.
+    //     file past its first screen is read, and laid out, once that has
+    //     been painted (or on the next turns when the window is not shown).
     //  4. Keeps the window on top.
     //  5. Check1 := ticked when the stored "showHelp" (default "1") is "1",
     //     else cleared; when that changes the box, the change is stored too.
@@ -60,7 +66,7 @@ public:
     // The help file that the last Load showed or tried to show; "" before.
     const QString& helpFilePath() const { return helpFilePath_; }
     // Whether the whole text is laid out, not only its first screen.
-    bool textComplete() const { return hiddenFrom_ < 0; }
+    bool textComplete() const { return hiddenFrom_ < 0 && !reading_; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -73,6 +79,8 @@ private:
     void ShowPart(int chars, int paragraphs);
     void FillFirstScreen();
     void ShowMoreText();
+    void ReadMore(qsizetype bytes);
+    int PartEndRead(int from, int chars, int paragraphs);
 
     BrandInfo brand_;
     SettingsStore& settings_;
@@ -84,6 +92,8 @@ private:
     // Where the paragraphs start that are still hidden from the layout; -1
     // when none is.
     int hiddenFrom_ = -1;
+    // The help file's text still to be read; null once it all is.
+    std::unique_ptr<RtfPartReader> reading_;
     bool showQueued_ = false;
 };
 

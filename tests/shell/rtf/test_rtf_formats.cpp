@@ -3,6 +3,9 @@
 #include "shell/rtf/rtf_reader.h"
 
 #include <QBuffer>
+#include <QFont>
+#include <QFontDatabase>
+#include <QGuiApplication>
 #include <QImage>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -86,6 +89,34 @@ TEST(RtfFormats, CharacterRunsCarryTheirFormat)
     EXPECT_EQ(FormatOf(doc, "blue")->background().color(), QColor(255, 0, 0));
     EXPECT_FALSE(FormatOf(doc, "auto")->hasProperty(QTextFormat::ForegroundBrush));
     EXPECT_EQ(FormatOf(doc, "up")->verticalAlignment(), QTextCharFormat::AlignSuperScript);
+}
+
+TEST(RtfFormats, AMissingFontIsNamedByItsFirstInstalledSubstitute)
+{
+    // The font database needs a GUI application; these tests run without.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    int argc = 1;
+    char name[] = "test_rtf_reader";
+    char* argv[] = {name, nullptr};
+    QGuiApplication app(argc, argv);
+    const QStringList installed = QFontDatabase::families();
+    ASSERT_FALSE(installed.isEmpty());
+    const QString present = installed.first();
+    QFont::insertSubstitutions(QStringLiteral("Tintora Missing Face"),
+                               {QStringLiteral("Tintora Absent Too"), present});
+    QFont::insertSubstitution(present, QStringLiteral("Tintora Missing Face"));
+    QTextDocument doc;
+    Load(doc,
+         QStringLiteral(R"({\rtf1{\fonttbl{\f0 Tintora Missing Face;}{\f1 %1;}{\f2 Tintora Unknown Face;}})"
+                        R"({\f0 one} {\f1 two} {\f2 three}})")
+             .arg(present)
+             .toUtf8());
+    EXPECT_EQ(FormatOf(doc, "one")->fontFamilies().toStringList(), QStringList{present});
+    // Installed, or without substitutes: left to Qt as written.
+    EXPECT_EQ(FormatOf(doc, "two")->fontFamilies().toStringList(), QStringList{present});
+    EXPECT_EQ(FormatOf(doc, "three")->fontFamilies().toStringList(), QStringList{"Tintora Unknown Face"});
+    QFont::removeSubstitutions(QStringLiteral("Tintora Missing Face"));
+    QFont::removeSubstitutions(present);
 }
 
 TEST(RtfFormats, HyperlinkFieldsBecomeAnchors)

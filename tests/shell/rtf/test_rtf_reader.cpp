@@ -328,5 +328,33 @@ TEST(RtfReader, HelpFileReadsWithItsSections)
     EXPECT_FALSE(text.contains(QChar(0xFFFD)));
 }
 
+TEST(RtfReader, ReadInPartsGivesTheSameDocumentAsAtOnce)
+{
+    QFile file(QStringLiteral(TINTORA_HELP_RTF));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    // A byte order mark and a table row that a part boundary falls into.
+    const QByteArray data = "\xEF\xBB\xBF" + file.readAll();
+    QTextDocument whole;
+    ASSERT_TRUE(ReadRtf(data, whole).ok);
+    for (const qsizetype part : {1, 700}) {
+        QTextDocument doc;
+        doc.setUndoRedoEnabled(true);
+        RtfPartReader reader(data, doc);
+        int parts = 1;
+        while (!reader.ReadMore(part))
+            ++parts;
+        EXPECT_GT(parts, 1);
+        EXPECT_TRUE(reader.result().ok);
+        EXPECT_EQ(doc.toHtml(), whole.toHtml()) << "parts of " << part;
+        EXPECT_TRUE(doc.isUndoRedoEnabled());
+    }
+    // Refused input leaves the reader done and the document alone.
+    QTextDocument doc(QStringLiteral("kept"));
+    RtfPartReader refused("not rtf", doc);
+    EXPECT_TRUE(refused.done());
+    EXPECT_EQ(refused.result().message, QStringLiteral("not RTF"));
+    EXPECT_EQ(doc.toPlainText(), QStringLiteral("kept"));
+}
+
 } // namespace
 } // namespace tintora
