@@ -73,7 +73,7 @@ constexpr qsizetype kStepReadBytes = 512;
 
 QString TruncatedNote(const QString& fileName)
 {
-    return QStringLiteral(
+    return HelpWindow::tr(
                "The help file %1 holds more than this window can show; the rest of it is left out.")
         .arg(fileName);
 }
