@@ -8,6 +8,7 @@
 #include "palettes/custom_colors_store.h"
 #include "palettes/palette_exchange.h"
 #include "platform/clipboard_writer.h"
+#include "surface/core_message.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
@@ -134,7 +135,7 @@ int RunColor(const QCommandLineParser& parser)
         return RunColorLines(parser);
     const NotationParse parsed = ParseColorNotation(value.toStdString());
     if (!parsed.color)
-        return Fail(2, QStringLiteral("--color: ") + QString::fromStdString(parsed.error));
+        return Fail(2, QStringLiteral("--color: ") + TranslatedMessage(parsed.message));
     const Rgb c = *parsed.color;
     // Six digits could be meant as hex: say how they were read, and what
     // the colour gave up (alpha, a gamut beyond sRGB), on stderr.
@@ -153,7 +154,7 @@ int RunColor(const QCommandLineParser& parser)
     if (parser.isSet(FormatOption())) {
         const FormattedColor out = FormatColorBySpec(c, parser.value(FormatOption()).toStdString());
         if (!out.text)
-            return Fail(1, QStringLiteral("--format: ") + QString::fromStdString(out.error));
+            return Fail(1, QStringLiteral("--format: ") + TranslatedMessage(out.message));
         Print(stdout, QString::fromStdString(*out.text));
         return parser.isSet(CopyOption()) ? CopyResult(QString::fromStdString(*out.text)) : 0;
     }
@@ -254,9 +255,9 @@ std::optional<int> RunCliCommands(const QCommandLineParser& parser, int& argc, c
         if (!color && !pick)
             return Fail(2,
                         QCoreApplication::translate("CommandLine", "--format needs --color VALUE or --pick"));
-        const std::string error = ValidateFormatSpec(parser.value(FormatOption()).toStdString());
-        if (!error.empty())
-            return Fail(2, QStringLiteral("--format: ") + QString::fromStdString(error));
+        const Message problem = FormatSpecProblem(parser.value(FormatOption()).toStdString());
+        if (!problem.empty())
+            return Fail(2, QStringLiteral("--format: ") + TranslatedMessage(problem));
     }
     if (parser.isSet(CopyOption()) && !color && !pick)
         return Fail(2, QCoreApplication::translate("CommandLine", "--copy needs --color VALUE or --pick"));
@@ -284,7 +285,7 @@ QString FormatPickedColor(Rgb rgb, const QCommandLineParser& parser, QString* er
         parser.isSet(FormatOption()) ? parser.value(FormatOption()).toStdString() : "html";
     const FormattedColor out = FormatColorBySpec(rgb, choice);
     if (!out.text) {
-        *error = QString::fromStdString(out.error);
+        *error = TranslatedMessage(out.message);
         return {};
     }
     return QString::fromStdString(*out.text);

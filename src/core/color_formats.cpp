@@ -4,6 +4,7 @@
 #include "core/color_conversions.h"
 #include "core/color_notation.h"
 #include "core/color_spaces.h"
+#include "core/message.h"
 #include "core/numeric.h"
 #include "core/translatable.h"
 
@@ -329,19 +330,27 @@ constexpr std::array<ColorFormat, FormatTable.size()> Formats = [] {
     return formats;
 }();
 
+// Messages about formats and templates, in the translation context
+// "ColorFormat".
+Message F(const char* text, std::initializer_list<Message> args = {})
+{
+    return Tr("ColorFormat", text, args);
+}
+
 // Walks a template; with `out` it also expands it for `c`.
-std::string WalkTemplate(std::string_view templ, Rgb c, std::string* out)
+Message WalkTemplate(std::string_view templ, Rgb c, std::string* out)
 {
     if (templ.size() > MaxTemplateLength) {
-        return "a template of " + std::to_string(templ.size()) + " characters is too long (at most " +
-               std::to_string(MaxTemplateLength) + ")";
+        return F(TINTORA_TR_NOOP("ColorFormat", "a template of %1 characters is too long (at most %2)"),
+                 {Plain(std::to_string(templ.size())), Plain(std::to_string(MaxTemplateLength))});
     }
     int placeholders = 0;
     for (std::size_t i = 0; i < templ.size(); ++i) {
         const char ch = templ[i];
         const auto byte = static_cast<unsigned char>(ch);
         if (byte < 0x20 || byte == 0x7F)
-            return "control character at position " + std::to_string(i + 1) + " of the template";
+            return F(TINTORA_TR_NOOP("ColorFormat", "control character at position %1 of the template"),
+                     {Plain(std::to_string(i + 1))});
         if (ch == '{' && i + 1 < templ.size() && templ[i + 1] == '{') {
             if (out)
                 out->push_back('{');
@@ -353,25 +362,30 @@ std::string WalkTemplate(std::string_view templ, Rgb c, std::string* out)
         } else if (ch == '{') {
             const std::size_t close = templ.find('}', i + 1);
             if (close == std::string_view::npos)
-                return "unclosed '{' at position " + std::to_string(i + 1) + "; write {{ for a literal brace";
+                return F(TINTORA_TR_NOOP("ColorFormat",
+                                         "unclosed '{' at position %1; write {{ for a literal brace"),
+                         {Plain(std::to_string(i + 1))});
             const std::string_view name = templ.substr(i + 1, close - i - 1);
             const std::optional<std::string> value = Placeholder(name, c);
             if (!value) {
-                return "unknown placeholder {" + std::string(name.substr(0, 32)) + "}; expected one of " +
-                       PlaceholderListText();
+                return F(TINTORA_TR_NOOP("ColorFormat", "unknown placeholder {%1}; expected one of %2"),
+                         {Plain(std::string(name.substr(0, 32))), Plain(PlaceholderListText())});
             }
             if (out)
                 out->append(*value);
             ++placeholders;
             i = close;
         } else if (ch == '}') {
-            return "unpaired '}' at position " + std::to_string(i + 1) + "; write }} for a literal brace";
+            return F(
+                TINTORA_TR_NOOP("ColorFormat", "unpaired '}' at position %1; write }} for a literal brace"),
+                {Plain(std::to_string(i + 1))});
         } else if (out) {
             out->push_back(ch);
         }
     }
     if (placeholders == 0)
-        return "the template has no placeholder; expected one of " + PlaceholderListText();
+        return F(TINTORA_TR_NOOP("ColorFormat", "the template has no placeholder; expected one of %1"),
+                 {Plain(PlaceholderListText())});
     return {};
 }
 
@@ -402,18 +416,31 @@ std::optional<std::string> FormatColor(Rgb c, std::string_view id)
     return std::nullopt;
 }
 
-std::string ValidateColorTemplate(std::string_view templ)
+Message ColorTemplateProblem(std::string_view templ)
 {
     return WalkTemplate(templ, Rgb{}, nullptr);
+}
+
+std::string ValidateColorTemplate(std::string_view templ)
+{
+    return ColorTemplateProblem(templ).English();
+}
+
+FormattedColor FormattedColor::Failed(Message problem)
+{
+    FormattedColor result;
+    result.error = problem.English();
+    result.message = std::move(problem);
+    return result;
 }
 
 FormattedColor ExpandColorTemplate(std::string_view templ, Rgb rgb)
 {
     std::string out;
-    std::string error = WalkTemplate(templ, rgb, &out);
-    if (!error.empty())
-        return FormattedColor{std::nullopt, std::move(error)};
-    return FormattedColor{std::move(out), {}};
+    Message problem = WalkTemplate(templ, rgb, &out);
+    if (!problem.empty())
+        return FormattedColor::Failed(std::move(problem));
+    return FormattedColor{std::move(out), {}, {}};
 }
 
 std::string PlaceholderList()
@@ -432,28 +459,37 @@ std::string FormatIdList()
     return list;
 }
 
-std::string ValidateFormatSpec(std::string_view choice)
+Message FormatSpecProblem(std::string_view choice)
 {
     if (choice.find('{') != std::string_view::npos)
-        return ValidateColorTemplate(choice);
+        return ColorTemplateProblem(choice);
     for (const ColorFormat& f : Formats)
         if (f.id == choice)
             return {};
-    return "unknown format '" + std::string(choice.substr(0, 40)) + "'; expected one of " + FormatIdList() +
-           ", or a template such as '{r}, {g}, {b}' or '0x{HEX}'";
+    return F(
+        TINTORA_TR_NOOP(
+            "ColorFormat",
+            "unknown format '%1'; expected one of %2, or a template such as '{r}, {g}, {b}' or '0x{HEX}'"),
+        {Plain(std::string(choice.substr(0, 40))), Plain(FormatIdList())});
+}
+
+std::string ValidateFormatSpec(std::string_view choice)
+{
+    return FormatSpecProblem(choice).English();
 }
 
 FormattedColor FormatColorBySpec(Rgb rgb, std::string_view choice)
 {
     if (choice.find('{') != std::string_view::npos)
         return ExpandColorTemplate(choice, rgb);
-    if (std::string error = ValidateFormatSpec(choice); !error.empty())
-        return FormattedColor{std::nullopt, std::move(error)};
+    if (Message problem = FormatSpecProblem(choice); !problem.empty())
+        return FormattedColor::Failed(std::move(problem));
     if (std::optional<std::string> text = FormatColor(rgb, choice))
-        return FormattedColor{std::move(text), {}};
-    return FormattedColor{
-        std::nullopt, "#" + Hex6(rgb.red, rgb.green, rgb.blue, false) +
-                          " has no exact #rgb form; every channel must be a doubled digit (00, 11, ..., FF)"};
+        return FormattedColor{std::move(text), {}, {}};
+    return FormattedColor::Failed(F(
+        TINTORA_TR_NOOP("ColorFormat",
+                        "%1 has no exact #rgb form; every channel must be a doubled digit (00, 11, ..., FF)"),
+        {Plain("#" + Hex6(rgb.red, rgb.green, rgb.blue, false))}));
 }
 
 } // namespace tintora

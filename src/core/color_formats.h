@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/color_types.h"
+#include "core/message.h"
 
 #include <optional>
 #include <span>
@@ -93,11 +94,16 @@ HsbTriple RgbToHsb(Rgb rgb);
 inline constexpr std::size_t MaxTemplateLength = 256;
 
 // Empty when the template is valid; otherwise what is wrong with it.
+Message ColorTemplateProblem(std::string_view templ);
+// The same in English.
 std::string ValidateColorTemplate(std::string_view templ);
 
 struct FormattedColor {
     std::optional<std::string> text;
-    std::string error; // set exactly when text is not
+    std::string error; // set exactly when text is not, in English
+    Message message;   // the error, for the layer that shows it translated
+
+    static FormattedColor Failed(Message problem);
 };
 
 // The template expanded for rgb, or the validation error.
@@ -109,6 +115,8 @@ FormattedColor FormatColorBySpec(Rgb rgb, std::string_view choice);
 
 // Checks a --format value without a colour, so that a command can refuse a
 // bad one before it starts. Empty when valid.
+Message FormatSpecProblem(std::string_view choice);
+// The same in English.
 std::string ValidateFormatSpec(std::string_view choice);
 
 // One line listing the format ids, for help texts and messages.

@@ -3,7 +3,9 @@
 
 #include "core/color_spaces.h"
 #include "core/css_color_names.h"
+#include "core/message.h"
 #include "core/numeric.h"
+#include "core/translatable.h"
 
 #include <algorithm>
 #include <array>
@@ -17,15 +19,39 @@ namespace tintora {
 
 namespace {
 
-constexpr std::string_view ExpectedAny =
-    "expected a colour: #RRGGBB, #RGB, rgb(), hsl(), hwb(), lab(), lch(), oklab(), oklch(), color(), "
-    "a CSS colour name, 0xRRGGBB, &HBBGGRR& or a decimal value 0..16777215";
+// Messages of the parser, in the translation context "ColorNotation".
+Message N(const char* text, std::initializer_list<Message> args = {})
+{
+    return Tr("ColorNotation", text, args);
+}
 
-NotationParse Fail(std::string message)
+constexpr const char* JoinedText = TINTORA_TR_NOOP("ColorNotation", "%1; %2");
+
+// What is wrong, then what was expected.
+Message Joined(Message reason, Message form)
+{
+    return N(JoinedText, {std::move(reason), std::move(form)});
+}
+
+Message ExpectedAny()
+{
+    return N(TINTORA_TR_NOOP("ColorNotation",
+                             "expected a colour: #RRGGBB, #RGB, rgb(), hsl(), hwb(), lab(), lch(), oklab(), "
+                             "oklch(), color(), a CSS colour name, 0xRRGGBB, &HBBGGRR& or a decimal value "
+                             "0..16777215"));
+}
+
+NotationParse Fail(Message message)
 {
     NotationParse result;
-    result.error = std::move(message);
+    result.error = message.English();
+    result.message = std::move(message);
     return result;
+}
+
+NotationParse Fail(Message reason, Message form)
+{
+    return Fail(Joined(std::move(reason), std::move(form)));
 }
 
 NotationParse Ok(Rgb rgb, double alpha = 1.0, bool mapped = false, NotationForm form = NotationForm::Css)
@@ -92,12 +118,17 @@ std::string_view Trim(std::string_view text)
 
 // A character for a message: printable ASCII as itself, anything else as
 // its byte value, so a message never carries raw bytes of the input.
-std::string Shown(char c)
+Message Shown(char c)
 {
     const auto byte = static_cast<unsigned char>(c);
     if (byte >= 0x20 && byte < 0x7F)
-        return std::string("'") + c + "'";
-    return "byte 0x" + PaddedHex(byte, 2);
+        return Plain(std::string("'") + c + "'");
+    return N(TINTORA_TR_NOOP("ColorNotation", "byte 0x%1"), {Plain(PaddedHex(byte, 2))});
+}
+
+Message NotHexDigit(char c)
+{
+    return N(TINTORA_TR_NOOP("ColorNotation", "%1 is not a hexadecimal digit"), {Shown(c)});
 }
 
 // Up to 40 characters of the input for a message, printable ASCII only.
@@ -137,10 +168,10 @@ int HexByte(std::string_view two)
 
 NotationParse ParseHashHex(std::string_view digits)
 {
-    constexpr std::string_view form = "expected #RGB, #RGBA, #RRGGBB or #RRGGBBAA";
+    const Message form = N(TINTORA_TR_NOOP("ColorNotation", "expected #RGB, #RGBA, #RRGGBB or #RRGGBBAA"));
     for (const char c : digits)
         if (HexDigitValue(c) < 0)
-            return Fail(Shown(c) + " is not a hexadecimal digit; " + std::string(form));
+            return Fail(NotHexDigit(c), form);
     int v[4] = {0, 0, 0, 255};
     if (digits.size() == 3 || digits.size() == 4)
         for (std::size_t i = 0; i < digits.size(); ++i)
@@ -149,17 +180,19 @@ NotationParse ParseHashHex(std::string_view digits)
         for (std::size_t i = 0; i < digits.size() / 2; ++i)
             v[i] = HexByte(digits.substr(2 * i, 2));
     else
-        return Fail(std::to_string(digits.size()) + " hexadecimal digits; " + std::string(form));
+        return Fail(N(TINTORA_TR_NOOP("ColorNotation", "%1 hexadecimal digits"),
+                      {Plain(std::to_string(digits.size()))}),
+                    form);
     return Ok(Rgb{v[0], v[1], v[2]}, v[3] / 255.0);
 }
 
 // 0xRRGGBB or 0xAARRGGBB.
 NotationParse ParseHexLiteral(std::string_view digits)
 {
-    constexpr std::string_view form = "expected 0xRRGGBB or 0xAARRGGBB";
+    const Message form = N(TINTORA_TR_NOOP("ColorNotation", "expected 0xRRGGBB or 0xAARRGGBB"));
     for (const char c : digits)
         if (HexDigitValue(c) < 0)
-            return Fail(Shown(c) + " is not a hexadecimal digit; " + std::string(form));
+            return Fail(NotHexDigit(c), form);
     if (digits.size() == 6) {
         return Ok(
             Rgb{HexByte(digits.substr(0, 2)), HexByte(digits.substr(2, 2)), HexByte(digits.substr(4, 2))},
@@ -170,25 +203,31 @@ NotationParse ParseHexLiteral(std::string_view digits)
             Rgb{HexByte(digits.substr(2, 2)), HexByte(digits.substr(4, 2)), HexByte(digits.substr(6, 2))},
             HexByte(digits.substr(0, 2)) / 255.0, false, NotationForm::Code);
     }
-    return Fail(std::to_string(digits.size()) + " hexadecimal digits after 0x; " + std::string(form));
+    return Fail(N(TINTORA_TR_NOOP("ColorNotation", "%1 hexadecimal digits after 0x"),
+                  {Plain(std::to_string(digits.size()))}),
+                form);
 }
 
 // Delphi's TColor: $00BBGGRR, or $BBGGRR.
 NotationParse ParseDelphi(std::string_view digits)
 {
-    constexpr std::string_view form = "expected a Delphi colour $00BBGGRR";
+    const Message form = N(TINTORA_TR_NOOP("ColorNotation", "expected a Delphi colour $00BBGGRR"));
     for (const char c : digits)
         if (HexDigitValue(c) < 0)
-            return Fail(Shown(c) + " is not a hexadecimal digit; " + std::string(form));
+            return Fail(NotHexDigit(c), form);
     if (digits.size() == 8) {
         if (HexByte(digits.substr(0, 2)) != 0) {
-            return Fail("$" + std::string(digits) + " is a system or palette colour (high byte not 00); " +
-                        std::string(form));
+            return Fail(
+                N(TINTORA_TR_NOOP("ColorNotation", "$%1 is a system or palette colour (high byte not 00)"),
+                  {Plain(std::string(digits))}),
+                form);
         }
         digits.remove_prefix(2);
     }
     if (digits.size() != 6)
-        return Fail(std::to_string(digits.size()) + " hexadecimal digits after $; " + std::string(form));
+        return Fail(N(TINTORA_TR_NOOP("ColorNotation", "%1 hexadecimal digits after $"),
+                      {Plain(std::to_string(digits.size()))}),
+                    form);
     return Ok(Rgb{HexByte(digits.substr(4, 2)), HexByte(digits.substr(2, 2)), HexByte(digits.substr(0, 2))},
               1.0, false, NotationForm::Code);
 }
@@ -196,7 +235,9 @@ NotationParse ParseDelphi(std::string_view digits)
 NotationParse ParseColorRefValue(std::uint64_t value, std::string_view what)
 {
     if (value > 0xFFFFFF)
-        return Fail(std::string(what) + " is beyond 16777215 (&HFFFFFF&); expected a plain colour value");
+        return Fail(N(TINTORA_TR_NOOP("ColorNotation",
+                                      "%1 is beyond 16777215 (&HFFFFFF&); expected a plain colour value"),
+                      {Plain(std::string(what))}));
     return Ok(Rgb::FromColorRef(static_cast<ColorRef>(value)), 1.0, false, NotationForm::Code);
 }
 
@@ -205,17 +246,18 @@ NotationParse ParseBasicHex(std::string_view text)
     std::string_view digits = text.substr(2);
     if (!digits.empty() && digits.back() == '&')
         digits.remove_suffix(1);
-    constexpr std::string_view form = "&HBBGGRR& with hexadecimal digits up to &HFFFFFF&";
+    const Message form =
+        N(TINTORA_TR_NOOP("ColorNotation", "expected &HBBGGRR& with hexadecimal digits up to &HFFFFFF&"));
     if (digits.empty())
-        return Fail(std::string("no digits after &H; expected ") + std::string(form));
+        return Fail(N(TINTORA_TR_NOOP("ColorNotation", "no digits after &H")), form);
     std::uint64_t value = 0;
     for (const char c : digits) {
         const int d = HexDigitValue(c);
         if (d < 0)
-            return Fail(Shown(c) + " is not a hexadecimal digit; expected " + std::string(form));
+            return Fail(NotHexDigit(c), form);
         value = value * 16 + static_cast<unsigned>(d);
         if (value > 0xFFFFFFFFu)
-            return Fail(std::string("more than eight hexadecimal digits; expected ") + std::string(form));
+            return Fail(N(TINTORA_TR_NOOP("ColorNotation", "more than eight hexadecimal digits")), form);
     }
     return ParseColorRefValue(value, "&H" + std::string(digits) + "&");
 }
@@ -226,9 +268,11 @@ NotationParse ParseDecimal(std::string_view text)
     for (const char c : text) {
         value = value * 10 + static_cast<unsigned>(c - '0');
         if (value > 0xFFFFFF) {
-            return Fail("the decimal value " + std::string(text.substr(0, 24)) +
-                        (text.size() > 24 ? "..." : "") +
-                        " is beyond 16777215; expected a decimal value 0..16777215");
+            return Fail(
+                N(TINTORA_TR_NOOP(
+                      "ColorNotation",
+                      "the decimal value %1 is beyond 16777215; expected a decimal value 0..16777215"),
+                  {Plain(std::string(text.substr(0, 24)) + (text.size() > 24 ? "..." : ""))}));
         }
     }
     return ParseColorRefValue(value, std::string(text));
@@ -279,7 +323,7 @@ constexpr std::size_t MaxTokens = 12;
 struct TokenList {
     std::array<Token, MaxTokens> items{};
     std::size_t size = 0;
-    std::string error; // set when the text is no list of plain tokens
+    Message error; // set when the text is no list of plain tokens
 };
 
 // Splits a function's arguments into tokens. Whitespace only separates;
@@ -290,7 +334,7 @@ TokenList Tokenize(std::string_view text)
     std::size_t i = 0;
     auto push = [&](Token t) {
         if (list.size == MaxTokens) {
-            list.error = "too many values";
+            list.error = N(TINTORA_TR_NOOP("ColorNotation", "too many values"));
             return false;
         }
         list.items[list.size++] = t;
@@ -333,7 +377,8 @@ TokenList Tokenize(std::string_view text)
             double value = 0.0;
             const auto [end, ec] = std::from_chars(text.data() + body, text.data() + i, value);
             if (ec != std::errc() || end != text.data() + i || !std::isfinite(value)) {
-                list.error = "the number " + Quoted(text.substr(start, i - start)) + " is beyond range";
+                list.error = N(TINTORA_TR_NOOP("ColorNotation", "the number %1 is beyond range"),
+                               {Plain(Quoted(text.substr(start, i - start)))});
                 break;
             }
             if (i < text.size() && text[i] == '%') {
@@ -352,15 +397,16 @@ TokenList Tokenize(std::string_view text)
             while (i < text.size() && IsNameChar(text[i]))
                 ++i;
             if (i < text.size() && text[i] == '(') {
-                list.error = "nested functions such as " + Quoted(text.substr(start, i - start + 1)) +
-                             ") are not read";
+                list.error = N(TINTORA_TR_NOOP("ColorNotation", "nested functions such as %1) are not read"),
+                               {Plain(Quoted(text.substr(start, i - start + 1)))});
                 break;
             }
             push(Token{Token::Kind::Ident, 0.0, text.substr(start, i - start)});
         } else if (c == '(' || c == ')') {
-            list.error = "unbalanced parentheses";
+            list.error = N(TINTORA_TR_NOOP("ColorNotation", "unbalanced parentheses"));
         } else {
-            list.error = Shown(c) + " is not part of a colour function";
+            list.error =
+                N(TINTORA_TR_NOOP("ColorNotation", "%1 is not part of a colour function"), {Shown(c)});
         }
     }
     return list;
@@ -457,6 +503,11 @@ std::string TokenText(const Token& t)
     return {};
 }
 
+Message NotAlpha(const Token& t)
+{
+    return N(TINTORA_TR_NOOP("ColorNotation", "%1 is not an alpha value"), {Plain(TokenText(t))});
+}
+
 // An alpha value: number or percentage, clamped to 0..1; none is 0.
 std::optional<double> AlphaOf(const Token& t, bool noneAllowed)
 {
@@ -472,18 +523,19 @@ std::optional<double> AlphaOf(const Token& t, bool noneAllowed)
 struct Channels {
     ColorCoords value{};
     double alpha = 1.0;
-    std::string error;
+    Message error;
 };
 
 // The modern syntax: three arguments, each as `args` says or none, then
 // optionally "/" and an alpha.
 Channels ReadModern(const TokenList& tokens, std::size_t first, const std::array<Arg, 3>& args,
-                    const std::array<double, 3>& percentOf, std::string_view form)
+                    const std::array<double, 3>& percentOf, const Message& form)
 {
     Channels out;
     const std::size_t n = tokens.size - first;
     if (n < 3) {
-        out.error = "only " + std::to_string(n) + " of three values; " + std::string(form);
+        out.error = Joined(
+            N(TINTORA_TR_NOOP("ColorNotation", "only %1 of three values"), {Plain(std::to_string(n))}), form);
         return out;
     }
     for (std::size_t i = 0; i < 3; ++i) {
@@ -520,26 +572,29 @@ Channels ReadModern(const TokenList& tokens, std::size_t first, const std::array
             break;
         }
         if (!ok) {
-            out.error =
-                TokenText(t) + " is not a valid value " + std::to_string(i + 1) + "; " + std::string(form);
+            out.error = Joined(N(TINTORA_TR_NOOP("ColorNotation", "%1 is not a valid value %2"),
+                                 {Plain(TokenText(t)), Plain(std::to_string(i + 1))}),
+                               form);
             return out;
         }
     }
     if (n == 3)
         return out;
     if (tokens.items[first + 3].kind != Token::Kind::Slash) {
-        out.error =
-            "unexpected " + TokenText(tokens.items[first + 3]) + " after three values; " + std::string(form);
+        out.error = Joined(N(TINTORA_TR_NOOP("ColorNotation", "unexpected %1 after three values"),
+                             {Plain(TokenText(tokens.items[first + 3]))}),
+                           form);
         return out;
     }
     if (n != 5) {
-        out.error = n == 4 ? "no alpha after '/'; " + std::string(form)
-                           : "unexpected text after the alpha; " + std::string(form);
+        out.error = Joined(n == 4 ? N(TINTORA_TR_NOOP("ColorNotation", "no alpha after '/'"))
+                                  : N(TINTORA_TR_NOOP("ColorNotation", "unexpected text after the alpha")),
+                           form);
         return out;
     }
     const std::optional<double> alpha = AlphaOf(tokens.items[first + 4], true);
     if (!alpha) {
-        out.error = TokenText(tokens.items[first + 4]) + " is not an alpha value; " + std::string(form);
+        out.error = Joined(NotAlpha(tokens.items[first + 4]), form);
         return out;
     }
     out.alpha = *alpha;
@@ -555,17 +610,20 @@ bool HasComma(const TokenList& tokens)
 }
 
 // The legacy comma syntax of rgb() and hsl(): v, v, v[, alpha], no none.
-Channels ReadLegacy(const TokenList& tokens, bool hsl, std::string_view form)
+Channels ReadLegacy(const TokenList& tokens, bool hsl, const Message& form)
 {
     Channels out;
     const std::size_t n = tokens.size;
     if (n != 5 && n != 7) {
-        out.error = "the comma syntax takes three values and an optional alpha; " + std::string(form);
+        out.error = Joined(
+            N(TINTORA_TR_NOOP("ColorNotation", "the comma syntax takes three values and an optional alpha")),
+            form);
         return out;
     }
     for (std::size_t i = 1; i < n; i += 2) {
         if (tokens.items[i].kind != Token::Kind::Comma) {
-            out.error = "commas and blanks mixed as separators; " + std::string(form);
+            out.error =
+                Joined(N(TINTORA_TR_NOOP("ColorNotation", "commas and blanks mixed as separators")), form);
             return out;
         }
     }
@@ -573,7 +631,10 @@ Channels ReadLegacy(const TokenList& tokens, bool hsl, std::string_view form)
     if (hsl) {
         const std::optional<double> hue = HueDegreesOf(*v[0]);
         if (!hue || v[1]->kind != Token::Kind::Percentage || v[2]->kind != Token::Kind::Percentage) {
-            out.error = "the comma syntax of hsl() takes a hue and two percentages; " + std::string(form);
+            out.error =
+                Joined(N(TINTORA_TR_NOOP("ColorNotation",
+                                         "the comma syntax of hsl() takes a hue and two percentages")),
+                       form);
             return out;
         }
         // The same arithmetic as a percentage of the modern syntax.
@@ -582,8 +643,10 @@ Channels ReadLegacy(const TokenList& tokens, bool hsl, std::string_view form)
         const Token::Kind kind = v[0]->kind;
         if ((kind != Token::Kind::Number && kind != Token::Kind::Percentage) || v[1]->kind != kind ||
             v[2]->kind != kind) {
-            out.error =
-                "the comma syntax of rgb() takes three numbers or three percentages; " + std::string(form);
+            out.error = Joined(
+                N(TINTORA_TR_NOOP("ColorNotation",
+                                  "the comma syntax of rgb() takes three numbers or three percentages")),
+                form);
             return out;
         }
         for (std::size_t i = 0; i < 3; ++i)
@@ -592,7 +655,7 @@ Channels ReadLegacy(const TokenList& tokens, bool hsl, std::string_view form)
     if (n == 7) {
         const std::optional<double> alpha = AlphaOf(tokens.items[6], false);
         if (!alpha) {
-            out.error = TokenText(tokens.items[6]) + " is not an alpha value; " + std::string(form);
+            out.error = Joined(NotAlpha(tokens.items[6]), form);
             return out;
         }
         out.alpha = *alpha;
@@ -622,22 +685,25 @@ NotationParse ParseCssFunction(std::string_view name, std::string_view args)
         return s;
     }();
     if (lowerName == "color") {
-        constexpr std::string_view form =
-            "expected color(SPACE c1 c2 c3[ / alpha]) with SPACE srgb, srgb-linear, display-p3, a98-rgb, "
-            "prophoto-rgb, rec2020, xyz, xyz-d50 or xyz-d65";
+        const Message form = N(
+            TINTORA_TR_NOOP("ColorNotation", "expected color(SPACE c1 c2 c3[ / alpha]) with SPACE srgb, "
+                                             "srgb-linear, display-p3, a98-rgb, prophoto-rgb, rec2020, xyz, "
+                                             "xyz-d50 or xyz-d65"));
         if (!tokens.error.empty())
-            return Fail(tokens.error + "; " + std::string(form));
+            return Fail(tokens.error, form);
         if (tokens.size == 0 || tokens.items[0].kind != Token::Kind::Ident)
-            return Fail("no colour space; " + std::string(form));
+            return Fail(N(TINTORA_TR_NOOP("ColorNotation", "no colour space")), form);
         const std::string_view spaceName = tokens.items[0].text;
         if (spaceName.substr(0, 2) == "--") {
-            return Fail("the custom colour space " + Quoted(spaceName) +
-                        " needs the page's @color-profile; " + std::string(form));
+            return Fail(N(TINTORA_TR_NOOP("ColorNotation",
+                                          "the custom colour space %1 needs the page's @color-profile"),
+                          {Plain(Quoted(spaceName))}),
+                        form);
         }
         for (const PredefinedSpace& s : PredefinedSpaces) {
             if (EqualsIgnoringCase(spaceName, s.name)) {
                 if (HasComma(tokens))
-                    return Fail("commas in color(); " + std::string(form));
+                    return Fail(N(TINTORA_TR_NOOP("ColorNotation", "commas in color()")), form);
                 const Channels ch =
                     ReadModern(tokens, 1, {Arg::Scaled, Arg::Scaled, Arg::Scaled}, {1, 1, 1}, form);
                 if (!ch.error.empty())
@@ -645,22 +711,29 @@ NotationParse ParseCssFunction(std::string_view name, std::string_view args)
                 return Resolve(s.space, ch.value, ch.alpha);
             }
         }
-        return Fail(Quoted(spaceName) + " is not a colour space; " + std::string(form));
+        return Fail(
+            N(TINTORA_TR_NOOP("ColorNotation", "%1 is not a colour space"), {Plain(Quoted(spaceName))}),
+            form);
     }
     for (const FunctionSpec& f : Functions) {
         if (lowerName != f.name)
             continue;
-        const std::string form =
-            "expected " + std::string(f.name) +
-            (f.space == ColorSpace::Srgb  ? "(r g b[ / alpha]) or rgb(r, g, b[, alpha])"
-             : f.space == ColorSpace::Hsl ? "(h s l[ / alpha]) or hsl(h, s%, l%[, alpha])"
-                                          : "(v1 v2 v3[ / alpha])");
+        const Message name = Plain(std::string(f.name));
+        const Message form =
+            f.space == ColorSpace::Srgb
+                ? N(TINTORA_TR_NOOP("ColorNotation", "expected %1(r g b[ / alpha]) or rgb(r, g, b[, alpha])"),
+                    {name})
+            : f.space == ColorSpace::Hsl
+                ? N(TINTORA_TR_NOOP("ColorNotation",
+                                    "expected %1(h s l[ / alpha]) or hsl(h, s%, l%[, alpha])"),
+                    {name})
+                : N(TINTORA_TR_NOOP("ColorNotation", "expected %1(v1 v2 v3[ / alpha])"), {name});
         if (!tokens.error.empty())
-            return Fail(tokens.error + "; " + form);
+            return Fail(tokens.error, form);
         Channels ch;
         if (HasComma(tokens)) {
             if (!f.legacy)
-                return Fail(std::string(f.name) + "() takes no commas; " + form);
+                return Fail(N(TINTORA_TR_NOOP("ColorNotation", "%1() takes no commas"), {name}), form);
             ch = ReadLegacy(tokens, f.space == ColorSpace::Hsl, form);
         } else {
             ch = ReadModern(tokens, 0, f.args, f.percentOf, form);
@@ -669,7 +742,8 @@ NotationParse ParseCssFunction(std::string_view name, std::string_view args)
             return Fail(ch.error);
         return Resolve(f.space, ch.value, ch.alpha, f.space == ColorSpace::Srgb);
     }
-    return Fail(Quoted(name) + " is not a colour function; " + std::string(ExpectedAny));
+    return Fail(N(TINTORA_TR_NOOP("ColorNotation", "%1 is not a colour function"), {Plain(Quoted(name))}),
+                ExpectedAny());
 }
 
 // ---- Programmers' calls -----------------------------------------------------
@@ -709,8 +783,9 @@ NotationParse ParseText(std::string_view text, int depth, bool hadComment = fals
 
 NotationParse ParseQColor(std::string_view args)
 {
-    constexpr std::string_view form =
-        "expected QColor(r, g, b), QColor(r, g, b, a) with each 0..255, or QColor(\"#RRGGBB\")";
+    const Message form = N(TINTORA_TR_NOOP(
+        "ColorNotation",
+        "expected QColor(r, g, b), QColor(r, g, b, a) with each 0..255, or QColor(\"#RRGGBB\")"));
     args = Trim(args);
     if (args.size() >= 2 && args.front() == '"' && args.back() == '"') {
         const std::string_view inner = args.substr(1, args.size() - 2);
@@ -718,26 +793,28 @@ NotationParse ParseQColor(std::string_view args)
             NotationParse inside = ParseText(inner, 1);
             if (inside.color)
                 return AsCode(inside);
-            return Fail(inside.error.substr(0, inside.error.find(';')) + "; " + std::string(form));
+            // What was wrong inside the quotes, without what it expected.
+            const bool joined = inside.message.text == JoinedText && !inside.message.args.empty();
+            return Fail(joined ? inside.message.args.front() : inside.message, form);
         }
-        return Fail(std::string(form));
+        return Fail(form);
     }
     int v[4] = {0, 0, 0, 255};
     if (ReadIntegers(args, 3, v) || ReadIntegers(args, 4, v))
         return Ok(Rgb{v[0], v[1], v[2]}, v[3] / 255.0, false, NotationForm::Code);
-    return Fail(std::string(form));
+    return Fail(form);
 }
 
 NotationParse ParseFromArgb(std::string_view args)
 {
-    constexpr std::string_view form =
-        "expected Color.FromArgb(r, g, b) or Color.FromArgb(a, r, g, b) with each 0..255";
+    const Message form = N(TINTORA_TR_NOOP(
+        "ColorNotation", "expected Color.FromArgb(r, g, b) or Color.FromArgb(a, r, g, b) with each 0..255"));
     int v[4] = {};
     if (ReadIntegers(args, 3, v))
         return Ok(Rgb{v[0], v[1], v[2]}, 1.0, false, NotationForm::Code);
     if (ReadIntegers(args, 4, v))
         return Ok(Rgb{v[1], v[2], v[3]}, v[0] / 255.0, false, NotationForm::Code);
-    return Fail(std::string(form));
+    return Fail(form);
 }
 
 // ---- Names ------------------------------------------------------------------
@@ -795,17 +872,21 @@ NotationParse ParseName(std::string_view text)
     if (EqualsIgnoringCase(text, "transparent"))
         return Ok(Rgb{0, 0, 0}, 0.0);
     if (EqualsIgnoringCase(text, "currentcolor")) {
-        return Fail("currentcolor is the colour of the text around it and needs a page; expected a colour "
-                    "that stands alone");
+        return Fail(N(TINTORA_TR_NOOP("ColorNotation", "currentcolor is the colour of the text around it and "
+                                                       "needs a page; expected a colour that stands "
+                                                       "alone")));
     }
     for (const std::string_view name : SystemColorNames) {
         if (EqualsIgnoringCase(text, name)) {
-            return Fail(Quoted(text) +
-                        " is a system colour, which a browser takes from the page's theme; expected a colour "
-                        "that stands alone");
+            return Fail(
+                N(TINTORA_TR_NOOP("ColorNotation",
+                                  "%1 is a system colour, which a browser takes from the page's theme; "
+                                  "expected a colour that stands alone"),
+                  {Plain(Quoted(text))}));
         }
     }
-    return Fail(Quoted(text) + " is not a CSS colour name; " + std::string(ExpectedAny));
+    return Fail(N(TINTORA_TR_NOOP("ColorNotation", "%1 is not a CSS colour name"), {Plain(Quoted(text))}),
+                ExpectedAny());
 }
 
 // ---- The whole text ---------------------------------------------------------
@@ -813,7 +894,7 @@ NotationParse ParseName(std::string_view text)
 NotationParse ParseText(std::string_view text, int depth, bool hadComment)
 {
     if (text.empty())
-        return Fail("no text; " + std::string(ExpectedAny));
+        return Fail(N(TINTORA_TR_NOOP("ColorNotation", "no text")), ExpectedAny());
     if (text.front() == '#')
         return ParseHashHex(text.substr(1));
     if (StartsWithIgnoringCase(text, "0x"))
@@ -839,7 +920,8 @@ NotationParse ParseText(std::string_view text, int depth, bool hadComment)
         if (EqualsIgnoringCase(name, "color") && StartsWithIgnoringCase(Trim(args), "0x")) {
             NotationParse inner = ParseHexLiteral(Trim(args).substr(2));
             if (inner.color && Trim(args).size() != 10)
-                return Fail("expected Color(0xAARRGGBB) with eight hexadecimal digits");
+                return Fail(N(TINTORA_TR_NOOP("ColorNotation",
+                                              "expected Color(0xAARRGGBB) with eight hexadecimal digits")));
             return inner;
         }
         if (!hadComment && Trim(name) != name && EqualsIgnoringCase(Trim(name), "rgb")) {
@@ -848,20 +930,23 @@ NotationParse ParseText(std::string_view text, int depth, bool hadComment)
             return AsCode(ParseCssFunction(Trim(name), args));
         }
         if (!std::all_of(name.begin(), name.end(), [](char c) { return IsLetter(c) || c == '-'; }))
-            return Fail(Quoted(name) + " is not a colour function; " + std::string(ExpectedAny));
+            return Fail(
+                N(TINTORA_TR_NOOP("ColorNotation", "%1 is not a colour function"), {Plain(Quoted(name))}),
+                ExpectedAny());
         return ParseCssFunction(name, args);
     }
     if (std::all_of(text.begin(), text.end(), IsDigit))
         return ParseDecimal(text);
     if (text.front() == '-' && text.size() > 1 && std::all_of(text.begin() + 1, text.end(), IsDigit))
-        return Fail("a negative number; expected a decimal value 0..16777215");
+        return Fail(
+            N(TINTORA_TR_NOOP("ColorNotation", "a negative number; expected a decimal value 0..16777215")));
     if (text.size() == 6 && AllHex(text)) {
         NotationParse hex = ParseHashHex(text);
         return AsCode(hex);
     }
     if (std::all_of(text.begin(), text.end(), IsLetter))
         return ParseName(text);
-    return Fail(std::string(ExpectedAny));
+    return Fail(ExpectedAny());
 }
 
 // The value of a pasted declaration or assignment: "color: red;",
@@ -896,15 +981,17 @@ Rgb HslToRgb(double hue, double saturation, double lightness)
 NotationParse ParseColorNotation(std::string_view text)
 {
     if (text.size() > MaxNotationLength) {
-        return Fail("text of " + std::to_string(text.size()) +
-                    " characters is too long for a colour (at most " + std::to_string(MaxNotationLength) +
-                    "); " + std::string(ExpectedAny));
+        return Fail(
+            N(TINTORA_TR_NOOP("ColorNotation", "text of %1 characters is too long for a colour (at most %2)"),
+              {Plain(std::to_string(text.size())), Plain(std::to_string(MaxNotationLength))}),
+            ExpectedAny());
     }
     for (std::size_t i = 0; i < text.size(); ++i) {
         const auto c = static_cast<unsigned char>(text[i]);
         if ((c < 0x20 && c != '\t' && c != '\n' && c != '\r') || c == 0x7F) {
-            return Fail("control character " + Shown(text[i]) + " at position " + std::to_string(i + 1) +
-                        "; " + std::string(ExpectedAny));
+            return Fail(N(TINTORA_TR_NOOP("ColorNotation", "control character %1 at position %2"),
+                          {Shown(text[i]), Plain(std::to_string(i + 1))}),
+                        ExpectedAny());
         }
     }
     // CSS comments separate like blanks; one left open runs to the end.
@@ -923,9 +1010,9 @@ NotationParse ParseColorNotation(std::string_view text)
     }
     std::string_view clean = Trim(std::string_view(buffer.data(), length));
     if (clean.empty())
-        return Fail("no text; " + std::string(ExpectedAny));
+        return Fail(N(TINTORA_TR_NOOP("ColorNotation", "no text")), ExpectedAny());
     if (clean.find_first_of("\r\n") != std::string_view::npos)
-        return Fail("more than one line; " + std::string(ExpectedAny));
+        return Fail(N(TINTORA_TR_NOOP("ColorNotation", "more than one line")), ExpectedAny());
 
     bool sourceLine = false;
     if (const std::optional<std::string_view> value = DeclarationValue(clean)) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/color_types.h"
+#include "core/message.h"
 
 #include <cstddef>
 #include <optional>
@@ -26,7 +27,8 @@ enum class NotationForm {
 // `gamutMapped` keep what was given up, for NotationNote.
 struct NotationParse {
     std::optional<Rgb> color;
-    std::string error;
+    std::string error;        // message in English
+    Message message;          // the reason, for the layer that shows it translated
     double alpha = 1.0;       // 0..1 as written (clamped), 1 without alpha
     bool gamutMapped = false; // the colour lay outside sRGB and was mapped
     NotationForm form = NotationForm::Css;

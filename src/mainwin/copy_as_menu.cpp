@@ -4,6 +4,7 @@
 #include "core/color_formats.h"
 #include "platform/clipboard_writer.h"
 #include "platform/settings_store.h"
+#include "surface/core_message.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -47,10 +48,10 @@ QStringList CopyAsMenu::templates() const
 
 bool CopyAsMenu::addTemplate(const QString& templ, QString* error)
 {
-    const std::string problem = ValidateColorTemplate(templ.toStdString());
+    const Message problem = ColorTemplateProblem(templ.toStdString());
     QStringList list = templates();
     if (!problem.empty()) {
-        *error = QString::fromStdString(problem);
+        *error = TranslatedMessage(problem);
         return false;
     }
     if (list.contains(templ)) {
@@ -122,7 +123,7 @@ void CopyAsMenu::rebuild()
         } else {
             QAction* bad = addAction(Escaped(list[i]) + QLatin1Char('\t') + tr("(not usable)"));
             bad->setObjectName(QStringLiteral("copyAsTemplate%1").arg(i));
-            bad->setToolTip(QString::fromStdString(out.error));
+            bad->setToolTip(TranslatedMessage(out.message));
             bad->setEnabled(false);
         }
     }

@@ -7,6 +7,7 @@
 #include "core/file_replace.h"
 #include "core/numeric.h"
 #include "palettes/custom_colors_store.h"
+#include "surface/core_message.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -231,14 +232,14 @@ PaletteRead ParsePalette(std::string_view bytes, PaletteFileFormat format)
             }
             const NotationParse parsed = ParseColorNotation(*value);
             if (!parsed.color)
-                return refuse(LineError(lineNumber, parsed.error));
+                return refuse(LineError(lineNumber, TranslatedMessage(parsed.message).toStdString()));
             color = *parsed.color;
             break;
         }
         case PaletteFileFormat::HexList: {
             const NotationParse parsed = ParseColorNotation(line);
             if (!parsed.color)
-                return refuse(LineError(lineNumber, parsed.error));
+                return refuse(LineError(lineNumber, TranslatedMessage(parsed.message).toStdString()));
             color = *parsed.color;
             break;
         }
