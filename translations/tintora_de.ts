@@ -190,6 +190,249 @@
             <source>0xAARRGGBB (Android, Flutter)</source>
             <translation>0xAARRGGBB (Android, Flutter)</translation>
         </message>
+        <message>
+            <source>a template of %1 characters is too long (at most %2)</source>
+            <translation>eine Vorlage mit %1 Zeichen ist zu lang (höchstens %2)</translation>
+        </message>
+        <message>
+            <source>control character at position %1 of the template</source>
+            <translation>Steuerzeichen an Position %1 der Vorlage</translation>
+        </message>
+        <message>
+            <source>unclosed '{' at position %1; write {{ for a literal brace</source>
+            <translation>nicht geschlossenes '{' an Position %1; für eine geschweifte Klammer als Zeichen {{ schreiben</translation>
+        </message>
+        <message>
+            <source>unknown placeholder {%1}; expected one of %2</source>
+            <translation>unbekannter Platzhalter {%1}; erwartet wird einer von %2</translation>
+        </message>
+        <message>
+            <source>unpaired '}' at position %1; write }} for a literal brace</source>
+            <translation>einzelnes '}' an Position %1; für eine geschweifte Klammer als Zeichen }} schreiben</translation>
+        </message>
+        <message>
+            <source>the template has no placeholder; expected one of %1</source>
+            <translation>die Vorlage enthält keinen Platzhalter; erwartet wird einer von %1</translation>
+        </message>
+        <message>
+            <source>unknown format '%1'; expected one of %2, or a template such as '{r}, {g}, {b}' or '0x{HEX}'</source>
+            <translation>unbekanntes Format '%1'; erwartet wird eines von %2 oder eine Vorlage wie '{r}, {g}, {b}' oder '0x{HEX}'</translation>
+        </message>
+        <message>
+            <source>%1 has no exact #rgb form; every channel must be a doubled digit (00, 11, ..., FF)</source>
+            <translation>%1 hat keine exakte #rgb-Form; jeder Kanal muss eine doppelte Ziffer sein (00, 11, ..., FF)</translation>
+        </message>
+    </context>
+    <context>
+        <name>ColorNotation</name>
+        <message>
+            <source>%1; %2</source>
+            <translation>%1; %2</translation>
+        </message>
+        <message>
+            <source>expected a colour: #RRGGBB, #RGB, rgb(), hsl(), hwb(), lab(), lch(), oklab(), oklch(), color(), a CSS colour name, 0xRRGGBB, &amp;HBBGGRR&amp; or a decimal value 0..16777215</source>
+            <translation>erwartet wird eine Farbe: #RRGGBB, #RGB, rgb(), hsl(), hwb(), lab(), lch(), oklab(), oklch(), color(), ein CSS-Farbname, 0xRRGGBB, &amp;HBBGGRR&amp; oder ein Dezimalwert 0..16777215</translation>
+        </message>
+        <message>
+            <source>byte 0x%1</source>
+            <translation>Byte 0x%1</translation>
+        </message>
+        <message>
+            <source>%1 is not a hexadecimal digit</source>
+            <translation>%1 ist keine Hexadezimalziffer</translation>
+        </message>
+        <message>
+            <source>expected #RGB, #RGBA, #RRGGBB or #RRGGBBAA</source>
+            <translation>erwartet wird #RGB, #RGBA, #RRGGBB oder #RRGGBBAA</translation>
+        </message>
+        <message>
+            <source>%1 hexadecimal digits</source>
+            <translation>%1 Hexadezimalziffern</translation>
+        </message>
+        <message>
+            <source>expected 0xRRGGBB or 0xAARRGGBB</source>
+            <translation>erwartet wird 0xRRGGBB oder 0xAARRGGBB</translation>
+        </message>
+        <message>
+            <source>%1 hexadecimal digits after 0x</source>
+            <translation>%1 Hexadezimalziffern nach 0x</translation>
+        </message>
+        <message>
+            <source>expected a Delphi colour $00BBGGRR</source>
+            <translation>erwartet wird eine Delphi-Farbe $00BBGGRR</translation>
+        </message>
+        <message>
+            <source>$%1 is a system or palette colour (high byte not 00)</source>
+            <translation>$%1 ist eine System- oder Palettenfarbe (oberstes Byte nicht 00)</translation>
+        </message>
+        <message>
+            <source>%1 hexadecimal digits after $</source>
+            <translation>%1 Hexadezimalziffern nach $</translation>
+        </message>
+        <message>
+            <source>%1 is beyond 16777215 (&amp;HFFFFFF&amp;); expected a plain colour value</source>
+            <translation>%1 liegt über 16777215 (&amp;HFFFFFF&amp;); erwartet wird ein einfacher Farbwert</translation>
+        </message>
+        <message>
+            <source>expected &amp;HBBGGRR&amp; with hexadecimal digits up to &amp;HFFFFFF&amp;</source>
+            <translation>erwartet wird &amp;HBBGGRR&amp; mit Hexadezimalziffern bis &amp;HFFFFFF&amp;</translation>
+        </message>
+        <message>
+            <source>no digits after &amp;H</source>
+            <translation>keine Ziffern nach &amp;H</translation>
+        </message>
+        <message>
+            <source>more than eight hexadecimal digits</source>
+            <translation>mehr als acht Hexadezimalziffern</translation>
+        </message>
+        <message>
+            <source>the decimal value %1 is beyond 16777215; expected a decimal value 0..16777215</source>
+            <translation>der Dezimalwert %1 liegt über 16777215; erwartet wird ein Dezimalwert 0..16777215</translation>
+        </message>
+        <message>
+            <source>too many values</source>
+            <translation>zu viele Werte</translation>
+        </message>
+        <message>
+            <source>the number %1 is beyond range</source>
+            <translation>die Zahl %1 liegt außerhalb des Wertebereichs</translation>
+        </message>
+        <message>
+            <source>nested functions such as %1) are not read</source>
+            <translation>verschachtelte Funktionen wie %1) werden nicht gelesen</translation>
+        </message>
+        <message>
+            <source>unbalanced parentheses</source>
+            <translation>unausgeglichene Klammern</translation>
+        </message>
+        <message>
+            <source>%1 is not part of a colour function</source>
+            <translation>%1 gehört nicht in eine Farbfunktion</translation>
+        </message>
+        <message>
+            <source>%1 is not an alpha value</source>
+            <translation>%1 ist kein Alphawert</translation>
+        </message>
+        <message>
+            <source>only %1 of three values</source>
+            <translation>nur %1 von drei Werten</translation>
+        </message>
+        <message>
+            <source>%1 is not a valid value %2</source>
+            <translation>%1 ist kein gültiger Wert %2</translation>
+        </message>
+        <message>
+            <source>unexpected %1 after three values</source>
+            <translation>unerwartetes %1 nach drei Werten</translation>
+        </message>
+        <message>
+            <source>no alpha after '/'</source>
+            <translation>kein Alphawert nach '/'</translation>
+        </message>
+        <message>
+            <source>unexpected text after the alpha</source>
+            <translation>unerwarteter Text nach dem Alphawert</translation>
+        </message>
+        <message>
+            <source>the comma syntax takes three values and an optional alpha</source>
+            <translation>die Schreibweise mit Kommas nimmt drei Werte und optional einen Alphawert</translation>
+        </message>
+        <message>
+            <source>commas and blanks mixed as separators</source>
+            <translation>Kommas und Leerzeichen als Trennzeichen gemischt</translation>
+        </message>
+        <message>
+            <source>the comma syntax of hsl() takes a hue and two percentages</source>
+            <translation>die Schreibweise von hsl() mit Kommas nimmt einen Farbton und zwei Prozentwerte</translation>
+        </message>
+        <message>
+            <source>the comma syntax of rgb() takes three numbers or three percentages</source>
+            <translation>die Schreibweise von rgb() mit Kommas nimmt drei Zahlen oder drei Prozentwerte</translation>
+        </message>
+        <message>
+            <source>expected color(SPACE c1 c2 c3[ / alpha]) with SPACE srgb, srgb-linear, display-p3, a98-rgb, prophoto-rgb, rec2020, xyz, xyz-d50 or xyz-d65</source>
+            <translation>erwartet wird color(SPACE c1 c2 c3[ / alpha]) mit SPACE srgb, srgb-linear, display-p3, a98-rgb, prophoto-rgb, rec2020, xyz, xyz-d50 oder xyz-d65</translation>
+        </message>
+        <message>
+            <source>no colour space</source>
+            <translation>kein Farbraum</translation>
+        </message>
+        <message>
+            <source>the custom colour space %1 needs the page's @color-profile</source>
+            <translation>der eigene Farbraum %1 braucht das @color-profile der Seite</translation>
+        </message>
+        <message>
+            <source>commas in color()</source>
+            <translation>Kommas in color()</translation>
+        </message>
+        <message>
+            <source>%1 is not a colour space</source>
+            <translation>%1 ist kein Farbraum</translation>
+        </message>
+        <message>
+            <source>expected %1(r g b[ / alpha]) or rgb(r, g, b[, alpha])</source>
+            <translation>erwartet wird %1(r g b[ / alpha]) oder rgb(r, g, b[, alpha])</translation>
+        </message>
+        <message>
+            <source>expected %1(h s l[ / alpha]) or hsl(h, s%, l%[, alpha])</source>
+            <translation>erwartet wird %1(h s l[ / alpha]) oder hsl(h, s%, l%[, alpha])</translation>
+        </message>
+        <message>
+            <source>expected %1(v1 v2 v3[ / alpha])</source>
+            <translation>erwartet wird %1(v1 v2 v3[ / alpha])</translation>
+        </message>
+        <message>
+            <source>%1() takes no commas</source>
+            <translation>%1() nimmt keine Kommas</translation>
+        </message>
+        <message>
+            <source>%1 is not a colour function</source>
+            <translation>%1 ist keine Farbfunktion</translation>
+        </message>
+        <message>
+            <source>expected QColor(r, g, b), QColor(r, g, b, a) with each 0..255, or QColor(&quot;#RRGGBB&quot;)</source>
+            <translation>erwartet wird QColor(r, g, b), QColor(r, g, b, a) mit je 0..255 oder QColor("#RRGGBB")</translation>
+        </message>
+        <message>
+            <source>expected Color.FromArgb(r, g, b) or Color.FromArgb(a, r, g, b) with each 0..255</source>
+            <translation>erwartet wird Color.FromArgb(r, g, b) oder Color.FromArgb(a, r, g, b) mit je 0..255</translation>
+        </message>
+        <message>
+            <source>currentcolor is the colour of the text around it and needs a page; expected a colour that stands alone</source>
+            <translation>currentcolor ist die Farbe des umgebenden Textes und braucht eine Seite; erwartet wird eine Farbe, die für sich allein steht</translation>
+        </message>
+        <message>
+            <source>%1 is a system colour, which a browser takes from the page's theme; expected a colour that stands alone</source>
+            <translation>%1 ist eine Systemfarbe, die ein Browser aus dem Design der Seite nimmt; erwartet wird eine Farbe, die für sich allein steht</translation>
+        </message>
+        <message>
+            <source>%1 is not a CSS colour name</source>
+            <translation>%1 ist kein CSS-Farbname</translation>
+        </message>
+        <message>
+            <source>no text</source>
+            <translation>kein Text</translation>
+        </message>
+        <message>
+            <source>expected Color(0xAARRGGBB) with eight hexadecimal digits</source>
+            <translation>erwartet wird Color(0xAARRGGBB) mit acht Hexadezimalziffern</translation>
+        </message>
+        <message>
+            <source>a negative number; expected a decimal value 0..16777215</source>
+            <translation>eine negative Zahl; erwartet wird ein Dezimalwert 0..16777215</translation>
+        </message>
+        <message>
+            <source>text of %1 characters is too long for a colour (at most %2)</source>
+            <translation>ein Text aus %1 Zeichen ist zu lang für eine Farbe (höchstens %2)</translation>
+        </message>
+        <message>
+            <source>control character %1 at position %2</source>
+            <translation>Steuerzeichen %1 an Position %2</translation>
+        </message>
+        <message>
+            <source>more than one line</source>
+            <translation>mehr als eine Zeile</translation>
+        </message>
     </context>
     <context>
         <name>CommandLine</name>

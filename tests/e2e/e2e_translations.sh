@@ -35,6 +35,14 @@ run LANGUAGE= LANG=de_DE.UTF-8 -- --copy
 [ "$status" -eq 2 ] || fail "--copy alone exited $status, not 2"
 grep -q -- '--copy braucht --color VALUE oder --pick' "$work/err" || fail "the error is not German: $(cat "$work/err")"
 
+# A parse error from the colour reader, with its nested parts, and a template error.
+run LANGUAGE=de LANG=de_DE.UTF-8 -- --color '#12g'
+grep -q -- ": --color: 'g' ist keine Hexadezimalziffer; erwartet wird #RGB, #RGBA, #RRGGBB oder #RRGGBBAA$" "$work/err" ||
+  fail "the --color error is not German: $(cat "$work/err")"
+run LANGUAGE=de LANG=de_DE.UTF-8 -- --color red --format '{x}'
+grep -qF -- '--format: unbekannter Platzhalter {x}; erwartet wird einer von {' "$work/err" ||
+  fail "the --format error is not German: $(cat "$work/err")"
+
 run LANGUAGE= LANG=fr_FR.UTF-8 -- --help
 grep -q 'Show this help and exit.' "$work/out" || fail "a language without a translation is not English"
 [ ! -s "$work/err" ] || fail "a language without a translation wrote to stderr: $(cat "$work/err")"
