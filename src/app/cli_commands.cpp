@@ -109,7 +109,8 @@ int RunColorLines(const QCommandLineParser& parser)
 {
     const std::string format =
         parser.isSet(FormatOption()) ? parser.value(FormatOption()).toStdString() : std::string("html");
-    ColorLineConverter converter(format, QCoreApplication::applicationName().toStdString() + ": --color -: ");
+    ColorLineConverter converter(format, QCoreApplication::applicationName().toStdString() + ": --color -: ",
+                                 [](const Message& m) { return TranslatedMessage(m).toStdString(); });
     std::string out;
     std::string errors;
     static char buffer[1 << 16];

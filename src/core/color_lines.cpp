@@ -3,13 +3,14 @@
 
 #include "core/color_formats.h"
 #include "core/color_notation.h"
+#include "core/translatable.h"
 
 #include <utility>
 
 namespace tintora {
 
-ColorLineConverter::ColorLineConverter(std::string format, std::string errorPrefix)
-    : format_(std::move(format)), errorPrefix_(std::move(errorPrefix))
+ColorLineConverter::ColorLineConverter(std::string format, std::string errorPrefix, Render render)
+    : format_(std::move(format)), errorPrefix_(std::move(errorPrefix)), render_(std::move(render))
 {
     line_.reserve(MaxNotationLength + 1);
 }
@@ -48,23 +49,28 @@ void ColorLineConverter::ConvertLine(std::string& out, std::string& errors)
     std::string_view text = line_;
     if (!text.empty() && text.back() == '\r' && lineLength_ <= MaxNotationLength)
         text.remove_suffix(1);
-    std::string error;
+    Message error;
     if (lineLength_ > MaxNotationLength) {
-        error = "a line of " + std::to_string(lineLength_) +
-                " characters is too long for a colour (at most " + std::to_string(MaxNotationLength) + ")";
+        error =
+            Tr("ColorLines",
+               TINTORA_TR_NOOP("ColorLines", "a line of %1 characters is too long for a colour (at most %2)"),
+               {Plain(std::to_string(lineLength_)), Plain(std::to_string(MaxNotationLength))});
         badValue_ = true;
     } else if (const NotationParse parsed = ParseColorNotation(text); !parsed.color) {
-        error = parsed.error;
+        error = parsed.message;
         badValue_ = true;
     } else if (FormattedColor formatted = FormatColorBySpec(*parsed.color, format_); formatted.text) {
         out += *formatted.text;
     } else {
-        error = formatted.error;
+        error = formatted.message;
         badFormat_ = true;
     }
     out += '\n';
-    if (!error.empty())
-        errors += errorPrefix_ + "line " + std::to_string(lineNumber_) + ": " + error + '\n';
+    if (!error.empty()) {
+        const Message line = Tr("ColorLines", TINTORA_TR_NOOP("ColorLines", "line %1: %2"),
+                                {Plain(std::to_string(lineNumber_)), error});
+        errors += errorPrefix_ + (render_ ? render_(line) : line.English()) + '\n';
+    }
     line_.clear();
     lineLength_ = 0;
 }

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "core/message.h"
+
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -21,8 +24,12 @@ namespace tintora {
 class ColorLineConverter
 {
 public:
+    // Writes an error's reason for the user; English unless the caller
+    // translates.
+    using Render = std::function<std::string(const Message&)>;
+
     // `format` must be valid (see ValidateFormatSpec).
-    ColorLineConverter(std::string format, std::string errorPrefix);
+    ColorLineConverter(std::string format, std::string errorPrefix, Render render = {});
 
     // Converts the complete lines in `bytes` (and keeps an incomplete last
     // one for the next call), appending results to `out` and error lines to
@@ -43,6 +50,7 @@ private:
 
     std::string format_;
     std::string errorPrefix_;
+    Render render_;
     std::string line_;
     std::size_t lineLength_ = 0; // the whole length, beyond what line_ keeps
     std::size_t lineNumber_ = 0;

@@ -43,9 +43,21 @@ std::string_view Trim(std::string_view s)
     return s;
 }
 
+constexpr const char* NotGplText =
+    QT_TRANSLATE_NOOP("PaletteExchange", "not a GIMP palette: the first line must be \"GIMP Palette\"");
+
+// A reason for refusing a file, in the user's language.
+std::string Said(const char* text)
+{
+    return QCoreApplication::translate("PaletteExchange", text).toStdString();
+}
+
 std::string LineError(int line, const std::string& what)
 {
-    return "line " + std::to_string(line) + ": " + what;
+    return QCoreApplication::translate("PaletteExchange", "line %1: %2")
+        .arg(line)
+        .arg(QString::fromStdString(what))
+        .toStdString();
 }
 
 // A colour line of a .gpl: three decimal numbers 0..255 and an optional
@@ -65,7 +77,8 @@ std::string ParseGplColorLine(std::string_view line, Rgb* out)
         }
         const bool endsField = pos >= line.size() || line[pos] == ' ' || line[pos] == '\t';
         if (pos == start || !endsField || v > 255)
-            return "expected red, green and blue as numbers 0..255, then an optional name";
+            return Said(QT_TRANSLATE_NOOP(
+                "PaletteExchange", "expected red, green and blue as numbers 0..255, then an optional name"));
         values[i] = v;
     }
     *out = Rgb{values[0], values[1], values[2]};
@@ -174,19 +187,25 @@ PaletteRead ParsePalette(std::string_view bytes, PaletteFileFormat format)
         std::string_view raw = bytes.substr(pos, end - pos);
         pos = end + 1;
         if (raw.size() > MaxPaletteLineBytes) {
-            return refuse(LineError(lineNumber, "longer than " + std::to_string(MaxPaletteLineBytes) +
-                                                    " bytes; expected one colour a line"));
+            return refuse(LineError(
+                lineNumber, QCoreApplication::translate("PaletteExchange",
+                                                        "longer than %1 bytes; expected one colour a line")
+                                .arg(MaxPaletteLineBytes)
+                                .toStdString()));
         }
         for (const char ch : raw) {
             const auto b = static_cast<unsigned char>(ch);
             if ((b < 0x20 && ch != '\t' && ch != '\r' && ch != '\f') || b == 0x7F)
-                return refuse(LineError(lineNumber, "binary data (a control byte); expected a text file"));
+                return refuse(
+                    LineError(lineNumber,
+                              Said(QT_TRANSLATE_NOOP("PaletteExchange",
+                                                     "binary data (a control byte); expected a text file"))));
         }
         const std::string_view line = Trim(raw);
 
         if (format == PaletteFileFormat::Gpl && lineNumber == 1) {
             if (line != "GIMP Palette")
-                return refuse("not a GIMP palette: the first line must be \"GIMP Palette\"");
+                return refuse(Said(NotGplText));
             continue;
         }
         if (line.empty())
@@ -206,7 +225,9 @@ PaletteRead ParsePalette(std::string_view bytes, PaletteFileFormat format)
                     !n.empty() && n.size() <= 3 &&
                     std::all_of(n.begin(), n.end(), [](char c) { return c >= '0' && c <= '9'; });
                 if (!digits || std::stoi(std::string(n)) > 256)
-                    return refuse(LineError(lineNumber, "expected \"Columns:\" and a number 0..256"));
+                    return refuse(LineError(
+                        lineNumber, Said(QT_TRANSLATE_NOOP("PaletteExchange",
+                                                           "expected \"Columns:\" and a number 0..256"))));
                 continue;
             }
             if (std::string error = ParseGplColorLine(line, &color); !error.empty())
@@ -227,8 +248,10 @@ PaletteRead ParsePalette(std::string_view bytes, PaletteFileFormat format)
                 continue;
             const std::optional<std::string_view> value = CssPropertyValue(line);
             if (!value) {
-                return refuse(
-                    LineError(lineNumber, "expected a custom property such as \"--name: #RRGGBB;\""));
+                return refuse(LineError(
+                    lineNumber,
+                    Said(QT_TRANSLATE_NOOP("PaletteExchange",
+                                           "expected a custom property such as \"--name: #RRGGBB;\""))));
             }
             const NotationParse parsed = ParseColorNotation(*value);
             if (!parsed.color)
@@ -249,11 +272,13 @@ PaletteRead ParsePalette(std::string_view bytes, PaletteFileFormat format)
             read.colors.push_back(color);
     }
     if (format == PaletteFileFormat::Gpl && lineNumber == 0)
-        return refuse("not a GIMP palette: the first line must be \"GIMP Palette\"");
+        return refuse(Said(NotGplText));
     if (read.colorsInFile == 0) {
         return refuse(format == PaletteFileFormat::Gpl
-                          ? "the palette holds no colour lines (red green blue name)"
-                          : "the file holds no colour; expected one colour a line");
+                          ? Said(QT_TRANSLATE_NOOP("PaletteExchange",
+                                                   "the palette holds no colour lines (red green blue name)"))
+                          : Said(QT_TRANSLATE_NOOP("PaletteExchange",
+                                                   "the file holds no colour; expected one colour a line")));
     }
     return read;
 }

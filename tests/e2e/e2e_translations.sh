@@ -43,6 +43,15 @@ run LANGUAGE=de LANG=de_DE.UTF-8 -- --color red --format '{x}'
 grep -qF -- '--format: unbekannter Platzhalter {x}; erwartet wird einer von {' "$work/err" ||
   fail "the --format error is not German: $(cat "$work/err")"
 
+# One colour a line: the line number and the reason, both German.
+set +e
+printf 'red\nnope\n' | env LANGUAGE=de LANG=de_DE.UTF-8 "$TINTORA_BIN" --color - >"$work/out" 2>"$work/err"
+status=$?
+set -e
+[ "$status" -eq 2 ] || fail "--color - with a bad line exited $status, not 2"
+grep -q -- ": --color -: Zeile 2: 'nope' ist kein " "$work/err" ||
+  fail "the --color - error is not German: $(cat "$work/err")"
+
 run LANGUAGE= LANG=fr_FR.UTF-8 -- --help
 grep -q 'Show this help and exit.' "$work/out" || fail "a language without a translation is not English"
 [ ! -s "$work/err" ] || fail "a language without a translation wrote to stderr: $(cat "$work/err")"
