@@ -59,6 +59,7 @@ test_packages=(
   x11-utils
   libxdamage-dev
   dbus-daemon
+  clang-format
   clang-format-16
   clang-tidy
   desktop-file-utils

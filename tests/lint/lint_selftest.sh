@@ -37,12 +37,12 @@ fail() { echo "FAIL: $*"; echo "--- lint output:"; cat "$work/out"; exit 1; }
 
 if bash "$work"/scripts/lint.sh "$work"/build >"$work"/out 2>&1; then fail "lint passed a tree with faults"; fi
 grep -qx 'src/mainwin/window.h:2: clang-format' "$work"/out || fail "clang-format finding missing"
-grep -q '^src/mainwin/sign.h:4: clang-format' "$work"/out || fail "brace finding missing"
+grep -q '^src/mainwin/sign.h:4: braces' "$work"/out || fail "brace finding missing"
 grep -q '^src/core/text.cpp:6: performance-no-automatic-move: ' "$work"/out || fail "clang-tidy finding missing"
 grep -q '^src/core/broken.cpp:3: clang-diagnostic-error: ' "$work"/out || fail "compile error missing"
 grep -q '^src/core/layout.h:2: core may not include mainwin/window.h' "$work"/out || fail "layer finding missing"
 grep -q '^src/mainwin/caption.h:4: tr: "Keep" reaches setText() without tr()' "$work"/out || fail "tr finding missing"
-grep -qx 'lint failed: clang-format clang-tidy layers tr' "$work"/out || fail "summary line wrong"
+grep -qx 'lint failed: clang-format braces clang-tidy layers tr' "$work"/out || fail "summary line wrong"
 
 printf '#pragma once\nint Width();\n' >"$work"/src/mainwin/window.h
 rm "$work"/src/core/layout.h
