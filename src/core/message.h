@@ -3,6 +3,7 @@
 
 #include <initializer_list>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tintora {
@@ -21,6 +22,11 @@ struct Message {
     bool empty() const { return text.empty(); }
     std::string English() const;
 };
+
+// `templ` with %1..%9 replaced by args[0..8] in one pass, so that an argument
+// holding "%1" (typed by the user) stays as it is. A placeholder without an
+// argument stays too.
+std::string FillPlaceholders(std::string_view templ, const std::vector<std::string>& args);
 
 // Data shown as it is.
 Message Plain(std::string text);
