@@ -9,7 +9,7 @@ QString TranslatedMessage(const Message& message)
 {
     if (!message.context)
         return QString::fromStdString(message.text);
-    const QString templ = QCoreApplication::translate(message.context, message.text.c_str());
+    QString templ = QCoreApplication::translate(message.context, message.text.c_str());
     if (message.args.empty())
         return templ;
     std::vector<std::string> args;
