@@ -419,7 +419,7 @@ GamutMapped MapToSrgbGamut(ColorSpace space, ColorCoords c)
     // clipping puts it, and is not worth a word.
     constexpr double noise = 0.5 / 255.0;
     const bool outside =
-        std::any_of(srgb.begin(), srgb.end(), [](double v) { return v < -noise || v > 1.0 + noise; });
+        std::any_of(srgb.begin(), srgb.end(), [](double v) { return !(v >= -noise && v <= 1.0 + noise); });
 
     constexpr double jnd = 0.02;
     constexpr double epsilon = 0.0001;
@@ -428,12 +428,16 @@ GamutMapped MapToSrgbGamut(ColorSpace space, ColorCoords c)
         return GamutMapped{Clip(FromXyzD65(ColorSpace::Srgb, OklabToXyz({1.0, 0.0, 0.0}))), outside};
     if (originLch[0] <= 0.0)
         return GamutMapped{Clip(FromXyzD65(ColorSpace::Srgb, OklabToXyz({0.0, 0.0, 0.0}))), outside};
+    // No displayable colour comes near this chroma; beyond it the cubes of
+    // the conversion overflow and the search below would never narrow.
+    constexpr double maxChroma = 1e6;
     ColorCoords current = originLch;
+    current[1] = std::min(current[1], maxChroma);
     if (const ColorCoords direct = OklchToSrgb(current); InUnitCube(direct))
         return GamutMapped{direct, outside};
     auto oklabOfSrgb = [](ColorCoords rgb) { return XyzToOklab(ToXyzD65(ColorSpace::Srgb, rgb)); };
     double low = 0.0;
-    double high = originLch[1];
+    double high = current[1];
     bool lowInGamut = true;
     ColorCoords clipped = Clip(OklchToSrgb(current));
     double e = DeltaEOk(oklabOfSrgb(clipped), FromPolar(current));

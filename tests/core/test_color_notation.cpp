@@ -138,6 +138,8 @@ TEST(ParseColorNotation, CssColor4AndWhatIsGivenUp)
         {"rgba(255, 0, 0, 1)", {255, 0, 0}, ""},
         {"rgb(255 0 0 / 50%)", {255, 0, 0}, "Alpha 50 % not kept"},
         {"rgb(300, -5, 0)", {255, 0, 0}, ""}, // clamped, not mapped
+        // A chroma whose cubes overflow: mapped as a finite one, and said.
+        {"oklab(.6 -5.1 1e300)", {161, 122, 0}, "Outside sRGB: mapped"},
         {"rgb(none 128 1e2)", {0, 128, 100}, ""},
         {"rgb(1 2 3 / none)", {1, 2, 3}, "Alpha 0 % not kept"},
         {"rgb(1 2 3 / 0.999)", {1, 2, 3}, "Alpha 99 % not kept"},
