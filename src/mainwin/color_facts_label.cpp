@@ -4,6 +4,14 @@
 #include "core/color_contrast.h"
 #include "core/css_color_names.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QPaintEvent>
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+
 namespace tintora {
 
 namespace {
@@ -32,13 +40,43 @@ QString Verdict(bool pass)
     return pass ? ColorFactsLabel::tr("pass") : ColorFactsLabel::tr("fail");
 }
 
+qreal LineEnd(const ColorFactsLabel::Line& line)
+{
+    return line.isEmpty() ? 0 : line.last().x + line.last().advance;
+}
+
+// What a screen reader reads: the two lines as static text.
+class FactsAccessible : public QAccessibleWidget
+{
+public:
+    explicit FactsAccessible(ColorFactsLabel* label) : QAccessibleWidget(label, QAccessible::StaticText) {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
+            return static_cast<ColorFactsLabel*>(widget())->text();
+        return QAccessibleWidget::text(t);
+    }
+};
+
+QAccessibleInterface* FactsAccessibleFactory(const QString& className, QObject* object)
+{
+    if (className == QLatin1String("tintora::ColorFactsLabel") && object && object->isWidgetType())
+        return new FactsAccessible(static_cast<ColorFactsLabel*>(object));
+    return nullptr;
+}
+
 } // namespace
 
-ColorFactsLabel::ColorFactsLabel(QWidget* parent) : QLabel(parent)
+ColorFactsLabel::ColorFactsLabel(QWidget* parent) : QWidget(parent)
 {
+    static const bool accessible = [] {
+        QAccessible::installFactory(FactsAccessibleFactory);
+        return true;
+    }();
+    (void)accessible;
     setObjectName(QStringLiteral("lblColorFacts"));
-    setTextFormat(Qt::PlainText);
-    setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    takeFont();
     setColors(Rgb{}, Rgb{});
 }
 
@@ -63,6 +101,138 @@ void ColorFactsLabel::setColors(Rgb newColor, Rgb oldColor)
                                    : tr("Nearest CSS name: %1 (CIELAB distance %2)")
                                          .arg(cssName)
                                          .arg(name.deltaE, 0, 'f', 1)));
+}
+
+void ColorFactsLabel::setText(const QString& text)
+{
+    if (text == text_)
+        return;
+    text_ = text;
+    const QList<Line> old = std::exchange(lines_, split(text));
+    if (QAccessible::isActive()) {
+        QAccessibleEvent event(this, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&event);
+    }
+    if (old.size() != lines_.size()) {
+        // The lines move up or down as a block.
+        update();
+        return;
+    }
+    // The words before the first change stay where they are; from there to
+    // the end of the longer of the old and the new line is repainted.
+    for (int i = 0; i < lines_.size(); ++i) {
+        const Line& was = old[i];
+        const Line& now = lines_[i];
+        qsizetype k = 0;
+        while (k < was.size() && k < now.size() && was[k].text == now[k].text)
+            ++k;
+        if (k == was.size() && k == now.size())
+            continue;
+        const qreal from = k < now.size() ? now[k].x : LineEnd(now);
+        const qreal to = std::max(LineEnd(was), LineEnd(now));
+        update(QRectF(from - overhang_, lineTop(i), to - from + 2 * overhang_, lineHeight_).toAlignedRect());
+    }
+}
+
+QList<ColorFactsLabel::Line> ColorFactsLabel::split(const QString& text)
+{
+    QList<Line> lines;
+    for (const QStringView lineText : QStringView(text).split(u'\n')) {
+        Line line;
+        qreal x = 0;
+        qsizetype start = 0;
+        while (start < lineText.size()) {
+            qsizetype end = lineText.indexOf(u' ', start);
+            end = end < 0 ? lineText.size() : end;
+            while (end < lineText.size() && lineText[end] == u' ')
+                ++end;
+            const QString word = lineText.mid(start, end - start).toString();
+            const qreal advance = shaped(word).advance;
+            line.append(Word{word, x, advance});
+            x += advance;
+            start = end;
+        }
+        lines.append(line);
+    }
+    return lines;
+}
+
+const ColorFactsLabel::Shaped& ColorFactsLabel::shaped(const QString& word)
+{
+    if (auto it = shapes_.constFind(word); it != shapes_.constEnd())
+        return *it;
+    // Ratios and names come and go; the cache is emptied rather than left to grow.
+    if (shapes_.size() >= 1024)
+        shapes_.clear();
+    Shaped s;
+    s.text.setText(word);
+    s.text.setTextFormat(Qt::PlainText);
+    s.text.prepare(QTransform(), font());
+    s.advance = QFontMetricsF(font()).horizontalAdvance(word);
+    return *shapes_.insert(word, s);
+}
+
+// As a label centres its lines: each line starts on a whole pixel below the
+// one before, and the block of lines is centred in the widget's height.
+qreal ColorFactsLabel::lineTop(qsizetype i) const
+{
+    const auto top = [this](qsizetype n) {
+        qreal y = 0;
+        for (qsizetype k = 1; k <= n; ++k)
+            y = std::ceil(y + lineHeight_ + leading_);
+        return y;
+    };
+    const qreal block = top(lines_.size() - 1) + lineHeight_;
+    return (height() - block) / 2 + top(i);
+}
+
+void ColorFactsLabel::takeFont()
+{
+    const QFontMetricsF fm(font());
+    lineHeight_ = fm.ascent() + fm.descent();
+    leading_ = fm.leading();
+    const QFontMetrics whole(font());
+    overhang_ = 2 + std::max({0, -whole.minLeftBearing(), -whole.minRightBearing()});
+    shapes_.clear();
+}
+
+QSize ColorFactsLabel::sizeHint() const
+{
+    qreal width = 0;
+    for (const Line& line : lines_)
+        width = std::max(width, LineEnd(line));
+    const qreal block = lines_.isEmpty() ? 0 : lineTop(lines_.size() - 1) - lineTop(0) + lineHeight_;
+    return QSizeF(width, block).toSize().expandedTo(QSize(1, 1));
+}
+
+void ColorFactsLabel::paintEvent(QPaintEvent* e)
+{
+    QPainter p(this);
+    QPalette pal = palette();
+    pal.setCurrentColorGroup(!isEnabled()       ? QPalette::Disabled
+                             : isActiveWindow() ? QPalette::Active
+                                                : QPalette::Inactive);
+    p.setPen(pal.color(foregroundRole()));
+    for (qsizetype i = 0; i < lines_.size(); ++i) {
+        const qreal top = lineTop(i);
+        for (const Word& word : lines_[i]) {
+            const QRect reach =
+                QRectF(word.x - overhang_, top, word.advance + 2 * overhang_, lineHeight_).toAlignedRect();
+            if (e->region().intersects(reach))
+                p.drawStaticText(QPointF(word.x, top), shaped(word.text).text);
+        }
+    }
+}
+
+void ColorFactsLabel::changeEvent(QEvent* e)
+{
+    QWidget::changeEvent(e);
+    if (e->type() == QEvent::FontChange) {
+        takeFont();
+        lines_ = split(text_);
+        updateGeometry();
+        update();
+    }
 }
 
 } // namespace tintora

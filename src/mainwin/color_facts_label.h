@@ -3,7 +3,10 @@
 
 #include "core/color_types.h"
 
-#include <QLabel>
+#include <QHash>
+#include <QList>
+#include <QStaticText>
+#include <QWidget>
 
 #include <optional>
 #include <utility>
@@ -19,7 +22,12 @@ namespace tintora {
 //
 // The ratio is cut to two decimals, never rounded up, so it never shows a
 // threshold that it misses. The tooltip spells everything out.
-class ColorFactsLabel : public QLabel
+//
+// It changes on every move of a drag, usually in one word (the ratio), so it
+// draws its text itself, as a plain label would place it, a word at a time:
+// each word is shaped once and kept, and a change repaints only from the
+// first word that changed to the end of its line.
+class ColorFactsLabel : public QWidget
 {
     Q_OBJECT
 
@@ -29,7 +37,44 @@ public:
     // Channels 0..255 each.
     void setColors(Rgb newColor, Rgb oldColor);
 
+    // The two lines, separated by '\n'.
+    QString text() const { return text_; }
+    QSize sizeHint() const override;
+
+    // A word with the spaces after it, as drawn at `x` on its line.
+    struct Word {
+        QString text;
+        qreal x = 0;
+        qreal advance = 0;
+    };
+    using Line = QList<Word>;
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+    void changeEvent(QEvent* e) override;
+
 private:
+    // A word shaped once for the widget's font, and how far it advances.
+    struct Shaped {
+        QStaticText text;
+        qreal advance = 0;
+    };
+
+    void setText(const QString& text);
+    QList<Line> split(const QString& text);
+    const Shaped& shaped(const QString& word);
+    // Takes the font's metrics and forgets the words shaped in another font.
+    void takeFont();
+    // The top of line `i` of the lines shown.
+    qreal lineTop(qsizetype i) const;
+
+    QString text_;
+    QList<Line> lines_;
+    QHash<QString, Shaped> shapes_;
+    qreal lineHeight_ = 0;
+    qreal leading_ = 0;
+    // How far a word's pixels may reach beyond its advance.
+    int overhang_ = 0;
     // What the text shows, so that the same colours are not worked out again
     // on every move of a drag.
     std::optional<std::pair<Rgb, Rgb>> shown_;

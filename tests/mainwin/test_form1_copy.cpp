@@ -5,6 +5,7 @@
 // field, and the whole plane shows.
 #include "form1_fixture.h"
 
+#include "mainwin/color_facts_label.h"
 #include "mainwin/swatch_label.h"
 #include "platform/clipboard_writer.h"
 
@@ -51,7 +52,7 @@ protected:
     }
     QString clipboard() const { return QApplication::clipboard()->text(); }
     QString note() const { return child<QLabel>("lblMessage")->text(); }
-    QString facts() const { return child<QLabel>("lblColorFacts")->text(); }
+    QString facts() const { return child<ColorFactsLabel>("lblColorFacts")->text(); }
     bool marked(const char* name) const { return child<SwatchLabel>(name)->marked(); }
 };
 

@@ -5,6 +5,7 @@
 
 #include "eyedropper/eyedropper.h"
 #include "eyedropper/eyedropper_overlay.h"
+#include "mainwin/color_facts_label.h"
 
 #include <QAbstractButton>
 #include <QClipboard>
@@ -157,7 +158,7 @@ TEST_F(Form1Entry, EyedropperPickBecomesCurrentExactlyAndCancelChangesNothing)
 
 TEST_F(Form1Entry, ContrastAndNameFollowNewAndOld)
 {
-    auto* facts = child<QLabel>("lblColorFacts");
+    auto* facts = child<ColorFactsLabel>("lblColorFacts");
     form->LoadColorDialog(0x00FFFFFF);
     form->keepColor(); // Old is white
     form->LoadColorDialog(0);

@@ -3,6 +3,7 @@
 // button, label or group box fits its control, measured with the control's
 // own font and style.
 #include "core/branding.h"
+#include "mainwin/color_facts_label.h"
 #include "mainwin/form1.h"
 #include "platform/settings_store.h"
 #include "platform/translations.h"
@@ -68,6 +69,8 @@ QRect CaptionRoom(QWidget* w)
         // The title may use the frame's width less its rounded corners.
         return QRect(0, 0, box->width() - 2 * 8, box->fontMetrics().height());
     }
+    if (qobject_cast<ColorFactsLabel*>(w))
+        return w->rect();
     auto* label = qobject_cast<QLabel*>(w);
     const int inset = std::max(label->margin(), label->indent() > 0 ? label->indent() : 0);
     return label->contentsRect().adjusted(inset, 0, -inset, 0);
@@ -117,7 +120,8 @@ QList<Clip> ClippedCaptions(QWidget& root)
         else if (auto* label = qobject_cast<QLabel*>(w); label && label->pixmap().isNull()) {
             text = label->text();
             wraps = label->wordWrap();
-        }
+        } else if (auto* facts = qobject_cast<ColorFactsLabel*>(w))
+            text = facts->text();
         if (text.trimmed().isEmpty())
             continue;
         const QFontMetrics fm = w->fontMetrics();
