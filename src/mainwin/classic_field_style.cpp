@@ -6,6 +6,8 @@
 #include <QStyleOption>
 #include <QWidget>
 
+#include <algorithm>
+
 namespace tintora {
 
 void ClassicFieldStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
@@ -20,28 +22,57 @@ void ClassicFieldStyle::drawPrimitive(PrimitiveElement element, const QStyleOpti
         return;
     const QPalette& pal = option->palette;
     const bool enabled = option->state & State_Enabled;
-    if (element == PE_PanelLineEdit)
-        painter->fillRect(r.adjusted(2, 2, -2, -2), pal.brush(enabled ? QPalette::Active : QPalette::Disabled,
-                                                              enabled ? QPalette::Base : QPalette::Window));
-    // Two rings of solid rectangles: shadow and highlight outside, dark
-    // shadow and light inside.
-    const int l = r.left(), t = r.top(), w = r.width(), h = r.height();
-    const auto ring = [&](int inset, const QColor& topLeft, const QColor& bottomRight) {
-        const int x = l + inset, y = t + inset, rw = w - 2 * inset, rh = h - 2 * inset;
-        painter->fillRect(x, y, rw - 1, 1, topLeft);
-        painter->fillRect(x, y, 1, rh - 1, topLeft);
-        painter->fillRect(x, y + rh - 1, rw, 1, bottomRight);
-        painter->fillRect(x + rw - 1, y, 1, rh, bottomRight);
-    };
+    const QBrush& base = pal.brush(enabled ? QPalette::Active : QPalette::Disabled,
+                                   enabled ? QPalette::Base : QPalette::Window);
     // A field holding text that is not a colour is framed in red.
-    if (widget && IsMarkedRefused(widget)) {
-        const QColor red(0xD0, 0x00, 0x00);
-        ring(0, red, red);
-        ring(1, red, red);
+    const bool refused = widget && IsMarkedRefused(widget);
+    const QColor red(0xD0, 0x00, 0x00);
+    const std::array<QColor, 4> edges =
+        refused ? std::array{red, red, red, red}
+                : std::array{pal.color(QPalette::Dark), pal.color(QPalette::Light),
+                             pal.color(QPalette::Shadow), pal.color(QPalette::Midlight)};
+    const auto draw = [&](QPainter* to, QRect rect) {
+        if (element == PE_PanelLineEdit)
+            to->fillRect(rect.adjusted(2, 2, -2, -2), base);
+        // Two rings of solid rectangles: shadow and highlight outside, dark
+        // shadow and light inside.
+        const int l = rect.left(), t = rect.top(), w = rect.width(), h = rect.height();
+        const auto ring = [&](int inset, const QColor& topLeft, const QColor& bottomRight) {
+            const int x = l + inset, y = t + inset, rw = w - 2 * inset, rh = h - 2 * inset;
+            to->fillRect(x, y, rw - 1, 1, topLeft);
+            to->fillRect(x, y, 1, rh - 1, topLeft);
+            to->fillRect(x, y + rh - 1, rw, 1, bottomRight);
+            to->fillRect(x + rw - 1, y, 1, rh, bottomRight);
+        };
+        ring(0, edges[0], edges[1]);
+        ring(1, edges[2], edges[3]);
+    };
+    // Copied only where a copy is the same pixels as the fills: a solid,
+    // opaque panel on whole device pixels.
+    const bool copyable = element == PE_PanelLineEdit && base.style() == Qt::SolidPattern &&
+                          base.color().alpha() == 255 && painter->opacity() == 1.0 &&
+                          painter->compositionMode() == QPainter::CompositionMode_SourceOver &&
+                          painter->transform().type() <= QTransform::TxTranslate && painter->device() &&
+                          painter->device()->devicePixelRatio() == 1.0;
+    if (!copyable) {
+        draw(painter, r);
         return;
     }
-    ring(0, pal.color(QPalette::Dark), pal.color(QPalette::Light));
-    ring(1, pal.color(QPalette::Shadow), pal.color(QPalette::Midlight));
+    const std::array colors{base.color().rgba(), edges[0].rgba(), edges[1].rgba(), edges[2].rgba(),
+                            edges[3].rgba()};
+    auto it = std::find_if(panels_.begin(), panels_.end(),
+                           [&](const Panel& p) { return p.size == r.size() && p.colors == colors; });
+    if (it == panels_.end()) {
+        // Sizes and schemes are few; a bound keeps odd uses from piling up.
+        if (panels_.size() >= 16)
+            panels_.clear();
+        QImage image(r.size(), QImage::Format_RGB32);
+        QPainter on(&image);
+        draw(&on, image.rect());
+        on.end();
+        it = panels_.insert(panels_.end(), Panel{r.size(), colors, std::move(image)});
+    }
+    painter->drawImage(r.topLeft(), it->image);
 }
 
 // The reason is never empty for a marked field, so an empty description

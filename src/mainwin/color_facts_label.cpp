@@ -118,19 +118,27 @@ void ColorFactsLabel::setText(const QString& text)
         update();
         return;
     }
-    // The words before the first change stay where they are; from there to
-    // the end of the longer of the old and the new line is repainted.
-    for (int i = 0; i < lines_.size(); ++i) {
+    // A word that keeps its text and its place keeps its pixels: usually only
+    // the ratio changes, and the digits of most fonts are all as wide, so
+    // nothing after it moves. The old and the new place of every other word
+    // are repainted.
+    for (qsizetype i = 0; i < lines_.size(); ++i) {
         const Line& was = old[i];
         const Line& now = lines_[i];
-        qsizetype k = 0;
-        while (k < was.size() && k < now.size() && was[k].text == now[k].text)
-            ++k;
-        if (k == was.size() && k == now.size())
-            continue;
-        const qreal from = k < now.size() ? now[k].x : LineEnd(now);
-        const qreal to = std::max(LineEnd(was), LineEnd(now));
-        update(QRectF(from - overhang_, lineTop(i), to - from + 2 * overhang_, lineHeight_).toAlignedRect());
+        const auto reach = [&](const Word& w) {
+            return QRectF(w.x - overhang_, lineTop(i), w.advance + 2 * overhang_, lineHeight_)
+                .toAlignedRect();
+        };
+        for (qsizetype k = 0; k < std::max(was.size(), now.size()); ++k) {
+            const bool kept =
+                k < was.size() && k < now.size() && was[k].text == now[k].text && was[k].x == now[k].x;
+            if (kept)
+                continue;
+            if (k < was.size())
+                update(reach(was[k]));
+            if (k < now.size())
+                update(reach(now[k]));
+        }
     }
 }
 

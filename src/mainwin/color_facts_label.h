@@ -25,8 +25,8 @@ namespace tintora {
 //
 // It changes on every move of a drag, usually in one word (the ratio), so it
 // draws its text itself, as a plain label would place it, a word at a time:
-// each word is shaped once and kept, and a change repaints only from the
-// first word that changed to the end of its line.
+// each word is shaped once and kept, and a change repaints only the words
+// that changed or moved.
 class ColorFactsLabel : public QWidget
 {
     Q_OBJECT

@@ -172,8 +172,8 @@ TEST_F(CopyAsMenuTest, AddTemplateAsksAndRefusesBadOnes)
         << shownMessages[0].toStdString();
 }
 
-// The label draws its text a word at a time and repaints only from the first
-// word that changed: what it shows must be what a plain label shows, after
+// The label draws its text a word at a time and repaints only the words that
+// changed or moved: what it shows must be what a plain label shows, after
 // any sequence of changes, in the program's font and in a larger one.
 TEST(ColorFactsLabel, ShowsWhatAPlainLabelShowsAfterEveryChange)
 {
@@ -190,6 +190,8 @@ TEST(ColorFactsLabel, ShowsWhatAPlainLabelShowsAfterEveryChange)
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
         const Rgb steps[][2] = {
             {{0x76, 0x76, 0x76}, {255, 255, 255}}, // one word of the first line changes
+            {{0x70, 0x70, 0x70}, {255, 255, 255}}, // only the ratio and the name
+            {{0x6E, 0x6E, 0x6E}, {255, 255, 255}},
             {{0x77, 0x77, 0x77}, {255, 255, 255}}, // the verdicts change, the line gets shorter
             {{0x10, 0x20, 0x30}, {0x10, 0x20, 0x30}},
             {{0, 0, 0}, {255, 255, 255}}, // the longest line, an exact name

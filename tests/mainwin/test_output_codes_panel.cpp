@@ -2,6 +2,7 @@
 // The codes block on its own, as a window uses it: a colour shown, typed or
 // pasted codes, refusals and copies; and how typed text is read.
 #include "core/color_outputs.h"
+#include "mainwin/classic_field_style.h"
 #include "mainwin/color_entry.h"
 #include "mainwin/output_codes_panel.h"
 #include "platform/settings_store.h"
@@ -10,6 +11,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QImage>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -115,6 +117,39 @@ protected:
     int entered = 0;
     QString message;
 };
+
+// Panels are drawn once per size and colours and copied after that: a copy
+// must follow the palette and the refusal mark, never show an older panel.
+TEST(ClassicFieldStyle, APanelFollowsItsPaletteAndItsMark)
+{
+    ClassicFieldStyle style;
+    QLineEdit field;
+    field.setStyle(&style);
+    field.resize(49, 19);
+    // Outer ring, inner ring (top left, bottom right each), then the base.
+    const auto shown = [&] {
+        const QImage i = field.grab().toImage();
+        return std::array{i.pixel(0, 0), i.pixel(48, 18), i.pixel(1, 1), i.pixel(47, 17), i.pixel(46, 9)};
+    };
+    const auto rgb = [](const char* name) { return QColor(QString::fromLatin1(name)).rgb(); };
+    for (const auto& colors : {std::array{"#808080", "#ffffff", "#404040", "#e0e0e0", "#ffffff"},
+                               std::array{"#102030", "#405060", "#708090", "#a0b0c0", "#ffff00"}}) {
+        QPalette pal = field.palette();
+        pal.setColor(QPalette::Dark, QColor(QString::fromLatin1(colors[0])));
+        pal.setColor(QPalette::Light, QColor(QString::fromLatin1(colors[1])));
+        pal.setColor(QPalette::Shadow, QColor(QString::fromLatin1(colors[2])));
+        pal.setColor(QPalette::Midlight, QColor(QString::fromLatin1(colors[3])));
+        pal.setColor(QPalette::Base, QColor(QString::fromLatin1(colors[4])));
+        field.setPalette(pal);
+        EXPECT_EQ(shown(), (std::array{rgb(colors[0]), rgb(colors[1]), rgb(colors[2]), rgb(colors[3]),
+                                       rgb(colors[4])}));
+        MarkRefused(&field, QStringLiteral("not a colour"));
+        const QRgb red = qRgb(0xD0, 0, 0);
+        EXPECT_EQ(shown(), (std::array{red, red, red, red, rgb(colors[4])}));
+        MarkRefused(&field, QString());
+        EXPECT_EQ(shown()[0], rgb(colors[0]));
+    }
+}
 
 TEST_F(PanelTest, ShowingAColourEmitsNothing)
 {
