@@ -64,8 +64,7 @@ public:
     void keepColor();         // "Keep"
     void togglePaletteView(); // "Presets" / "Picker"
     // A click on the "New" or "Old" swatch or a history place: the codes
-    // and the readout show its colour, "New" and the picker stay. A
-    // double-click or "Use as New" makes the swatch's colour current.
+    // and the readout show its colour, "New" and the picker stay.
     void showSwatch(SwatchId id);
     void pickFromScreen() { screenPick_->start(); } // the eyedropper
 
