@@ -48,6 +48,39 @@ std::optional<ViewUpdate> AreaInput::Key(const PickerInput& in, const AreaKey& k
     return slider ? picker_.MoveSliderBy(in, key.dy) : picker_.MoveRingBy(in, key.dx, key.dy);
 }
 
+std::optional<ViewUpdate> AreaInput::Key(const PickerInput& in, Focus area, int qtKey, bool shift)
+{
+    if (area == Focus::None)
+        return std::nullopt;
+    const bool slider = area == Focus::Slider;
+    return Key(in, AreaKeyOf(qtKey, shift, slider), slider);
+}
+
+ViewUpdate AreaInput::ToggleView(const PickerInput& in)
+{
+    palettes_.surface().Cls();
+    const bool toPicker = GridShown();
+    ViewUpdate markers = picker_.SetMarkersVisible(toPicker);
+    if (!toPicker) {
+        palettes_.SetView(PaletteView::CustomColors);
+        palettes_.LoadCustomColors();
+        return markers;
+    }
+    ViewUpdate picker = picker_.SwitchMode(in);
+    picker.repaint.insert(picker.repaint.begin(), markers.repaint.begin(), markers.repaint.end());
+    palettes_.SetView(PaletteView::Picker);
+    return picker;
+}
+
+AreaInput::Descriptions AreaInput::Describe(const PickerInput& in) const
+{
+    if (!GridShown())
+        return {DescribePlane(in.mode, in.fields), DescribeStrip(in.mode, in.fields)};
+    const int cell = palettes_.SelectedCell();
+    return {DescribeGridCell(cell, GridCellCount, SplitColor(ResolveColor(palettes_.CellColor(cell), sys_))),
+            std::nullopt};
+}
+
 int PointerButton(Qt::MouseButton button)
 {
     if (button == Qt::LeftButton)

@@ -30,6 +30,21 @@ public:
     // On the grid the arrows move the selected cell and Space or Enter
     // picks it; on the picker the arrows move the ring or the slider.
     std::optional<ViewUpdate> Key(const PickerInput& in, const AreaKey& key, bool slider);
+    // A Qt key pressed while `area` has the keyboard focus (None: nothing).
+    std::optional<ViewUpdate> Key(const PickerInput& in, Focus area, int qtKey, bool shift);
+
+    // "Presets" and "Picker": the grid of custom colours in the picker's
+    // place with the markers hidden, or the picker back, rebuilt for
+    // in.mode from the H, S and B fields.
+    ViewUpdate ToggleView(const PickerInput& in);
+
+    // What a screen reader is told of the plane (or the grid in its place)
+    // and of the strip; the grid leaves the strip as it was.
+    struct Descriptions {
+        AreaDescription plane;
+        std::optional<AreaDescription> slider;
+    };
+    Descriptions Describe(const PickerInput& in) const;
 
 private:
     PickerController& picker_;

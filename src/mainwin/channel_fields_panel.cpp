@@ -120,6 +120,13 @@ void ChannelFieldsPanel::showText(ChannelField f, const QString& text)
     MarkRefused(t, QString());
 }
 
+void ChannelFieldsPanel::showTexts(const std::array<std::optional<std::string>, ChannelFieldCount>& texts)
+{
+    for (std::size_t i = 0; i < ChannelFieldCount; ++i)
+        if (texts[i])
+            showText(static_cast<ChannelField>(i), QString::fromStdString(*texts[i]));
+}
+
 void ChannelFieldsPanel::showMode(PickerMode mode)
 {
     QRadioButton* o = options_[static_cast<std::size_t>(mode)];

@@ -9,6 +9,8 @@
 #include <QWidget>
 
 #include <array>
+#include <optional>
+#include <string>
 
 class QLineEdit;
 class QRadioButton;
@@ -31,8 +33,9 @@ public:
 
     QLineEdit* field(ChannelField f) const { return fields_[static_cast<std::size_t>(f)]; }
     ChannelTexts texts() const;
-    // Shows a field's text and clears its refusal; emits nothing.
-    void showText(ChannelField f, const QString& text);
+    // Shows the texts an update sets and clears their refusals; emits
+    // nothing.
+    void showTexts(const std::array<std::optional<std::string>, ChannelFieldCount>& texts);
     // Checks a mode's option; emits nothing.
     void showMode(PickerMode mode);
     // Settles what was typed into R, G or B as Enter would: false when it
@@ -50,6 +53,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void showText(ChannelField f, const QString& text);
     bool settle(QLineEdit* field, bool always);
     ChannelField fieldOf(const QObject* o) const;
     bool isChannelEntry(const QObject* o) const; // R, G or B

@@ -79,18 +79,13 @@ void Form1::connectControls()
     connect(channels_, &ChannelFieldsPanel::message, this, &Form1::showNote);
     connect(channels_, &ChannelFieldsPanel::hueFieldLeft, this,
             [this] { apply(picker_.HueFieldLeft(pickerInput())); });
-    connect(channels_, &ChannelFieldsPanel::fieldEdited, this, [this](ChannelField f) {
-        if (f == ChannelField::Hue)
-            apply(picker_.HueFieldEdited(pickerInput()));
-        else if (f == ChannelField::Saturation)
-            apply(picker_.SaturationFieldEdited(pickerInput()));
-        else if (f == ChannelField::Brightness)
-            apply(picker_.BrightnessFieldEdited(pickerInput()));
-    });
+    connect(channels_, &ChannelFieldsPanel::fieldEdited, this,
+            [this](ChannelField f) { apply(picker_.FieldEdited(pickerInput(), f)); });
     // New, Old and the history: a click shows the colour in the codes, a
     // double-click or "Use as New" makes it current.
     connect(swatches_, &SwatchRow::showRequested, this, &Form1::showSwatch);
-    connect(swatches_, &SwatchRow::useRequested, this, &Form1::useSwatchAsNew);
+    connect(swatches_, &SwatchRow::useRequested, this,
+            [this](SwatchId id) { showColor(SplitColor(ResolveColor(state_.swatchColor(id), sys_))); });
     connect(swatches_, &SwatchRow::pickRequested, this, &Form1::pickFromScreen);
     auto* help = new QShortcut(QKeySequence::HelpContents, this);
     help->setContext(Qt::WindowShortcut);
@@ -158,9 +153,7 @@ void Form1::apply(const ViewUpdate& u)
         CentreOnScreen(this);
         show();
     }
-    for (std::size_t i = 0; i < ChannelFieldCount; ++i)
-        if (u.fields[i])
-            channels_->showText(static_cast<ChannelField>(i), QString::fromStdString(*u.fields[i]));
+    channels_->showTexts(u.fields);
     if (u.swatch)
         state_.newColor = *u.swatch;
     if (u.current) {
@@ -183,15 +176,10 @@ void Form1::apply(const ViewUpdate& u)
 
 void Form1::describeAreas()
 {
-    if (palettes_.View() == PaletteView::Picker) {
-        const ChannelTexts fields = channels_->texts();
-        planeArea_->describe(DescribePlane(state_.mode, fields));
-        sliderArea_->describe(DescribeStrip(state_.mode, fields));
-        return;
-    }
-    const int cell = palettes_.SelectedCell();
-    planeArea_->describe(
-        DescribeGridCell(cell, GridCellCount, SplitColor(ResolveColor(palettes_.CellColor(cell), sys_))));
+    const AreaInput::Descriptions d = areas_.Describe(pickerInput());
+    planeArea_->describe(d.plane);
+    if (d.slider)
+        sliderArea_->describe(*d.slider);
 }
 
 void Form1::showState()
@@ -200,9 +188,7 @@ void Form1::showState()
     palettePanel_->addSwatch()->setColor(state_.addColor);
     channels_->showMode(state_.mode);
     // The name and the contrast describe the colour the codes show.
-    const ColorRef described =
-        state_.shownSwatch == SwatchId::None ? state_.newColor : state_.swatchColor(state_.shownSwatch);
-    colorFacts_->setColors(SplitColor(ResolveColor(described, sys_)),
+    colorFacts_->setColors(SplitColor(ResolveColor(state_.shownColor(), sys_)),
                            SplitColor(ResolveColor(state_.oldColor(), sys_)));
 }
 
@@ -314,19 +300,21 @@ void Form1::keyPressEvent(QKeyEvent* e)
     // Text fields take their own paste; anywhere else Ctrl+V brings in the
     // colour on the clipboard.
     if (e->matches(QKeySequence::Paste)) {
-        pasteColor();
+        const EntryReading read = ReadColorEntry(EntrySource::Clipboard, QApplication::clipboard()->text());
+        if (read.color)
+            showColor(*read.color);
+        showNote(read.color ? read.note : read.reason);
         e->accept();
         return;
     }
-    QWidget* focus = focusWidget();
-    if (focus == planeArea_ || focus == sliderArea_) {
-        const bool slider = focus == sliderArea_;
-        const AreaKey key = AreaKeyOf(e->key(), e->modifiers() & Qt::ShiftModifier, slider);
-        if (const auto u = areas_.Key(pickerInput(), key, slider)) {
-            apply(*u);
-            e->accept();
-            return;
-        }
+    const QWidget* f = focusWidget();
+    const auto area = f == planeArea_    ? AreaInput::Focus::Plane
+                      : f == sliderArea_ ? AreaInput::Focus::Slider
+                                         : AreaInput::Focus::None;
+    if (const auto u = areas_.Key(pickerInput(), area, e->key(), e->modifiers() & Qt::ShiftModifier)) {
+        apply(*u);
+        e->accept();
+        return;
     }
     QWidget::keyPressEvent(e);
 }
@@ -355,24 +343,15 @@ void Form1::refreshSystemColors()
 
 void Form1::togglePaletteView()
 {
-    surface_.Cls();
-    const bool toPicker = palettes_.View() != PaletteView::Picker;
-    apply(picker_.SetMarkersVisible(toPicker));
-    if (toPicker) {
-        // Back to the picker, rebuilt for the selected mode from the fields.
-        apply(picker_.SwitchMode(pickerInput()));
-        palettes_.SetView(PaletteView::Picker);
-    } else {
-        palettes_.SetView(PaletteView::CustomColors);
-        palettes_.LoadCustomColors();
+    const bool toPicker = areas_.GridShown();
+    apply(areas_.ToggleView(pickerInput()));
+    if (!toPicker) {
         state_.addColor = state_.newColor;
         showState();
     }
     palettePanel_->showGrid(!toPicker);
     channels_->setVisible(toPicker);
     sliderArea_->setVisible(toPicker);
-    if (toPicker)
-        describeAreas();
     surface_.Refresh();
     update();
 }
@@ -381,7 +360,8 @@ void Form1::keepColor()
 {
     // What was typed and not yet entered is settled first, so "New" is what
     // the fields say.
-    settlePendingEdits();
+    codes_->settlePendingEdits();
+    channels_->settlePendingEdits();
     state_.keepNew();
     showState();
 }
@@ -393,29 +373,6 @@ void Form1::showSwatch(SwatchId id)
     apply(palettes_.ShowSwatchColor(state_.swatchColor(id), sys_));
     state_.shownSwatch = id;
     showState();
-}
-
-void Form1::useSwatchAsNew(SwatchId id)
-{
-    if (!swatches_->swatch(id))
-        return;
-    showColor(SplitColor(ResolveColor(state_.swatchColor(id), sys_)));
-}
-
-// ---- colours from outside --------------------------------------------------------
-
-bool Form1::settlePendingEdits()
-{
-    const bool codes = codes_->settlePendingEdits();
-    return channels_->settlePendingEdits() && codes;
-}
-
-void Form1::pasteColor()
-{
-    const EntryReading reading = ReadColorEntry(EntrySource::Clipboard, QApplication::clipboard()->text());
-    if (reading.color)
-        showColor(*reading.color);
-    showNote(reading.color ? reading.note : reading.reason);
 }
 
 void Form1::contextMenuEvent(QContextMenuEvent* e)

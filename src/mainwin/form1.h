@@ -66,8 +66,6 @@ public:
     // A click on the "New" or "Old" swatch or a history place: the codes
     // and the readout show its colour, "New" and the picker stay.
     void showSwatch(SwatchId id);
-    // A double-click or "Use as New": the swatch's colour made current.
-    void useSwatchAsNew(SwatchId id);
     void pickFromScreen() { screenPick_->start(); } // the eyedropper
 
     const WindowState& state() const { return state_; }
@@ -122,8 +120,6 @@ private:
     void showNote(const QString& text); // the band's message line
     void refreshSystemColors();
     QPointF pixelUnder(const QMouseEvent* e) const;
-    bool settlePendingEdits();
-    void pasteColor();
 
     BrandInfo brand_;
     Surface surface_;

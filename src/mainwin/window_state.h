@@ -44,6 +44,11 @@ struct WindowState {
             return history.Old();
         return history.At(static_cast<int>(id));
     }
+    // The colour the codes show: the swatch a click showed, else "New".
+    ColorRef shownColor() const
+    {
+        return shownSwatch == SwatchId::None ? newColor : swatchColor(shownSwatch);
+    }
 };
 
 } // namespace tintora

@@ -454,6 +454,20 @@ bool PickerController::HueCheckFails(const Action& a) const
     return !(v >= 0.0 && v <= 360.0) || v != std::floor(v);
 }
 
+ViewUpdate PickerController::FieldEdited(const PickerInput& in, ChannelField field)
+{
+    switch (field) {
+    case ChannelField::Hue:
+        return HueFieldEdited(in);
+    case ChannelField::Saturation:
+        return SaturationFieldEdited(in);
+    case ChannelField::Brightness:
+        return BrightnessFieldEdited(in);
+    default:
+        return {};
+    }
+}
+
 ViewUpdate PickerController::HueFieldEdited(const PickerInput& in)
 {
     Action a(in);

@@ -85,10 +85,10 @@ public:
     // mode switch changes the view, never the colour the codes describe.
     ViewUpdate SwitchMode(const PickerInput& in);
 
-    // A key released in the hue, saturation or brightness field.
-    ViewUpdate HueFieldEdited(const PickerInput& in);
-    ViewUpdate SaturationFieldEdited(const PickerInput& in);
-    ViewUpdate BrightnessFieldEdited(const PickerInput& in);
+    // A key released in a channel field: the hue, saturation or brightness
+    // field moves the picker; R, G and B are settled by the window as
+    // colours and change nothing here.
+    ViewUpdate FieldEdited(const PickerInput& in, ChannelField field);
     // The focus leaving the hue field: on a failed check, the hue question
     // and the focus back in the field.
     ViewUpdate HueFieldLeft(const PickerInput& in);
@@ -119,6 +119,9 @@ private:
     };
 
     ViewUpdate Finish(Action& a);
+    ViewUpdate HueFieldEdited(const PickerInput& in);
+    ViewUpdate SaturationFieldEdited(const PickerInput& in);
+    ViewUpdate BrightnessFieldEdited(const PickerInput& in);
     void MoveSelection(int x, int y);
     void MoveSliderMarker(double y);
     void PickPlanePoint(Action& a, double x, double y);

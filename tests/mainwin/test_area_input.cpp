@@ -59,5 +59,33 @@ TEST_F(AreaInputTest, OnThePickerALeftPressFocusesTheAreaUnderIt)
     EXPECT_EQ(PointerButton(Qt::BackButton), 0);
 }
 
+// "Presets" covers the picker with the custom colours and hides the markers;
+// "Picker" brings it back drawn for the mode and fields given, not as it was.
+TEST_F(AreaInputTest, TogglingTheViewSwapsGridAndPickerAndTheirDescriptions)
+{
+    picker.StartUp();
+    palettes.SetView(PaletteView::Picker);
+    PickerInput in;
+    const ViewUpdate toGrid = areas.ToggleView(in);
+    EXPECT_TRUE(areas.GridShown());
+    EXPECT_FALSE(picker.MarkersVisible());
+    EXPECT_FALSE(toGrid.current || toGrid.swatch);
+    EXPECT_FALSE(toGrid.repaint.empty());
+    const AreaInput::Descriptions grid = areas.Describe(in);
+    EXPECT_FALSE(grid.slider);
+    EXPECT_TRUE(grid.plane.valueText.startsWith(QStringLiteral("Cell ")));
+
+    in.fields = {"120", "100", "100", "0", "255", "0"};
+    const ViewUpdate back = areas.ToggleView(in);
+    EXPECT_EQ(palettes.View(), PaletteView::Picker);
+    EXPECT_TRUE(picker.MarkersVisible());
+    EXPECT_FALSE(back.current);
+    const PickerLayout& l = picker.layout();
+    EXPECT_EQ(surface.Point(l.PlaneRight, l.PlaneTop), ColorRef{0x0000FF00});
+    const AreaInput::Descriptions both = areas.Describe(in);
+    ASSERT_TRUE(both.slider);
+    EXPECT_NE(both.plane.name, grid.plane.name);
+}
+
 } // namespace
 } // namespace tintora

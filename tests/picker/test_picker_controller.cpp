@@ -191,12 +191,36 @@ TEST_F(PickerControllerTest, HueQuestionIsAskedOnlyForValuesOutsideWholeZeroTo36
                                                  {"12.5", true}, {"-1", true},   {"abc", false}};
     for (const auto& [text, asks] : rows) {
         fields.fields[0] = text;
-        EXPECT_EQ(picker.HueFieldEdited(Input(PickerMode::Hue)).askHueQuestion, asks) << text;
+        EXPECT_EQ(picker.FieldEdited(Input(PickerMode::Hue), ChannelField::Hue).askHueQuestion, asks) << text;
         fields.fields[0] = text;
         const ViewUpdate left = picker.HueFieldLeft(Input(PickerMode::Hue));
         EXPECT_EQ(left.askHueQuestion, asks) << text;
         EXPECT_EQ(left.focusHueField, asks) << text;
     }
+}
+
+// Each of H, S and B moves the picker along its own channel; a key in R, G
+// or B is no picker edit and leaves the ring and the fields alone.
+TEST_F(PickerControllerTest, AnEditedFieldMovesThePickerAlongItsOwnChannelOnly)
+{
+    const PickerLayout& l = picker.layout();
+    fields.fields[1] = "0";
+    fields.fields[2] = "100";
+    picker.FieldEdited(Input(PickerMode::Hue), ChannelField::Saturation);
+    EXPECT_EQ(l.SelX, l.PlaneLeft);
+    fields.fields[2] = "0";
+    picker.FieldEdited(Input(PickerMode::Hue), ChannelField::Brightness);
+    EXPECT_EQ(l.SelY, l.PlaneBottom);
+    EXPECT_EQ(l.SelX, l.PlaneLeft);
+    fields.fields[1] = "100";
+    fields.fields[3] = "7";
+    const ViewUpdate rgb = picker.FieldEdited(Input(PickerMode::Hue), ChannelField::Red);
+    EXPECT_FALSE(rgb.current || rgb.swatch || rgb.askHueQuestion);
+    EXPECT_TRUE(rgb.repaint.empty());
+    EXPECT_EQ(l.SelX, l.PlaneLeft);
+    fields.fields[0] = "120";
+    picker.FieldEdited(Input(PickerMode::Hue), ChannelField::Hue);
+    EXPECT_EQ(picker.MarkerRow(), l.SliderBottom - 85);
 }
 
 } // namespace
