@@ -105,10 +105,9 @@ int PartEnd(const QTextDocument& doc, int from, int chars, int paragraphs)
 int LastPartBoundary(const QTextDocument& doc, int from)
 {
     int last = -1;
-    for (QTextBlock block = doc.findBlock(from); block.isValid(); block = block.next()) {
+    for (QTextBlock block = doc.findBlock(from); block.isValid(); block = block.next())
         if (block.position() > from && InMainText(block) && InMainText(block.previous()))
             last = block.position();
-    }
     return last;
 }
 
