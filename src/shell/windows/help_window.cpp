@@ -67,7 +67,10 @@ constexpr int kPartParagraphs = 40;
 constexpr int kPartChars = 3000;
 // The RTF read at a time: a part on each turn of the event loop, and short
 // steps when a screen needs more text than is read. Reading costs about
-// 400 instructions a byte.
+// 400 instructions a byte. The steps stay short over the first part's worth
+// of bytes, so that a screen reads little past its end: a table read past
+// it is laid out while hidden (millions of instructions for a few rows),
+// and again when it is shown.
 constexpr qsizetype kPartReadBytes = qsizetype{4} * 1024;
 constexpr qsizetype kStepReadBytes = 512;
 
@@ -95,6 +98,17 @@ int PartEnd(const QTextDocument& doc, int from, int chars, int paragraphs)
             return block.position();
     }
     return -1;
+}
+
+// The start of the last paragraph of `doc` after `from` where a part may
+// end (see PartEnd); -1 when there is none.
+int LastPartBoundary(const QTextDocument& doc, int from)
+{
+    int last = -1;
+    for (QTextBlock block = doc.findBlock(from); block.isValid(); block = block.next())
+        if (block.position() > from && InMainText(block) && InMainText(block.previous()))
+            last = block.position();
+    return last;
 }
 
 QString RefusalNote(const QString& fileName, const QString& reason)
@@ -181,6 +195,7 @@ bool HelpWindow::Load()
     doc.setPageSize(QSizeF(0, 0));
     hiddenFrom_ = -1;
     reading_.reset();
+    firstScreen_ = true;
     QByteArray bytes;
     RtfResult read = ReadRtfFileBytes(found, bytes);
     if (read.ok) {
@@ -191,12 +206,14 @@ bool HelpWindow::Load()
         reading_.reset();
         AppendNote(doc, RefusalNote(FileNamePart(found), read.message));
     }
-    // The start of the text now, the rest once the first screen is painted.
-    ReadMore(kPartReadBytes);
-    // The writer's colours stay legible on the page they were chosen for.
-    textView_->setPalette(DocumentPagePalette(doc, palette()));
+    // The start of the text now, read only as far as it needs (the window's
+    // first layout lays out all that is read, hidden or not), the rest once
+    // the first screen is painted.
     if (read.ok)
         HideFrom(PartEndRead(0, kStartChars, kStartParagraphs));
+    KeepShapes(0, hiddenFrom_);
+    // The writer's colours stay legible on the page they were chosen for.
+    textView_->setPalette(DocumentPagePalette(doc, palette()));
     // Not shown, nothing is painted: the rest is read on the next turn.
     QTimer::singleShot(0, this, [this] {
         if (!isVisible() && !showQueued_)
@@ -227,15 +244,54 @@ void HelpWindow::HideFrom(int position)
         block.setVisible(false);
 }
 
-void HelpWindow::ShowPart(int chars, int paragraphs)
+void HelpWindow::ShowBlocks(int from, int end)
 {
     QTextDocument& doc = *textView_->document();
-    const int from = hiddenFrom_;
-    const int end = PartEndRead(from, chars, paragraphs);
+    KeepShapes(from, end);
     const QTextBlock stop = end < 0 ? QTextBlock() : doc.findBlock(end);
     for (QTextBlock block = doc.findBlock(from); block.isValid() && block != stop; block = block.next())
         block.setVisible(true);
     hiddenFrom_ = end;
+}
+
+void HelpWindow::KeepShapes(int from, int end)
+{
+    // A layout drops the glyphs it shaped unless asked to keep them, and
+    // the paint then shapes every line again: on the first screen, where
+    // the window's first frame waits for both, they are kept.
+    if (!firstScreen_)
+        return;
+    QTextDocument& doc = *textView_->document();
+    const QTextBlock stop = end < 0 ? QTextBlock() : doc.findBlock(end);
+    for (QTextBlock block = doc.findBlock(from); block.isValid() && block != stop; block = block.next())
+        block.layout()->setCacheEnabled(true);
+}
+
+void HelpWindow::ShowPart(int chars, int paragraphs)
+{
+    QTextDocument& doc = *textView_->document();
+    const int from = hiddenFrom_;
+    if (reading_ && !doc.pageSize().isNull() && PartEnd(doc, from, chars, paragraphs) < 0) {
+        // The part reaches past what is read, and what is read is laid out
+        // as it is added. The part's paragraphs that are read show now; the
+        // rest show in the same edit as their reading, so that the layout
+        // meets them once, shown, rather than hidden and then again shown.
+        if (const int read = LastPartBoundary(doc, from); read > from) {
+            ShowBlocks(from, read);
+            doc.markContentsDirty(from, read - from);
+        }
+        QTextCursor edit(&doc);
+        edit.beginEditBlock();
+        const int shownTo = hiddenFrom_;
+        ShowBlocks(shownTo, PartEndRead(from, chars, paragraphs));
+        // Inside the edit, so that the reading is not laid out a second
+        // time when it ends.
+        doc.markContentsDirty(shownTo, (hiddenFrom_ < 0 ? doc.characterCount() : hiddenFrom_) - shownTo);
+        edit.endEditBlock();
+        return;
+    }
+    const int end = PartEndRead(from, chars, paragraphs);
+    ShowBlocks(from, end);
     doc.markContentsDirty(from, (end < 0 ? doc.characterCount() : end) - from);
 }
 
@@ -246,6 +302,7 @@ void HelpWindow::FillFirstScreen()
         doc.setPageSize(QSizeF(textView_->viewport()->width(), -1));
     while (hiddenFrom_ >= 0 && doc.size().height() <= textView_->viewport()->height())
         ShowPart(1, 1);
+    firstScreen_ = false;
 }
 
 bool HelpWindow::eventFilter(QObject* watched, QEvent* event)
@@ -268,6 +325,7 @@ bool HelpWindow::eventFilter(QObject* watched, QEvent* event)
 void HelpWindow::ShowMoreText()
 {
     showQueued_ = false;
+    firstScreen_ = false;
     if (reading_)
         ReadMore(kPartReadBytes);
     else if (hiddenFrom_ >= 0)
@@ -312,10 +370,13 @@ int HelpWindow::PartEndRead(int from, int chars, int paragraphs)
     // for the whole text.
     const QTextDocument& doc = *textView_->document();
     int end = PartEnd(doc, from, chars, paragraphs);
-    // Steps grow, so that a long paragraph is read in few of them.
+    // Steps grow once past a part's worth, so that a long paragraph is read
+    // in few of them.
+    qsizetype read = 0;
     for (qsizetype step = kStepReadBytes; reading_ && end < 0;
-         step = std::min(2 * step, 64 * kPartReadBytes)) {
+         step = read < kPartReadBytes ? step : std::min(2 * step, 64 * kPartReadBytes)) {
         ReadMore(step);
+        read += step;
         end = PartEnd(doc, from, chars, paragraphs);
     }
     return end;

@@ -77,6 +77,8 @@ private:
     void ShowFromTop();
     void HideFrom(int position);
     void ShowPart(int chars, int paragraphs);
+    void ShowBlocks(int from, int end);
+    void KeepShapes(int from, int end);
     void FillFirstScreen();
     void ShowMoreText();
     void ReadMore(qsizetype bytes);
@@ -95,6 +97,9 @@ private:
     // The help file's text still to be read; null once it all is.
     std::unique_ptr<RtfPartReader> reading_;
     bool showQueued_ = false;
+    // Until the first screen is filled: its paragraphs keep their shaped
+    // glyphs for the paint.
+    bool firstScreen_ = false;
 };
 
 } // namespace tintora

@@ -9,7 +9,9 @@
 #include <QTest>
 #include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextCursor>
 #include <QTextLayout>
+#include <QTextTable>
 
 #include <gtest/gtest.h>
 
@@ -302,6 +304,43 @@ TEST_F(HelpWindowTest, LaysOutItsFirstScreenBeforeShowingAndTheRestAfterTheFirst
     EXPECT_TRUE(help.textComplete());
     EXPECT_EQ(doc->lastBlock().text(), QStringLiteral("New last line"));
     EXPECT_GT(doc->lastBlock().layout()->lineCount(), 0);
+}
+
+// A table that the first screen reaches is read while the screen is filled
+// and shown with it, every cell laid out: in a file made for it, and in the
+// shipped help.
+TEST_F(HelpWindowTest, ATableOnTheFirstScreenIsShownWhole)
+{
+    QByteArray rtf = "{\\rtf1\\ansi ";
+    for (int i = 0; i < 24; ++i)
+        rtf += "Line " + QByteArray::number(i) + " before the table\\par ";
+    // Rows long enough that the table is read in several steps.
+    const QByteArray border = "\\clbrdrt\\brdrs\\brdrw10 \\clbrdrl\\brdrs\\brdrw10 "
+                              "\\clbrdrb\\brdrs\\brdrw10 \\clbrdrr\\brdrs\\brdrw10 ";
+    for (const char* row : {"1", "2", "3", "4", "5", "6"})
+        rtf += "\\trowd" + border + "\\cellx2000" + border + "\\cellx4000\\pard\\intbl a" + row + "\\cell b" +
+               row + "\\cell\\row";
+    rtf += "\\pard ";
+    for (int i = 0; i < 300; ++i)
+        rtf += "Line " + QByteArray::number(i) + " after the table\\par ";
+    QFile shipped(QStringLiteral(TINTORA_HELP_RTF));
+    ASSERT_TRUE(shipped.open(QIODevice::ReadOnly));
+    for (const QByteArray& file : {rtf + "}", shipped.readAll()}) {
+        WriteHelp(programDir, "Help.rtf", file);
+        HelpWindow help(brand, settings, Dirs(), nullptr);
+        ASSERT_TRUE(help.Load());
+        QTextDocument* doc = Rtf1(help)->document();
+        for (QTextBlock block = doc->begin(); block.isValid(); block = block.next())
+            ASSERT_EQ(QTextCursor(block).currentTable(), nullptr) << "the table should be read after Load";
+
+        help.show();
+        int cells = 0;
+        for (QTextBlock block = doc->begin(); block.isValid() && block.isVisible(); block = block.next()) {
+            EXPECT_GT(block.layout()->lineCount(), 0) << block.text().toStdString();
+            cells += QTextCursor(block).currentTable() != nullptr;
+        }
+        EXPECT_GE(cells, 12);
+    }
 }
 
 } // namespace
