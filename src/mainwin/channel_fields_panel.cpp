@@ -2,6 +2,7 @@
 #include "mainwin/channel_fields_panel.h"
 
 #include "mainwin/classic_field_style.h"
+#include "mainwin/code_field.h"
 #include "mainwin/color_entry.h"
 #include "platform/window_helpers.h"
 
@@ -53,7 +54,7 @@ ChannelFieldsPanel::ChannelFieldsPanel(QWidget* parent) : QWidget(parent)
         });
     };
     auto field = [&](ChannelField f, const char* name, QRect r, const char* text, const QString& tip) {
-        auto* t = Make<QLineEdit>(this, name, r);
+        auto* t = Make<CodeField>(this, name, r);
         t->setText(QString::fromLatin1(text));
         t->setToolTip(tip);
         t->setAccessibleName(tip);

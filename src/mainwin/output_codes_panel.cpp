@@ -2,6 +2,7 @@
 #include "mainwin/output_codes_panel.h"
 
 #include "mainwin/classic_field_style.h"
+#include "mainwin/code_field.h"
 #include "mainwin/copy_as_menu.h"
 #include "platform/clipboard_writer.h"
 #include "platform/window_helpers.h"
@@ -64,7 +65,7 @@ OutputCodesPanel::OutputCodesPanel(QWidget* parent) : QGroupBox(parent)
         return l;
     };
     auto makeField = [this](int output, QRect r) {
-        auto* f = new QLineEdit(this);
+        auto* f = new CodeField(this);
         f->setObjectName(QStringLiteral("txtColor%1").arg(output));
         f->setGeometry(r);
         const std::string_view design = DesignOutputTexts[static_cast<std::size_t>(output)];

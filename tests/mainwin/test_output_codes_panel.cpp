@@ -3,6 +3,7 @@
 // pasted codes, refusals and copies; and how typed text is read.
 #include "core/color_outputs.h"
 #include "mainwin/classic_field_style.h"
+#include "mainwin/code_field.h"
 #include "mainwin/color_entry.h"
 #include "mainwin/output_codes_panel.h"
 #include "platform/settings_store.h"
@@ -15,6 +16,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTest>
@@ -148,6 +150,63 @@ TEST(ClassicFieldStyle, APanelFollowsItsPaletteAndItsMark)
         EXPECT_EQ(shown(), (std::array{red, red, red, red, rgb(colors[4])}));
         MarkRefused(&field, QString());
         EXPECT_EQ(shown()[0], rgb(colors[0]));
+    }
+}
+
+// A code field paints its text itself while it has no focus: it must show
+// what QLineEdit shows, pixel for pixel, for left and centred lines in two
+// sizes, and a click must place the cursor where QLineEdit places it.
+TEST(CodeField, DrawsWhatQLineEditDrawsAndClicksLandAlike)
+{
+    ClassicFieldStyle style;
+    for (const Qt::Alignment align : {Qt::AlignLeft, Qt::AlignCenter}) {
+        for (const qreal points : {8.25, 12.0}) {
+            QWidget window;
+            window.resize(420, 60);
+            auto* own = new CodeField(&window);
+            auto* plain = new QLineEdit(&window);
+            for (QLineEdit* f : {static_cast<QLineEdit*>(own), plain}) {
+                f->setStyle(&style);
+                QFont font = f->font();
+                font.setPointSizeF(points);
+                f->setFont(font);
+                f->setAlignment(align);
+                f->setText(QStringLiteral("RGB(0, 0, 0)"));
+                f->setFocusPolicy(Qt::ClickFocus); // neither starts with the focus
+            }
+            own->setGeometry(10, 10, 180, 24);
+            plain->setGeometry(210, 10, 180, 24);
+            window.show();
+            QApplication::setActiveWindow(&window);
+            ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+            const auto settle = [] {
+                for (int i = 0; i < 3; ++i)
+                    QApplication::processEvents();
+            };
+            settle();
+            for (const QString& text : {QStringLiteral("RGB(102, 204, 255)"), QStringLiteral("#66CCFF"),
+                                        QStringLiteral("&HFFCC66&"), QStringLiteral("16777215"),
+                                        QStringLiteral("7"), QStringLiteral("hsl(1 2% 3%)")}) {
+                own->setText(text);
+                plain->setText(text);
+                settle();
+                const bool codes = !text.startsWith(u'h');
+                EXPECT_EQ(own->drawsItself(), codes) << text.toStdString();
+                const QImage shown = window.screen()->grabWindow(window.winId()).toImage();
+                EXPECT_EQ(shown.copy(own->geometry()), shown.copy(plain->geometry()))
+                    << points << " pt, " << text.toStdString();
+            }
+            // A longer line, shown by the field's own paint only, since QLineEdit
+            // last drew the short one above: a click maps to the same place.
+            own->setText(QStringLiteral("RGB(102, 204, 255)"));
+            plain->setText(QStringLiteral("RGB(102, 204, 255)"));
+            settle();
+            ASSERT_TRUE(own->drawsItself());
+            QTest::mouseClick(own, Qt::LeftButton, {}, QPoint(40, 12));
+            EXPECT_FALSE(own->drawsItself()); // focused: QLineEdit paints, with its cursor
+            QTest::mouseClick(plain, Qt::LeftButton, {}, QPoint(40, 12));
+            EXPECT_EQ(own->cursorPosition(), plain->cursorPosition()) << points;
+        }
     }
 }
 

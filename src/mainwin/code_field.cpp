@@ -1,0 +1,316 @@
+// SPDX-License-Identifier: MIT
+#include "mainwin/code_field.h"
+
+#include <QApplication>
+#include <QGlyphRun>
+#include <QHash>
+#include <QImage>
+#include <QPainter>
+#include <QRawFont>
+#include <QStyle>
+#include <QStyleOptionFrame>
+#include <QTextLayout>
+#include <QTimer>
+
+#include <array>
+#include <cmath>
+#include <optional>
+
+namespace tintora {
+
+namespace {
+
+// Every character the fields' numbers and codes use: "RGB(102, 204, 255)",
+// "#66CCFF", "&HFFCC66&", decimal values and channel numbers.
+constexpr char16_t kAlphabet[] = u"0123456789ABCDEF#&H(), RG";
+constexpr int kAlphabetSize = static_cast<int>(std::size(kAlphabet)) - 1;
+
+int Slot(char16_t c)
+{
+    for (int i = 0; i < kAlphabetSize; ++i)
+        if (kAlphabet[i] == c)
+            return i;
+    return -1;
+}
+
+} // namespace
+
+// One font's glyph for each character of the alphabet, and its advance
+// before each other character (a kerned pair moves the second glyph) and at
+// the end of the line; the baseline below the top of a line; and whether
+// they may stand for shaping.
+struct CodeGlyphs {
+    static constexpr int kLineEnd = kAlphabetSize;
+    QRawFont font;
+    std::array<quint32, kAlphabetSize> glyph{};
+    std::array<std::array<qreal, kAlphabetSize + 1>, kAlphabetSize> advance{};
+    qreal baseline = 0;
+    bool usable = false;
+
+    static std::shared_ptr<const CodeGlyphs> For(const QFont& font);
+};
+
+namespace {
+
+// One line shaped as QLineEdit shapes it: its glyphs, or none when a
+// character took a fallback font or characters were joined into one glyph.
+struct ShapedLine {
+    QGlyphRun run;
+    qreal width = 0;
+};
+
+std::optional<ShapedLine> Shape(const QString& text, const QFont& font)
+{
+    QTextLayout layout(text, font);
+    QTextOption option = layout.textOption();
+    option.setFlags(QTextOption::IncludeTrailingSpaces);
+    option.setWrapMode(QTextOption::NoWrap);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    layout.endLayout();
+    const QList<QGlyphRun> runs = line.glyphRuns();
+    if (runs.size() != 1 || runs[0].glyphIndexes().size() != text.size())
+        return std::nullopt;
+    return ShapedLine{runs[0], line.naturalTextWidth()};
+}
+
+} // namespace
+
+std::shared_ptr<const CodeGlyphs> CodeGlyphs::For(const QFont& font)
+{
+    static QHash<QString, std::shared_ptr<const CodeGlyphs>> byFont;
+    const QString key = font.key();
+    if (auto it = byFont.constFind(key); it != byFont.constEnd())
+        return *it;
+    auto g = std::make_shared<CodeGlyphs>();
+    // Every pair of characters, shaped once in one line: each character's
+    // glyph and its advance before each other one. Pairs are all a line's
+    // shaping does with these characters when every occurrence of a pair
+    // agrees and every character keeps one glyph.
+    QString pairs;
+    pairs.reserve(2 * kAlphabetSize * kAlphabetSize);
+    for (int a = 0; a < kAlphabetSize; ++a)
+        for (int b = 0; b < kAlphabetSize; ++b)
+            pairs.append(QChar(kAlphabet[a])).append(QChar(kAlphabet[b]));
+    const std::optional<ShapedLine> line = Shape(pairs, font);
+    bool usable = line.has_value();
+    if (usable) {
+        const QList<quint32> indexes = line->run.glyphIndexes();
+        const QList<QPointF> positions = line->run.positions();
+        g->font = line->run.rawFont();
+        g->baseline = positions[0].y();
+        std::array<std::array<bool, kAlphabetSize + 1>, kAlphabetSize> seen{};
+        for (qsizetype i = 0; usable && i < pairs.size(); ++i) {
+            const int a = Slot(pairs[i].unicode());
+            const int b = i + 1 < pairs.size() ? Slot(pairs[i + 1].unicode()) : kLineEnd;
+            const qreal advance =
+                (i + 1 < pairs.size() ? positions[i + 1].x() : line->width) - positions[i].x();
+            if ((seen[a][b] && g->advance[a][b] != advance) || (g->glyph[a] && g->glyph[a] != indexes[i]) ||
+                positions[i].y() != g->baseline)
+                usable = false;
+            seen[a][b] = true;
+            g->glyph[a] = indexes[i];
+            g->advance[a][b] = advance;
+        }
+        // And each character alone, for its advance at the end of a line.
+        for (int a = 0; usable && a < kAlphabetSize; ++a) {
+            const std::optional<ShapedLine> alone = Shape(QString(QChar(kAlphabet[a])), font);
+            usable = alone && alone->run.glyphIndexes()[0] == g->glyph[a];
+            if (usable)
+                g->advance[a][kLineEnd] = alone->width;
+        }
+    }
+    // QLineEdit centres a line by the taller of the font's height and the
+    // text's ink; ink within the font's height leaves only the former.
+    const QFontMetrics fm(font);
+    g->usable =
+        usable && fm.boundingRect(QString::fromUtf16(kAlphabet, kAlphabetSize)).height() <= fm.height();
+    // Fonts are few: two sizes of one family in the window.
+    if (byFont.size() > 32)
+        byFont.clear();
+    byFont.insert(key, g);
+    return g;
+}
+
+CodeField::CodeField(QWidget* parent) : QLineEdit(parent)
+{
+}
+
+CodeField::~CodeField() = default;
+
+bool CodeField::couldDrawItself() const
+{
+    if (qtPaints_ || dragOver_ || hasFocus() || hasSelectedText() || echoMode() != QLineEdit::Normal ||
+        !inputMask().isEmpty() || isClearButtonEnabled() || !actions().isEmpty() ||
+        layoutDirection() != Qt::LeftToRight || !styleSheet().isEmpty() || !qApp->styleSheet().isEmpty())
+        return false;
+    const QString t = text();
+    if (t.isEmpty())
+        return false;
+    for (const QChar c : t)
+        if (Slot(c.unicode()) < 0)
+            return false;
+    return true;
+}
+
+bool CodeField::drawsItself() const
+{
+    return check_ == Check::Same && glyphs_ && glyphs_->usable && couldDrawItself();
+}
+
+void CodeField::paintEvent(QPaintEvent* e)
+{
+    if (drawsItself() && paintItself()) {
+        ownPaint_ = true;
+        return;
+    }
+    ownPaint_ = false;
+    QLineEdit::paintEvent(e);
+    if (check_ == Check::NotYet && couldDrawItself()) {
+        if (!glyphs_)
+            glyphs_ = CodeGlyphs::For(font());
+        if (!glyphs_->usable) {
+            check_ = Check::Differs;
+            return;
+        }
+        // Not from inside a paint: the comparison paints the field twice.
+        check_ = Check::Pending;
+        QTimer::singleShot(0, this, &CodeField::compareWithQLineEdit);
+    }
+}
+
+// What QLineEdit::paintEvent does for a line that fits, has no focus and
+// shows no cursor, selection or placeholder, with the shaping left out.
+bool CodeField::paintItself()
+{
+    const QString t = text();
+    QList<quint32> indexes(t.size());
+    QList<QPointF> positions(t.size());
+    qreal x = 0;
+    for (qsizetype i = 0; i < t.size(); ++i) {
+        const int a = Slot(t[i].unicode());
+        const int b = i + 1 < t.size() ? Slot(t[i + 1].unicode()) : CodeGlyphs::kLineEnd;
+        indexes[i] = glyphs_->glyph[a];
+        positions[i] = QPointF(x, glyphs_->baseline);
+        x += glyphs_->advance[a][b];
+    }
+
+    QStyleOptionFrame panel;
+    initStyleOption(&panel);
+    const QRect r =
+        style()->subElementRect(QStyle::SE_LineEditContents, &panel, this).marginsRemoved(textMargins());
+    // QLineEdit's margins around the line: one pixel above and below, two
+    // at either end.
+    constexpr int verticalMargin = 1;
+    constexpr int horizontalMargin = 2;
+    const int fmHeight = fontMetrics().height();
+    const Qt::Alignment va = QStyle::visualAlignment(layoutDirection(), alignment());
+    int vscroll = r.y() + (r.height() - fmHeight + 1) / 2;
+    if (va & Qt::AlignBottom)
+        vscroll = r.y() + r.height() - fmHeight - verticalMargin;
+    else if (va & Qt::AlignTop)
+        vscroll = r.y() + verticalMargin;
+    const QRect lineRect(r.x() + horizontalMargin, vscroll, r.width() - 2 * horizontalMargin, fmHeight);
+    const int widthUsed = qRound(x) + 1;
+    // A line longer than the field scrolls with the cursor: QLineEdit's own business.
+    if (widthUsed > lineRect.width())
+        return false;
+    int hscroll = 0;
+    if (va & Qt::AlignRight)
+        hscroll = widthUsed - lineRect.width() + 1;
+    else if (va & Qt::AlignHCenter)
+        hscroll = (widthUsed - lineRect.width()) / 2;
+
+    QPainter p(this);
+    style()->drawPrimitive(QStyle::PE_PanelLineEdit, &panel, &p, this);
+    p.setClipRect(r);
+    QGlyphRun run;
+    run.setRawFont(glyphs_->font);
+    run.setGlyphIndexes(indexes);
+    run.setPositions(positions);
+    p.setPen(palette().text().color());
+    p.drawGlyphRun(lineRect.topLeft() - QPoint(hscroll, 0), run);
+    return true;
+}
+
+// QLineEdit keeps where it last drew the text, and maps a click or a drop to
+// a place in the text from there: after a paint of this field's own it
+// paints once more, unseen, before it is asked.
+void CodeField::letQLineEditCatchUp()
+{
+    if (!ownPaint_)
+        return;
+    QImage scratch(size(), QImage::Format_ARGB32_Premultiplied);
+    qtPaints_ = true;
+    render(&scratch);
+    qtPaints_ = false;
+    ownPaint_ = false;
+}
+
+void CodeField::mousePressEvent(QMouseEvent* e)
+{
+    letQLineEditCatchUp();
+    QLineEdit::mousePressEvent(e);
+}
+
+void CodeField::compareWithQLineEdit()
+{
+    if (check_ != Check::Pending)
+        return;
+    if (!couldDrawItself()) {
+        check_ = Check::NotYet;
+        return;
+    }
+    QImage qt(size(), QImage::Format_ARGB32_Premultiplied);
+    QImage own(size(), QImage::Format_ARGB32_Premultiplied);
+    qt.fill(Qt::transparent);
+    own.fill(Qt::transparent);
+    qtPaints_ = true;
+    render(&qt);
+    qtPaints_ = false;
+    check_ = Check::Same;
+    render(&own);
+    if (ownPaint_)
+        check_ = qt == own ? Check::Same : Check::Differs;
+    else
+        check_ = Check::NotYet; // declined: a line too long for the field, tried again later
+    letQLineEditCatchUp();
+}
+
+void CodeField::changeEvent(QEvent* e)
+{
+    QLineEdit::changeEvent(e);
+    if (e->type() == QEvent::FontChange || e->type() == QEvent::StyleChange ||
+        e->type() == QEvent::LayoutDirectionChange) {
+        glyphs_.reset();
+        check_ = Check::NotYet;
+    }
+}
+
+void CodeField::resizeEvent(QResizeEvent* e)
+{
+    QLineEdit::resizeEvent(e);
+    check_ = Check::NotYet;
+}
+
+void CodeField::dragEnterEvent(QDragEnterEvent* e)
+{
+    letQLineEditCatchUp();
+    dragOver_ = true;
+    QLineEdit::dragEnterEvent(e);
+}
+
+void CodeField::dragLeaveEvent(QDragLeaveEvent* e)
+{
+    dragOver_ = false;
+    QLineEdit::dragLeaveEvent(e);
+}
+
+void CodeField::dropEvent(QDropEvent* e)
+{
+    dragOver_ = false;
+    QLineEdit::dropEvent(e);
+}
+
+} // namespace tintora
