@@ -135,6 +135,18 @@ std::shared_ptr<const CodeGlyphs> CodeGlyphs::For(const QFont& font)
 
 CodeField::CodeField(QWidget* parent) : QLineEdit(parent)
 {
+    skipShaping();
+}
+
+// Numbers and codes are Latin letters, digits and signs, which need no
+// shaping: without it, setting a text only maps characters to glyphs.
+void CodeField::skipShaping()
+{
+    QFont f = font();
+    if (f.styleStrategy() & QFont::PreferNoShaping)
+        return;
+    f.setStyleStrategy(QFont::StyleStrategy(f.styleStrategy() | QFont::PreferNoShaping));
+    setFont(f);
 }
 
 CodeField::~CodeField() = default;
@@ -281,6 +293,8 @@ void CodeField::compareWithQLineEdit()
 void CodeField::changeEvent(QEvent* e)
 {
     QLineEdit::changeEvent(e);
+    if (e->type() == QEvent::FontChange)
+        skipShaping();
     if (e->type() == QEvent::FontChange || e->type() == QEvent::StyleChange ||
         e->type() == QEvent::LayoutDirectionChange) {
         glyphs_.reset();

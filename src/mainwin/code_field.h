@@ -45,6 +45,7 @@ protected:
 private:
     enum class Check { NotYet, Pending, Same, Differs };
 
+    void skipShaping();
     // Whether the text could be drawn from the glyphs, checks aside.
     bool couldDrawItself() const;
     // Paints the field unless its line is too long for it.

@@ -53,8 +53,11 @@ public:
 
     QString text(QAccessible::Text t) const override
     {
-        if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
-            return static_cast<ColorFactsLabel*>(widget())->text();
+        const auto* label = static_cast<ColorFactsLabel*>(widget());
+        if (t == QAccessible::Name && label->accessibleName().isEmpty())
+            return label->text();
+        if (t == QAccessible::Description && label->accessibleDescription().isEmpty())
+            return label->details();
         return QAccessibleWidget::text(t);
     }
 };
@@ -91,16 +94,32 @@ void ColorFactsLabel::setColors(Rgb newColor, Rgb oldColor)
     setText(tr("Contrast %1 - AA: %2 - AAA: %3\n%4")
                 .arg(Ratio(v.ratio), Passed(v.aaNormal, v.aaLarge), Passed(v.aaaNormal, v.aaaLarge),
                      name.exact ? tr("Name: %1 (exact)").arg(cssName) : tr("Nearest name: %1").arg(cssName)));
-    setToolTip(tr("Contrast of \"New\" on \"Old\": %1 (WCAG 2.x)\n"
-                  "Normal text: AA %2 (4.5:1), AAA %3 (7:1)\n"
-                  "Large text: AA %4 (3:1), AAA %5 (4.5:1)\n"
-                  "%6")
-                   .arg(Ratio(v.ratio), Verdict(v.aaNormal), Verdict(v.aaaNormal), Verdict(v.aaLarge),
-                        Verdict(v.aaaLarge),
-                        name.exact ? tr("CSS name: %1").arg(cssName)
-                                   : tr("Nearest CSS name: %1 (CIELAB distance %2)")
-                                         .arg(cssName)
-                                         .arg(name.deltaE, 0, 'f', 1)));
+}
+
+QString ColorFactsLabel::details() const
+{
+    if (!shown_)
+        return {};
+    const ContrastVerdict v = ContrastOf(shown_->first, shown_->second);
+    const NearestCssName name = NearestCssColorName(shown_->first);
+    const QString cssName = QString::fromLatin1(name.name.data(), static_cast<qsizetype>(name.name.size()));
+    return tr("Contrast of \"New\" on \"Old\": %1 (WCAG 2.x)\n"
+              "Normal text: AA %2 (4.5:1), AAA %3 (7:1)\n"
+              "Large text: AA %4 (3:1), AAA %5 (4.5:1)\n"
+              "%6")
+        .arg(Ratio(v.ratio), Verdict(v.aaNormal), Verdict(v.aaaNormal), Verdict(v.aaLarge),
+             Verdict(v.aaaLarge),
+             name.exact
+                 ? tr("CSS name: %1").arg(cssName)
+                 : tr("Nearest CSS name: %1 (CIELAB distance %2)").arg(cssName).arg(name.deltaE, 0, 'f', 1));
+}
+
+// The tooltip is written when it is asked for, not on every move of a drag.
+bool ColorFactsLabel::event(QEvent* e)
+{
+    if (e->type() == QEvent::ToolTip)
+        setToolTip(details());
+    return QWidget::event(e);
 }
 
 void ColorFactsLabel::setText(const QString& text)
@@ -126,8 +145,7 @@ void ColorFactsLabel::setText(const QString& text)
         const Line& was = old[i];
         const Line& now = lines_[i];
         const auto reach = [&](const Word& w) {
-            return QRectF(w.x - overhang_, lineTop(i), w.advance + 2 * overhang_, lineHeight_)
-                .toAlignedRect();
+            return QRectF(w.x + w.inkLeft - 1, lineTop(i), w.inkWidth + 2, lineHeight_).toAlignedRect();
         };
         for (qsizetype k = 0; k < std::max(was.size(), now.size()); ++k) {
             const bool kept =
@@ -155,9 +173,9 @@ QList<ColorFactsLabel::Line> ColorFactsLabel::split(const QString& text)
             while (end < lineText.size() && lineText[end] == u' ')
                 ++end;
             const QString word = lineText.mid(start, end - start).toString();
-            const qreal advance = shaped(word).advance;
-            line.append(Word{word, x, advance});
-            x += advance;
+            const Shaped& shape = shaped(word);
+            line.append(Word{word, x, shape.advance, shape.ink.left(), shape.ink.width()});
+            x += shape.advance;
             start = end;
         }
         lines.append(line);
@@ -176,7 +194,9 @@ const ColorFactsLabel::Shaped& ColorFactsLabel::shaped(const QString& word)
     s.text.setText(word);
     s.text.setTextFormat(Qt::PlainText);
     s.text.prepare(QTransform(), font());
-    s.advance = QFontMetricsF(font()).horizontalAdvance(word);
+    const QFontMetricsF fm(font());
+    s.advance = fm.horizontalAdvance(word);
+    s.ink = fm.boundingRect(word);
     return *shapes_.insert(word, s);
 }
 
@@ -199,8 +219,6 @@ void ColorFactsLabel::takeFont()
     const QFontMetricsF fm(font());
     lineHeight_ = fm.ascent() + fm.descent();
     leading_ = fm.leading();
-    const QFontMetrics whole(font());
-    overhang_ = 2 + std::max({0, -whole.minLeftBearing(), -whole.minRightBearing()});
     shapes_.clear();
 }
 
@@ -225,7 +243,7 @@ void ColorFactsLabel::paintEvent(QPaintEvent* e)
         const qreal top = lineTop(i);
         for (const Word& word : lines_[i]) {
             const QRect reach =
-                QRectF(word.x - overhang_, top, word.advance + 2 * overhang_, lineHeight_).toAlignedRect();
+                QRectF(word.x + word.inkLeft - 1, top, word.inkWidth + 2, lineHeight_).toAlignedRect();
             if (e->region().intersects(reach))
                 p.drawStaticText(QPointF(word.x, top), shaped(word.text).text);
         }

@@ -21,7 +21,7 @@ namespace tintora {
 //   Nearest name: dimgray
 //
 // The ratio is cut to two decimals, never rounded up, so it never shows a
-// threshold that it misses. The tooltip spells everything out.
+// threshold that it misses. The tooltip (details()) spells everything out.
 //
 // It changes on every move of a drag, usually in one word (the ratio), so it
 // draws its text itself, as a plain label would place it, a word at a time:
@@ -39,6 +39,8 @@ public:
 
     // The two lines, separated by '\n'.
     QString text() const { return text_; }
+    // The tooltip: the ratio, each level's verdict and the name's distance.
+    QString details() const;
     QSize sizeHint() const override;
 
     // A word with the spaces after it, as drawn at `x` on its line.
@@ -46,10 +48,14 @@ public:
         QString text;
         qreal x = 0;
         qreal advance = 0;
+        // Where its pixels lie, from x: a glyph may reach past its advance.
+        qreal inkLeft = 0;
+        qreal inkWidth = 0;
     };
     using Line = QList<Word>;
 
 protected:
+    bool event(QEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
     void changeEvent(QEvent* e) override;
 
@@ -58,6 +64,7 @@ private:
     struct Shaped {
         QStaticText text;
         qreal advance = 0;
+        QRectF ink; // from the start of the word on its baseline
     };
 
     void setText(const QString& text);
@@ -73,8 +80,6 @@ private:
     QHash<QString, Shaped> shapes_;
     qreal lineHeight_ = 0;
     qreal leading_ = 0;
-    // How far a word's pixels may reach beyond its advance.
-    int overhang_ = 0;
     // What the text shows, so that the same colours are not worked out again
     // on every move of a drag.
     std::optional<std::pair<Rgb, Rgb>> shown_;

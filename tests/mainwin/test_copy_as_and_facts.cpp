@@ -14,6 +14,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QFontMetrics>
+#include <QHelpEvent>
 #include <QInputDialog>
 #include <QLabel>
 #include <QMessageBox>
@@ -22,6 +23,7 @@
 #include <QStandardPaths>
 #include <QTest>
 #include <QTimer>
+#include <QToolTip>
 #include <QUuid>
 
 namespace tintora {
@@ -237,7 +239,12 @@ TEST(ColorFactsLabel, ContrastVerdictsAndName)
         EXPECT_EQ(label.text(), c.text);
     }
     label.setColors(Rgb{0x77, 0x77, 0x77}, Rgb{255, 255, 255});
-    EXPECT_TRUE(label.toolTip().contains(QStringLiteral("Normal text: AA fail (4.5:1), AAA fail (7:1)")));
+    EXPECT_TRUE(label.details().contains(QStringLiteral("Normal text: AA fail (4.5:1), AAA fail (7:1)")));
+    // Written when the pointer asks for it.
+    QHelpEvent ask(QEvent::ToolTip, QPoint(5, 5), QPoint(5, 5));
+    QApplication::sendEvent(&label, &ask);
+    EXPECT_EQ(label.toolTip(), label.details());
+    QToolTip::hideText();
 
     // The longest text fits the free band below the bottom buttons
     // (472 x 70 pixels) in the window's 8.25-point font.
