@@ -25,12 +25,19 @@ namespace {
 constexpr char16_t kAlphabet[] = u"0123456789ABCDEF#&H(), RG";
 constexpr int kAlphabetSize = static_cast<int>(std::size(kAlphabet)) - 1;
 
+// Each character's place in the alphabet, -1 for the others: looked up for
+// every character of every field painted.
+constexpr std::array<signed char, 128> kSlots = [] {
+    std::array<signed char, 128> table{};
+    table.fill(-1);
+    for (int i = 0; i < kAlphabetSize; ++i)
+        table[kAlphabet[i]] = static_cast<signed char>(i);
+    return table;
+}();
+
 int Slot(char16_t c)
 {
-    for (int i = 0; i < kAlphabetSize; ++i)
-        if (kAlphabet[i] == c)
-            return i;
-    return -1;
+    return c < kSlots.size() ? kSlots[c] : -1;
 }
 
 } // namespace

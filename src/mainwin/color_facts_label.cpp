@@ -45,6 +45,18 @@ qreal LineEnd(const ColorFactsLabel::Line& line)
     return line.isEmpty() ? 0 : line.last().x + line.last().advance;
 }
 
+// Whether the words of `line` spell `text`.
+bool Spells(const ColorFactsLabel::Line& line, QStringView text)
+{
+    qsizetype at = 0;
+    for (const ColorFactsLabel::Word& w : line) {
+        if (text.mid(at, w.text.size()) != w.text)
+            return false;
+        at += w.text.size();
+    }
+    return at == text.size();
+}
+
 // What a screen reader reads: the two lines as static text.
 class FactsAccessible : public QAccessibleWidget
 {
@@ -127,7 +139,7 @@ void ColorFactsLabel::setText(const QString& text)
     if (text == text_)
         return;
     text_ = text;
-    const QList<Line> old = std::exchange(lines_, split(text));
+    const QList<Line> old = std::exchange(lines_, split(text, lines_));
     if (QAccessible::isActive()) {
         QAccessibleEvent event(this, QAccessible::NameChanged);
         QAccessible::updateAccessibility(&event);
@@ -160,10 +172,15 @@ void ColorFactsLabel::setText(const QString& text)
     }
 }
 
-QList<ColorFactsLabel::Line> ColorFactsLabel::split(const QString& text)
+QList<ColorFactsLabel::Line> ColorFactsLabel::split(const QString& text, const QList<Line>& before)
 {
     QList<Line> lines;
     for (const QStringView lineText : QStringView(text).split(u'\n')) {
+        // Usually one of the lines is as it was: its words are kept.
+        if (lines.size() < before.size() && Spells(before[lines.size()], lineText)) {
+            lines.append(before[lines.size()]);
+            continue;
+        }
         Line line;
         qreal x = 0;
         qsizetype start = 0;
@@ -255,7 +272,7 @@ void ColorFactsLabel::changeEvent(QEvent* e)
     QWidget::changeEvent(e);
     if (e->type() == QEvent::FontChange) {
         takeFont();
-        lines_ = split(text_);
+        lines_ = split(text_, {});
         updateGeometry();
         update();
     }

@@ -68,7 +68,8 @@ private:
     };
 
     void setText(const QString& text);
-    QList<Line> split(const QString& text);
+    // The lines of `text` in words, each placed; lines spelt as `before` are kept.
+    QList<Line> split(const QString& text, const QList<Line>& before);
     const Shaped& shaped(const QString& word);
     // Takes the font's metrics and forgets the words shaped in another font.
     void takeFont();
