@@ -166,12 +166,12 @@ void PickerController::DrawSatBriPlane(int red, int green, int blue)
 
 namespace {
 
+// One line per row, from the strip's left edge to its right; the pen ends
+// where the last line left it.
 void DrawStripLines(Surface& s, const PickerLayout& l, const std::array<ColorRef, 256>& rows)
 {
-    for (int i = 0; i < 256; ++i) {
-        s.MoveToEx(l.SliderLeft, l.SliderTop + i);
-        s.LineTo(l.SliderRight, l.SliderTop + i, Pen{rows[static_cast<std::size_t>(i)]});
-    }
+    s.FillRows(l.SliderLeft, l.SliderTop, l.SliderRight, rows);
+    s.MoveToEx(l.SliderRight, l.SliderTop + 255);
 }
 
 } // namespace

@@ -219,6 +219,28 @@ void Surface::fillRect(int left, int top, int right, int bottom, std::int32_t co
                          std::max(dirty_.right(), x1), std::max(dirty_.bottom(), y1));
 }
 
+void Surface::FillRows(int left, int top, int right, std::span<const std::int32_t> colors)
+{
+    const int x0 = std::max(left, 0), x1 = std::min(right, Width) - 1;
+    const int y0 = std::max(top, 0), y1 = std::min(top + static_cast<int>(colors.size()), Height) - 1;
+    if (x0 > x1 || y0 > y1)
+        return;
+    uchar* const bits = image_.bits();
+    const qsizetype stride = image_.bytesPerLine();
+    int first = -1, last = -1;
+    for (int y = y0; y <= y1; ++y) {
+        auto* line = reinterpret_cast<QRgb*>(bits + y * stride);
+        const QRgb c = ToQRgb(colors[static_cast<std::size_t>(y - top)]);
+        if (std::all_of(line + x0, line + x1 + 1, [c](QRgb p) { return p == c; }))
+            continue;
+        std::fill(line + x0, line + x1 + 1, c);
+        first = first < 0 ? y : first;
+        last = y;
+    }
+    if (first >= 0)
+        markDirty(QRect(QPoint(x0, first), QPoint(x1, last)));
+}
+
 namespace {
 
 int PenWidth(const Pen& pen)

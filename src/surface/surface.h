@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <span>
 
 namespace tintora {
 
@@ -103,6 +104,11 @@ public:
     // boundary pixels (a wide pen centred on them), the inside as `fill`
     // says.
     void Rectangle(int left, int top, int right, int bottom, const Pen& pen, const Fill& fill = {});
+
+    // Row top + i, from left to right (exclusive), in colors[i]: what one
+    // copy-pen line per row draws, in one pass, as a slider strip is drawn
+    // on every move of a drag. Only rows that change are due for the screen.
+    void FillRows(int left, int top, int right, std::span<const std::int32_t> colors);
 
     // A sunken edge inside the rectangle (right and bottom exclusive).
     void DrawEdge(int left, int top, int right, int bottom, EdgeKind kind);

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include <QImage>
 
 namespace tintora {
@@ -320,6 +322,33 @@ TEST(Surface, RefreshReportsTheChangedRectangleOnce)
     EXPECT_EQ(seen, QRect(95, 95, 11, 11));
     s.Refresh();
     EXPECT_EQ(calls, 1);
+}
+
+// A strip's rows: each row its own colour, as a copy-pen line per row draws
+// it, and only the span of rows that changed is due for the screen.
+TEST(Surface, FillRowsDrawsWhatLinesDrawAndMarksOnlyChangedRows)
+{
+    Surface lines(kBack), rows(kBack);
+    std::array<std::int32_t, 20> colors{};
+    for (std::size_t i = 0; i < colors.size(); ++i)
+        colors[i] = static_cast<std::int32_t>(0x010203 * i);
+    for (int i = 0; i < 20; ++i) {
+        lines.MoveToEx(460, 500 + i);
+        lines.LineTo(480, 500 + i,
+                     Pen{colors[static_cast<std::size_t>(i)]}); // past the right and bottom edges
+    }
+    rows.FillRows(460, 500, 490, colors);
+    for (int y = 495; y < Surface::Height; ++y)
+        for (int x = 455; x < Surface::Width; ++x)
+            ASSERT_EQ(rows.Point(x, y), lines.Point(x, y)) << x << "," << y;
+    EXPECT_EQ(rows.pendingRect(), lines.pendingRect());
+
+    rows.Refresh();
+    rows.FillRows(460, 500, 490, colors);
+    EXPECT_TRUE(rows.pendingRect().isEmpty()); // nothing changed
+    colors[3] = colors[6] = 0x00FF00;
+    rows.FillRows(460, 500, 490, colors);
+    EXPECT_EQ(rows.pendingRect(), QRect(QPoint(460, 503), QPoint(Surface::Width - 1, 506)));
 }
 
 } // namespace
