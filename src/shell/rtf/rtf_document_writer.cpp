@@ -414,9 +414,13 @@ void RtfDocumentWriter::PlaceRow()
             (format.*widths[side])(twips > 0 ? std::max(1.0, twips / 15.0) : 0.0);
             (format.*styles[side])(twips > 0 ? QTextFrameFormat::BorderStyle_Solid
                                              : QTextFrameFormat::BorderStyle_None);
-            // Without a brush of its own, a cell border takes the table's.
-            (format.*brushes[side])(cell.borderColor[side].isValid() ? QBrush(cell.borderColor[side])
-                                                                     : QBrush(Qt::black));
+            // A side in the automatic colour gets no brush: Qt draws a cell's
+            // own border without one in black. Qt resolves each edge of a
+            // collapsed border by copying the formats of the cells around it,
+            // thousands of times for a table on screen, and every property a
+            // cell format holds makes each copy dearer.
+            if (cell.borderColor[side].isValid())
+                (format.*brushes[side])(QBrush(cell.borderColor[side]));
         }
         if (cell.background.isValid())
             format.setBackground(cell.background);

@@ -7,6 +7,7 @@
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QImage>
+#include <QPainter>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextFrame>
@@ -511,6 +512,45 @@ TEST(RtfFormats, TableBordersTakeTheirColourAndTheAutomaticOneIsBlack)
         EXPECT_EQ(cell.bottomBorderBrush().color().name().toStdString(), "#000000")
             << "a side without a colour";
         EXPECT_EQ(table->format().borderBrush().color().name().toStdString(), c.expected);
+    }
+}
+
+// What the table's borders draw: a cell side in the automatic colour is
+// black, in a table whose own border is grey as in one whose border is black.
+TEST(RtfFormats, CellBordersInTheAutomaticColourDrawBlack)
+{
+    // Painting needs a GUI application; these tests run without.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    int argc = 1;
+    char name[] = "test_rtf_reader";
+    char* argv[] = {name, nullptr};
+    QGuiApplication app(argc, argv);
+    const QByteArray sides =
+        R"(\clbrdrt\brdrs\brdrw10 \clbrdrl\brdrs\brdrw10 \clbrdrb\brdrs\brdrw10 \clbrdrr\brdrs\brdrw10 )";
+    for (const QByteArray& tableColour : {QByteArray(" "), QByteArray("\\brdrcf1 ")}) {
+        SCOPED_TRACE(tableColour.toStdString());
+        QTextDocument doc;
+        Load(doc, "{\\rtf1{\\colortbl;\\red128\\green128\\blue128;}\\trowd\\trbrdrt\\brdrs\\brdrw10" +
+                      tableColour + sides + "\\cellx1500" + sides +
+                      "\\cellx3000\\pard\\intbl\\cell\\cell\\row\\pard\\par}");
+        doc.setTextWidth(300);
+        QImage image(doc.size().toSize(), QImage::Format_RGB32);
+        image.fill(Qt::white);
+        {
+            QPainter painter(&image);
+            doc.drawContents(&painter);
+        }
+        int black = 0;
+        int other = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                const QRgb pixel = image.pixel(x, y);
+                black += pixel == qRgb(0, 0, 0) ? 1 : 0;
+                other += pixel != qRgb(0, 0, 0) && pixel != qRgb(255, 255, 255) ? 1 : 0;
+            }
+        // Two cells of 100 x about 20 pixels with their outlines.
+        EXPECT_GT(black, 400);
+        EXPECT_EQ(other, 0);
     }
 }
 
