@@ -515,6 +515,16 @@ TEST(RtfFormats, TableBordersTakeTheirColourAndTheAutomaticOneIsBlack)
     }
 }
 
+QImage Rendered(QTextDocument& doc)
+{
+    doc.setTextWidth(400);
+    QImage image(doc.size().toSize(), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    doc.drawContents(&painter);
+    return image;
+}
+
 // What the table's borders draw: a cell side in the automatic colour is
 // black, in a table whose own border is grey as in one whose border is black.
 TEST(RtfFormats, CellBordersInTheAutomaticColourDrawBlack)
@@ -533,13 +543,7 @@ TEST(RtfFormats, CellBordersInTheAutomaticColourDrawBlack)
         Load(doc, "{\\rtf1{\\colortbl;\\red128\\green128\\blue128;}\\trowd\\trbrdrt\\brdrs\\brdrw10" +
                       tableColour + sides + "\\cellx1500" + sides +
                       "\\cellx3000\\pard\\intbl\\cell\\cell\\row\\pard\\par}");
-        doc.setTextWidth(300);
-        QImage image(doc.size().toSize(), QImage::Format_RGB32);
-        image.fill(Qt::white);
-        {
-            QPainter painter(&image);
-            doc.drawContents(&painter);
-        }
+        const QImage image = Rendered(doc);
         int black = 0;
         int other = 0;
         for (int y = 0; y < image.height(); ++y)
@@ -564,14 +568,6 @@ TEST(RtfFormats, CellLinesThatTheGridDrawsAreLeftToIt)
     char name[] = "test_rtf_reader";
     char* argv[] = {name, nullptr};
     QGuiApplication app(argc, argv);
-    const auto render = [](QTextDocument& doc) {
-        doc.setTextWidth(400);
-        QImage image(doc.size().toSize(), QImage::Format_RGB32);
-        image.fill(Qt::white);
-        QPainter painter(&image);
-        doc.drawContents(&painter);
-        return image;
-    };
     const auto row = [](const QByteArray& sides, const QByteArray& text) {
         return R"(\trowd\trbrdrt\brdrs\brdrw10\brdrcf1 \trbrdrl\brdrs\brdrw10\brdrcf1 )" + sides +
                R"(\clcbpat2\cellx1500)" + sides + R"(\cellx3000\pard\intbl )" + text + R"(\cell b\cell\row)";
@@ -587,7 +583,7 @@ TEST(RtfFormats, CellLinesThatTheGridDrawsAreLeftToIt)
     ASSERT_EQ(table->rows(), 2);
     EXPECT_FALSE(table->cellAt(1, 1).format().hasProperty(QTextFormat::TableCellTopBorderStyle));
     EXPECT_EQ(table->cellAt(0, 0).format().background().color(), QColor(255, 255, 0));
-    const QImage shown = render(grid);
+    const QImage shown = Rendered(grid);
     // The same lines on every cell, as a table with one cell that differs
     // has them.
     for (int r = 0; r < table->rows(); ++r)
@@ -599,7 +595,7 @@ TEST(RtfFormats, CellLinesThatTheGridDrawsAreLeftToIt)
             format.setBorderBrush(QColor(128, 128, 128));
             cell.setFormat(format);
         }
-    EXPECT_EQ(render(grid), shown);
+    EXPECT_EQ(Rendered(grid), shown);
 
     const QByteArray wide =
         "\\clbrdrt" + grey + "\\clbrdrl" + grey + R"(\clbrdrb\brdrs\brdrw30 \clbrdrr)" + grey;
