@@ -225,6 +225,11 @@ void RtfDocumentWriter::StartTable(int columns)
         gridEdges_.resize(std::min<std::size_t>(gridEdges_.size(), MaxColumns));
         columns = static_cast<int>(gridEdges_.size());
     }
+    // A border of one pixel round the table makes Qt draw a grid of
+    // one-pixel lines in its colour between all cells.
+    gridCells_ = rowBorder > 0 && format.border() == 1.0;
+    gridColor_ = format.borderBrush().color();
+    gridCellsPlaced_.clear();
     table_ = cursor_.insertTable(1, std::clamp(columns, 1, MaxColumns), format);
     SetColumnWidths();
     PlaceRow();
@@ -274,6 +279,8 @@ void RtfDocumentWriter::NextCell()
         return;
     }
     if (table_->columns() < MaxColumns) {
+        // The new column's cells have no borders of their own.
+        KeepCellBorders();
         table_->appendColumns(std::min(GridColumn(column_) + 1, MaxColumns) - table_->columns());
         MoveToCell();
         return;
@@ -359,6 +366,8 @@ void RtfDocumentWriter::PlaceRow()
         const auto near = std::lower_bound(gridEdges_.begin(), gridEdges_.end(), cell.edge - Tolerance);
         const bool known = near != gridEdges_.end() && *near <= cell.edge + Tolerance;
         if (!known && cell.edge > 0 && table_->columns() < MaxColumns) {
+            // The new column's cells copy the formats of their neighbours.
+            KeepCellBorders();
             SplitColumnAt(cell.edge);
             split = true;
         }
@@ -385,6 +394,14 @@ void RtfDocumentWriter::PlaceRow()
         }
         placements_.push_back({std::max(first, 0), std::max(last - first + 1, 1)});
     }
+    // A column that no cell of the row covers keeps cells without borders
+    // of their own.
+    std::vector<bool> covered(static_cast<std::size_t>(columns), false);
+    for (const Placement& place : placements_)
+        for (int column = place.column; column < std::min(place.column + place.span, columns); ++column)
+            covered[static_cast<std::size_t>(column)] = true;
+    if (std::find(covered.begin(), covered.end(), false) != covered.end())
+        KeepCellBorders();
     for (std::size_t i = 0; i < placements_.size(); ++i) {
         const Placement& place = placements_[i];
         if (place.span == 0)
@@ -400,6 +417,22 @@ void RtfDocumentWriter::PlaceRow()
         }
         top = cell.mergeStart ? row_ : -1;
         QTextTableCellFormat format;
+        if (!DrawnByGrid(cell))
+            KeepCellBorders();
+        if (gridCells_) {
+            // Qt resolves each edge of a collapsed border by copying the
+            // formats of the cells around it, thousands of times for a table
+            // on screen: a cell that the grid draws is left with as few
+            // properties as it can be. Should a later cell need borders of
+            // its own, KeepCellBorders gives these theirs, so that all cells
+            // of a table take part in that resolution alike.
+            gridCellsPlaced_.emplace_back(row_, place.column);
+            if (cell.background.isValid()) {
+                format.setBackground(cell.background);
+                table_->cellAt(row_, place.column).setFormat(format);
+            }
+            continue;
+        }
         const std::array<void (QTextTableCellFormat::*)(qreal), 4> widths = {
             &QTextTableCellFormat::setTopBorder, &QTextTableCellFormat::setLeftBorder,
             &QTextTableCellFormat::setBottomBorder, &QTextTableCellFormat::setRightBorder};
@@ -414,14 +447,49 @@ void RtfDocumentWriter::PlaceRow()
             (format.*widths[side])(twips > 0 ? std::max(1.0, twips / 15.0) : 0.0);
             (format.*styles[side])(twips > 0 ? QTextFrameFormat::BorderStyle_Solid
                                              : QTextFrameFormat::BorderStyle_None);
-            // Without a brush of its own, a cell border takes the table's.
-            (format.*brushes[side])(cell.borderColor[side].isValid() ? QBrush(cell.borderColor[side])
-                                                                     : QBrush(Qt::black));
+            // A side in the automatic colour gets no brush: Qt draws a cell's
+            // own border without one in black. Qt resolves each edge of a
+            // collapsed border by copying the formats of the cells around it,
+            // thousands of times for a table on screen, and every property a
+            // cell format holds makes each copy dearer.
+            if (cell.borderColor[side].isValid())
+                (format.*brushes[side])(QBrush(cell.borderColor[side]));
         }
         if (cell.background.isValid())
             format.setBackground(cell.background);
         table_->cellAt(row_, place.column).setFormat(format);
     }
+}
+
+bool RtfDocumentWriter::DrawnByGrid(const RtfCellDefinition& cell) const
+{
+    for (std::size_t side = 0; side < 4; ++side) {
+        const int twips = cell.border[side];
+        const QColor color = cell.borderColor[side].isValid() ? cell.borderColor[side] : QColor(Qt::black);
+        // Up to 15 twips draw one pixel.
+        if (twips <= 0 || twips > 15 || color != gridColor_)
+            return false;
+    }
+    return true;
+}
+
+void RtfDocumentWriter::KeepCellBorders()
+{
+    // The cells placed so far get the borders they were spared: the same
+    // lines, now their own.
+    if (!gridCells_)
+        return;
+    gridCells_ = false;
+    for (const auto& [row, column] : gridCellsPlaced_) {
+        QTextTableCell cell = table_->cellAt(row, column);
+        QTextTableCellFormat format = cell.format().toTableCellFormat();
+        format.setBorder(1);
+        format.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
+        if (gridColor_ != QColor(Qt::black))
+            format.setBorderBrush(gridColor_);
+        cell.setFormat(format);
+    }
+    gridCellsPlaced_.clear();
 }
 
 } // namespace tintora

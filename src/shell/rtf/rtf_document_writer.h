@@ -3,11 +3,13 @@
 
 #include "shell/rtf/rtf_table_props.h"
 
+#include <QColor>
 #include <QSizeF>
 #include <QStringView>
 #include <QTextBlock>
 #include <QTextCursor>
 
+#include <utility>
 #include <vector>
 
 class QImage;
@@ -35,7 +37,10 @@ namespace tintora {
 // them, a cell of no width joins the one before it, as do \clmrg cells, and
 // \clvmrg cells join the cell above. Cells and tables have borders only
 // where the definition gives them, in its colours (black for the automatic
-// colour), and cells their background.
+// colour), and cells their background. Where every cell of a table draws
+// one-pixel lines in the colour of the table's own one-pixel border, the
+// cells leave their lines to the grid that Qt draws for such a table, which
+// is the same lines.
 //
 // Qt rebuilds a table's cell grid after every added row, so a long table
 // costs time quadratic in its rows. To stay linear, a table is continued
@@ -120,6 +125,8 @@ private:
     void PlaceRow();
     void SplitColumnAt(int edge);
     void SetColumnWidths();
+    bool DrawnByGrid(const RtfCellDefinition& cell) const;
+    void KeepCellBorders();
     int GridColumn(int cell) const;
     bool Spend(qint64 cost);
     void InsertBoundedText(QStringView text, const QTextCharFormat& format);
@@ -142,6 +149,12 @@ private:
     std::vector<int> gridEdges_;        // the table's column edges, in twips
     std::vector<Placement> placements_; // the current row's cells on that grid
     std::vector<int> mergeTop_;         // by column: the row a vertical merge starts at
+    // While every cell of the table draws the lines that its collapsed grid
+    // draws anyway (one pixel, the table's colour), the cells (row, column)
+    // hold no border settings of their own.
+    bool gridCells_ = false;
+    QColor gridColor_;
+    std::vector<std::pair<int, int>> gridCellsPlaced_;
     qint64 cost_ = 0;
     qint64 pictureBytes_ = 0;
     int pictureCount_ = 0;

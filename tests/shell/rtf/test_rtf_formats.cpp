@@ -7,6 +7,7 @@
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QImage>
+#include <QPainter>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextFrame>
@@ -512,6 +513,104 @@ TEST(RtfFormats, TableBordersTakeTheirColourAndTheAutomaticOneIsBlack)
             << "a side without a colour";
         EXPECT_EQ(table->format().borderBrush().color().name().toStdString(), c.expected);
     }
+}
+
+QImage Rendered(QTextDocument& doc)
+{
+    doc.setTextWidth(400);
+    QImage image(doc.size().toSize(), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    doc.drawContents(&painter);
+    return image;
+}
+
+// What the table's borders draw: a cell side in the automatic colour is
+// black, in a table whose own border is grey as in one whose border is black.
+TEST(RtfFormats, CellBordersInTheAutomaticColourDrawBlack)
+{
+    // Painting needs a GUI application; these tests run without.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    int argc = 1;
+    char name[] = "test_rtf_reader";
+    char* argv[] = {name, nullptr};
+    QGuiApplication app(argc, argv);
+    const QByteArray sides =
+        R"(\clbrdrt\brdrs\brdrw10 \clbrdrl\brdrs\brdrw10 \clbrdrb\brdrs\brdrw10 \clbrdrr\brdrs\brdrw10 )";
+    for (const QByteArray& tableColour : {QByteArray(" "), QByteArray("\\brdrcf1 ")}) {
+        SCOPED_TRACE(tableColour.toStdString());
+        QTextDocument doc;
+        Load(doc, "{\\rtf1{\\colortbl;\\red128\\green128\\blue128;}\\trowd\\trbrdrt\\brdrs\\brdrw10" +
+                      tableColour + sides + "\\cellx1500" + sides +
+                      "\\cellx3000\\pard\\intbl\\cell\\cell\\row\\pard\\par}");
+        const QImage image = Rendered(doc);
+        int black = 0;
+        int other = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                const QRgb pixel = image.pixel(x, y);
+                black += pixel == qRgb(0, 0, 0) ? 1 : 0;
+                other += pixel != qRgb(0, 0, 0) && pixel != qRgb(255, 255, 255) ? 1 : 0;
+            }
+        // Two cells of 100 x about 20 pixels with their outlines.
+        EXPECT_GT(black, 400);
+        EXPECT_EQ(other, 0);
+    }
+}
+
+// Tables whose cells all draw one-pixel lines in the table's own colour
+// leave them to Qt's grid: the table looks as it would with the lines on
+// every cell. One cell that differs gives all cells their lines again.
+TEST(RtfFormats, CellLinesThatTheGridDrawsAreLeftToIt)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    int argc = 1;
+    char name[] = "test_rtf_reader";
+    char* argv[] = {name, nullptr};
+    QGuiApplication app(argc, argv);
+    const auto row = [](const QByteArray& sides, const QByteArray& text) {
+        return R"(\trowd\trbrdrt\brdrs\brdrw10\brdrcf1 \trbrdrl\brdrs\brdrw10\brdrcf1 )" + sides +
+               R"(\clcbpat2\cellx1500)" + sides + R"(\cellx3000\pard\intbl )" + text + R"(\cell b\cell\row)";
+    };
+    const QByteArray grey = R"(\brdrs\brdrw10\brdrcf1 )";
+    const QByteArray greySides =
+        "\\clbrdrt" + grey + "\\clbrdrl" + grey + "\\clbrdrb" + grey + "\\clbrdrr" + grey;
+    const QByteArray colours = R"({\rtf1{\colortbl;\red128\green128\blue128;\red255\green255\blue0;})";
+    QTextDocument grid;
+    Load(grid, colours + row(greySides, "a") + row(greySides, "long enough to wrap a line") + "\\pard\\par}");
+    QTextTable* table = OnlyTable(grid);
+    ASSERT_NE(table, nullptr);
+    ASSERT_EQ(table->rows(), 2);
+    EXPECT_FALSE(table->cellAt(1, 1).format().hasProperty(QTextFormat::TableCellTopBorderStyle));
+    EXPECT_EQ(table->cellAt(0, 0).format().background().color(), QColor(255, 255, 0));
+    const QImage shown = Rendered(grid);
+    // The same lines on every cell, as a table with one cell that differs
+    // has them.
+    for (int r = 0; r < table->rows(); ++r)
+        for (int c = 0; c < table->columns(); ++c) {
+            QTextTableCell cell = table->cellAt(r, c);
+            QTextTableCellFormat format = cell.format().toTableCellFormat();
+            format.setBorder(1);
+            format.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
+            format.setBorderBrush(QColor(128, 128, 128));
+            cell.setFormat(format);
+        }
+    EXPECT_EQ(Rendered(grid), shown);
+
+    const QByteArray wide =
+        "\\clbrdrt" + grey + "\\clbrdrl" + grey + R"(\clbrdrb\brdrs\brdrw30 \clbrdrr)" + grey;
+    QTextDocument mixed;
+    Load(mixed, colours + row(greySides, "a") + row(wide, "c") + "}");
+    table = OnlyTable(mixed);
+    ASSERT_NE(table, nullptr);
+    for (int r = 0; r < table->rows(); ++r)
+        for (int c = 0; c < table->columns(); ++c) {
+            SCOPED_TRACE(r * 10 + c);
+            const QTextTableCellFormat format = table->cellAt(r, c).format().toTableCellFormat();
+            EXPECT_EQ(format.topBorderStyle(), QTextFrameFormat::BorderStyle_Solid);
+            EXPECT_EQ(format.leftBorderBrush().color(), QColor(128, 128, 128));
+            EXPECT_DOUBLE_EQ(format.bottomBorder(), r == 1 ? 2.0 : 1.0);
+        }
 }
 
 TEST(RtfFormats, CapitalsShadingAndTabStopKinds)
