@@ -12,6 +12,7 @@
 #include <QTextLayout>
 #include <QTimer>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <optional>
@@ -52,6 +53,10 @@ struct CodeGlyphs {
     std::array<quint32, kAlphabetSize> glyph{};
     std::array<std::array<qreal, kAlphabetSize + 1>, kAlphabetSize> advance{};
     qreal baseline = 0;
+    // How far the glyphs' pixels reach: above and below the baseline, and
+    // out of a line's ends, with a pixel to spare for antialiasing.
+    QRectF ink;
+    qreal overhang = 0;
     bool usable = false;
 
     static std::shared_ptr<const CodeGlyphs> For(const QFont& font);
@@ -131,8 +136,13 @@ std::shared_ptr<const CodeGlyphs> CodeGlyphs::For(const QFont& font)
     // QLineEdit centres a line by the taller of the font's height and the
     // text's ink; ink within the font's height leaves only the former.
     const QFontMetrics fm(font);
-    g->usable =
-        usable && fm.boundingRect(QString::fromUtf16(kAlphabet, kAlphabetSize)).height() <= fm.height();
+    const QString alphabet = QString::fromUtf16(kAlphabet, kAlphabetSize);
+    g->usable = usable && fm.boundingRect(alphabet).height() <= fm.height();
+    const QFontMetricsF fmf(font);
+    g->ink = fmf.boundingRect(alphabet).adjusted(0, -1, 0, 1);
+    for (const QChar c : alphabet)
+        g->overhang = std::max({g->overhang, -fmf.leftBearing(c), -fmf.rightBearing(c)});
+    g->overhang += 1;
     // Fonts are few: two sizes of one family in the window.
     if (byFont.size() > 32)
         byFont.clear();
@@ -142,11 +152,21 @@ std::shared_ptr<const CodeGlyphs> CodeGlyphs::For(const QFont& font)
 
 CodeField::CodeField(QWidget* parent) : QLineEdit(parent)
 {
-    skipShaping();
+    // All this starts once a painted field's text changes: not at start-up,
+    // where nothing changes before the first frame and a first start goes on
+    // to open the help, and the font without shaping would need an engine
+    // and glyphs of its own before the first frame.
+    connect(this, &QLineEdit::textChanged, this, [this] {
+        if (painted_ && !changedWhileShown_) {
+            changedWhileShown_ = true;
+            skipShaping();
+        }
+    });
 }
 
 // Numbers and codes are Latin letters, digits and signs, which need no
-// shaping: without it, setting a text only maps characters to glyphs.
+// shaping: without it, setting a text only maps characters to glyphs (the
+// kerning of a pair of hex letters, a fraction of a pixel, is left out).
 void CodeField::skipShaping()
 {
     QFont f = font();
@@ -180,13 +200,14 @@ bool CodeField::drawsItself() const
 
 void CodeField::paintEvent(QPaintEvent* e)
 {
+    painted_ = true;
     if (drawsItself() && paintItself()) {
         ownPaint_ = true;
         return;
     }
     ownPaint_ = false;
     QLineEdit::paintEvent(e);
-    if (check_ == Check::NotYet && couldDrawItself()) {
+    if (check_ == Check::NotYet && changedWhileShown_ && couldDrawItself()) {
         if (!glyphs_)
             glyphs_ = CodeGlyphs::For(font());
         if (!glyphs_->usable) {
@@ -243,13 +264,19 @@ bool CodeField::paintItself()
 
     QPainter p(this);
     style()->drawPrimitive(QStyle::PE_PanelLineEdit, &panel, &p, this);
-    p.setClipRect(r);
+    // QLineEdit clips the text to the field's inside; a line whose pixels
+    // all fall inside it needs no clip.
+    const QPointF origin = lineRect.topLeft() - QPoint(hscroll, 0);
+    const QRectF reach(origin.x() - glyphs_->overhang, origin.y() + glyphs_->baseline + glyphs_->ink.top(),
+                       x + 2 * glyphs_->overhang, glyphs_->ink.height());
+    if (!QRectF(r).contains(reach))
+        p.setClipRect(r);
     QGlyphRun run;
     run.setRawFont(glyphs_->font);
     run.setGlyphIndexes(indexes);
     run.setPositions(positions);
     p.setPen(palette().text().color());
-    p.drawGlyphRun(lineRect.topLeft() - QPoint(hscroll, 0), run);
+    p.drawGlyphRun(origin, run);
     return true;
 }
 
@@ -300,7 +327,7 @@ void CodeField::compareWithQLineEdit()
 void CodeField::changeEvent(QEvent* e)
 {
     QLineEdit::changeEvent(e);
-    if (e->type() == QEvent::FontChange)
+    if (e->type() == QEvent::FontChange && changedWhileShown_)
         skipShaping();
     if (e->type() == QEvent::FontChange || e->type() == QEvent::StyleChange ||
         e->type() == QEvent::LayoutDirectionChange) {

@@ -30,7 +30,8 @@ public:
     explicit CodeField(QWidget* parent = nullptr);
     ~CodeField() override;
 
-    // Whether the next paint draws the text from the looked-up glyphs.
+    // Whether the next paint draws the text from the looked-up glyphs (once
+    // its text has changed while shown, and the drawing was found exact).
     bool drawsItself() const;
 
 protected:
@@ -59,6 +60,8 @@ private:
     bool qtPaints_ = false; // set while the comparison asks QLineEdit to paint
     bool dragOver_ = false; // QLineEdit shows a drop cursor
     bool ownPaint_ = false; // the last paint was the field's own
+    bool painted_ = false;
+    bool changedWhileShown_ = false;
 };
 
 } // namespace tintora
