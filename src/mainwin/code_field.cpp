@@ -101,7 +101,7 @@ std::shared_ptr<const CodeGlyphs> CodeGlyphs::For(const QFont& font)
     // shaping does with these characters when every occurrence of a pair
     // agrees and every character keeps one glyph.
     QString pairs;
-    pairs.reserve(2 * kAlphabetSize * kAlphabetSize);
+    pairs.reserve(qsizetype{2} * kAlphabetSize * kAlphabetSize);
     for (int a = 0; a < kAlphabetSize; ++a)
         for (int b = 0; b < kAlphabetSize; ++b)
             pairs.append(QChar(kAlphabet[a])).append(QChar(kAlphabet[b]));
