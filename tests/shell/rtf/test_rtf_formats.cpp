@@ -92,14 +92,25 @@ TEST(RtfFormats, CharacterRunsCarryTheirFormat)
     EXPECT_EQ(FormatOf(doc, "up")->verticalAlignment(), QTextCharFormat::AlignSuperScript);
 }
 
+// A GUI application on the offscreen platform, for the tests that need the
+// font database or painting (the others run without one).
+class OffscreenGuiApp
+{
+    static int Offscreen()
+    {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        return 1;
+    }
+
+    int argc_ = Offscreen(); // before the application below reads it
+    char name_[16] = "test_rtf_reader";
+    char* argv_[2] = {name_, nullptr};
+    QGuiApplication app_{argc_, argv_};
+};
+
 TEST(RtfFormats, AMissingFontIsNamedByItsFirstInstalledSubstitute)
 {
-    // The font database needs a GUI application; these tests run without.
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    int argc = 1;
-    char name[] = "test_rtf_reader";
-    char* argv[] = {name, nullptr};
-    QGuiApplication app(argc, argv);
+    const OffscreenGuiApp app;
     const QStringList installed = QFontDatabase::families();
     ASSERT_FALSE(installed.isEmpty());
     const QString present = installed.first();
@@ -529,12 +540,7 @@ QImage Rendered(QTextDocument& doc)
 // black, in a table whose own border is grey as in one whose border is black.
 TEST(RtfFormats, CellBordersInTheAutomaticColourDrawBlack)
 {
-    // Painting needs a GUI application; these tests run without.
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    int argc = 1;
-    char name[] = "test_rtf_reader";
-    char* argv[] = {name, nullptr};
-    QGuiApplication app(argc, argv);
+    const OffscreenGuiApp app;
     const QByteArray sides =
         R"(\clbrdrt\brdrs\brdrw10 \clbrdrl\brdrs\brdrw10 \clbrdrb\brdrs\brdrw10 \clbrdrr\brdrs\brdrw10 )";
     for (const QByteArray& tableColour : {QByteArray(" "), QByteArray("\\brdrcf1 ")}) {
@@ -563,11 +569,7 @@ TEST(RtfFormats, CellBordersInTheAutomaticColourDrawBlack)
 // every cell. One cell that differs gives all cells their lines again.
 TEST(RtfFormats, CellLinesThatTheGridDrawsAreLeftToIt)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    int argc = 1;
-    char name[] = "test_rtf_reader";
-    char* argv[] = {name, nullptr};
-    QGuiApplication app(argc, argv);
+    const OffscreenGuiApp app;
     const auto row = [](const QByteArray& sides, const QByteArray& text) {
         return R"(\trowd\trbrdrt\brdrs\brdrw10\brdrcf1 \trbrdrl\brdrs\brdrw10\brdrcf1 )" + sides +
                R"(\clcbpat2\cellx1500)" + sides + R"(\cellx3000\pard\intbl )" + text + R"(\cell b\cell\row)";
