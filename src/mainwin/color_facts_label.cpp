@@ -6,8 +6,10 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QGlyphRun>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QTextLayout>
 
 #include <algorithm>
 #include <cmath>
@@ -207,13 +209,22 @@ const ColorFactsLabel::Shaped& ColorFactsLabel::shaped(const QString& word)
     // Ratios and names come and go; the cache is emptied rather than left to grow.
     if (shapes_.size() >= 1024)
         shapes_.clear();
+    // Shaped once: the layout keeps its glyphs for every later paint, and
+    // gives the advance and the ink as well.
+    auto layout = std::make_shared<QTextLayout>(word, font());
+    QTextOption option = layout->textOption();
+    option.setFlags(QTextOption::IncludeTrailingSpaces);
+    option.setWrapMode(QTextOption::NoWrap);
+    layout->setTextOption(option);
+    layout->setCacheEnabled(true);
+    layout->beginLayout();
+    QTextLine line = layout->createLine();
+    layout->endLayout();
     Shaped s;
-    s.text.setText(word);
-    s.text.setTextFormat(Qt::PlainText);
-    s.text.prepare(QTransform(), font());
-    const QFontMetricsF fm(font());
-    s.advance = fm.horizontalAdvance(word);
-    s.ink = fm.boundingRect(word);
+    s.advance = line.naturalTextWidth();
+    for (const QGlyphRun& run : line.glyphRuns())
+        s.ink |= run.boundingRect();
+    s.layout = std::move(layout);
     return *shapes_.insert(word, s);
 }
 
@@ -262,7 +273,7 @@ void ColorFactsLabel::paintEvent(QPaintEvent* e)
             const QRect reach =
                 QRectF(word.x + word.inkLeft - 1, top, word.inkWidth + 2, lineHeight_).toAlignedRect();
             if (e->region().intersects(reach))
-                p.drawStaticText(QPointF(word.x, top), shaped(word.text).text);
+                shaped(word.text).layout->draw(&p, QPointF(word.x, top));
         }
     }
 }

@@ -5,9 +5,11 @@
 
 #include <QHash>
 #include <QList>
-#include <QStaticText>
 #include <QWidget>
 
+class QTextLayout;
+
+#include <memory>
 #include <optional>
 #include <utility>
 
@@ -62,9 +64,9 @@ protected:
 private:
     // A word shaped once for the widget's font, and how far it advances.
     struct Shaped {
-        QStaticText text;
+        std::shared_ptr<QTextLayout> layout;
         qreal advance = 0;
-        QRectF ink; // from the start of the word on its baseline
+        QRectF ink; // where its glyphs lie, from the start of the word
     };
 
     void setText(const QString& text);
