@@ -209,22 +209,21 @@ const ColorFactsLabel::Shaped& ColorFactsLabel::shaped(const QString& word)
     // Ratios and names come and go; the cache is emptied rather than left to grow.
     if (shapes_.size() >= 1024)
         shapes_.clear();
-    // Shaped once: the layout keeps its glyphs for every later paint, and
-    // gives the advance and the ink as well.
-    auto layout = std::make_shared<QTextLayout>(word, font());
-    QTextOption option = layout->textOption();
+    // Shaped once: its glyphs are kept for every later paint, and give the
+    // advance and the ink as well.
+    QTextLayout layout(word, font());
+    QTextOption option = layout.textOption();
     option.setFlags(QTextOption::IncludeTrailingSpaces);
     option.setWrapMode(QTextOption::NoWrap);
-    layout->setTextOption(option);
-    layout->setCacheEnabled(true);
-    layout->beginLayout();
-    QTextLine line = layout->createLine();
-    layout->endLayout();
+    layout.setTextOption(option);
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    layout.endLayout();
     Shaped s;
     s.advance = line.naturalTextWidth();
-    for (const QGlyphRun& run : line.glyphRuns())
+    s.glyphs = line.glyphRuns();
+    for (const QGlyphRun& run : s.glyphs)
         s.ink |= run.boundingRect();
-    s.layout = std::move(layout);
     return *shapes_.insert(word, s);
 }
 
@@ -273,7 +272,8 @@ void ColorFactsLabel::paintEvent(QPaintEvent* e)
             const QRect reach =
                 QRectF(word.x + word.inkLeft - 1, top, word.inkWidth + 2, lineHeight_).toAlignedRect();
             if (e->region().intersects(reach))
-                shaped(word.text).layout->draw(&p, QPointF(word.x, top));
+                for (const QGlyphRun& run : shaped(word.text).glyphs)
+                    p.drawGlyphRun(QPointF(word.x, top), run);
         }
     }
 }

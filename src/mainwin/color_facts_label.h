@@ -3,13 +3,11 @@
 
 #include "core/color_types.h"
 
+#include <QGlyphRun>
 #include <QHash>
 #include <QList>
 #include <QWidget>
 
-class QTextLayout;
-
-#include <memory>
 #include <optional>
 #include <utility>
 
@@ -64,7 +62,7 @@ protected:
 private:
     // A word shaped once for the widget's font, and how far it advances.
     struct Shaped {
-        std::shared_ptr<QTextLayout> layout;
+        QList<QGlyphRun> glyphs; // placed from the word's top left
         qreal advance = 0;
         QRectF ink; // where its glyphs lie, from the start of the word
     };
