@@ -14,7 +14,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cmath>
 #include <optional>
 
 namespace tintora {
@@ -308,10 +307,12 @@ void CodeField::compareWithQLineEdit()
         check_ = Check::NotYet;
         return;
     }
-    QImage qt(size(), QImage::Format_ARGB32_Premultiplied);
-    QImage own(size(), QImage::Format_ARGB32_Premultiplied);
+    // At the screen's scale, as the field is drawn there.
+    const qreal dpr = devicePixelRatioF();
+    QImage qt((QSizeF(size()) * dpr).toSize(), QImage::Format_ARGB32_Premultiplied);
+    qt.setDevicePixelRatio(dpr);
     qt.fill(Qt::transparent);
-    own.fill(Qt::transparent);
+    QImage own = qt;
     qtPaints_ = true;
     render(&qt);
     qtPaints_ = false;

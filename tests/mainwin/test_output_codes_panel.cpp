@@ -193,8 +193,11 @@ TEST(CodeField, DrawsWhatQLineEditDrawsAndClicksLandAlike)
                 const bool codes = !text.startsWith(u'h');
                 EXPECT_EQ(own->drawsItself(), codes) << text.toStdString();
                 const QImage shown = window.screen()->grabWindow(window.winId()).toImage();
-                EXPECT_EQ(shown.copy(own->geometry()), shown.copy(plain->geometry()))
-                    << points << " pt, " << text.toStdString();
+                const auto pixels = [&](const QWidget* w) {
+                    const qreal dpr = shown.devicePixelRatio();
+                    return shown.copy(QRectF(QPointF(w->pos()) * dpr, QSizeF(w->size()) * dpr).toRect());
+                };
+                EXPECT_EQ(pixels(own), pixels(plain)) << points << " pt, " << text.toStdString();
             }
             // A longer line, shown by the field's own paint only, since QLineEdit
             // last drew the short one above: a click maps to the same place.
