@@ -2,6 +2,7 @@
 #include "mainwin/code_field.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QGlyphRun>
 #include <QHash>
 #include <QImage>
@@ -91,6 +92,12 @@ std::optional<ShapedLine> Shape(const QString& text, const QFont& font)
 std::shared_ptr<const CodeGlyphs> CodeGlyphs::For(const QFont& font)
 {
     static QHash<QString, std::shared_ptr<const CodeGlyphs>> byFont;
+    // The fonts go with the application, not at the program's exit after it.
+    static const bool dropped = [] {
+        qAddPostRoutine([] { byFont.clear(); });
+        return true;
+    }();
+    (void)dropped;
     const QString key = font.key();
     if (auto it = byFont.constFind(key); it != byFont.constEnd())
         return *it;
