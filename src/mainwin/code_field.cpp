@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "mainwin/code_field.h"
 
+#include "mainwin/shaped_line.h"
+
 #include <QApplication>
 #include <QCoreApplication>
 #include <QGlyphRun>
@@ -10,7 +12,6 @@
 #include <QRawFont>
 #include <QStyle>
 #include <QStyleOptionFrame>
-#include <QTextLayout>
 #include <QTimer>
 
 #include <algorithm>
@@ -64,27 +65,14 @@ struct CodeGlyphs {
 
 namespace {
 
-// One line shaped as QLineEdit shapes it: its glyphs, or none when a
-// character took a fallback font or characters were joined into one glyph.
-struct ShapedLine {
-    QGlyphRun run;
-    qreal width = 0;
-};
-
-std::optional<ShapedLine> Shape(const QString& text, const QFont& font)
+// One line shaped as QLineEdit shapes it, or nothing when a character took
+// a fallback font or characters were joined into one glyph.
+std::optional<ShapedLine> ShapeOneRun(const QString& text, const QFont& font)
 {
-    QTextLayout layout(text, font);
-    QTextOption option = layout.textOption();
-    option.setFlags(QTextOption::IncludeTrailingSpaces);
-    option.setWrapMode(QTextOption::NoWrap);
-    layout.setTextOption(option);
-    layout.beginLayout();
-    QTextLine line = layout.createLine();
-    layout.endLayout();
-    const QList<QGlyphRun> runs = line.glyphRuns();
-    if (runs.size() != 1 || runs[0].glyphIndexes().size() != text.size())
+    ShapedLine line = ShapeLine(text, font);
+    if (line.runs.size() != 1 || line.runs[0].glyphIndexes().size() != text.size())
         return std::nullopt;
-    return ShapedLine{runs[0], line.naturalTextWidth()};
+    return line;
 }
 
 } // namespace
@@ -111,12 +99,12 @@ std::shared_ptr<const CodeGlyphs> CodeGlyphs::For(const QFont& font)
     for (int a = 0; a < kAlphabetSize; ++a)
         for (int b = 0; b < kAlphabetSize; ++b)
             pairs.append(QChar(kAlphabet[a])).append(QChar(kAlphabet[b]));
-    const std::optional<ShapedLine> line = Shape(pairs, font);
+    const std::optional<ShapedLine> line = ShapeOneRun(pairs, font);
     bool usable = line.has_value();
     if (usable) {
-        const QList<quint32> indexes = line->run.glyphIndexes();
-        const QList<QPointF> positions = line->run.positions();
-        g->font = line->run.rawFont();
+        const QList<quint32> indexes = line->runs[0].glyphIndexes();
+        const QList<QPointF> positions = line->runs[0].positions();
+        g->font = line->runs[0].rawFont();
         g->baseline = positions[0].y();
         std::array<std::array<bool, kAlphabetSize + 1>, kAlphabetSize> seen{};
         for (qsizetype i = 0; usable && i < pairs.size(); ++i) {
@@ -133,8 +121,8 @@ std::shared_ptr<const CodeGlyphs> CodeGlyphs::For(const QFont& font)
         }
         // And each character alone, for its advance at the end of a line.
         for (int a = 0; usable && a < kAlphabetSize; ++a) {
-            const std::optional<ShapedLine> alone = Shape(QString(QChar(kAlphabet[a])), font);
-            usable = alone && alone->run.glyphIndexes()[0] == g->glyph[a];
+            const std::optional<ShapedLine> alone = ShapeOneRun(QString(QChar(kAlphabet[a])), font);
+            usable = alone && alone->runs[0].glyphIndexes()[0] == g->glyph[a];
             if (usable)
                 g->advance[a][kLineEnd] = alone->width;
         }

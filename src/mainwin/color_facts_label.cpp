@@ -3,13 +3,13 @@
 
 #include "core/color_contrast.h"
 #include "core/css_color_names.h"
+#include "mainwin/shaped_line.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QGlyphRun>
 #include <QPaintEvent>
 #include <QPainter>
-#include <QTextLayout>
 
 #include <algorithm>
 #include <cmath>
@@ -211,17 +211,10 @@ const ColorFactsLabel::Shaped& ColorFactsLabel::shaped(const QString& word)
         shapes_.clear();
     // Shaped once: its glyphs are kept for every later paint, and give the
     // advance and the ink as well.
-    QTextLayout layout(word, font());
-    QTextOption option = layout.textOption();
-    option.setFlags(QTextOption::IncludeTrailingSpaces);
-    option.setWrapMode(QTextOption::NoWrap);
-    layout.setTextOption(option);
-    layout.beginLayout();
-    QTextLine line = layout.createLine();
-    layout.endLayout();
+    ShapedLine line = ShapeLine(word, font());
     Shaped s;
-    s.advance = line.naturalTextWidth();
-    s.glyphs = line.glyphRuns();
+    s.advance = line.width;
+    s.glyphs = std::move(line.runs);
     for (const QGlyphRun& run : s.glyphs)
         s.ink |= run.boundingRect();
     return *shapes_.insert(word, s);

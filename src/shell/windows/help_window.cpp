@@ -272,9 +272,9 @@ void HelpWindow::ShowPart(int chars, int paragraphs)
     QTextDocument& doc = *textView_->document();
     const int from = hiddenFrom_;
     if (reading_ && !doc.pageSize().isNull() && PartEnd(doc, from, chars, paragraphs) < 0) {
-        // The part reaches past what is read, and what is read is laid out
-        // as it is added. The part's paragraphs that are read show now; the
-        // rest show in the same edit as their reading, so that the layout
+        // The stretch to show reaches past what is read, and what is read
+        // is laid out as it is added. Its paragraphs already read show now;
+        // the rest show in the same edit as their reading, so that the layout
         // meets them once, shown, rather than hidden and then again shown.
         if (const int read = LastPartBoundary(doc, from); read > from) {
             ShowBlocks(from, read);
