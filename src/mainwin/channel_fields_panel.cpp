@@ -96,7 +96,7 @@ ChannelFieldsPanel::ChannelFieldsPanel(QWidget* parent) : QWidget(parent)
 
     options_[0]->setChecked(true);
     for (ChannelField f : {ChannelField::Red, ChannelField::Green, ChannelField::Blue}) {
-        QLineEdit* t = this->field(f);
+        CodeField* t = this->field(f);
         shownText_.insert(t, t->text());
         // Colours typed here are taken on Enter.
         connect(t, &QLineEdit::returnPressed, this, [this, t] { settle(t, true); });
@@ -107,25 +107,25 @@ ChannelTexts ChannelFieldsPanel::texts() const
 {
     ChannelTexts t;
     for (std::size_t i = 0; i < ChannelFieldCount; ++i)
-        t[i] = fields_[i]->text().toStdString();
+        t[i] = fields_[i]->shownText().toStdString();
     return t;
 }
 
-void ChannelFieldsPanel::showText(ChannelField f, const QString& text)
+void ChannelFieldsPanel::showText(ChannelField f, const QString& text, bool deferEdit)
 {
-    QLineEdit* t = field(f);
-    if (t->text() != text)
-        t->setText(text);
+    CodeField* t = field(f);
+    t->showText(text, deferEdit);
     if (shownText_.contains(t))
         shownText_[t] = text;
     MarkRefused(t, QString());
 }
 
-void ChannelFieldsPanel::showTexts(const std::array<std::optional<std::string>, ChannelFieldCount>& texts)
+void ChannelFieldsPanel::showTexts(const std::array<std::optional<std::string>, ChannelFieldCount>& texts,
+                                   bool deferEdit)
 {
     for (std::size_t i = 0; i < ChannelFieldCount; ++i)
         if (texts[i])
-            showText(static_cast<ChannelField>(i), QString::fromStdString(*texts[i]));
+            showText(static_cast<ChannelField>(i), QString::fromStdString(*texts[i]), deferEdit);
 }
 
 void ChannelFieldsPanel::showMode(PickerMode mode)
@@ -158,9 +158,9 @@ bool ChannelFieldsPanel::settlePendingEdits()
     return ok;
 }
 
-bool ChannelFieldsPanel::settle(QLineEdit* t, bool always)
+bool ChannelFieldsPanel::settle(CodeField* t, bool always)
 {
-    const QString text = t->text();
+    const QString text = t->shownText();
     if (!always && text == shownText_.value(t) && !IsMarkedRefused(t))
         return true;
     if (IsWholeNumber(text)) {
@@ -170,8 +170,8 @@ bool ChannelFieldsPanel::settle(QLineEdit* t, bool always)
         std::array<int, 3> v{};
         bool ok = true;
         for (int i = 0; i < 3; ++i) {
-            QLineEdit* c = field(static_cast<ChannelField>(static_cast<int>(ChannelField::Red) + i));
-            const std::optional<int> value = ChannelEntry(c->text());
+            CodeField* c = field(static_cast<ChannelField>(static_cast<int>(ChannelField::Red) + i));
+            const std::optional<int> value = ChannelEntry(c->shownText());
             v[static_cast<std::size_t>(i)] = value.value_or(0);
             if (!value)
                 MarkRefused(c, why);
@@ -194,7 +194,7 @@ bool ChannelFieldsPanel::settle(QLineEdit* t, bool always)
 
 bool ChannelFieldsPanel::eventFilter(QObject* watched, QEvent* event)
 {
-    auto* t = qobject_cast<QLineEdit*>(watched);
+    auto* t = qobject_cast<CodeField*>(watched);
     if (!t)
         return QWidget::eventFilter(watched, event);
     if (event->type() == QEvent::KeyPress) {

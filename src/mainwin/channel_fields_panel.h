@@ -3,6 +3,7 @@
 
 #include "core/color_types.h"
 #include "core/view_update.h"
+#include "mainwin/code_field.h"
 #include "picker/picker_layout.h"
 
 #include <QHash>
@@ -31,11 +32,13 @@ class ChannelFieldsPanel : public QWidget
 public:
     explicit ChannelFieldsPanel(QWidget* parent = nullptr);
 
-    QLineEdit* field(ChannelField f) const { return fields_[static_cast<std::size_t>(f)]; }
+    CodeField* field(ChannelField f) const { return fields_[static_cast<std::size_t>(f)]; }
+    // What the fields show.
     ChannelTexts texts() const;
     // Shows the texts an update sets and clears their refusals; emits
-    // nothing.
-    void showTexts(const std::array<std::optional<std::string>, ChannelFieldCount>& texts);
+    // nothing. During a drag (deferEdit) see CodeField::showText.
+    void showTexts(const std::array<std::optional<std::string>, ChannelFieldCount>& texts,
+                   bool deferEdit = false);
     // Checks a mode's option; emits nothing.
     void showMode(PickerMode mode);
     // Settles what was typed into R, G or B as Enter would: false when it
@@ -53,12 +56,12 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void showText(ChannelField f, const QString& text);
-    bool settle(QLineEdit* field, bool always);
+    void showText(ChannelField f, const QString& text, bool deferEdit);
+    bool settle(CodeField* field, bool always);
     ChannelField fieldOf(const QObject* o) const;
     bool isChannelEntry(const QObject* o) const; // R, G or B
 
-    std::array<QLineEdit*, ChannelFieldCount> fields_{};
+    std::array<CodeField*, ChannelFieldCount> fields_{};
     std::array<QRadioButton*, 3> options_{}; // by PickerMode
     // What the window last wrote into R, G and B: text that differs is a
     // pending edit, and Escape brings it back.

@@ -8,15 +8,18 @@
 #include <QGlyphRun>
 #include <QHash>
 #include <QImage>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QRawFont>
 #include <QStyle>
 #include <QStyleOptionFrame>
 #include <QTimer>
+#include <QTimerEvent>
 
 #include <algorithm>
 #include <array>
 #include <optional>
+#include <utility>
 
 namespace tintora {
 
@@ -40,6 +43,12 @@ constexpr std::array<signed char, 128> kSlots = [] {
 int Slot(char16_t c)
 {
     return c < kSlots.size() ? kSlots[c] : -1;
+}
+
+// Whether every character of a text has a glyph in the tables.
+bool Drawable(const QString& t)
+{
+    return !t.isEmpty() && std::all_of(t.begin(), t.end(), [](QChar c) { return Slot(c.unicode()) >= 0; });
 }
 
 } // namespace
@@ -172,36 +181,65 @@ void CodeField::skipShaping()
 
 CodeField::~CodeField() = default;
 
-bool CodeField::couldDrawItself() const
+bool CodeField::couldDrawItself(const QString& t) const
 {
-    if (qtPaints_ || dragOver_ || hasFocus() || hasSelectedText() || echoMode() != QLineEdit::Normal ||
-        !inputMask().isEmpty() || isClearButtonEnabled() || !actions().isEmpty() ||
-        layoutDirection() != Qt::LeftToRight || !styleSheet().isEmpty() || !qApp->styleSheet().isEmpty())
-        return false;
-    const QString t = text();
-    if (t.isEmpty())
-        return false;
-    for (const QChar c : t)
-        if (Slot(c.unicode()) < 0)
-            return false;
-    return true;
+    return !qtPaints_ && !dragOver_ && !hasFocus() && !hasSelectedText() && echoMode() == QLineEdit::Normal &&
+           inputMask().isEmpty() && !isClearButtonEnabled() && actions().isEmpty() &&
+           layoutDirection() == Qt::LeftToRight && styleSheet().isEmpty() && qApp->styleSheet().isEmpty() &&
+           Drawable(t);
 }
 
 bool CodeField::drawsItself() const
 {
-    return check_ == Check::Same && glyphs_ && glyphs_->usable && couldDrawItself();
+    return check_ == Check::Same && glyphs_ && glyphs_->usable && couldDrawItself(shownText());
+}
+
+void CodeField::showText(const QString& t, bool deferEdit)
+{
+    if (deferEdit && drawsItself() && Drawable(t)) {
+        const QString shown = shownText();
+        if (shown == t)
+            return;
+        const std::optional<QRect> changed = changedRect(shown, t);
+        if (!changed) {
+            showText(t, false);
+            return;
+        }
+        pending_ = t;
+        update(*changed);
+        if (!syncTimer_.isActive())
+            syncTimer_.start(250, this);
+        return;
+    }
+    const bool wasPending = pending_.has_value();
+    pending_.reset();
+    if (text() != t)
+        setText(t);
+    else if (wasPending)
+        update(); // the pixels show the text that was pending
+}
+
+void CodeField::syncText()
+{
+    syncTimer_.stop();
+    if (!pending_)
+        return;
+    const QString t = *std::exchange(pending_, std::nullopt);
+    setText(t);
 }
 
 void CodeField::paintEvent(QPaintEvent* e)
 {
     painted_ = true;
-    if (drawsItself() && paintItself()) {
+    if (drawsItself() && paintItself(e->rect())) {
         ownPaint_ = true;
         return;
     }
+    // QLineEdit paints its own text, so it must be the one shown.
+    syncText();
     ownPaint_ = false;
     QLineEdit::paintEvent(e);
-    if (check_ == Check::NotYet && changedWhileShown_ && couldDrawItself()) {
+    if (check_ == Check::NotYet && changedWhileShown_ && couldDrawItself(text())) {
         if (!glyphs_)
             glyphs_ = CodeGlyphs::For(font());
         if (!glyphs_->usable) {
@@ -214,22 +252,44 @@ void CodeField::paintEvent(QPaintEvent* e)
     }
 }
 
-// What QLineEdit::paintEvent does for a line that fits, has no focus and
-// shows no cursor, selection or placeholder, with the shaping left out.
-bool CodeField::paintItself()
+// Where QLineEdit puts a line that fits, has no focus and shows no cursor,
+// selection or placeholder, with the shaping left out.
+CodeField::Line CodeField::layOut(const QString& t) const
 {
-    const QString t = text();
-    QList<quint32> indexes(t.size());
-    QList<QPointF> positions(t.size());
+    Line line;
+    line.glyphs.resize(t.size());
+    line.positions.resize(t.size());
     qreal x = 0;
     for (qsizetype i = 0; i < t.size(); ++i) {
         const int a = Slot(t[i].unicode());
         const int b = i + 1 < t.size() ? Slot(t[i + 1].unicode()) : CodeGlyphs::kLineEnd;
-        indexes[i] = glyphs_->glyph[a];
-        positions[i] = QPointF(x, glyphs_->baseline);
+        line.glyphs[i] = glyphs_->glyph[a];
+        line.positions[i] = QPointF(x, glyphs_->baseline);
         x += glyphs_->advance[a][b];
     }
+    line.width = x;
 
+    const Frame& f = frame();
+    line.contents = f.contents;
+    const int widthUsed = qRound(x) + 1;
+    // A line longer than the field scrolls with the cursor: QLineEdit's own business.
+    line.fits = widthUsed <= f.line.width();
+    int hscroll = 0;
+    if (f.alignment & Qt::AlignRight)
+        hscroll = widthUsed - f.line.width() + 1;
+    else if (f.alignment & Qt::AlignHCenter)
+        hscroll = (widthUsed - f.line.width()) / 2;
+    line.origin = f.line.topLeft() - QPoint(hscroll, 0);
+    return line;
+}
+
+// Where QLineEdit puts its line, worked out again only when the field's
+// size, font, style, frame, alignment or margins change.
+const CodeField::Frame& CodeField::frame() const
+{
+    if (frame_.valid && frame_.asked == alignment() && frame_.margins == textMargins() &&
+        frame_.framed == hasFrame())
+        return frame_;
     QStyleOptionFrame panel;
     initStyleOption(&panel);
     const QRect r =
@@ -245,32 +305,82 @@ bool CodeField::paintItself()
         vscroll = r.y() + r.height() - fmHeight - verticalMargin;
     else if (va & Qt::AlignTop)
         vscroll = r.y() + verticalMargin;
-    const QRect lineRect(r.x() + horizontalMargin, vscroll, r.width() - 2 * horizontalMargin, fmHeight);
-    const int widthUsed = qRound(x) + 1;
-    // A line longer than the field scrolls with the cursor: QLineEdit's own business.
-    if (widthUsed > lineRect.width())
-        return false;
-    int hscroll = 0;
-    if (va & Qt::AlignRight)
-        hscroll = widthUsed - lineRect.width() + 1;
-    else if (va & Qt::AlignHCenter)
-        hscroll = (widthUsed - lineRect.width()) / 2;
+    frame_.contents = r;
+    frame_.line = QRect(r.x() + horizontalMargin, vscroll, r.width() - 2 * horizontalMargin, fmHeight);
+    frame_.alignment = va;
+    frame_.asked = alignment();
+    frame_.margins = textMargins();
+    frame_.framed = hasFrame();
+    frame_.valid = true;
+    return frame_;
+}
 
+QRectF CodeField::reach(const Line& line, qsizetype from, qsizetype to) const
+{
+    const qreal left = line.origin.x() + line.positions[from].x();
+    const qreal right = line.origin.x() + (to < line.positions.size() ? line.positions[to].x() : line.width);
+    return {left - glyphs_->overhang, line.origin.y() + glyphs_->baseline + glyphs_->ink.top(),
+            right - left + 2 * glyphs_->overhang, glyphs_->ink.height()};
+}
+
+std::optional<QRect> CodeField::changedRect(const QString& from, const QString& to) const
+{
+    const Line a = layOut(from);
+    const Line b = layOut(to);
+    if (!a.fits || !b.fits)
+        return std::nullopt;
+    // A glyph drawn at the same place in both is the same pixels: only the
+    // run between the equal start and the equal end changes.
+    const auto same = [&](qsizetype i, qsizetype j) {
+        return from[i] == to[j] && a.origin + a.positions[i] == b.origin + b.positions[j];
+    };
+    const qsizetype shorter = std::min(from.size(), to.size());
+    qsizetype start = 0;
+    while (start < shorter && same(start, start))
+        ++start;
+    qsizetype end = 0;
+    while (end < shorter - start && same(from.size() - 1 - end, to.size() - 1 - end))
+        ++end;
+    QRectF changed;
+    if (start < from.size() - end)
+        changed |= reach(a, start, from.size() - end);
+    if (start < to.size() - end)
+        changed |= reach(b, start, to.size() - end);
+    return changed.toAlignedRect() & rect();
+}
+
+bool CodeField::paintItself(const QRect& asked)
+{
+    const Line line = layOut(shownText());
+    if (!line.fits)
+        return false;
+    // Only the glyphs that reach the part asked for: the rest is clipped.
+    QList<quint32> glyphs;
+    QList<QPointF> positions;
+    glyphs.reserve(line.glyphs.size());
+    positions.reserve(line.glyphs.size());
+    for (qsizetype i = 0; i < line.glyphs.size(); ++i)
+        if (reach(line, i, i + 1).intersects(asked)) {
+            glyphs.append(line.glyphs[i]);
+            positions.append(line.positions[i]);
+        }
+
+    QStyleOptionFrame panel;
+    initStyleOption(&panel);
     QPainter p(this);
     style()->drawPrimitive(QStyle::PE_PanelLineEdit, &panel, &p, this);
+    if (glyphs.isEmpty())
+        return true;
     // QLineEdit clips the text to the field's inside; a line whose pixels
     // all fall inside it needs no clip.
-    const QPointF origin = lineRect.topLeft() - QPoint(hscroll, 0);
-    const QRectF reach(origin.x() - glyphs_->overhang, origin.y() + glyphs_->baseline + glyphs_->ink.top(),
-                       x + 2 * glyphs_->overhang, glyphs_->ink.height());
-    if (!QRectF(r).contains(reach))
-        p.setClipRect(r);
+    if (!QRectF(line.contents).contains(reach(line, 0, line.glyphs.size())))
+        p.setClipRect(line.contents);
     QGlyphRun run;
     run.setRawFont(glyphs_->font);
-    run.setGlyphIndexes(indexes);
+    run.setGlyphIndexes(glyphs);
     run.setPositions(positions);
     p.setPen(palette().text().color());
-    p.drawGlyphRun(origin, run);
+    p.drawGlyphRun(line.origin, run);
     return true;
 }
 
@@ -288,17 +398,43 @@ void CodeField::letQLineEditCatchUp()
     ownPaint_ = false;
 }
 
+// A click, a drop, the focus or a context menu start an edit: QLineEdit
+// must hold the text shown.
 void CodeField::mousePressEvent(QMouseEvent* e)
 {
+    syncText();
     letQLineEditCatchUp();
     QLineEdit::mousePressEvent(e);
+}
+
+void CodeField::timerEvent(QTimerEvent* e)
+{
+    if (e->timerId() == syncTimer_.timerId())
+        syncText();
+    else
+        QLineEdit::timerEvent(e);
+}
+
+void CodeField::focusInEvent(QFocusEvent* e)
+{
+    syncText();
+    QLineEdit::focusInEvent(e);
+}
+
+// Its own menu or one built by the window (from QLineEdit's standard menu).
+bool CodeField::event(QEvent* e)
+{
+    if (e->type() == QEvent::ContextMenu)
+        syncText();
+    return QLineEdit::event(e);
 }
 
 void CodeField::compareWithQLineEdit()
 {
     if (check_ != Check::Pending)
         return;
-    if (!couldDrawItself()) {
+    syncText();
+    if (!couldDrawItself(text())) {
         check_ = Check::NotYet;
         return;
     }
@@ -322,6 +458,8 @@ void CodeField::compareWithQLineEdit()
 
 void CodeField::changeEvent(QEvent* e)
 {
+    syncText();
+    frame_.valid = false;
     QLineEdit::changeEvent(e);
     if (e->type() == QEvent::FontChange && changedWhileShown_)
         skipShaping();
@@ -334,12 +472,15 @@ void CodeField::changeEvent(QEvent* e)
 
 void CodeField::resizeEvent(QResizeEvent* e)
 {
+    syncText();
+    frame_.valid = false;
     QLineEdit::resizeEvent(e);
     check_ = Check::NotYet;
 }
 
 void CodeField::dragEnterEvent(QDragEnterEvent* e)
 {
+    syncText();
     letQLineEditCatchUp();
     dragOver_ = true;
     QLineEdit::dragEnterEvent(e);

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QBasicTimer>
 #include <QLineEdit>
 
 #include <memory>
+#include <optional>
 
 namespace tintora {
 
@@ -34,6 +36,19 @@ public:
     // its text has changed while shown, and the drawing was found exact).
     bool drawsItself() const;
 
+    // Shows a text. With `deferEdit` (a drag under way), a field that draws
+    // itself repaints only the characters that changed, and QLineEdit's own
+    // text (its undo history, cursor, layout and accessibility events) waits
+    // for syncText(), or a quarter of a second at most: a drag rewrites the
+    // codes on every pointer move, and nobody edits them meanwhile.
+    // Otherwise the text is set at once.
+    void showText(const QString& text, bool deferEdit);
+    // Brings QLineEdit's text up to what the field shows.
+    void syncText();
+    // What the field shows and holds: what the user typed, or the last text
+    // shown.
+    QString shownText() const { return pending_ ? *pending_ : text(); }
+
 protected:
     void paintEvent(QPaintEvent* e) override;
     void changeEvent(QEvent* e) override;
@@ -42,20 +57,55 @@ protected:
     void dragLeaveEvent(QDragLeaveEvent* e) override;
     void dropEvent(QDropEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
+    void focusInEvent(QFocusEvent* e) override;
+    bool event(QEvent* e) override;
+    void timerEvent(QTimerEvent* e) override;
 
 private:
     enum class Check { NotYet, Pending, Same, Differs };
 
+    // A line's glyphs and where they stand in the field.
+    struct Line {
+        QList<quint32> glyphs;
+        QList<QPointF> positions; // from the origin
+        QPointF origin;
+        qreal width = 0;
+        QRect contents; // the field's inside, where QLineEdit clips its text
+        bool fits = false;
+    };
+
+    // Where QLineEdit puts its line in the field.
+    struct Frame {
+        QRect contents; // the field's inside, where QLineEdit clips its text
+        QRect line;
+        Qt::Alignment alignment; // as laid out (left to right)
+        Qt::Alignment asked;     // as set
+        QMargins margins;        // the text margins it was worked out for
+        bool framed = true;
+        bool valid = false;
+    };
+
     void skipShaping();
-    // Whether the text could be drawn from the glyphs, checks aside.
-    bool couldDrawItself() const;
-    // Paints the field unless its line is too long for it.
-    bool paintItself();
+    const Frame& frame() const;
+    // Whether a text could be drawn from the glyphs, checks aside.
+    bool couldDrawItself(const QString& t) const;
+    Line layOut(const QString& t) const;
+    // The pixels a glyph of the line may touch.
+    QRectF reach(const Line& line, qsizetype from, qsizetype to) const;
+    // The pixels that differ between two lines' drawings; nothing when
+    // either line is too long for the field.
+    std::optional<QRect> changedRect(const QString& from, const QString& to) const;
+    // Paints the part of the field asked for, unless its line is too long
+    // for it.
+    bool paintItself(const QRect& asked);
     void letQLineEditCatchUp();
     // Draws the text both ways and compares them.
     void compareWithQLineEdit();
 
     std::shared_ptr<const CodeGlyphs> glyphs_;
+    std::optional<QString> pending_; // shown, not yet QLineEdit's text
+    QBasicTimer syncTimer_;
+    mutable Frame frame_;
     Check check_ = Check::NotYet;
     bool qtPaints_ = false; // set while the comparison asks QLineEdit to paint
     bool dragOver_ = false; // QLineEdit shows a drop cursor

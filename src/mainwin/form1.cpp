@@ -4,6 +4,7 @@
 #include "core/color_conversions.h"
 #include "mainwin/channel_fields_panel.h"
 #include "mainwin/classic_field_style.h"
+#include "mainwin/code_field.h"
 #include "mainwin/color_entry.h"
 #include "mainwin/color_facts_label.h"
 #include "mainwin/field_keys.h"
@@ -153,12 +154,12 @@ void Form1::apply(const ViewUpdate& u)
         CentreOnScreen(this);
         show();
     }
-    channels_->showTexts(u.fields);
+    channels_->showTexts(u.fields, dragging_);
     if (u.swatch)
         state_.newColor = *u.swatch;
     if (u.current) {
         const ColorChange change = color_.SetCurrentColor(*u.current, sys_);
-        codes_->showOutputs(change.outputs, change.rgb);
+        codes_->showOutputs(change.outputs, change.rgb, dragging_);
         if (systemColorList_->currentIndex() != change.outputs.sysColorIndex)
             systemColorList_->setCurrentIndex(change.outputs.sysColorIndex);
         // A pick ends what a swatch click showed, and what the message line
@@ -284,13 +285,21 @@ void Form1::mousePressEvent(QMouseEvent* e)
 void Form1::mouseMoveEvent(QMouseEvent* e)
 {
     const QPointF pos = pixelUnder(e);
-    if (const auto u = areas_.Drag(pickerInput(), e->buttons() == Qt::LeftButton, pos.x(), pos.y()))
+    const bool held = e->buttons() == Qt::LeftButton;
+    if (const auto u = areas_.Drag(pickerInput(), held, pos.x(), pos.y())) {
+        // Nobody edits a field while dragging: the fields' edit texts wait
+        // for the drag's end.
+        dragging_ = held;
         apply(*u);
+        dragging_ = false;
+    }
 }
 
 void Form1::mouseReleaseEvent(QMouseEvent*)
 {
     apply(picker_.Release(pickerInput()));
+    for (CodeField* f : findChildren<CodeField*>())
+        f->syncText();
 }
 
 // ---- keyboard ------------------------------------------------------------------

@@ -132,6 +132,7 @@ private:
     AreaInput areas_{picker_, palettes_, sys_};
     bool loaded_ = false;
     bool painted_ = false;
+    bool dragging_ = false; // applying a drag's move
     MessageHook messageHook_;
     std::unique_ptr<ClassicFieldStyle> fieldStyle_;
     std::unique_ptr<SettingsStore> settings_;

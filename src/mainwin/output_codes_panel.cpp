@@ -84,7 +84,7 @@ OutputCodesPanel::OutputCodesPanel(QWidget* parent) : QGroupBox(parent)
     caption(3, {4, 48, 112, 13}, names[3]);
     caption(4, {240, 48, 123, 13}, names[4]);
     for (const CodeRow& row : CodeRows) {
-        QLineEdit* f = makeField(row.output, row.fieldRect);
+        CodeField* f = makeField(row.output, row.fieldRect);
         f->setAccessibleName(names[row.output - 1]);
         auto* b = new QPushButton(tr("Copy"), this);
         b->setObjectName(QStringLiteral("cmdCopy%1").arg(row.button));
@@ -159,16 +159,15 @@ bool OutputCodesPanel::isEntryField(const QObject* o) const
     return rowOf(o) != nullptr;
 }
 
-void OutputCodesPanel::showOutputs(const ColorOutputs& outputs, Rgb rgb)
+void OutputCodesPanel::showOutputs(const ColorOutputs& outputs, Rgb rgb, bool deferEdit)
 {
     shown_ = rgb;
     // Only what changed is touched, so a drag repaints only the codes that
     // differ from the last move.
     for (std::size_t i = 0; i < fields_.size(); ++i) {
-        QLineEdit* f = fields_[i];
+        CodeField* f = fields_[i];
         const QString t = QString::fromStdString(outputs.text[i]);
-        if (f->text() != t)
-            f->setText(t);
+        f->showText(t, deferEdit);
         if (f->isEnabled() != outputs.enabled[i])
             f->setEnabled(outputs.enabled[i]);
         if (shownText_.contains(f))
@@ -185,14 +184,14 @@ bool OutputCodesPanel::settlePendingEdits()
     return ok;
 }
 
-bool OutputCodesPanel::settle(QLineEdit* f, bool always)
+bool OutputCodesPanel::settle(CodeField* f, bool always)
 {
     const CodeRow* row = rowOf(f);
     if (!row)
         return true;
-    if (!always && f->text() == shownText_.value(f) && !IsMarkedRefused(f))
+    if (!always && f->shownText() == shownText_.value(f) && !IsMarkedRefused(f))
         return true;
-    const EntryReading reading = ReadColorEntry(row->source, f->text());
+    const EntryReading reading = ReadColorEntry(row->source, f->shownText());
     if (!reading.color) {
         refuse(f, reading.reason);
         return false;
@@ -221,9 +220,9 @@ void OutputCodesPanel::copyOutput(int button)
         showCopyAsMenu(row->output, b->mapToGlobal(b->rect().bottomLeft()));
         return;
     }
-    QLineEdit* f = field(row->output);
+    CodeField* f = field(row->output);
     if (settle(f))
-        copyText(f->text());
+        copyText(f->shownText());
 }
 
 void OutputCodesPanel::showCopyAsMenu(int output, const QPoint& globalPos)
@@ -245,7 +244,7 @@ void OutputCodesPanel::copyText(const QString& text)
 
 bool OutputCodesPanel::eventFilter(QObject* watched, QEvent* event)
 {
-    auto* f = qobject_cast<QLineEdit*>(watched);
+    auto* f = qobject_cast<CodeField*>(watched);
     if (!f || !isEntryField(f))
         return QGroupBox::eventFilter(watched, event);
     if (event->type() == QEvent::KeyPress) {
@@ -256,7 +255,7 @@ bool OutputCodesPanel::eventFilter(QObject* watched, QEvent* event)
             if (f->hasSelectedText())
                 copyText(f->selectedText());
             else if (settle(f))
-                copyText(f->text());
+                copyText(f->shownText());
             return true;
         }
         if (key->key() == Qt::Key_Escape && (f->text() != shownText_.value(f) || IsMarkedRefused(f))) {

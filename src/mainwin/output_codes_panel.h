@@ -3,6 +3,7 @@
 
 #include "core/color_outputs.h"
 #include "core/color_types.h"
+#include "mainwin/code_field.h"
 #include "mainwin/color_entry.h"
 
 #include <QGroupBox>
@@ -45,8 +46,8 @@ public:
     void setSettings(SettingsStore& settings);
 
     // Shows every code of a colour (channels of its resolved value in rgb);
-    // emits nothing.
-    void showOutputs(const ColorOutputs& outputs, Rgb rgb);
+    // emits nothing. During a drag (deferEdit) see CodeField::showText.
+    void showOutputs(const ColorOutputs& outputs, Rgb rgb, bool deferEdit = false);
 
     // Settles a pending edit in any code field as Enter would: false when
     // one was refused.
@@ -60,7 +61,7 @@ public:
     void copyText(const QString& text);
 
     // Code field 0..7 (txtColor0 .. txtColor7).
-    QLineEdit* field(int output) const { return fields_[static_cast<std::size_t>(output)]; }
+    CodeField* field(int output) const { return fields_[static_cast<std::size_t>(output)]; }
     bool isEntryField(const QObject* o) const;
 
 signals:
@@ -76,10 +77,10 @@ private:
     const CodeRow* rowOf(const QObject* o) const;
     // Takes the field's text as Enter does when it differs from the code
     // shown (always with `always`): false when it was refused.
-    bool settle(QLineEdit* field, bool always = false);
+    bool settle(CodeField* field, bool always = false);
     void refuse(QLineEdit* field, const QString& why);
 
-    std::array<QLineEdit*, OutputCount> fields_{};
+    std::array<CodeField*, OutputCount> fields_{};
     std::array<QPushButton*, 4> copyButtons_{};
     std::array<QLabel*, 5> captions_{};
     CopyAsMenu* copyAsMenu_ = nullptr;

@@ -42,6 +42,16 @@ agree "start-up" $NEW
 [ "$(shown $NEW)" = "#FF0000" ] || fail "start-up: New is $(shown $NEW), not the pure red on the plane"
 click_at "$win" 138 200
 agree "plane pick" $NEW
+# A drag, the button held over several moves, then Copy.
+xdotool mousemove --window "$win" 60 60 mousedown 1
+for p in "80 90" "120 140" "160 190"; do
+  sleep 0.05
+  xdotool mousemove --window "$win" $p
+done
+sleep 0.1
+xdotool mouseup 1
+sleep 0.2
+agree "plane drag" $NEW
 for option in "310 174" "310 194" "310 154" "310 194"; do   # S, B, H, B
   click_at "$win" $option
   agree "mode switch at $option" $NEW

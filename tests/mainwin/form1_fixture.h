@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "mainwin/code_field.h"
 #include "mainwin/form1.h"
 
 #include <gtest/gtest.h>
@@ -39,7 +40,13 @@ protected:
         EXPECT_NE(w, nullptr) << name;
         return w;
     }
-    QString text(const char* name) const { return child<QLineEdit>(name)->text(); }
+    // What a field shows: during a drag a code field's edit text waits.
+    QString text(const char* name) const
+    {
+        const auto* f = child<QLineEdit>(name);
+        const auto* c = qobject_cast<const tintora::CodeField*>(f);
+        return c ? c->shownText() : f->text();
+    }
 
     void send(QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons buttons, double x, double y)
     {

@@ -7,6 +7,7 @@
 #include "mainwin/color_entry.h"
 #include "mainwin/output_codes_panel.h"
 #include "platform/settings_store.h"
+#include "wait_until.h"
 
 #include <gtest/gtest.h>
 
@@ -184,6 +185,11 @@ TEST(CodeField, DrawsWhatQLineEditDrawsAndClicksLandAlike)
                     QApplication::processEvents();
             };
             settle();
+            const auto pixels = [&window](const QWidget* w) {
+                const QImage shown = window.screen()->grabWindow(window.winId()).toImage();
+                const qreal dpr = shown.devicePixelRatio();
+                return shown.copy(QRectF(QPointF(w->pos()) * dpr, QSizeF(w->size()) * dpr).toRect());
+            };
             for (const QString& text : {QStringLiteral("RGB(102, 204, 255)"), QStringLiteral("#66CCFF"),
                                         QStringLiteral("&HFFCC66&"), QStringLiteral("16777215"),
                                         QStringLiteral("7"), QStringLiteral("hsl(1 2% 3%)")}) {
@@ -192,22 +198,47 @@ TEST(CodeField, DrawsWhatQLineEditDrawsAndClicksLandAlike)
                 settle();
                 const bool codes = !text.startsWith(u'h');
                 EXPECT_EQ(own->drawsItself(), codes) << text.toStdString();
-                const QImage shown = window.screen()->grabWindow(window.winId()).toImage();
-                const auto pixels = [&](const QWidget* w) {
-                    const qreal dpr = shown.devicePixelRatio();
-                    return shown.copy(QRectF(QPointF(w->pos()) * dpr, QSizeF(w->size()) * dpr).toRect());
-                };
                 EXPECT_EQ(pixels(own), pixels(plain)) << points << " pt, " << text.toStdString();
             }
+            // During a drag: only the changed characters are repainted, and
+            // QLineEdit's text waits, for changes of digits, of length and of
+            // kind (the last one is no code: set at once).
+            const QString start = QStringLiteral("RGB(102, 204, 255)");
+            own->setText(start);
+            settle();
+            ASSERT_TRUE(own->drawsItself());
+            for (const QString& text :
+                 {QStringLiteral("RGB(102, 204, 25)"), QStringLiteral("RGB(12, 204, 255)"),
+                  QStringLiteral("RGB(1, 2, 3)"), QStringLiteral("#66CCFF"), QStringLiteral("16777215"),
+                  QStringLiteral("hsl(1 2% 3%)")}) {
+                own->showText(text, true);
+                plain->setText(text);
+                settle();
+                EXPECT_EQ(own->shownText(), text);
+                EXPECT_EQ(own->text(), text.startsWith(u'h') ? text : start) << text.toStdString();
+                EXPECT_EQ(pixels(own), pixels(plain)) << points << " pt, deferred " << text.toStdString();
+            }
+            // A drag held still: QLineEdit's text (and what screen readers read)
+            // catches up by itself.
+            own->setText(QStringLiteral("7"));
+            settle();
+            own->showText(QStringLiteral("8"), true);
+            EXPECT_EQ(own->text(), QStringLiteral("7"));
+            EXPECT_TRUE(test::WaitUntil([own] { return own->text() == QStringLiteral("8"); }, 1000));
             // A longer line, shown by the field's own paint only, since QLineEdit
-            // last drew the short one above: a click maps to the same place.
-            own->setText(QStringLiteral("RGB(102, 204, 255)"));
+            // last drew the short one above, and still waiting to be QLineEdit's
+            // text: a click takes it and maps to the same place.
+            own->setText(QStringLiteral("7"));
+            settle();
+            own->showText(QStringLiteral("RGB(102, 204, 255)"), true);
             plain->setText(QStringLiteral("RGB(102, 204, 255)"));
             settle();
             ASSERT_TRUE(own->drawsItself());
+            ASSERT_EQ(own->text(), QStringLiteral("7"));
             QTest::mouseClick(own, Qt::LeftButton, {}, QPoint(40, 12));
             EXPECT_FALSE(own->drawsItself()); // focused: QLineEdit paints, with its cursor
             QTest::mouseClick(plain, Qt::LeftButton, {}, QPoint(40, 12));
+            EXPECT_EQ(own->text(), plain->text());
             EXPECT_EQ(own->cursorPosition(), plain->cursorPosition()) << points;
         }
     }
