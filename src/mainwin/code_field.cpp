@@ -270,7 +270,6 @@ CodeField::Line CodeField::layOut(const QString& t) const
     line.width = x;
 
     const Frame& f = frame();
-    line.contents = f.contents;
     const int widthUsed = qRound(x) + 1;
     // A line longer than the field scrolls with the cursor: QLineEdit's own business.
     line.fits = widthUsed <= f.line.width();
@@ -373,8 +372,9 @@ bool CodeField::paintItself(const QRect& asked)
         return true;
     // QLineEdit clips the text to the field's inside; a line whose pixels
     // all fall inside it needs no clip.
-    if (!QRectF(line.contents).contains(reach(line, 0, line.glyphs.size())))
-        p.setClipRect(line.contents);
+    const QRect contents = frame().contents;
+    if (!QRectF(contents).contains(reach(line, 0, line.glyphs.size())))
+        p.setClipRect(contents);
     QGlyphRun run;
     run.setRawFont(glyphs_->font);
     run.setGlyphIndexes(glyphs);

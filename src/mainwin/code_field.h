@@ -70,7 +70,6 @@ private:
         QList<QPointF> positions; // from the origin
         QPointF origin;
         qreal width = 0;
-        QRect contents; // the field's inside, where QLineEdit clips its text
         bool fits = false;
     };
 
