@@ -256,6 +256,11 @@ void CodeField::paintEvent(QPaintEvent* e)
 // selection or placeholder, with the shaping left out.
 CodeField::Line CodeField::layOut(const QString& t) const
 {
+    // A drag lays out each new text once: to find what changed, then to
+    // paint it, then as the old text of the next move.
+    const Frame& f = frame();
+    if (lastLine_ && lastLine_->first == t)
+        return lastLine_->second;
     Line line;
     line.glyphs.resize(t.size());
     line.positions.resize(t.size());
@@ -269,7 +274,6 @@ CodeField::Line CodeField::layOut(const QString& t) const
     }
     line.width = x;
 
-    const Frame& f = frame();
     const int widthUsed = qRound(x) + 1;
     // A line longer than the field scrolls with the cursor: QLineEdit's own business.
     line.fits = widthUsed <= f.line.width();
@@ -279,6 +283,7 @@ CodeField::Line CodeField::layOut(const QString& t) const
     else if (f.alignment & Qt::AlignHCenter)
         hscroll = (widthUsed - f.line.width()) / 2;
     line.origin = f.line.topLeft() - QPoint(hscroll, 0);
+    lastLine_.emplace(t, line);
     return line;
 }
 
@@ -289,6 +294,7 @@ const CodeField::Frame& CodeField::frame() const
     if (frame_.valid && frame_.asked == alignment() && frame_.margins == textMargins() &&
         frame_.framed == hasFrame())
         return frame_;
+    lastLine_.reset();
     QStyleOptionFrame panel;
     initStyleOption(&panel);
     const QRect r =
@@ -353,7 +359,7 @@ bool CodeField::paintItself(const QRect& asked)
     const Line line = layOut(shownText());
     if (!line.fits)
         return false;
-    // Only the glyphs that reach the part asked for: the rest is clipped.
+    // Only the glyphs that reach the rectangle asked for: the rest is clipped.
     QList<quint32> glyphs;
     QList<QPointF> positions;
     glyphs.reserve(line.glyphs.size());

@@ -6,6 +6,7 @@
 
 #include <memory>
 #include <optional>
+#include <utility>
 
 namespace tintora {
 
@@ -94,7 +95,7 @@ private:
     // The pixels that differ between two lines' drawings; nothing when
     // either line is too long for the field.
     std::optional<QRect> changedRect(const QString& from, const QString& to) const;
-    // Paints the part of the field asked for, unless its line is too long
+    // Paints the rectangle of the field asked for, unless its line is too long
     // for it.
     bool paintItself(const QRect& asked);
     void letQLineEditCatchUp();
@@ -105,6 +106,7 @@ private:
     std::optional<QString> pending_; // shown, not yet QLineEdit's text
     QBasicTimer syncTimer_;
     mutable Frame frame_;
+    mutable std::optional<std::pair<QString, Line>> lastLine_; // laid out in frame_
     Check check_ = Check::NotYet;
     bool qtPaints_ = false; // set while the comparison asks QLineEdit to paint
     bool dragOver_ = false; // QLineEdit shows a drop cursor
