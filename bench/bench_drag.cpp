@@ -8,7 +8,7 @@
 // (of all widgets) it costs. Each move is one call of DragMove, so callgrind
 // counts the moves alone: bench/drag_callgrind.sh prints the instructions
 // per move of every case side by side.
-#include "mainwin/form1.h"
+#include "mainwin/main_window.h"
 
 #include <benchmark/benchmark.h>
 
@@ -87,12 +87,12 @@ double Sweep(QWidget* w, QPointF from, QPointF to)
 
 struct Window {
     QTemporaryDir dir;
-    std::unique_ptr<tintora::Form1> form;
+    std::unique_ptr<tintora::MainWindow> form;
     PaintCounter counter;
 
     explicit Window(const char* mode)
     {
-        form = std::make_unique<tintora::Form1>(dir.path(), dir.path() + QStringLiteral("/user"));
+        form = std::make_unique<tintora::MainWindow>(dir.path(), dir.path() + QStringLiteral("/user"));
         form->Load();
         form->findChild<QRadioButton*>(QString::fromLatin1(mode))->setChecked(true);
         QApplication::processEvents();

@@ -1153,7 +1153,7 @@ Platzhalter: {r} {g} {b} {rx} {gx} {bx} {RX} {GX} {BX} {hex} {HEX}
     </message>
 </context>
 <context>
-    <name>tintora::Form1</name>
+    <name>tintora::MainWindow</name>
     <message>
         <source>Pick from Screen</source>
         <translation>Vom Schirm wählen</translation>

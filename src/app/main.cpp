@@ -4,7 +4,7 @@
 #include "app/pick_command.h"
 #include "core/branding.h"
 #include "eyedropper/display_check.h"
-#include "mainwin/form1.h"
+#include "mainwin/main_window.h"
 #include "platform/caret_blink.h"
 #include "platform/clipboard_writer.h"
 #include "platform/qt_options.h"

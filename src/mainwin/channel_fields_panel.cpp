@@ -2,8 +2,8 @@
 #include "mainwin/channel_fields_panel.h"
 
 #include "mainwin/classic_field_style.h"
-#include "mainwin/code_field.h"
 #include "mainwin/color_entry.h"
+#include "mainwin/entry_fields.h"
 #include "platform/window_helpers.h"
 
 #include <QFocusEvent>
@@ -34,6 +34,8 @@ template <typename W> W* Make(QWidget* parent, const char* name, QRect r)
 ChannelFieldsPanel::ChannelFieldsPanel(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("Frame2"));
+    entries_ = new EntryFields(this, [this](QLineEdit* f) { return read(f); });
+    connect(entries_, &EntryFields::reverted, this, [this] { emit message(QString()); });
     const QFont regular = VerdanaFont(8.25, false);
     const QFont arial12 = Family("Arial", 12);
     const QFont arial = Family("Arial", 8.25);
@@ -54,7 +56,7 @@ ChannelFieldsPanel::ChannelFieldsPanel(QWidget* parent) : QWidget(parent)
         });
     };
     auto field = [&](ChannelField f, const char* name, QRect r, const char* text, const QString& tip) {
-        auto* t = Make<CodeField>(this, name, r);
+        auto* t = Make<QLineEdit>(this, name, r);
         t->setText(QString::fromLatin1(text));
         t->setToolTip(tip);
         t->setAccessibleName(tip);
@@ -95,37 +97,30 @@ ChannelFieldsPanel::ChannelFieldsPanel(QWidget* parent) : QWidget(parent)
     field(ChannelField::Blue, "Text3", {120, 72, 49, 19}, "0", tr("Blue"));
 
     options_[0]->setChecked(true);
-    for (ChannelField f : {ChannelField::Red, ChannelField::Green, ChannelField::Blue}) {
-        CodeField* t = this->field(f);
-        shownText_.insert(t, t->text());
-        // Colours typed here are taken on Enter.
-        connect(t, &QLineEdit::returnPressed, this, [this, t] { settle(t, true); });
-    }
+    for (ChannelField f : {ChannelField::Red, ChannelField::Green, ChannelField::Blue})
+        entries_->add(this->field(f));
 }
 
 ChannelTexts ChannelFieldsPanel::texts() const
 {
     ChannelTexts t;
     for (std::size_t i = 0; i < ChannelFieldCount; ++i)
-        t[i] = fields_[i]->shownText().toStdString();
+        t[i] = fields_[i]->text().toStdString();
     return t;
 }
 
-void ChannelFieldsPanel::showText(ChannelField f, const QString& text, bool deferEdit)
+void ChannelFieldsPanel::showTexts(const std::array<std::optional<std::string>, ChannelFieldCount>& texts)
 {
-    CodeField* t = field(f);
-    t->showText(text, deferEdit);
-    if (shownText_.contains(t))
-        shownText_[t] = text;
-    MarkRefused(t, QString());
-}
-
-void ChannelFieldsPanel::showTexts(const std::array<std::optional<std::string>, ChannelFieldCount>& texts,
-                                   bool deferEdit)
-{
-    for (std::size_t i = 0; i < ChannelFieldCount; ++i)
-        if (texts[i])
-            showText(static_cast<ChannelField>(i), QString::fromStdString(*texts[i]), deferEdit);
+    for (std::size_t i = 0; i < ChannelFieldCount; ++i) {
+        if (!texts[i])
+            continue;
+        QLineEdit* t = fields_[i];
+        const QString text = QString::fromStdString(*texts[i]);
+        if (entries_->contains(t))
+            entries_->write(t, text);
+        else
+            ShowText(t, text);
+    }
 }
 
 void ChannelFieldsPanel::showMode(PickerMode mode)
@@ -145,24 +140,14 @@ ChannelField ChannelFieldsPanel::fieldOf(const QObject* o) const
     return ChannelField::Hue;
 }
 
-bool ChannelFieldsPanel::isChannelEntry(const QObject* o) const
-{
-    return shownText_.contains(qobject_cast<const QLineEdit*>(o));
-}
-
 bool ChannelFieldsPanel::settlePendingEdits()
 {
-    bool ok = true;
-    for (ChannelField f : {ChannelField::Red, ChannelField::Green, ChannelField::Blue})
-        ok = settle(field(f), false) && ok;
-    return ok;
+    return entries_->settleAll();
 }
 
-bool ChannelFieldsPanel::settle(CodeField* t, bool always)
+bool ChannelFieldsPanel::read(QLineEdit* t)
 {
-    const QString text = t->shownText();
-    if (!always && text == shownText_.value(t) && !IsMarkedRefused(t))
-        return true;
+    const QString text = t->text();
     if (IsWholeNumber(text)) {
         // A number in a channel field is that channel, with the other two as
         // their fields hold them.
@@ -170,8 +155,8 @@ bool ChannelFieldsPanel::settle(CodeField* t, bool always)
         std::array<int, 3> v{};
         bool ok = true;
         for (int i = 0; i < 3; ++i) {
-            CodeField* c = field(static_cast<ChannelField>(static_cast<int>(ChannelField::Red) + i));
-            const std::optional<int> value = ChannelEntry(c->shownText());
+            QLineEdit* c = field(static_cast<ChannelField>(static_cast<int>(ChannelField::Red) + i));
+            const std::optional<int> value = ChannelEntry(c->text());
             v[static_cast<std::size_t>(i)] = value.value_or(0);
             if (!value)
                 MarkRefused(c, why);
@@ -194,40 +179,31 @@ bool ChannelFieldsPanel::settle(CodeField* t, bool always)
 
 bool ChannelFieldsPanel::eventFilter(QObject* watched, QEvent* event)
 {
-    auto* t = qobject_cast<CodeField*>(watched);
+    // H, S and B: a key released where it went down is typing, and moves
+    // the picker; leaving the hue field checks its value. R, G and B are
+    // entry fields.
+    auto* t = qobject_cast<QLineEdit*>(watched);
     if (!t)
         return QWidget::eventFilter(watched, event);
     if (event->type() == QEvent::KeyPress) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if (isChannelEntry(t) && key->key() == Qt::Key_Escape &&
-            (t->text() != shownText_.value(t) || IsMarkedRefused(t))) {
-            t->setText(shownText_.value(t));
-            MarkRefused(t, QString());
-            emit message(QString());
-            return true;
-        }
-        if (!key->isAutoRepeat())
+        if (!static_cast<QKeyEvent*>(event)->isAutoRepeat())
             keyDownIn_ = t;
-    } else if (event->type() == QEvent::KeyRelease) {
+    } else if (event->type() == QEvent::KeyRelease && !entries_->contains(t)) {
         // The Enter that closes the hue message must not reach the hue
         // field and ask again.
         const bool typedHere = keyDownIn_ == t;
         if (!static_cast<QKeyEvent*>(event)->isAutoRepeat())
             keyDownIn_ = nullptr;
-        if (typedHere && !isChannelEntry(t))
+        if (typedHere)
             emit fieldEdited(fieldOf(t));
-    } else if (event->type() == QEvent::FocusOut) {
-        // Leaving a field, not a message box or popup taking the focus for
-        // a moment, settles what was typed there.
+    } else if (event->type() == QEvent::FocusOut && t == field(ChannelField::Hue)) {
+        // Leaving the field, not a message box or popup taking the focus for
+        // a moment.
         const auto reason = static_cast<QFocusEvent*>(event)->reason();
         if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason &&
             window()->isVisible()) {
-            if (t == field(ChannelField::Hue)) {
-                keyDownIn_ = nullptr;
-                emit hueFieldLeft();
-            } else if (isChannelEntry(t)) {
-                settle(t, false);
-            }
+            keyDownIn_ = nullptr;
+            emit hueFieldLeft();
         }
     }
     return QWidget::eventFilter(watched, event);

@@ -3,10 +3,8 @@
 
 #include "core/color_types.h"
 #include "core/view_update.h"
-#include "mainwin/code_field.h"
 #include "picker/picker_layout.h"
 
-#include <QHash>
 #include <QWidget>
 
 #include <array>
@@ -17,6 +15,8 @@ class QLineEdit;
 class QRadioButton;
 
 namespace tintora {
+
+class EntryFields;
 
 // The channel fields (Frame2): the H, S and B options with their fields and
 // the R, G and B fields. Like the codes panel it shows without emitting and
@@ -32,13 +32,12 @@ class ChannelFieldsPanel : public QWidget
 public:
     explicit ChannelFieldsPanel(QWidget* parent = nullptr);
 
-    CodeField* field(ChannelField f) const { return fields_[static_cast<std::size_t>(f)]; }
+    QLineEdit* field(ChannelField f) const { return fields_[static_cast<std::size_t>(f)]; }
     // What the fields show.
     ChannelTexts texts() const;
     // Shows the texts an update sets and clears their refusals; emits
-    // nothing. During a drag (deferEdit) see CodeField::showText.
-    void showTexts(const std::array<std::optional<std::string>, ChannelFieldCount>& texts,
-                   bool deferEdit = false);
+    // nothing.
+    void showTexts(const std::array<std::optional<std::string>, ChannelFieldCount>& texts);
     // Checks a mode's option; emits nothing.
     void showMode(PickerMode mode);
     // Settles what was typed into R, G or B as Enter would: false when it
@@ -56,16 +55,13 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void showText(ChannelField f, const QString& text, bool deferEdit);
-    bool settle(CodeField* field, bool always);
+    // Reads what was typed into R, G or B: false when it was refused.
+    bool read(QLineEdit* field);
     ChannelField fieldOf(const QObject* o) const;
-    bool isChannelEntry(const QObject* o) const; // R, G or B
 
-    std::array<CodeField*, ChannelFieldCount> fields_{};
+    std::array<QLineEdit*, ChannelFieldCount> fields_{};
     std::array<QRadioButton*, 3> options_{}; // by PickerMode
-    // What the window last wrote into R, G and B: text that differs is a
-    // pending edit, and Escape brings it back.
-    QHash<const QLineEdit*, QString> shownText_;
+    EntryFields* entries_ = nullptr;         // R, G and B
     // The field in which the last key went down: a key release only counts
     // where its press happened, so the key that closes a message box is not
     // taken as typing in the field beneath it.

@@ -8,8 +8,8 @@
 
 namespace tintora {
 
-FieldKeys::FieldKeys(QObject* parent, std::function<bool(const QLineEdit*)> copiesOwn)
-    : QObject(parent), copiesOwn_(std::move(copiesOwn))
+FieldKeys::FieldKeys(QObject* parent, std::function<bool(QLineEdit*)> copyWhole)
+    : QObject(parent), copyWhole_(std::move(copyWhole))
 {
 }
 
@@ -26,13 +26,17 @@ bool FieldKeys::eventFilter(QObject* watched, QEvent* event)
         event->ignore();
         return true;
     }
-    if (event->type() == QEvent::KeyPress && field->hasSelectedText() &&
-        (key->matches(QKeySequence::Cut) || (key->matches(QKeySequence::Copy) && !copiesOwn_(field)))) {
+    if (event->type() != QEvent::KeyPress)
+        return QObject::eventFilter(watched, event);
+    const bool copy = key->matches(QKeySequence::Copy);
+    if (field->hasSelectedText() && (copy || key->matches(QKeySequence::Cut))) {
         ClipboardWriter::Write(field->selectedText());
-        if (key->matches(QKeySequence::Cut) && !field->isReadOnly())
+        if (!copy && !field->isReadOnly())
             field->del();
         return true;
     }
+    if (copy && copyWhole_(field))
+        return true;
     return QObject::eventFilter(watched, event);
 }
 

@@ -9,21 +9,22 @@ class QLineEdit;
 
 namespace tintora {
 
-// Watches the main window's text fields: Ctrl+E stays the eyedropper's
-// shortcut in them, and a selection copied or cut goes through the
-// program's one clipboard writer. Fields for which copiesOwn is true copy
-// their own selection.
+// The one place where the main window's text fields take their clipboard
+// keys: Ctrl+E stays the eyedropper's shortcut in them, a selection copied
+// or cut goes through the program's one clipboard writer, and Ctrl+C
+// without a selection is offered to copyWhole (a code field copies its
+// whole code; it returns false for fields that copy nothing then).
 class FieldKeys : public QObject
 {
     Q_OBJECT
 public:
-    FieldKeys(QObject* parent, std::function<bool(const QLineEdit*)> copiesOwn);
+    FieldKeys(QObject* parent, std::function<bool(QLineEdit*)> copyWhole);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    std::function<bool(const QLineEdit*)> copiesOwn_;
+    std::function<bool(QLineEdit*)> copyWhole_;
 };
 
 } // namespace tintora

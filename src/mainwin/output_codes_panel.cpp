@@ -2,15 +2,13 @@
 #include "mainwin/output_codes_panel.h"
 
 #include "mainwin/classic_field_style.h"
-#include "mainwin/code_field.h"
 #include "mainwin/copy_as_menu.h"
+#include "mainwin/entry_fields.h"
 #include "platform/clipboard_writer.h"
 #include "platform/window_helpers.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QFocusEvent>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -56,6 +54,8 @@ OutputCodesPanel::OutputCodesPanel(QWidget* parent) : QGroupBox(parent)
     // Group boxes paint their own background, so nothing drawn on the
     // surface beneath shows through.
     setAutoFillBackground(true);
+    entries_ = new EntryFields(this, [this](QLineEdit* f) { return read(f); });
+    connect(entries_, &EntryFields::reverted, this, [this] { emit message(QString()); });
 
     auto caption = [this](int i, QRect r, const QString& text) {
         auto* l = new QLabel(text, this);
@@ -65,7 +65,7 @@ OutputCodesPanel::OutputCodesPanel(QWidget* parent) : QGroupBox(parent)
         return l;
     };
     auto makeField = [this](int output, QRect r) {
-        auto* f = new CodeField(this);
+        auto* f = new QLineEdit(this);
         f->setObjectName(QStringLiteral("txtColor%1").arg(output));
         f->setGeometry(r);
         const std::string_view design = DesignOutputTexts[static_cast<std::size_t>(output)];
@@ -84,7 +84,7 @@ OutputCodesPanel::OutputCodesPanel(QWidget* parent) : QGroupBox(parent)
     caption(3, {4, 48, 112, 13}, names[3]);
     caption(4, {240, 48, 123, 13}, names[4]);
     for (const CodeRow& row : CodeRows) {
-        CodeField* f = makeField(row.output, row.fieldRect);
+        QLineEdit* f = makeField(row.output, row.fieldRect);
         f->setAccessibleName(names[row.output - 1]);
         auto* b = new QPushButton(tr("Copy"), this);
         b->setObjectName(QStringLiteral("cmdCopy%1").arg(row.button));
@@ -121,10 +121,7 @@ OutputCodesPanel::OutputCodesPanel(QWidget* parent) : QGroupBox(parent)
                 });
                 menu->popup(f->mapToGlobal(p));
             });
-        // Colours typed or pasted are taken on Enter.
-        connect(f, &QLineEdit::returnPressed, this, [this, f] { settle(f, true); });
-        f->installEventFilter(this);
-        shownText_.insert(f, f->text());
+        entries_->add(f);
     }
     // The QBColor code exists but is never shown, nor are the named
     // constant and the two system-colour codes.
@@ -154,60 +151,39 @@ const OutputCodesPanel::CodeRow* OutputCodesPanel::rowOf(const QObject* o) const
     return nullptr;
 }
 
-bool OutputCodesPanel::isEntryField(const QObject* o) const
-{
-    return rowOf(o) != nullptr;
-}
-
-void OutputCodesPanel::showOutputs(const ColorOutputs& outputs, Rgb rgb, bool deferEdit)
+void OutputCodesPanel::showOutputs(const ColorOutputs& outputs, Rgb rgb)
 {
     shown_ = rgb;
-    // Only what changed is touched, so a drag repaints only the codes that
-    // differ from the last move.
     for (std::size_t i = 0; i < fields_.size(); ++i) {
-        CodeField* f = fields_[i];
+        QLineEdit* f = fields_[i];
         const QString t = QString::fromStdString(outputs.text[i]);
-        f->showText(t, deferEdit);
+        if (entries_->contains(f))
+            entries_->write(f, t);
+        else
+            ShowText(f, t);
         if (f->isEnabled() != outputs.enabled[i])
             f->setEnabled(outputs.enabled[i]);
-        if (shownText_.contains(f))
-            shownText_[f] = t;
-        MarkRefused(f, QString());
     }
 }
 
 bool OutputCodesPanel::settlePendingEdits()
 {
-    bool ok = true;
-    for (const CodeRow& row : CodeRows)
-        ok = settle(field(row.output)) && ok;
-    return ok;
+    return entries_->settleAll();
 }
 
-bool OutputCodesPanel::settle(CodeField* f, bool always)
+bool OutputCodesPanel::read(QLineEdit* f)
 {
     const CodeRow* row = rowOf(f);
     if (!row)
         return true;
-    if (!always && f->shownText() == shownText_.value(f) && !IsMarkedRefused(f))
-        return true;
-    const EntryReading reading = ReadColorEntry(row->source, f->shownText());
-    if (!reading.color) {
-        refuse(f, reading.reason);
-        return false;
-    }
-    MarkRefused(f, QString());
-    emit colorEntered(*reading.color);
-    emit message(reading.note);
-    return true;
-}
-
-void OutputCodesPanel::refuse(QLineEdit* f, const QString& why)
-{
-    // Framed red with the reason in the window's message line: nothing
-    // pops up over the next control to eat a click.
-    MarkRefused(f, why);
-    emit message(why);
+    const EntryReading reading = ReadColorEntry(row->source, f->text());
+    // Refused text is framed red with the reason in the window's message
+    // line: nothing pops up over the next control to eat a click.
+    MarkRefused(f, reading.reason);
+    if (reading.color)
+        emit colorEntered(*reading.color);
+    emit message(reading.color ? reading.note : reading.reason);
+    return reading.color.has_value();
 }
 
 void OutputCodesPanel::copyOutput(int button)
@@ -220,14 +196,14 @@ void OutputCodesPanel::copyOutput(int button)
         showCopyAsMenu(row->output, b->mapToGlobal(b->rect().bottomLeft()));
         return;
     }
-    CodeField* f = field(row->output);
-    if (settle(f))
-        copyText(f->shownText());
+    QLineEdit* f = field(row->output);
+    if (entries_->settle(f))
+        copyText(f->text());
 }
 
 void OutputCodesPanel::showCopyAsMenu(int output, const QPoint& globalPos)
 {
-    if (!copyAsMenu_ || !settle(field(output)))
+    if (!copyAsMenu_ || !entries_->settle(field(output)))
         return;
     // Every code field offers the notations of the colour the codes show.
     copyAsMenu_->setColor(shown_);
@@ -242,36 +218,13 @@ void OutputCodesPanel::copyText(const QString& text)
     emit copied(text);
 }
 
-bool OutputCodesPanel::eventFilter(QObject* watched, QEvent* event)
+bool OutputCodesPanel::copyWholeCode(QLineEdit* field)
 {
-    auto* f = qobject_cast<CodeField*>(watched);
-    if (!f || !isEntryField(f))
-        return QGroupBox::eventFilter(watched, event);
-    if (event->type() == QEvent::KeyPress) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if (key->matches(QKeySequence::Copy)) {
-            // A selection copies the selection, as in any text field;
-            // without one, the whole code of the settled colour.
-            if (f->hasSelectedText())
-                copyText(f->selectedText());
-            else if (settle(f))
-                copyText(f->shownText());
-            return true;
-        }
-        if (key->key() == Qt::Key_Escape && (f->text() != shownText_.value(f) || IsMarkedRefused(f))) {
-            f->setText(shownText_.value(f));
-            MarkRefused(f, QString());
-            emit message(QString());
-            return true;
-        }
-    } else if (event->type() == QEvent::FocusOut) {
-        // Leaving the field settles its edit; a popup or another window
-        // taking the focus for a moment does not.
-        const auto reason = static_cast<QFocusEvent*>(event)->reason();
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason && window()->isVisible())
-            settle(f);
-    }
-    return QGroupBox::eventFilter(watched, event);
+    if (!entries_->contains(field))
+        return false;
+    if (entries_->settle(field))
+        copyText(field->text());
+    return true;
 }
 
 } // namespace tintora

@@ -3,11 +3,9 @@
 
 #include "core/color_outputs.h"
 #include "core/color_types.h"
-#include "mainwin/code_field.h"
 #include "mainwin/color_entry.h"
 
 #include <QGroupBox>
-#include <QHash>
 
 #include <array>
 
@@ -18,6 +16,7 @@ class QPushButton;
 namespace tintora {
 
 class CopyAsMenu;
+class EntryFields;
 class SettingsStore;
 
 // The "Color Outputs" frame (Frame4): the codes of the current colour, the
@@ -46,8 +45,8 @@ public:
     void setSettings(SettingsStore& settings);
 
     // Shows every code of a colour (channels of its resolved value in rgb);
-    // emits nothing. During a drag (deferEdit) see CodeField::showText.
-    void showOutputs(const ColorOutputs& outputs, Rgb rgb, bool deferEdit = false);
+    // emits nothing. Only fields whose text changes are touched.
+    void showOutputs(const ColorOutputs& outputs, Rgb rgb);
 
     // Settles a pending edit in any code field as Enter would: false when
     // one was refused.
@@ -59,10 +58,12 @@ public:
     void showCopyAsMenu(int output, const QPoint& globalPos);
     // The one clipboard write of the panel and its menu.
     void copyText(const QString& text);
+    // Ctrl+C without a selection in a shown code field: settles the field
+    // and copies its whole code. False for any other field.
+    bool copyWholeCode(QLineEdit* field);
 
     // Code field 0..7 (txtColor0 .. txtColor7).
-    CodeField* field(int output) const { return fields_[static_cast<std::size_t>(output)]; }
-    bool isEntryField(const QObject* o) const;
+    QLineEdit* field(int output) const { return fields_[static_cast<std::size_t>(output)]; }
 
 signals:
     void colorEntered(tintora::Rgb color);
@@ -70,24 +71,17 @@ signals:
     void message(const QString& text);
     void copied(const QString& text);
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     const CodeRow* rowOf(const QObject* o) const;
-    // Takes the field's text as Enter does when it differs from the code
-    // shown (always with `always`): false when it was refused.
-    bool settle(CodeField* field, bool always = false);
-    void refuse(QLineEdit* field, const QString& why);
+    // Reads a code field's text as a colour: false when it was refused.
+    bool read(QLineEdit* field);
 
-    std::array<CodeField*, OutputCount> fields_{};
+    std::array<QLineEdit*, OutputCount> fields_{};
     std::array<QPushButton*, 4> copyButtons_{};
     std::array<QLabel*, 5> captions_{};
     CopyAsMenu* copyAsMenu_ = nullptr;
     Rgb shown_;
-    // What the panel last wrote into each entry field: Escape brings it back,
-    // and text that differs is a pending edit.
-    QHash<const QLineEdit*, QString> shownText_;
+    EntryFields* entries_ = nullptr; // the four shown codes
 };
 
 } // namespace tintora

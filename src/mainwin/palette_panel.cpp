@@ -12,11 +12,9 @@
 
 namespace tintora {
 
-PalettePanel::PalettePanel(QWidget* window, QPushButton* toggleButton, PaletteController& palettes,
-                           CustomColorsStore& store, const WindowState& state, const SystemColorTable& sys,
-                           const BrandInfo& brand)
-    : QObject(window), window_(window), toggleButton_(toggleButton), palettes_(palettes), store_(store),
-      state_(state), sys_(sys), brand_(brand)
+PalettePanel::PalettePanel(QWidget* window, PaletteController& palettes, CustomColorsStore& store,
+                           const SystemColorTable& sys, const BrandInfo& brand)
+    : QObject(window), window_(window), palettes_(palettes), store_(store), sys_(sys), brand_(brand)
 {
 }
 
@@ -50,9 +48,14 @@ void PalettePanel::fillPresets()
     presetList_->setCurrentIndex(-1);
 }
 
+void PalettePanel::showAddColor(ColorRef color)
+{
+    addColor_ = color;
+    addSwatch_->setColor(color);
+}
+
 void PalettePanel::showGrid(bool grid)
 {
-    toggleButton_->setText(grid ? tr("&Picker") : tr("&Preset"));
     if (grid)
         presetList_->setCurrentIndex(0);
     presetList_->setVisible(grid);
@@ -86,7 +89,7 @@ void PalettePanel::onPresetChosen()
 
 void PalettePanel::addColorToPalette()
 {
-    const SaveResult saved = palettes_.AddColor(state_.addColor);
+    const SaveResult saved = palettes_.AddColor(addColor_);
     emit gridChanged();
     // A file that was not read cleanly was kept aside before this first
     // save over it: the user hears where, once.
@@ -109,7 +112,7 @@ void PalettePanel::addColorToPalette()
 
 void PalettePanel::onAddSwatchClicked()
 {
-    emit updated(palettes_.ShowSwatchColor(state_.addColor, sys_));
+    emit updated(palettes_.ShowSwatchColor(addColor_, sys_));
 }
 
 // ---- palette files ----------------------------------------------------------------

@@ -3,7 +3,6 @@
 
 #include "core/branding.h"
 #include "core/view_update.h"
-#include "mainwin/window_state.h"
 #include "palettes/custom_colors_store.h"
 #include "palettes/palette_controller.h"
 
@@ -22,15 +21,13 @@ class SwatchLabel;
 // The palette side of the main window: the preset list, the "Add" button
 // with the colour it adds, and the grid's menu that imports and exports
 // palette files. It runs the PaletteController for them and tells the
-// window what to show through its signals; the colour to add is read from
-// the window's state.
+// window what to show through its signals.
 class PalettePanel : public QObject
 {
     Q_OBJECT
 public:
-    PalettePanel(QWidget* window, QPushButton* toggleButton, PaletteController& palettes,
-                 CustomColorsStore& store, const WindowState& state, const SystemColorTable& sys,
-                 const BrandInfo& brand);
+    PalettePanel(QWidget* window, PaletteController& palettes, CustomColorsStore& store,
+                 const SystemColorTable& sys, const BrandInfo& brand);
 
     // Creates the controls on the window, in Tab order.
     void buildControls();
@@ -38,14 +35,14 @@ public:
     void fillPresets();
     // Shows the preset list and the add panel (grid true) or hides them.
     void showGrid(bool grid);
+    // The colour that "Add" stores, shown on its swatch; emits nothing.
+    void showAddColor(ColorRef color);
     void onPresetChosen();
     void addColorToPalette();
     void onAddSwatchClicked();
     void showMenu(const QPoint& globalPos);
     void importPalette();
     void exportPalette();
-
-    SwatchLabel* addSwatch() const { return addSwatch_; }
 
     // Replaces the file dialogs of palette import and export (tests answer
     // with a path, or an empty text for a cancel).
@@ -62,10 +59,9 @@ private:
     QString askForPaletteFile(bool save);
 
     QWidget* window_;
-    QPushButton* toggleButton_;
     PaletteController& palettes_;
     CustomColorsStore& store_;
-    const WindowState& state_;
+    ColorRef addColor_ = 0;
     const SystemColorTable& sys_;
     const BrandInfo& brand_;
     bool saveFailureReported_ = false;

@@ -256,8 +256,8 @@ ViewUpdate PickerController::Press(const PickerInput& in, int button, double x, 
     }
     if (InSliderZone(x, y)) {
         sliderDragging_ = true;
-        PickSliderPoint(a, std::clamp(y, static_cast<double>(layout_.SliderTop),
-                                      static_cast<double>(layout_.SliderBottom)));
+        SlideTo(a, std::clamp(y, static_cast<double>(layout_.SliderTop),
+                              static_cast<double>(layout_.SliderBottom)));
     }
     return Finish(a);
 }
@@ -273,25 +273,25 @@ ViewUpdate PickerController::Drag(const PickerInput& in, int buttons, double x, 
             std::clamp(y, static_cast<double>(layout_.PlaneTop), static_cast<double>(layout_.PlaneBottom)));
     }
     if (sliderDragging_)
-        PickSliderPoint(a, std::clamp(y, static_cast<double>(layout_.SliderTop),
-                                      static_cast<double>(layout_.SliderBottom)));
+        SlideTo(a, std::clamp(y, static_cast<double>(layout_.SliderTop),
+                              static_cast<double>(layout_.SliderBottom)));
     return Finish(a);
 }
 
 ViewUpdate PickerController::Release(const PickerInput& in)
 {
+    // Every press and move has already picked: a release only ends the drag.
     Action a(in);
     planeDragging_ = false;
-    if (sliderDragging_ && in.mode == PickerMode::Hue)
-        EndHueSlide(a);
     sliderDragging_ = false;
     return Finish(a);
 }
 
-void PickerController::EndHueSlide(Action& a)
+void PickerController::ShowPlaneForHue(Action& a)
 {
-    // The plane is rendered once for the new hue and the colour under the
-    // ring is taken.
+    // The plane is rendered for the hue under the marker and the colour
+    // under the ring is taken, so the plane, the fields and "New" always
+    // show one colour.
     const Rgb hue = SplitColor(surface_.Point(layout_.SliderLeft + 3, MarkerRow()));
     DrawSatBriPlane(hue.red, hue.green, hue.blue);
     PickSelectedColor(a);
@@ -309,9 +309,7 @@ ViewUpdate PickerController::MoveSliderBy(const PickerInput& in, int dy)
 {
     Action a(in);
     const int row = std::clamp(MarkerRow() + dy, layout_.SliderTop, layout_.SliderBottom);
-    PickSliderPoint(a, row);
-    if (in.mode == PickerMode::Hue)
-        EndHueSlide(a);
+    SlideTo(a, row);
     return Finish(a);
 }
 
@@ -352,46 +350,25 @@ void PickerController::PickPlanePoint(Action& a, double x, double y)
     a.update.swatch = c;
 }
 
-void PickerController::PickSliderPoint(Action& a, double y)
+void PickerController::SlideTo(Action& a, double y)
 {
     MoveSliderMarker(y);
-    const ColorRef c = surface_.Point(static_cast<double>(layout_.SliderLeft + 5), y);
-    const Rgb rgb = a.MakeCurrent(c);
     const float up = (255.0f - static_cast<float>(y)) + static_cast<float>(layout_.PlaneTop);
-    if (a.mode == PickerMode::Hue) {
+    switch (a.mode) {
+    case PickerMode::Hue:
         a.WriteNumber(ChannelField::Hue, std::floor(static_cast<double>(up) * 360.0 / 255.0));
-        // The swatch previews the typed saturation and brightness; values
-        // outside 0..100 are taken as their nearest end.
-        UpdateHueSwatch(a, PixelIn(a.Value(ChannelField::Saturation), 0, 100),
-                        PixelIn(a.Value(ChannelField::Brightness), 0, 100));
-    } else {
-        a.WriteRgb(rgb);
-        a.update.swatch = c;
-    }
-    if (a.mode == PickerMode::Saturation)
+        ShowPlaneForHue(a);
+        return;
+    case PickerMode::Saturation:
         a.WriteNumber(ChannelField::Saturation, std::floor(static_cast<double>(up) * 100.0 / 255.0));
-    if (a.mode == PickerMode::Brightness)
+        break;
+    case PickerMode::Brightness:
         a.WriteNumber(ChannelField::Brightness, std::floor(static_cast<double>(up) * 100.0 / 255.0));
-}
-
-void PickerController::UpdateHueSwatch(Action& a, int saturation, int brightness)
-{
-    const ColorRef h =
-        surface_.Point(static_cast<double>(layout_.SliderLeft + 5), static_cast<double>(layout_.SliderY));
-    const Rgb rgb = SplitColor(h);
-    const int s = std::clamp(saturation, 0, 100);
-    const int b = std::clamp(brightness, 0, 100);
-    auto shade = [&](int v) {
-        // The integer product first, then double precision, one rounding.
-        const int product = (255 - v) * (100 - s);
-        const double shaded = (static_cast<double>(product) / 100.0 + v) * b / 100.0;
-        return std::clamp(static_cast<int>(RoundHalfEven(shaded)), 0, 255);
-    };
-    const ColorRef preview = MakeColorRef(shade(rgb.red), shade(rgb.green), shade(rgb.blue));
-    a.update.swatch = preview;
-    // While the hue slides, the codes describe the swatch the user sees; the
-    // release reads the rendered plane and takes its pixel instead.
-    a.MakeCurrent(preview);
+        break;
+    }
+    const ColorRef c = surface_.Point(static_cast<double>(layout_.SliderLeft + 5), y);
+    a.WriteRgb(a.MakeCurrent(c));
+    a.update.swatch = c;
 }
 
 void PickerController::PickSelectedColor(Action& a)

@@ -125,10 +125,10 @@ private:
     void MoveSelection(int x, int y);
     void MoveSliderMarker(double y);
     void PickPlanePoint(Action& a, double x, double y);
-    void PickSliderPoint(Action& a, double y);
-    void UpdateHueSwatch(Action& a, int saturation, int brightness);
     void PickSelectedColor(Action& a);
-    void EndHueSlide(Action& a);
+    // Picks on the strip; in hue mode the plane follows the new hue.
+    void SlideTo(Action& a, double y);
+    void ShowPlaneForHue(Action& a);
     void RebuildForMode(Action& a);
     bool HueCheckFails(const Action& a) const;
     void RingChanged(int x, int y);

@@ -103,10 +103,10 @@ class CheckLayers(unittest.TestCase):
         with tempfile.TemporaryDirectory() as root:
             os.makedirs(os.path.join(root, "src", "core"))
             with open(os.path.join(root, "src", "core", "x.h"), "w", encoding="utf-8") as f:
-                f.write('#include "mainwin/form1.h"\n')
+                f.write('#include "mainwin/main_window.h"\n')
             result = subprocess.run([sys.executable, SCRIPT, root], capture_output=True, text=True)
         self.assertEqual(result.returncode, 1)
-        self.assertIn("src/core/x.h:1: core may not include mainwin/form1.h", result.stdout)
+        self.assertIn("src/core/x.h:1: core may not include mainwin/main_window.h", result.stdout)
 
 
 if __name__ == "__main__":

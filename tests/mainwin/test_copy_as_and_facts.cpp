@@ -174,50 +174,6 @@ TEST_F(CopyAsMenuTest, AddTemplateAsksAndRefusesBadOnes)
         << shownMessages[0].toStdString();
 }
 
-// The label draws its text a word at a time and repaints only the words that
-// changed or moved: what it shows must be what a plain label shows, after
-// any sequence of changes, in the program's font and in a larger one.
-TEST(ColorFactsLabel, ShowsWhatAPlainLabelShowsAfterEveryChange)
-{
-    for (const qreal points : {8.25, 11.0}) {
-        QWidget window;
-        window.resize(400, 60);
-        auto* label = new ColorFactsLabel(&window);
-        label->setGeometry(20, 10, 360, 36);
-        QFont font = label->font();
-        font.setPointSizeF(points);
-        label->setFont(font);
-        label->setAutoFillBackground(true);
-        window.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-        const Rgb steps[][2] = {
-            {{0x76, 0x76, 0x76}, {255, 255, 255}}, // one word of the first line changes
-            {{0x70, 0x70, 0x70}, {255, 255, 255}}, // only the ratio and the name
-            {{0x6E, 0x6E, 0x6E}, {255, 255, 255}},
-            {{0x77, 0x77, 0x77}, {255, 255, 255}}, // the verdicts change, the line gets shorter
-            {{0x10, 0x20, 0x30}, {0x10, 0x20, 0x30}},
-            {{0, 0, 0}, {255, 255, 255}}, // the longest line, an exact name
-            {{0x12, 0x34, 0x56}, {200, 200, 10}},
-        };
-        for (const auto& step : steps) {
-            label->setColors(step[0], step[1]);
-            QApplication::processEvents();
-            // What the window holds now, painted piece by piece.
-            const QImage shown =
-                window.screen()->grabWindow(window.winId()).toImage().copy(label->geometry());
-            QLabel plain;
-            plain.setFont(label->font());
-            plain.setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-            plain.setAutoFillBackground(true);
-            plain.resize(label->size());
-            plain.setText(label->text());
-            EXPECT_EQ(shown.convertToFormat(QImage::Format_RGB32),
-                      plain.grab().toImage().convertToFormat(QImage::Format_RGB32))
-                << points << " pt: " << label->text().toStdString();
-        }
-    }
-}
-
 TEST(ColorFactsLabel, ContrastVerdictsAndName)
 {
     ColorFactsLabel label;

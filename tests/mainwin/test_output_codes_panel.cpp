@@ -3,11 +3,10 @@
 // pasted codes, refusals and copies; and how typed text is read.
 #include "core/color_outputs.h"
 #include "mainwin/classic_field_style.h"
-#include "mainwin/code_field.h"
 #include "mainwin/color_entry.h"
+#include "mainwin/field_keys.h"
 #include "mainwin/output_codes_panel.h"
 #include "platform/settings_store.h"
-#include "wait_until.h"
 
 #include <gtest/gtest.h>
 
@@ -17,7 +16,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
-#include <QScreen>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTest>
@@ -93,6 +91,9 @@ protected:
         });
         QObject::connect(&panel, &OutputCodesPanel::message, &panel,
                          [this](const QString& m) { message = m; });
+        // The window's clipboard keys, as the window installs them.
+        for (QLineEdit* f : panel.findChildren<QLineEdit*>())
+            f->installEventFilter(&keys);
         show(Rgb{255, 0, 0});
         panel.show();
         QApplication::setActiveWindow(&panel);
@@ -117,6 +118,7 @@ protected:
     SettingsStore settings{QStringLiteral("TintoraTest-") +
                            QUuid::createUuid().toString(QUuid::WithoutBraces)};
     OutputCodesPanel panel;
+    FieldKeys keys{nullptr, [this](QLineEdit* f) { return panel.copyWholeCode(f); }};
     int entered = 0;
     QString message;
 };
@@ -151,96 +153,6 @@ TEST(ClassicFieldStyle, APanelFollowsItsPaletteAndItsMark)
         EXPECT_EQ(shown(), (std::array{red, red, red, red, rgb(colors[4])}));
         MarkRefused(&field, QString());
         EXPECT_EQ(shown()[0], rgb(colors[0]));
-    }
-}
-
-// A code field paints its text itself while it has no focus: it must show
-// what QLineEdit shows, pixel for pixel, for left and centred lines in two
-// sizes, and a click must place the cursor where QLineEdit places it.
-TEST(CodeField, DrawsWhatQLineEditDrawsAndClicksLandAlike)
-{
-    ClassicFieldStyle style;
-    for (const Qt::Alignment align : {Qt::AlignLeft, Qt::AlignCenter}) {
-        for (const qreal points : {8.25, 12.0}) {
-            QWidget window;
-            window.resize(420, 60);
-            auto* own = new CodeField(&window);
-            auto* plain = new QLineEdit(&window);
-            for (QLineEdit* f : {static_cast<QLineEdit*>(own), plain}) {
-                f->setStyle(&style);
-                QFont font = f->font();
-                font.setPointSizeF(points);
-                f->setFont(font);
-                f->setAlignment(align);
-                f->setText(QStringLiteral("RGB(0, 0, 0)"));
-                f->setFocusPolicy(Qt::ClickFocus); // neither starts with the focus
-            }
-            own->setGeometry(10, 10, 180, 24);
-            plain->setGeometry(210, 10, 180, 24);
-            window.show();
-            QApplication::setActiveWindow(&window);
-            ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-            const auto settle = [] {
-                for (int i = 0; i < 3; ++i)
-                    QApplication::processEvents();
-            };
-            settle();
-            const auto pixels = [&window](const QWidget* w) {
-                const QImage shown = window.screen()->grabWindow(window.winId()).toImage();
-                const qreal dpr = shown.devicePixelRatio();
-                return shown.copy(QRectF(QPointF(w->pos()) * dpr, QSizeF(w->size()) * dpr).toRect());
-            };
-            for (const QString& text : {QStringLiteral("RGB(102, 204, 255)"), QStringLiteral("#66CCFF"),
-                                        QStringLiteral("&HFFCC66&"), QStringLiteral("16777215"),
-                                        QStringLiteral("7"), QStringLiteral("hsl(1 2% 3%)")}) {
-                own->setText(text);
-                plain->setText(text);
-                settle();
-                const bool codes = !text.startsWith(u'h');
-                EXPECT_EQ(own->drawsItself(), codes) << text.toStdString();
-                EXPECT_EQ(pixels(own), pixels(plain)) << points << " pt, " << text.toStdString();
-            }
-            // During a drag: only the changed characters are repainted, and
-            // QLineEdit's text waits, for changes of digits, of length and of
-            // kind (the last one is no code: set at once).
-            const QString start = QStringLiteral("RGB(102, 204, 255)");
-            own->setText(start);
-            settle();
-            ASSERT_TRUE(own->drawsItself());
-            for (const QString& text :
-                 {QStringLiteral("RGB(102, 204, 25)"), QStringLiteral("RGB(12, 204, 255)"),
-                  QStringLiteral("RGB(1, 2, 3)"), QStringLiteral("#66CCFF"), QStringLiteral("16777215"),
-                  QStringLiteral("hsl(1 2% 3%)")}) {
-                own->showText(text, true);
-                plain->setText(text);
-                settle();
-                EXPECT_EQ(own->shownText(), text);
-                EXPECT_EQ(own->text(), text.startsWith(u'h') ? text : start) << text.toStdString();
-                EXPECT_EQ(pixels(own), pixels(plain)) << points << " pt, deferred " << text.toStdString();
-            }
-            // A drag held still: QLineEdit's text (and what screen readers read)
-            // catches up by itself.
-            own->setText(QStringLiteral("7"));
-            settle();
-            own->showText(QStringLiteral("8"), true);
-            EXPECT_EQ(own->text(), QStringLiteral("7"));
-            EXPECT_TRUE(test::WaitUntil([own] { return own->text() == QStringLiteral("8"); }, 1000));
-            // A longer line, shown by the field's own paint only, since QLineEdit
-            // last drew the short one above, and still waiting to be QLineEdit's
-            // text: a click takes it and maps to the same place.
-            own->setText(QStringLiteral("7"));
-            settle();
-            own->showText(QStringLiteral("RGB(102, 204, 255)"), true);
-            plain->setText(QStringLiteral("RGB(102, 204, 255)"));
-            settle();
-            ASSERT_TRUE(own->drawsItself());
-            ASSERT_EQ(own->text(), QStringLiteral("7"));
-            QTest::mouseClick(own, Qt::LeftButton, {}, QPoint(40, 12));
-            EXPECT_FALSE(own->drawsItself()); // focused: QLineEdit paints, with its cursor
-            QTest::mouseClick(plain, Qt::LeftButton, {}, QPoint(40, 12));
-            EXPECT_EQ(own->text(), plain->text());
-            EXPECT_EQ(own->cursorPosition(), plain->cursorPosition()) << points;
-        }
     }
 }
 

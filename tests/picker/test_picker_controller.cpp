@@ -24,7 +24,7 @@ protected:
         in.mode = mode;
         return in;
     }
-    // Writes an update's field texts into the window's fields, as Form1 does.
+    // Writes an update's field texts into the window's fields, as MainWindow does.
     void Take(const ViewUpdate& u)
     {
         for (std::size_t i = 0; i < ChannelFieldCount; ++i)
@@ -129,6 +129,26 @@ TEST_F(PickerControllerTest, DragsAreClampedOnAllFourSides)
     }
 }
 
+// Each press and move on the hue strip draws the plane for its hue and
+// takes the pixel under the ring; the release changes nothing.
+TEST_F(PickerControllerTest, HueStripDragKeepsThePlaneAndTheColourInStep)
+{
+    Click(PickerMode::Hue, 100, 100);
+    for (const double y : {200.0, 150.0, 60.0}) {
+        const ViewUpdate u = y == 200.0 ? picker.Press(Input(PickerMode::Hue), LeftButton, 282, y)
+                                        : picker.Drag(Input(PickerMode::Hue), LeftButton, 282, y);
+        ASSERT_TRUE(u.current) << y;
+        EXPECT_EQ(*u.current, surface.Point(100, 100)) << y;
+        EXPECT_EQ(*u.swatch, *u.current) << y;
+        EXPECT_EQ(surface.Point(265, 10), surface.Point(282, picker.MarkerRow()))
+            << y; // the plane's pure hue
+        Take(u);
+    }
+    const ViewUpdate released = picker.Release(Input(PickerMode::Hue));
+    EXPECT_FALSE(released.current);
+    EXPECT_FALSE(released.swatch);
+}
+
 TEST_F(PickerControllerTest, ModeSwitchesNeverChangeTheCurrentColour)
 {
     for (PickerMode mode : {PickerMode::Saturation, PickerMode::Brightness, PickerMode::Hue}) {
@@ -177,7 +197,7 @@ TEST_F(PickerControllerTest, KeyboardMovesPickLikeAPressAndStopAtTheEdges)
     EXPECT_EQ(picker.layout().SelY, 265);
 
     // In hue mode a slider step renders the plane for the new hue and takes
-    // the colour under the ring, as a release does.
+    // the colour under the ring, as a drag on the strip does.
     Take(picker.MoveSliderBy(Input(PickerMode::Hue), -85));
     EXPECT_EQ(picker.MarkerRow(), 180);
     EXPECT_EQ(Number(ChannelField::Hue), 85 * 360 / 255);

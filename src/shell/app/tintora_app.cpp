@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "shell/app/tintora_app.h"
 
-#include "mainwin/form1.h"
+#include "mainwin/main_window.h"
 #include "platform/settings_store.h"
 #include "shell/browser_api.h"
 #include "shell/windows/about_window.h"
@@ -75,21 +75,22 @@ void TintoraApp::Start()
 
 void TintoraApp::OpenMainWindow()
 {
-    if (form1_)
+    if (mainWindow_)
         return;
-    form1_ = std::make_unique<Form1>(options_.programDir, options_.userDataDir);
-    form1_->setAttribute(Qt::WA_DeleteOnClose, false);
-    connect(form1_.get(), &Form1::aboutRequested, this, &TintoraApp::OpenAbout);
-    connect(form1_.get(), &Form1::webSiteRequested, this, &TintoraApp::OpenBrowser);
-    connect(form1_.get(), &Form1::showHelpAtStartup, this, [this] { helpDue_ = true; });
-    connect(form1_.get(), &Form1::helpRequested, this, &TintoraApp::OpenHelp);
-    connect(form1_.get(), &Form1::closed, this, &TintoraApp::MainWindowClosed);
+    mainWindow_ = std::make_unique<MainWindow>(options_.programDir, options_.userDataDir);
+    mainWindow_->setAttribute(Qt::WA_DeleteOnClose, false);
+    connect(mainWindow_.get(), &MainWindow::aboutRequested, this, &TintoraApp::OpenAbout);
+    connect(mainWindow_.get(), &MainWindow::webSiteRequested, this, &TintoraApp::OpenBrowser);
+    connect(mainWindow_.get(), &MainWindow::showHelpAtStartup, this, [this] { helpDue_ = true; });
+    connect(mainWindow_.get(), &MainWindow::helpRequested, this, &TintoraApp::OpenHelp);
+    connect(mainWindow_.get(), &MainWindow::closed, this, &TintoraApp::MainWindowClosed);
     // The main window says it has painted from inside its paint event, before
     // the frame has been handed to the window system. Queued, the slot runs
     // once that paint and its flush have returned.
-    connect(form1_.get(), &Form1::firstPaintDone, this, &TintoraApp::MainWindowPainted, Qt::QueuedConnection);
-    form1_->Load();
-    form1_->show();
+    connect(mainWindow_.get(), &MainWindow::firstPaintDone, this, &TintoraApp::MainWindowPainted,
+            Qt::QueuedConnection);
+    mainWindow_->Load();
+    mainWindow_->show();
 }
 
 void TintoraApp::MainWindowPainted()

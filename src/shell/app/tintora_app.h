@@ -16,7 +16,7 @@ class QMessageBox;
 
 namespace tintora {
 
-class Form1;
+class MainWindow;
 class HelpWindow;
 class SettingsStore;
 class SkinProvider;
@@ -50,7 +50,7 @@ public:
     // Loads and shows the splash, whose timer opens the main window.
     void Start();
 
-    Form1* mainWindow() const { return form1_.get(); }
+    MainWindow* mainWindow() const { return mainWindow_.get(); }
     SplashWindow* splash() const { return splash_.get(); }
     HelpWindow* helpWindow() const { return help_.get(); }
     AboutWindow* aboutWindow() const { return about_.get(); }
@@ -104,7 +104,7 @@ private:
     std::unique_ptr<SkinProvider> skin_;
     std::unique_ptr<SettingsStore> settings_;
     std::unique_ptr<SplashWindow> splash_;
-    std::unique_ptr<Form1> form1_;
+    std::unique_ptr<MainWindow> mainWindow_;
     std::unique_ptr<HelpWindow> help_;
     std::unique_ptr<AboutWindow> about_;
     std::unique_ptr<QWidget> browser_;

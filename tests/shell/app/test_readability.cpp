@@ -4,7 +4,7 @@
 // of at least 4.5:1 against what is painted behind it.
 #include "core/branding.h"
 #include "core/color_contrast.h"
-#include "mainwin/form1.h"
+#include "mainwin/main_window.h"
 #include "platform/settings_store.h"
 #include "shell/windows/about_window.h"
 #include "shell/windows/help_window.h"
@@ -184,7 +184,7 @@ private:
 TEST_P(Readability, MainWindow)
 {
     QTemporaryDir program, user;
-    Form1 form(program.path(), user.path());
+    MainWindow form(program.path(), user.path());
     form.setMessageHook([](const QString&, const QString&) {});
     form.Load();
     Show(form);

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "core/branding.h"
-#include "mainwin/form1.h"
+#include "mainwin/main_window.h"
 #include "platform/settings_store.h"
 #include "shell/app/tintora_app.h"
 #include "shell/windows/help_window.h"
@@ -98,7 +98,7 @@ TEST_F(TintoraAppTest, SplashOpensTheMainWindowOnceAndHides)
     EXPECT_TRUE(app->splash()->isVisible());
     EXPECT_EQ(app->mainWindow(), nullptr);
     ASSERT_TRUE(test::WaitUntil([&] { return app->mainWindow() != nullptr; }, 10000));
-    Form1* first = app->mainWindow();
+    MainWindow* first = app->mainWindow();
     EXPECT_FALSE(app->splash()->isVisible());
     EXPECT_TRUE(first->isVisible());
     EXPECT_FALSE(app->state().mainWindowClosed);

@@ -4,7 +4,7 @@
 // own font and style.
 #include "core/branding.h"
 #include "mainwin/color_facts_label.h"
-#include "mainwin/form1.h"
+#include "mainwin/main_window.h"
 #include "platform/settings_store.h"
 #include "platform/translations.h"
 #include "shell/windows/about_window.h"
@@ -148,7 +148,7 @@ QList<Clip> ClippedCaptions(QWidget& root)
 QList<Clip> ClippedInEveryWindow()
 {
     QTemporaryDir program, user;
-    Form1 form(program.path(), user.path());
+    MainWindow form(program.path(), user.path());
     form.setMessageHook([](const QString&, const QString&) {});
     form.Load();
     QList<Clip> out = ClippedCaptions(form);

@@ -41,13 +41,13 @@ class SettingsStore;
 // opens other windows itself: it asks for them with signals.
 //
 // Each control's design name is its objectName ("Command1", "txtH", ...).
-class Form1 : public QWidget
+class MainWindow : public QWidget
 {
     Q_OBJECT
 public:
     // programDir and userDataDir locate the custom colours file.
-    Form1(QString programDir, QString userDataDir, QWidget* parent = nullptr);
-    ~Form1() override;
+    MainWindow(QString programDir, QString userDataDir, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     static constexpr int ClientWidth = 480;
     static constexpr int ClientHeight = 519;
@@ -132,7 +132,6 @@ private:
     AreaInput areas_{picker_, palettes_, sys_};
     bool loaded_ = false;
     bool painted_ = false;
-    bool dragging_ = false; // applying a drag's move
     MessageHook messageHook_;
     std::unique_ptr<ClassicFieldStyle> fieldStyle_;
     std::unique_ptr<SettingsStore> settings_;

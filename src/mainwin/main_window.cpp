@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: MIT
-#include "mainwin/form1.h"
+#include "mainwin/main_window.h"
 
 #include "core/color_conversions.h"
 #include "mainwin/channel_fields_panel.h"
 #include "mainwin/classic_field_style.h"
-#include "mainwin/code_field.h"
 #include "mainwin/color_entry.h"
 #include "mainwin/color_facts_label.h"
 #include "mainwin/field_keys.h"
@@ -34,7 +33,7 @@
 
 namespace tintora {
 
-Form1::Form1(QString programDir, QString userDataDir, QWidget* parent)
+MainWindow::MainWindow(QString programDir, QString userDataDir, QWidget* parent)
     : QWidget(parent), picker_(surface_), store_(std::move(programDir), std::move(userDataDir)),
       palettes_(surface_, store_)
 {
@@ -53,7 +52,7 @@ Form1::Form1(QString programDir, QString userDataDir, QWidget* parent)
     // Text fields paint their whole rectangle, so a changed field repaints
     // itself alone and not the frame behind it.
     fieldStyle_ = std::make_unique<ClassicFieldStyle>();
-    auto* keys = new FieldKeys(this, [this](const QLineEdit* f) { return codes_->isEntryField(f); });
+    auto* keys = new FieldKeys(this, [this](QLineEdit* f) { return codes_->copyWholeCode(f); });
     for (QLineEdit* f : findChildren<QLineEdit*>()) {
         f->setAttribute(Qt::WA_OpaquePaintEvent);
         f->setStyle(fieldStyle_.get());
@@ -61,51 +60,44 @@ Form1::Form1(QString programDir, QString userDataDir, QWidget* parent)
     }
 }
 
-void Form1::connectControls()
+void MainWindow::connectControls()
 {
-    connect(keepButton_, &QPushButton::clicked, this, &Form1::keepColor);
-    connect(presetsButton_, &QPushButton::clicked, this, &Form1::togglePaletteView);
-    connect(visitButton_, &QPushButton::clicked, this, &Form1::webSiteRequested);
-    connect(aboutButton_, &QPushButton::clicked, this, &Form1::aboutRequested);
-    connect(palettePanel_, &PalettePanel::updated, this, &Form1::apply);
-    connect(palettePanel_, &PalettePanel::gridChanged, this, &Form1::describeAreas);
-    connect(palettePanel_, &PalettePanel::message, this, &Form1::showMessage);
-    connect(pickButton_, &QPushButton::clicked, this, &Form1::pickFromScreen);
-    connect(screenPick_, &ScreenPick::picked, this, &Form1::showColor);
-    connect(screenPick_, &ScreenPick::failed, this, &Form1::showMessage);
-    connect(codes_, &OutputCodesPanel::colorEntered, this, &Form1::showColor);
-    connect(codes_, &OutputCodesPanel::message, this, &Form1::showNote);
-    connect(channels_, &ChannelFieldsPanel::modeChosen, this, &Form1::setMode);
-    connect(channels_, &ChannelFieldsPanel::colorEntered, this, &Form1::showColor);
-    connect(channels_, &ChannelFieldsPanel::message, this, &Form1::showNote);
+    connect(keepButton_, &QPushButton::clicked, this, &MainWindow::keepColor);
+    connect(presetsButton_, &QPushButton::clicked, this, &MainWindow::togglePaletteView);
+    connect(visitButton_, &QPushButton::clicked, this, &MainWindow::webSiteRequested);
+    connect(aboutButton_, &QPushButton::clicked, this, &MainWindow::aboutRequested);
+    connect(palettePanel_, &PalettePanel::updated, this, &MainWindow::apply);
+    connect(palettePanel_, &PalettePanel::gridChanged, this, &MainWindow::describeAreas);
+    connect(palettePanel_, &PalettePanel::message, this, &MainWindow::showMessage);
+    connect(pickButton_, &QPushButton::clicked, this, &MainWindow::pickFromScreen);
+    connect(screenPick_, &ScreenPick::picked, this, &MainWindow::showColor);
+    connect(screenPick_, &ScreenPick::failed, this, &MainWindow::showMessage);
+    connect(codes_, &OutputCodesPanel::colorEntered, this, &MainWindow::showColor);
+    connect(codes_, &OutputCodesPanel::message, this, &MainWindow::showNote);
+    connect(channels_, &ChannelFieldsPanel::modeChosen, this, &MainWindow::setMode);
+    connect(channels_, &ChannelFieldsPanel::colorEntered, this, &MainWindow::showColor);
+    connect(channels_, &ChannelFieldsPanel::message, this, &MainWindow::showNote);
     connect(channels_, &ChannelFieldsPanel::hueFieldLeft, this,
             [this] { apply(picker_.HueFieldLeft(pickerInput())); });
     connect(channels_, &ChannelFieldsPanel::fieldEdited, this,
             [this](ChannelField f) { apply(picker_.FieldEdited(pickerInput(), f)); });
     // New, Old and the history: a click shows the colour in the codes, a
     // double-click or "Use as New" makes it current.
-    connect(swatches_, &SwatchRow::showRequested, this, &Form1::showSwatch);
+    connect(swatches_, &SwatchRow::showRequested, this, &MainWindow::showSwatch);
     connect(swatches_, &SwatchRow::useRequested, this,
             [this](SwatchId id) { showColor(SplitColor(ResolveColor(state_.swatchColor(id), sys_))); });
-    connect(swatches_, &SwatchRow::pickRequested, this, &Form1::pickFromScreen);
+    connect(swatches_, &SwatchRow::pickRequested, this, &MainWindow::pickFromScreen);
     auto* help = new QShortcut(QKeySequence::HelpContents, this);
     help->setContext(Qt::WindowShortcut);
-    connect(help, &QShortcut::activated, this, &Form1::helpRequested);
+    connect(help, &QShortcut::activated, this, &MainWindow::helpRequested);
     auto* pick = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_E), this);
     pick->setContext(Qt::WindowShortcut);
-    connect(pick, &QShortcut::activated, this, &Form1::pickFromScreen);
+    connect(pick, &QShortcut::activated, this, &MainWindow::pickFromScreen);
 }
 
-Form1::~Form1()
-{
-    // The panels outlive this object's members while QWidget deletes them,
-    // and a field losing the focus then must not settle into a window that
-    // is half gone.
-    disconnect(codes_, nullptr, this, nullptr);
-    disconnect(channels_, nullptr, this, nullptr);
-}
+MainWindow::~MainWindow() = default;
 
-void Form1::Load()
+void MainWindow::Load()
 {
     brand_ = LoadBranding();
     const QString product = QString::fromStdString(brand_.productName);
@@ -127,7 +119,7 @@ void Form1::Load()
         emit showHelpAtStartup();
 }
 
-void Form1::LoadColorDialog(ColorRef oldColor)
+void MainWindow::LoadColorDialog(ColorRef oldColor)
 {
     state_.newColor = oldColor;
     showState();
@@ -135,7 +127,7 @@ void Form1::LoadColorDialog(ColorRef oldColor)
 
 // ---- applying an update ------------------------------------------------------
 
-PickerInput Form1::pickerInput() const
+PickerInput MainWindow::pickerInput() const
 {
     PickerInput in;
     in.mode = state_.mode;
@@ -143,7 +135,7 @@ PickerInput Form1::pickerInput() const
     return in;
 }
 
-void Form1::apply(const ViewUpdate& u)
+void MainWindow::apply(const ViewUpdate& u)
 {
     if (u.askHueQuestion) {
         showMessage(tr("Enter an Integer Value Between 0 and 360"));
@@ -154,12 +146,12 @@ void Form1::apply(const ViewUpdate& u)
         CentreOnScreen(this);
         show();
     }
-    channels_->showTexts(u.fields, dragging_);
+    channels_->showTexts(u.fields);
     if (u.swatch)
         state_.newColor = *u.swatch;
     if (u.current) {
         const ColorChange change = color_.SetCurrentColor(*u.current, sys_);
-        codes_->showOutputs(change.outputs, change.rgb, dragging_);
+        codes_->showOutputs(change.outputs, change.rgb);
         if (systemColorList_->currentIndex() != change.outputs.sysColorIndex)
             systemColorList_->setCurrentIndex(change.outputs.sysColorIndex);
         // A pick ends what a swatch click showed, and what the message line
@@ -175,7 +167,7 @@ void Form1::apply(const ViewUpdate& u)
     describeAreas();
 }
 
-void Form1::describeAreas()
+void MainWindow::describeAreas()
 {
     const AreaInput::Descriptions d = areas_.Describe(pickerInput());
     planeArea_->describe(d.plane);
@@ -183,28 +175,28 @@ void Form1::describeAreas()
         sliderArea_->describe(*d.slider);
 }
 
-void Form1::showState()
+void MainWindow::showState()
 {
     swatches_->show(state_);
-    palettePanel_->addSwatch()->setColor(state_.addColor);
+    palettePanel_->showAddColor(state_.addColor);
     channels_->showMode(state_.mode);
     // The name and the contrast describe the colour the codes show.
     colorFacts_->setColors(SplitColor(ResolveColor(state_.shownColor(), sys_)),
                            SplitColor(ResolveColor(state_.oldColor(), sys_)));
 }
 
-void Form1::setMode(PickerMode mode)
+void MainWindow::setMode(PickerMode mode)
 {
     state_.mode = mode;
     apply(picker_.SwitchMode(pickerInput()));
 }
 
-void Form1::showColor(const Rgb& rgb)
+void MainWindow::showColor(const Rgb& rgb)
 {
     apply(picker_.ShowColor(pickerInput(), rgb));
 }
 
-void Form1::showMessage(const QString& text)
+void MainWindow::showMessage(const QString& text)
 {
     const QString title = QString::fromStdString(brand_.productName);
     if (messageHook_) {
@@ -215,21 +207,21 @@ void Form1::showMessage(const QString& text)
     box.exec();
 }
 
-void Form1::showNote(const QString& text)
+void MainWindow::showNote(const QString& text)
 {
     messageLine_->setText(text);
 }
 
 // ---- painting ------------------------------------------------------------------
 
-QImage Form1::composedImage() const
+QImage MainWindow::composedImage() const
 {
     QImage img = surface_.image().copy();
     picker_.DrawMarkers(img, 0, 0);
     return img;
 }
 
-void Form1::paintEvent(QPaintEvent* e)
+void MainWindow::paintEvent(QPaintEvent* e)
 {
     QPainter p(this);
     // Rectangle by rectangle: the bounding box of a ring and the strip
@@ -256,13 +248,13 @@ void Form1::paintEvent(QPaintEvent* e)
 // position is floored, never rounded. The widget-local position has been
 // rounded on its way from the window, so it is taken from the position in
 // the window, which keeps the fraction.
-QPointF Form1::pixelUnder(const QMouseEvent* e) const
+QPointF MainWindow::pixelUnder(const QMouseEvent* e) const
 {
     const QPointF local = e->scenePosition() - QPointF(mapTo(window(), QPoint(0, 0)));
     return {std::floor(local.x()), std::floor(local.y())};
 }
 
-void Form1::mousePressEvent(QMouseEvent* e)
+void MainWindow::mousePressEvent(QMouseEvent* e)
 {
     const QPointF pos = pixelUnder(e);
     const int button = PointerButton(e->button());
@@ -282,29 +274,22 @@ void Form1::mousePressEvent(QMouseEvent* e)
     apply(picker_.Press(pickerInput(), button, pos.x(), pos.y()));
 }
 
-void Form1::mouseMoveEvent(QMouseEvent* e)
+void MainWindow::mouseMoveEvent(QMouseEvent* e)
 {
     const QPointF pos = pixelUnder(e);
     const bool held = e->buttons() == Qt::LeftButton;
-    if (const auto u = areas_.Drag(pickerInput(), held, pos.x(), pos.y())) {
-        // Nobody edits a field while dragging: the fields' edit texts wait
-        // for the drag's end.
-        dragging_ = held;
+    if (const auto u = areas_.Drag(pickerInput(), held, pos.x(), pos.y()))
         apply(*u);
-        dragging_ = false;
-    }
 }
 
-void Form1::mouseReleaseEvent(QMouseEvent*)
+void MainWindow::mouseReleaseEvent(QMouseEvent*)
 {
     apply(picker_.Release(pickerInput()));
-    for (CodeField* f : findChildren<CodeField*>())
-        f->syncText();
 }
 
 // ---- keyboard ------------------------------------------------------------------
 
-void Form1::keyPressEvent(QKeyEvent* e)
+void MainWindow::keyPressEvent(QKeyEvent* e)
 {
     // Text fields take their own paste; anywhere else Ctrl+V brings in the
     // colour on the clipboard.
@@ -328,20 +313,20 @@ void Form1::keyPressEvent(QKeyEvent* e)
     QWidget::keyPressEvent(e);
 }
 
-void Form1::closeEvent(QCloseEvent* e)
+void MainWindow::closeEvent(QCloseEvent* e)
 {
     e->accept();
     emit closed();
 }
 
-void Form1::changeEvent(QEvent* e)
+void MainWindow::changeEvent(QEvent* e)
 {
     if (e->type() == QEvent::PaletteChange || e->type() == QEvent::ApplicationPaletteChange)
         refreshSystemColors();
     QWidget::changeEvent(e);
 }
 
-void Form1::refreshSystemColors()
+void MainWindow::refreshSystemColors()
 {
     sys_ = SystemColorsFromPalette(QApplication::palette());
     surface_.setEdgeColors(EdgeColorsFrom(sys_));
@@ -350,7 +335,7 @@ void Form1::refreshSystemColors()
 
 // ---- palettes and swatches -------------------------------------------------------
 
-void Form1::togglePaletteView()
+void MainWindow::togglePaletteView()
 {
     const bool toPicker = areas_.GridShown();
     apply(areas_.ToggleView(pickerInput()));
@@ -358,6 +343,7 @@ void Form1::togglePaletteView()
         state_.addColor = state_.newColor;
         showState();
     }
+    presetsButton_->setText(toPicker ? tr("&Preset") : tr("&Picker"));
     palettePanel_->showGrid(!toPicker);
     channels_->setVisible(toPicker);
     sliderArea_->setVisible(toPicker);
@@ -365,7 +351,7 @@ void Form1::togglePaletteView()
     update();
 }
 
-void Form1::keepColor()
+void MainWindow::keepColor()
 {
     // What was typed and not yet entered is settled first, so "New" is what
     // the fields say.
@@ -375,7 +361,7 @@ void Form1::keepColor()
     showState();
 }
 
-void Form1::showSwatch(SwatchId id)
+void MainWindow::showSwatch(SwatchId id)
 {
     if (!swatches_->swatch(id))
         return;
@@ -384,7 +370,7 @@ void Form1::showSwatch(SwatchId id)
     showState();
 }
 
-void Form1::contextMenuEvent(QContextMenuEvent* e)
+void MainWindow::contextMenuEvent(QContextMenuEvent* e)
 {
     if (palettes_.View() != PaletteView::CustomColors) {
         QWidget::contextMenuEvent(e);

@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: MIT
-#include "form1_fixture.h"
+#include "main_window_fixture.h"
 
 #include <QRadioButton>
 
 namespace tintora::testing {
 namespace {
 
-using Form1Fields = Form1Test;
+using MainWindowFields = MainWindowTest;
 
-TEST_F(Form1Fields, TypingAHueMovesTheMarkerAtEveryKey)
+TEST_F(MainWindowFields, TypingAHueMovesTheMarkerAtEveryKey)
 {
     auto* h = child<QLineEdit>("txtH");
     h->clear();
@@ -32,7 +32,7 @@ TEST_F(Form1Fields, TypingAHueMovesTheMarkerAtEveryKey)
     EXPECT_EQ(text("Text1"), QStringLiteral("0"));
 }
 
-TEST_F(Form1Fields, HueCheckMessagesAndNegativeHue)
+TEST_F(MainWindowFields, HueCheckMessagesAndNegativeHue)
 {
     type("txtH", QStringLiteral("-"));
     EXPECT_TRUE(messages.isEmpty());
@@ -52,7 +52,7 @@ TEST_F(Form1Fields, HueCheckMessagesAndNegativeHue)
     EXPECT_EQ(form->picker().layout().SliderY, 265.f);
 }
 
-TEST_F(Form1Fields, FarOffValuesKeepMarkersOnTheImages)
+TEST_F(MainWindowFields, FarOffValuesKeepMarkersOnTheImages)
 {
     type("txtH", QStringLiteral("99999999999999999999"));
     EXPECT_EQ(form->picker().layout().SliderY, 10.f);
@@ -78,7 +78,7 @@ TEST_F(Form1Fields, FarOffValuesKeepMarkersOnTheImages)
     EXPECT_LE(form->picker().layout().SliderY, 265.f);
 }
 
-TEST_F(Form1Fields, SaturationAndBrightnessTypingMovesTheRingInHueMode)
+TEST_F(MainWindowFields, SaturationAndBrightnessTypingMovesTheRingInHueMode)
 {
     type("txtS", QStringLiteral("50"));
     EXPECT_EQ(form->picker().layout().SelX, 138);
@@ -88,7 +88,7 @@ TEST_F(Form1Fields, SaturationAndBrightnessTypingMovesTheRingInHueMode)
     EXPECT_EQ(text("Text1"), QStringLiteral("0"));
 }
 
-TEST_F(Form1Fields, OtherModesOnlyChangeTheText)
+TEST_F(MainWindowFields, OtherModesOnlyChangeTheText)
 {
     child<QRadioButton>("optS")->setChecked(true);
     const std::int32_t before = form->colorModel().CurrentColor();

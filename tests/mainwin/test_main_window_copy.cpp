@@ -3,7 +3,7 @@
 // settled before a copy or a Keep, refusals say why in the band and cost no
 // click, a swatch click is marked and described, shortcuts work from any
 // field, and the whole plane shows.
-#include "form1_fixture.h"
+#include "main_window_fixture.h"
 
 #include "mainwin/color_facts_label.h"
 #include "mainwin/swatch_label.h"
@@ -27,12 +27,12 @@ inline void PrintTo(const QString& s, std::ostream* os)
 namespace tintora::testing {
 namespace {
 
-class Form1Copy : public Form1Test
+class MainWindowCopy : public MainWindowTest
 {
 protected:
     void SetUp() override
     {
-        Form1Test::SetUp();
+        MainWindowTest::SetUp();
         form->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
         QApplication::clipboard()->setText(QStringLiteral("before"));
@@ -56,7 +56,7 @@ protected:
     bool marked(const char* name) const { return child<SwatchLabel>(name)->marked(); }
 };
 
-TEST_F(Form1Copy, CopyAndKeepSettleWhatWasTyped)
+TEST_F(MainWindowCopy, CopyAndKeepSettleWhatWasTyped)
 {
     // Typed, no Enter, then the field's own Copy: the colour becomes current
     // and its code is copied.
@@ -81,7 +81,7 @@ TEST_F(Form1Copy, CopyAndKeepSettleWhatWasTyped)
 
 // A selection copied or cut from any field is written by the program's one
 // clipboard writer, which can then keep it after the program ends.
-TEST_F(Form1Copy, SelectionsGoThroughTheOneClipboardWriter)
+TEST_F(MainWindowCopy, SelectionsGoThroughTheOneClipboardWriter)
 {
     auto* red = child<QLineEdit>("Text1");
     red->setFocus();
@@ -97,7 +97,7 @@ TEST_F(Form1Copy, SelectionsGoThroughTheOneClipboardWriter)
     EXPECT_EQ(html->text(), QStringLiteral("#0000"));
 }
 
-TEST_F(Form1Copy, ARefusalSaysWhyInTheBandAndCoversNoControl)
+TEST_F(MainWindowCopy, ARefusalSaysWhyInTheBandAndCoversNoControl)
 {
     const char* fields[] = {"txtColor2", "txtColor3", "txtColor4", "txtColor5", "Text1"};
     const QString bad[] = {QStringLiteral("#F80G"), QString(1 << 20, u'8'), QStringLiteral("\u0001\u0002")};
@@ -133,7 +133,7 @@ TEST_F(Form1Copy, ARefusalSaysWhyInTheBandAndCoversNoControl)
     EXPECT_EQ(clipboard(), QStringLiteral("#FF0000"));
 }
 
-TEST_F(Form1Copy, DigitsAreReadAsTheCodeTheirPlaceHolds)
+TEST_F(MainWindowCopy, DigitsAreReadAsTheCodeTheirPlaceHolds)
 {
     typeOver("txtColor4", QStringLiteral("000080"));
     QTest::keyClick(child("txtColor4"), Qt::Key_Return);
@@ -152,7 +152,7 @@ TEST_F(Form1Copy, DigitsAreReadAsTheCodeTheirPlaceHolds)
     EXPECT_EQ(note(), QStringLiteral("The clipboard holds no colour"));
 }
 
-TEST_F(Form1Copy, ASwatchClickIsMarkedAndDescribedUntilTheNextPick)
+TEST_F(MainWindowCopy, ASwatchClickIsMarkedAndDescribedUntilTheNextPick)
 {
     clickOn("Command1"); // Old and hist0 are red
     click(138, 200);     // another colour is New
@@ -194,7 +194,7 @@ TEST_F(Form1Copy, ASwatchClickIsMarkedAndDescribedUntilTheNextPick)
     EXPECT_EQ(text("txtColor4"), swatchName("Label2"));
 }
 
-TEST_F(Form1Copy, CtrlEOpensTheEyedropperFromATextFieldAndTheFocusComesBack)
+TEST_F(MainWindowCopy, CtrlEOpensTheEyedropperFromATextFieldAndTheFocusComesBack)
 {
     QImage screen(form->screen()->size() * form->screen()->devicePixelRatio(), QImage::Format_RGB32);
     screen.fill(QColor(0x66, 0xCC, 0xFF));
@@ -213,7 +213,7 @@ TEST_F(Form1Copy, CtrlEOpensTheEyedropperFromATextFieldAndTheFocusComesBack)
     EXPECT_EQ(QApplication::focusWidget(), field);
 }
 
-TEST_F(Form1Copy, TheLastRowsOfPlaneAndStripShowAndTakeThePointer)
+TEST_F(MainWindowCopy, TheLastRowsOfPlaneAndStripShowAndTakeThePointer)
 {
     const QImage shown = form->grab().toImage().convertToFormat(QImage::Format_RGB32);
     const QImage composed = form->composedImage().convertToFormat(QImage::Format_RGB32);

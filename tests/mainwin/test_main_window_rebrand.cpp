@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Linked with other branding values than the shipped ones: the main window
 // takes every name from them without a change to its code.
-#include "mainwin/form1.h"
+#include "mainwin/main_window.h"
 
 #include <gtest/gtest.h>
 
@@ -14,11 +14,11 @@
 namespace tintora {
 namespace {
 
-TEST(Form1Rebrand, TitleAndWebSiteButtonFollowTheBranding)
+TEST(MainWindowRebrand, TitleAndWebSiteButtonFollowTheBranding)
 {
     QStandardPaths::setTestModeEnabled(true);
     QTemporaryDir dir;
-    Form1 form(dir.path(), dir.path());
+    MainWindow form(dir.path(), dir.path());
     form.setMessageHook([](const QString&, const QString&) {});
     form.Load();
     EXPECT_EQ(form.windowTitle(), QStringLiteral("Farbwerk by Example Owner Ltd"));

@@ -5,7 +5,7 @@
 #include "mainwin/channel_fields_panel.h"
 #include "mainwin/color_facts_label.h"
 #include "mainwin/focus_area.h"
-#include "mainwin/form1.h"
+#include "mainwin/main_window.h"
 #include "mainwin/output_codes_panel.h"
 #include "mainwin/placed_controls.h"
 #include "mainwin/swatch_row.h"
@@ -20,7 +20,7 @@
 
 namespace tintora {
 
-void Form1::buildControls()
+void MainWindow::buildControls()
 {
     setFont(VerdanaFont(8.25, true));
 
@@ -42,7 +42,7 @@ void Form1::buildControls()
     channels_->setGeometry(300, 112, 173, 149);
 
     // The preset list and "Add" take the fields' place beside the grid.
-    palettePanel_ = new PalettePanel(this, presetsButton_, palettes_, store_, state_, sys_, brand_);
+    palettePanel_ = new PalettePanel(this, palettes_, store_, sys_, brand_);
     palettePanel_->buildControls();
 
     // The history frame's designed top edge lies over the last rows of the
@@ -65,7 +65,7 @@ void Form1::buildControls()
     colorFacts_ = new ColorFactsLabel(this);
     colorFacts_->setGeometry(116, 449, 360, 36);
     colorFacts_->setFont(VerdanaFont(8.25, false));
-    // Opaque, so its changes during a drag repaint the label alone.
+    // Opaque, so a change repaints the label alone.
     colorFacts_->setAutoFillBackground(true);
     pickButton_ = Button(this, QStringLiteral("cmdPick"), 344, 487, 133, 28, tr("Pick from Screen"));
     pickButton_->setToolTip(tr("Pick a colour anywhere on the screen (Ctrl+E)"));

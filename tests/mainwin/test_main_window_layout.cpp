@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "form1_fixture.h"
+#include "main_window_fixture.h"
 
 #include "core/branding.h"
 
@@ -26,10 +26,10 @@ QString CaptionOf(QWidget* w)
     return {};
 }
 
-using Form1Layout = Form1Test;
+using MainWindowLayout = MainWindowTest;
 
 // What the user reads at start, and what is hidden until asked for.
-TEST_F(Form1Layout, CaptionsAndWhatShowsAtStart)
+TEST_F(MainWindowLayout, CaptionsAndWhatShowsAtStart)
 {
     const struct {
         const char* name;
@@ -82,7 +82,7 @@ TEST_F(Form1Layout, CaptionsAndWhatShowsAtStart)
 // frame's lower edge, the S and B options over their fields' left edge, the
 // history frame's top edge over the plane and the strip (which it leaves
 // visible). Captions may touch their fields by a row: they take no clicks.
-TEST_F(Form1Layout, NothingClippedAndNothingOverlaps)
+TEST_F(MainWindowLayout, NothingClippedAndNothingOverlaps)
 {
     const QRect client(0, 0, 480, 519);
     QList<QWidget*> shown;
@@ -114,7 +114,7 @@ TEST_F(Form1Layout, NothingClippedAndNothingOverlaps)
     EXPECT_EQ(sys->itemText(15), QStringLiteral("vbButtonFace"));
 }
 
-TEST_F(Form1Layout, FixedClientAreaTitleAndWebSiteCaptionFromTheBranding)
+TEST_F(MainWindowLayout, FixedClientAreaTitleAndWebSiteCaptionFromTheBranding)
 {
     EXPECT_EQ(form->size(), QSize(480, 519));
     EXPECT_EQ(form->minimumSize(), form->maximumSize());
@@ -125,7 +125,7 @@ TEST_F(Form1Layout, FixedClientAreaTitleAndWebSiteCaptionFromTheBranding)
     EXPECT_FALSE(form->windowFlags() & Qt::WindowMaximizeButtonHint);
 }
 
-TEST_F(Form1Layout, PresetListGetsItsTwoItemsAtLoad)
+TEST_F(MainWindowLayout, PresetListGetsItsTwoItemsAtLoad)
 {
     auto* list = child<QComboBox>("cmbPreset");
     ASSERT_EQ(list->count(), 2);
@@ -139,11 +139,11 @@ TEST_F(Form1Layout, PresetListGetsItsTwoItemsAtLoad)
 namespace tintora::testing {
 namespace {
 
-using Form1Keyboard = Form1Test;
+using MainWindowKeyboard = MainWindowTest;
 
 // Tab walks the window from the top left to the bottom right. The three
 // mode options are one stop (the selected one); arrow keys move between them.
-TEST_F(Form1Keyboard, TabOrderFollowsTheWindow)
+TEST_F(MainWindowKeyboard, TabOrderFollowsTheWindow)
 {
     form->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
@@ -167,7 +167,7 @@ TEST_F(Form1Keyboard, TabOrderFollowsTheWindow)
     EXPECT_EQ(seen.join(u' ').toStdString(), want.join(u' ').toStdString());
 }
 
-TEST_F(Form1Keyboard, CtrlCInAnOutputFieldCopiesTheWholeCode)
+TEST_F(MainWindowKeyboard, CtrlCInAnOutputFieldCopiesTheWholeCode)
 {
     auto* field = child<QLineEdit>("txtColor4");
     field->setFocus();

@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "mainwin/code_field.h"
-#include "mainwin/form1.h"
+#include "mainwin/main_window.h"
 
 #include <gtest/gtest.h>
 
@@ -19,13 +18,13 @@ namespace tintora::testing {
 
 // A loaded main window on the offscreen platform, with its palette file in
 // a fresh temporary folder and messages recorded instead of shown.
-class Form1Test : public ::testing::Test
+class MainWindowTest : public ::testing::Test
 {
 protected:
     void SetUp() override
     {
         QStandardPaths::setTestModeEnabled(true);
-        form = std::make_unique<Form1>(programDir.path(), userDir.path() + QStringLiteral("/user"));
+        form = std::make_unique<MainWindow>(programDir.path(), userDir.path() + QStringLiteral("/user"));
         form->setMessageHook([this](const QString& title, const QString& text) {
             messages << text;
             lastTitle = title;
@@ -40,13 +39,7 @@ protected:
         EXPECT_NE(w, nullptr) << name;
         return w;
     }
-    // What a field shows: during a drag a code field's edit text waits.
-    QString text(const char* name) const
-    {
-        const auto* f = child<QLineEdit>(name);
-        const auto* c = qobject_cast<const tintora::CodeField*>(f);
-        return c ? c->shownText() : f->text();
-    }
+    QString text(const char* name) const { return child<QLineEdit>(name)->text(); }
 
     void send(QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons buttons, double x, double y)
     {
@@ -82,7 +75,7 @@ protected:
 
     QTemporaryDir programDir;
     QTemporaryDir userDir;
-    std::unique_ptr<Form1> form;
+    std::unique_ptr<MainWindow> form;
     QStringList messages;
     QString lastTitle;
 };

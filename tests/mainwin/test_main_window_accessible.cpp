@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "form1_fixture.h"
+#include "main_window_fixture.h"
 
 #include "mainwin/focus_area.h"
 #include "mainwin/focus_area_accessible.h"
@@ -34,7 +34,7 @@ void Record(QAccessibleEvent* e)
     g_sent.push_back({e->type(), e->object(), value});
 }
 
-class Form1Accessible : public Form1Test
+class MainWindowAccessible : public MainWindowTest
 {
 protected:
     void SetUp() override
@@ -45,7 +45,7 @@ protected:
         QPlatformAccessibility* platform = QGuiApplicationPrivate::platformIntegration()->accessibility();
         ASSERT_NE(platform, nullptr);
         platform->setActive(true);
-        Form1Test::SetUp();
+        MainWindowTest::SetUp();
         g_sent.clear();
     }
     void TearDown() override { QAccessible::installUpdateHandler(nullptr); }
@@ -94,7 +94,7 @@ protected:
     }
 };
 
-TEST_F(Form1Accessible, EveryFocusableControlHasANameOfItsOwnInThePickerAndTheGrid)
+TEST_F(MainWindowAccessible, EveryFocusableControlHasANameOfItsOwnInThePickerAndTheGrid)
 {
     expectNamesOwnAndUnique();
     EXPECT_EQ(Name(child("hist0")), QStringLiteral("History 1"));
@@ -111,7 +111,7 @@ TEST_F(Form1Accessible, EveryFocusableControlHasANameOfItsOwnInThePickerAndTheGr
     expectNamesOwnAndUnique();
 }
 
-TEST_F(Form1Accessible, SwatchesDescribeTheirColour)
+TEST_F(MainWindowAccessible, SwatchesDescribeTheirColour)
 {
     // Pure red is New at start; Keep puts it in the history's first place.
     EXPECT_EQ(Name(child("lblSelColor")), QStringLiteral("New"));
@@ -127,7 +127,7 @@ TEST_F(Form1Accessible, SwatchesDescribeTheirColour)
     EXPECT_TRUE(Description(child("Label2")).startsWith(QStringLiteral("#FFCC00, ")));
 }
 
-TEST_F(Form1Accessible, PlaneAndStripTellTheirModeAndValueAndAnnounceEveryMove)
+TEST_F(MainWindowAccessible, PlaneAndStripTellTheirModeAndValueAndAnnounceEveryMove)
 {
     auto* plane = child<FocusArea>("planeArea");
     auto* strip = child<FocusArea>("sliderArea");
@@ -171,7 +171,7 @@ TEST_F(Form1Accessible, PlaneAndStripTellTheirModeAndValueAndAnnounceEveryMove)
     EXPECT_TRUE(sent(plane, QAccessible::NameChanged));
 }
 
-TEST_F(Form1Accessible, TheGridTellsTheSelectedCellWithItsColourAndPosition)
+TEST_F(MainWindowAccessible, TheGridTellsTheSelectedCellWithItsColourAndPosition)
 {
     auto* plane = child<FocusArea>("planeArea");
     form->togglePaletteView();

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Colours brought into the window from outside: typed or pasted codes, the
 // clipboard, the eyedropper; and what the band and the menus show of them.
-#include "form1_fixture.h"
+#include "main_window_fixture.h"
 
 #include "eyedropper/eyedropper.h"
 #include "eyedropper/eyedropper_overlay.h"
@@ -19,7 +19,7 @@
 namespace tintora::testing {
 namespace {
 
-class Form1Entry : public Form1Test
+class MainWindowEntry : public MainWindowTest
 {
 protected:
     // Pastes `typed` over the field's text, as a user's Ctrl+V does, and
@@ -61,7 +61,7 @@ protected:
 const QString kSkyBlue =
     QStringLiteral("RGB(102, 204, 255)|16764006|#66CCFF|&HFFCC66&|#66CCFF|200|60|100|102|204|255");
 
-TEST_F(Form1Entry, EveryNotationTypedIntoACodeFieldGivesTheExactColour)
+TEST_F(MainWindowEntry, EveryNotationTypedIntoACodeFieldGivesTheExactColour)
 {
     const std::pair<const char*, const char*> rows[] = {
         {"txtColor4", "#66ccff"},
@@ -88,7 +88,7 @@ TEST_F(Form1Entry, EveryNotationTypedIntoACodeFieldGivesTheExactColour)
     EXPECT_EQ(form->picker().layout().SelY, 10);
 }
 
-TEST_F(Form1Entry, TextThatIsNotAColourMarksTheFieldAndChangesNothing)
+TEST_F(MainWindowEntry, TextThatIsNotAColourMarksTheFieldAndChangesNothing)
 {
     click(100, 100);
     const QString before = shown();
@@ -108,7 +108,7 @@ TEST_F(Form1Entry, TextThatIsNotAColourMarksTheFieldAndChangesNothing)
     EXPECT_EQ(shown(), before);
 }
 
-TEST_F(Form1Entry, ChannelFieldsTakeNumbersOrAWholeColour)
+TEST_F(MainWindowEntry, ChannelFieldsTakeNumbersOrAWholeColour)
 {
     enter("Text1", QStringLiteral("102"));
     enter("Text2", QStringLiteral("204"));
@@ -124,7 +124,7 @@ TEST_F(Form1Entry, ChannelFieldsTakeNumbersOrAWholeColour)
     EXPECT_EQ(text("Text1") + "," + text("Text2") + "," + text("Text3"), QStringLiteral("51,102,153"));
 }
 
-TEST_F(Form1Entry, CtrlVOutsideTextFieldsTakesTheClipboardsColour)
+TEST_F(MainWindowEntry, CtrlVOutsideTextFieldsTakesTheClipboardsColour)
 {
     child("Command1")->setFocus();
     QApplication::clipboard()->setText(QStringLiteral("  #66CCFF\n"));
@@ -136,7 +136,7 @@ TEST_F(Form1Entry, CtrlVOutsideTextFieldsTakesTheClipboardsColour)
     EXPECT_EQ(child<QLabel>("lblMessage")->text(), QStringLiteral("The clipboard holds no colour"));
 }
 
-TEST_F(Form1Entry, EyedropperPickBecomesCurrentExactlyAndCancelChangesNothing)
+TEST_F(MainWindowEntry, EyedropperPickBecomesCurrentExactlyAndCancelChangesNothing)
 {
     QImage screen(form->screen()->size() * form->screen()->devicePixelRatio(), QImage::Format_RGB32);
     screen.fill(QColor(0x66, 0xCC, 0xFF));
@@ -156,7 +156,7 @@ TEST_F(Form1Entry, EyedropperPickBecomesCurrentExactlyAndCancelChangesNothing)
     EXPECT_EQ(shown(), kSkyBlue);
 }
 
-TEST_F(Form1Entry, ContrastAndNameFollowNewAndOld)
+TEST_F(MainWindowEntry, ContrastAndNameFollowNewAndOld)
 {
     auto* facts = child<ColorFactsLabel>("lblColorFacts");
     form->LoadColorDialog(0x00FFFFFF);
@@ -169,7 +169,7 @@ TEST_F(Form1Entry, ContrastAndNameFollowNewAndOld)
     EXPECT_TRUE(facts->text().contains(QStringLiteral("white"))) << facts->text().toStdString();
 }
 
-TEST_F(Form1Entry, ShiftClickOnCopyOffersCopyAsAndTheButtonStillCopiesPlainly)
+TEST_F(MainWindowEntry, ShiftClickOnCopyOffersCopyAsAndTheButtonStillCopiesPlainly)
 {
     enter("txtColor4", QStringLiteral("#66CCFF"));
     auto* button = child<QAbstractButton>("cmdCopy1");
@@ -188,7 +188,7 @@ TEST_F(Form1Entry, ShiftClickOnCopyOffersCopyAsAndTheButtonStillCopiesPlainly)
     EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("#66CCFF"));
 }
 
-TEST_F(Form1Entry, PaletteImportAndExportThroughTheGridMenu)
+TEST_F(MainWindowEntry, PaletteImportAndExportThroughTheGridMenu)
 {
     const QString gpl = programDir.filePath(QStringLiteral("in.gpl"));
     {

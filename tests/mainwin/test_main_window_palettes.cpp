@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "form1_fixture.h"
+#include "main_window_fixture.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -10,7 +10,7 @@
 namespace tintora::testing {
 namespace {
 
-class Form1Palettes : public Form1Test
+class MainWindowPalettes : public MainWindowTest
 {
 protected:
     void openGrid() { child<QAbstractButton>("Command3")->click(); }
@@ -45,7 +45,7 @@ protected:
     }
 };
 
-TEST_F(Form1Palettes, GridOpensOnTheCustomColoursAndCreatesNoFile)
+TEST_F(MainWindowPalettes, GridOpensOnTheCustomColoursAndCreatesNoFile)
 {
     press(265, 10);
     release(265, 10); // "New" is red
@@ -65,7 +65,7 @@ TEST_F(Form1Palettes, GridOpensOnTheCustomColoursAndCreatesNoFile)
     EXPECT_FALSE(QFile::exists(programDir.filePath(QStringLiteral("usercolors.cps"))));
 }
 
-TEST_F(Form1Palettes, SafePaletteCellsAndClicks)
+TEST_F(MainWindowPalettes, SafePaletteCellsAndClicks)
 {
     openGrid();
     chooseSafe();
@@ -113,7 +113,7 @@ TEST_F(Form1Palettes, SafePaletteCellsAndClicks)
     EXPECT_TRUE(readoutShows({"R: 0", "G: 0", "B: 0", "Hex: #000000"}));
 }
 
-TEST_F(Form1Palettes, DraggingAcrossTheGridSelectsCellAfterCell)
+TEST_F(MainWindowPalettes, DraggingAcrossTheGridSelectsCellAfterCell)
 {
     openGrid();
     chooseSafe();
@@ -128,7 +128,7 @@ TEST_F(Form1Palettes, DraggingAcrossTheGridSelectsCellAfterCell)
     EXPECT_FALSE(form->picker().SliderDragging());
 }
 
-TEST_F(Form1Palettes, AddStoresTheAddColourAndSavesTheFile)
+TEST_F(MainWindowPalettes, AddStoresTheAddColourAndSavesTheFile)
 {
     press(265, 10);
     release(265, 10); // New = red
@@ -161,7 +161,7 @@ TEST_F(Form1Palettes, AddStoresTheAddColourAndSavesTheFile)
     EXPECT_EQ(form->colorModel().CurrentColor(), Rgb(255, 0, 0));
 }
 
-TEST_F(Form1Palettes, ReturningToThePickerRepaintsItAndKeepsTheSelectedCell)
+TEST_F(MainWindowPalettes, ReturningToThePickerRepaintsItAndKeepsTheSelectedCell)
 {
     openGrid();
     chooseSafe();
@@ -181,7 +181,7 @@ TEST_F(Form1Palettes, ReturningToThePickerRepaintsItAndKeepsTheSelectedCell)
     EXPECT_EQ(form->palettes().View(), PaletteView::CustomColors);
 }
 
-TEST_F(Form1Palettes, ReturningInSaturationModeRedrawsThatMode)
+TEST_F(MainWindowPalettes, ReturningInSaturationModeRedrawsThatMode)
 {
     child<QRadioButton>("optS")->setChecked(true);
     openGrid();
@@ -190,7 +190,7 @@ TEST_F(Form1Palettes, ReturningInSaturationModeRedrawsThatMode)
     EXPECT_EQ(pixel(280, 265), Rgb(255, 255, 255)); // saturation strip: white bottom
 }
 
-TEST_F(Form1Palettes, KeepPushesTheNewColourIntoHistory)
+TEST_F(MainWindowPalettes, KeepPushesTheNewColourIntoHistory)
 {
     press(265, 10);
     release(265, 10);
@@ -220,7 +220,7 @@ TEST_F(Form1Palettes, KeepPushesTheNewColourIntoHistory)
     EXPECT_EQ(swatch("hist0"), Rgb(19, 0, 0));
 }
 
-TEST_F(Form1Palettes, NeverFilledHistoryPlaceMakesBlackCurrent)
+TEST_F(MainWindowPalettes, NeverFilledHistoryPlaceMakesBlackCurrent)
 {
     press(265, 10);
     release(265, 10);
@@ -229,7 +229,7 @@ TEST_F(Form1Palettes, NeverFilledHistoryPlaceMakesBlackCurrent)
     EXPECT_EQ(text("txtColor4"), QStringLiteral("#000000"));
 }
 
-TEST(Form1SaveFailure, TellsTheUserOnceAndKeepsTheColour)
+TEST(MainWindowSaveFailure, TellsTheUserOnceAndKeepsTheColour)
 {
     QStandardPaths::setTestModeEnabled(true);
     QTemporaryDir dir;
@@ -237,7 +237,7 @@ TEST(Form1SaveFailure, TellsTheUserOnceAndKeepsTheColour)
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
     // Both folders lie below a regular file: nothing can be written there.
-    Form1 form(dir.filePath(QStringLiteral("file/program")), dir.filePath(QStringLiteral("file/user")));
+    MainWindow form(dir.filePath(QStringLiteral("file/program")), dir.filePath(QStringLiteral("file/user")));
     QStringList messages;
     form.setMessageHook([&](const QString&, const QString& text) { messages << text; });
     form.Load();

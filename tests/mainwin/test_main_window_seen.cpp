@@ -3,7 +3,7 @@
 // numbers put them, channels and codes that match the pixel, the palette
 // file in the grid, the desktop's colours, and the keyboard alone.
 // Expected values are worked out here, never read from the drawing code.
-#include "form1_fixture.h"
+#include "main_window_fixture.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -17,7 +17,7 @@
 namespace tintora::testing {
 namespace {
 
-using Form1Seen = Form1Test;
+using MainWindowSeen = MainWindowTest;
 
 bool Inverted(const QImage& shown, const QImage& base, int x, int y)
 {
@@ -27,7 +27,7 @@ bool Inverted(const QImage& shown, const QImage& base, int x, int y)
 // The ring is centred on the picked pixel: its four axis points lie five
 // pixels away, its centre and the sixth pixel out are untouched. The dashes
 // cover the marker row and one row either side, left and right of the strip.
-TEST_F(Form1Seen, MarkersSitWhereThePickAndTheTypedHuePutThem)
+TEST_F(MainWindowSeen, MarkersSitWhereThePickAndTheTypedHuePutThem)
 {
     for (auto [x, y] : {std::pair{138, 138}, {40, 200}, {250, 30}}) {
         click(x, y);
@@ -53,7 +53,7 @@ TEST_F(Form1Seen, MarkersSitWhereThePickAndTheTypedHuePutThem)
 }
 
 // Picks where green and blue differ, so a swap of the two would show.
-TEST_F(Form1Seen, ChannelFieldsAndCodesMatchThePickedPixel)
+TEST_F(MainWindowSeen, ChannelFieldsAndCodesMatchThePickedPixel)
 {
     struct Row {
         const char* option;
@@ -82,7 +82,7 @@ TEST_F(Form1Seen, ChannelFieldsAndCodesMatchThePickedPixel)
     }
 }
 
-TEST_F(Form1Seen, CustomGridShowsEachSlotOfThePaletteFile)
+TEST_F(MainWindowSeen, CustomGridShowsEachSlotOfThePaletteFile)
 {
     auto colour = [](int k) { return (k * 40503 + 977) & 0xFFFFFF; };
     {
@@ -103,7 +103,7 @@ TEST_F(Form1Seen, CustomGridShowsEachSlotOfThePaletteFile)
 
 // The system-colour fields follow the application's palette: a distinctive
 // tooltip background is recognised as system colour 24.
-TEST_F(Form1Seen, SystemColoursComeFromTheApplicationPalette)
+TEST_F(MainWindowSeen, SystemColoursComeFromTheApplicationPalette)
 {
     const QPalette saved = QApplication::palette();
     QPalette p = saved;
@@ -117,7 +117,7 @@ TEST_F(Form1Seen, SystemColoursComeFromTheApplicationPalette)
     QApplication::setPalette(saved);
 }
 
-TEST_F(Form1Seen, KeyboardAloneMovesTheRingAndTheSliderAndPicks)
+TEST_F(MainWindowSeen, KeyboardAloneMovesTheRingAndTheSliderAndPicks)
 {
     click(100, 100);
     auto* plane = child("planeArea");
@@ -142,7 +142,7 @@ TEST_F(Form1Seen, KeyboardAloneMovesTheRingAndTheSliderAndPicks)
     EXPECT_EQ(pixel(265, 10), pixel(282, 255));
 }
 
-TEST_F(Form1Seen, KeyboardWalksTheGridAndClicksSwatches)
+TEST_F(MainWindowSeen, KeyboardWalksTheGridAndClicksSwatches)
 {
     child<QAbstractButton>("Command3")->click();
     auto* list = child<QComboBox>("cmbPreset");
@@ -170,7 +170,7 @@ TEST_F(Form1Seen, KeyboardWalksTheGridAndClicksSwatches)
 
 // The Enter that closes the hue message arrives at the hue field as a key
 // release without its press: it must not count as typing and ask again.
-TEST_F(Form1Seen, HueMessageCannotReopenItself)
+TEST_F(MainWindowSeen, HueMessageCannotReopenItself)
 {
     type("txtH", QStringLiteral("400"));
     ASSERT_EQ(messages.size(), 1);
@@ -182,17 +182,17 @@ TEST_F(Form1Seen, HueMessageCannotReopenItself)
     EXPECT_EQ(messages.size(), 2);
 }
 
-TEST_F(Form1Seen, F1AsksForTheHelp)
+TEST_F(MainWindowSeen, F1AsksForTheHelp)
 {
     int asked = 0;
-    QObject::connect(form.get(), &Form1::helpRequested, [&] { ++asked; });
+    QObject::connect(form.get(), &MainWindow::helpRequested, [&] { ++asked; });
     form->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
     QTest::keyClick(child("txtS"), Qt::Key_F1);
     EXPECT_EQ(asked, 1);
 }
 
-TEST_F(Form1Seen, WindowOpensCentredWithTheDegreeSignWhole)
+TEST_F(MainWindowSeen, WindowOpensCentredWithTheDegreeSignWhole)
 {
     // Centred to within the rounding of odd sizes; the corner is far away.
     const QRect screen = form->screen()->availableGeometry();

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "form1_fixture.h"
+#include "main_window_fixture.h"
 
 #include "picker/renderers.h"
 
@@ -14,7 +14,7 @@
 namespace tintora::testing {
 namespace {
 
-using Form1Picker = Form1Test;
+using MainWindowPicker = MainWindowTest;
 
 int CountChangedPixels(const QImage& a, const QImage& b)
 {
@@ -36,7 +36,7 @@ int MarkerPixels(const PickerLayout& l, const QImage& base)
     return CountChangedPixels(base, marked);
 }
 
-TEST_F(Form1Picker, StartUpDrawsPureRedWithOneRingAndOnePairOfDashes)
+TEST_F(MainWindowPicker, StartUpDrawsPureRedWithOneRingAndOnePairOfDashes)
 {
     const PickerLayout& l = form->picker().layout();
     EXPECT_EQ(l.SelX, 265);
@@ -67,7 +67,7 @@ TEST_F(Form1Picker, StartUpDrawsPureRedWithOneRingAndOnePairOfDashes)
     EXPECT_EQ(child<QLabel>("lblSelColor")->palette().color(QPalette::Window), QColor(255, 0, 0));
 }
 
-TEST_F(Form1Picker, PlanePickInHueModeWritesSaturationAndBrightness)
+TEST_F(MainWindowPicker, PlanePickInHueModeWritesSaturationAndBrightness)
 {
     press(138, 138);
     release(138, 138);
@@ -84,7 +84,7 @@ TEST_F(Form1Picker, PlanePickInHueModeWritesSaturationAndBrightness)
     EXPECT_EQ(form->picker().layout().SelX, 138);
 }
 
-TEST_F(Form1Picker, PlaneEdgesAreInsideAndOneColumnPastIsNot)
+TEST_F(MainWindowPicker, PlaneEdgesAreInsideAndOneColumnPastIsNot)
 {
     press(10, 100);
     EXPECT_TRUE(form->picker().PlaneDragging());
@@ -98,7 +98,7 @@ TEST_F(Form1Picker, PlaneEdgesAreInsideAndOneColumnPastIsNot)
     release(266, 100);
 }
 
-TEST_F(Form1Picker, SliderPicksInHueModeWriteTheHue)
+TEST_F(MainWindowPicker, SliderPicksInHueModeWriteTheHue)
 {
     const struct {
         int y;
@@ -111,7 +111,7 @@ TEST_F(Form1Picker, SliderPicksInHueModeWriteTheHue)
     }
 }
 
-TEST_F(Form1Picker, SliderZoneReachesTenPixelsRightOfTheStrip)
+TEST_F(MainWindowPicker, SliderZoneReachesTenPixelsRightOfTheStrip)
 {
     press(302, 137);
     EXPECT_TRUE(form->picker().SliderDragging());
@@ -129,7 +129,7 @@ TEST_F(Form1Picker, SliderZoneReachesTenPixelsRightOfTheStrip)
     release(282, 8);
 }
 
-TEST_F(Form1Picker, RightButtonChangesNothingButAnyReleaseEndsADrag)
+TEST_F(MainWindowPicker, RightButtonChangesNothingButAnyReleaseEndsADrag)
 {
     const QString before = text("txtS");
     press(100, 100, Qt::RightButton);
@@ -144,7 +144,7 @@ TEST_F(Form1Picker, RightButtonChangesNothingButAnyReleaseEndsADrag)
     EXPECT_FALSE(form->picker().PlaneDragging());
 }
 
-TEST_F(Form1Picker, DraggingOffTheWindowKeepsTheRingOnThePlaneEdge)
+TEST_F(MainWindowPicker, DraggingOffTheWindowKeepsTheRingOnThePlaneEdge)
 {
     press(100, 100);
     drag(-500, 900);
@@ -158,22 +158,37 @@ TEST_F(Form1Picker, DraggingOffTheWindowKeepsTheRingOnThePlaneEdge)
     release(2000, -40);
 }
 
-TEST_F(Form1Picker, HueSliderDragPreviewsTheSwatchAndRendersThePlaneOnRelease)
+// Every moment of a hue-strip drag shows one colour: the plane is drawn for
+// the new hue, and New, the codes and R, G, B give the pixel under the
+// ring. The release changes nothing.
+TEST_F(MainWindowPicker, HueStripDragShowsOneColourAtEveryMove)
 {
     const std::int32_t planeBefore = pixel(138, 138);
-    press(282, 137);
-    drag(282, 180);
-    // During the drag the plane still shows red and the outputs the pure hue.
-    EXPECT_EQ(pixel(138, 138), planeBefore);
-    EXPECT_EQ(form->colorModel().CurrentColor(), pixel(282, 180));
-    release(282, 180);
-    // Afterwards the plane shows the new hue and the colour under the ring is taken.
-    EXPECT_NE(pixel(138, 138), planeBefore);
     const PickerLayout& l = form->picker().layout();
-    EXPECT_EQ(form->colorModel().CurrentColor(), pixel(l.SelX, l.SelY));
+    const auto agree = [&](const char* when) {
+        const std::int32_t c = pixel(l.SelX, l.SelY);
+        EXPECT_EQ(form->colorModel().CurrentColor(), c) << when;
+        EXPECT_EQ(child<QLabel>("lblSelColor")->palette().color(QPalette::Window),
+                  QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF))
+            << when;
+        EXPECT_EQ(text("Text1") + "," + text("Text2") + "," + text("Text3"),
+                  QStringLiteral("%1,%2,%3").arg(c & 0xFF).arg((c >> 8) & 0xFF).arg((c >> 16) & 0xFF))
+            << when;
+    };
+    press(282, 137);
+    agree("press");
+    drag(282, 180);
+    EXPECT_NE(pixel(138, 138), planeBefore);
+    agree("move");
+    drag(282, 60);
+    agree("second move");
+    const QString codes = text("txtColor4") + text("Text1") + text("txtH");
+    release(282, 60);
+    agree("release");
+    EXPECT_EQ(text("txtColor4") + text("Text1") + text("txtH"), codes);
 }
 
-TEST_F(Form1Picker, ModeSwitchToHuePlacesRingFromTheFields)
+TEST_F(MainWindowPicker, ModeSwitchToHuePlacesRingFromTheFields)
 {
     child<QRadioButton>("optS")->setChecked(true);
     child<QLineEdit>("txtH")->setText(QStringLiteral("180"));
@@ -192,7 +207,7 @@ TEST_F(Form1Picker, ModeSwitchToHuePlacesRingFromTheFields)
     EXPECT_EQ(text("Text1") + text("Text2") + text("Text3"), QStringLiteral("25500"));
 }
 
-TEST_F(Form1Picker, SaturationAndBrightnessModesDrawTheirPlanesAndStrips)
+TEST_F(MainWindowPicker, SaturationAndBrightnessModesDrawTheirPlanesAndStrips)
 {
     child<QLineEdit>("txtS")->setText(QStringLiteral("50"));
     child<QRadioButton>("optB")->setChecked(true);
@@ -216,7 +231,7 @@ TEST_F(Form1Picker, SaturationAndBrightnessModesDrawTheirPlanesAndStrips)
     release(200, 50);
 }
 
-TEST_F(Form1Picker, CopyButtonsPutTheirFieldOnTheClipboard)
+TEST_F(MainWindowPicker, CopyButtonsPutTheirFieldOnTheClipboard)
 {
     QClipboard* cb = QGuiApplication::clipboard();
     press(138, 200);
@@ -258,11 +273,11 @@ protected:
     }
 };
 
-using Form1Repaint = Form1Test;
+using MainWindowRepaint = MainWindowTest;
 
 // A drag repaints the markers and, in saturation and brightness modes, the
 // strip; never the plane or the whole window.
-TEST_F(Form1Repaint, DragMovesRepaintOnlyWhatChanged)
+TEST_F(MainWindowRepaint, DragMovesRepaintOnlyWhatChanged)
 {
     for (const char* mode : {"optH", "optS", "optB"}) {
         SCOPED_TRACE(mode);
@@ -306,7 +321,7 @@ protected:
 
 // One move rewrites up to nine fields: each changed field paints once, the
 // others not at all.
-TEST_F(Form1Repaint, DragMovePaintsEachChangedFieldOnce)
+TEST_F(MainWindowRepaint, DragMovePaintsEachChangedFieldOnce)
 {
     press(100, 100);
     // A field checks its own drawing against QLineEdit's once, after its text
