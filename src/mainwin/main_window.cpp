@@ -232,6 +232,13 @@ void MainWindow::paintEvent(QPaintEvent* e)
             continue;
         QImage part = surface_.image().copy(r);
         picker_.DrawMarkers(part, r.x(), r.y());
+        // Every surface pixel is opaque, so its 32-bit RGB is also premultiplied
+        // ARGB, the window's own format: drawing it is a plain copy, where a
+        // conversion would go through Qt's thread pool on every move.
+        // The clip is one rectangle, so that Qt blits rather than blending
+        // through its region clip.
+        part.reinterpretAsFormat(QImage::Format_ARGB32_Premultiplied);
+        p.setClipRect(r);
         p.drawImage(r.topLeft(), part);
     }
     if (loaded_ && !painted_) {
