@@ -2,7 +2,9 @@
 # SPDX-License-Identifier: MIT
 # The program as shipped, seen through the accessibility bus (AT-SPI) as a
 # screen reader sees it: under the main window's frame every focusable
-# control has a name, and no two share one.
+# control has a name, and no two share one. Then, at every moment of a plane
+# drag and a hue-strip drag, with the button held, the screen and the bus
+# describe one colour.
 source "$(dirname "${BASH_SOURCE[0]}")/e2e_lib.sh"
 command -v dbus-daemon >/dev/null || { echo "SKIP: dbus-daemon is not installed"; exit 77; }
 launcher=/usr/libexec/at-spi-bus-launcher
@@ -34,14 +36,14 @@ not_first_start
 
 "$app" >"$work/out.log" 2>&1 &
 app_pid=$!
-main_window "$EXPECTED_TITLE" >/dev/null
+win=$(main_window "$EXPECTED_TITLE")
 
 rc=0
-timeout 60 "$py" - "$app_pid" "$EXPECTED_TITLE" >"$work/walk" 2>&1 <<'PY' || rc=$?
-import sys, time
+timeout 90 "$py" - "$app_pid" "$EXPECTED_TITLE" "$win" "${X11_PIXEL:?}" >"$work/walk" 2>&1 <<'PY' || rc=$?
+import subprocess, sys, time
 import pyatspi
 
-pid, title = int(sys.argv[1]), sys.argv[2]
+pid, title, win, x11_pixel = int(sys.argv[1]), sys.argv[2], sys.argv[3], sys.argv[4]
 
 def find_frame():
     for app in pyatspi.Registry.getDesktop(0):
@@ -100,7 +102,64 @@ facts = [
     "History 18" in names and "Copy RGB code" in names,
 ]
 print("plane, strip, New, names:", facts)
-ok = controls and not unnamed and not shared and all(facts)
+
+def pixel(x, y):
+    return subprocess.run([x11_pixel, win, str(x), str(y)], capture_output=True, text=True).stdout.strip()
+
+def xdo(*args):
+    subprocess.run(["xdotool"] + [str(a) for a in args], check=True)
+
+def wait_for(check, seconds=5.0):
+    end = time.time() + seconds
+    while time.time() < end:
+        if check():
+            return True
+        time.sleep(0.02)
+    return False
+
+def field(name):
+    return found[name].queryText().getText(0, -1)
+
+incoherent = []
+def moment(what, taken, ring):
+    # Once the window has taken the event (its plane or strip tells the new
+    # value) and has painted, everything describes one colour at once.
+    if not wait_for(taken):
+        incoherent.append(what + ": the event was not taken")
+        return None
+    wait_for(lambda: pixel(330, 100) == pixel(*ring), 2.0)
+    rgb = "#%02X%02X%02X" % tuple(int(field(n)) for n in ("Red", "Green", "Blue"))
+    seen = {"New on screen": pixel(330, 100), "plane under the ring": pixel(*ring), "New": new.description,
+            "HTML code": field("HTML Color Code:"), "R, G, B": rgb}
+    if len(set(seen.values())) != 1:
+        incoherent.append("%s: %s" % (what, seen))
+    return seen
+
+def plane_at(x, y):
+    return lambda: plane.description == "S %d %%, B %d %%" % ((x - 10) * 100 // 255, (265 - y) * 100 // 255)
+
+def hue_at(y):
+    return lambda: strip.queryValue().currentValue == (255 - (y - 10)) * 360 // 255
+
+xdo("mousemove", "--window", win, 60, 60, "mousedown", 1)
+moment("plane press", plane_at(60, 60), (60, 60))
+for x, y in ((80, 90), (120, 140), (160, 190)):
+    xdo("mousemove", "--window", win, x, y)
+    last = moment("plane move to %d,%d" % (x, y), plane_at(x, y), (x, y))
+xdo("mouseup", 1)
+if last is not None and moment("plane release", plane_at(160, 190), (160, 190)) != last:
+    incoherent.append("the plane's release changed what is shown")
+xdo("mousemove", "--window", win, 282, 100, "mousedown", 1)
+moment("strip press", hue_at(100), (160, 190))
+for y in (150, 200, 60):
+    xdo("mousemove", "--window", win, 282, y)
+    last = moment("strip move to %d" % y, hue_at(y), (160, 190))
+xdo("mouseup", 1)
+if last is not None and moment("strip release", hue_at(60), (160, 190)) != last:
+    incoherent.append("the strip's release changed what is shown")
+for line in incoherent:
+    print("  incoherent", line)
+ok = controls and not unnamed and not shared and all(facts) and not incoherent
 sys.exit(0 if ok else 1)
 PY
 cat "$work/walk"
@@ -108,5 +167,5 @@ if [ "$rc" -eq 3 ]; then
   echo "SKIP: the accessibility bus did not come up here (log: $(cat "$work/out.log"))"
   exit 77
 fi
-[ "$rc" -eq 0 ] || fail "the accessible tree has unnamed or shared names (exit $rc)"
-echo "PASS: every focusable control under the frame has a name of its own"
+[ "$rc" -eq 0 ] || fail "the accessible tree has unnamed or shared names, or a drag showed two colours (exit $rc)"
+echo "PASS: every focusable control under the frame has a name of its own, and every moment of a drag one colour"

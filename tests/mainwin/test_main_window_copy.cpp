@@ -175,6 +175,9 @@ TEST_F(MainWindowCopy, ASwatchClickIsMarkedAndDescribedUntilTheNextPick)
     click(60, 60);
     EXPECT_FALSE(marked("hist1"));
     EXPECT_FALSE(facts().contains(QStringLiteral("red (exact)")));
+    // New is marked like any other swatch.
+    clickOn("lblSelColor");
+    EXPECT_TRUE(marked("lblSelColor"));
     // A double-click makes the colour fully current.
     QTest::mouseDClick(child("hist1"), Qt::LeftButton);
     EXPECT_EQ(swatchName("lblSelColor"), QStringLiteral("#FF0000"));
