@@ -1,35 +1,13 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "core/color_types.h"
-#include "core/view_update.h"
-#include "picker/picker_layout.h"
+#include "picker/area_description.h"
 
 #include <QAccessibleWidget>
-#include <QString>
 
 namespace tintora {
 
 class FocusArea;
-
-// What a screen reader is told about a focus area: its name, its value as
-// text and, for the strip, its value as a number in its range.
-struct AreaDescription {
-    QString name;
-    QString valueText;
-    int value = 0;
-    int minimum = 0;
-    int maximum = 0;
-};
-
-// The plane of the picker in `mode`: named by the two channels it spans,
-// its value the two field texts ("S 80 %, B 60 %").
-AreaDescription DescribePlane(PickerMode mode, const ChannelTexts& fields);
-// The strip: the mode's own channel as a number in its range.
-AreaDescription DescribeStrip(PickerMode mode, const ChannelTexts& fields);
-// The grid shown in the plane's place, by its selected cell (1..224) and
-// that cell's colour ("Cell 17 of 224, #336699").
-AreaDescription DescribeGridCell(int cell, int cellCount, Rgb color);
 
 // The accessible interface of a FocusArea: a colour chooser for the plane
 // or the grid, a slider with a value for the strip.

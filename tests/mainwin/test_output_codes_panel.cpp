@@ -123,8 +123,7 @@ protected:
     QString message;
 };
 
-// Panels are drawn once per size and colours and copied after that: a copy
-// must follow the palette and the refusal mark, never show an older panel.
+// The sunken panel is drawn in the palette's colours, red when refused.
 TEST(ClassicFieldStyle, APanelFollowsItsPaletteAndItsMark)
 {
     ClassicFieldStyle style;
