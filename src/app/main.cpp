@@ -18,6 +18,7 @@
 #include <QFileInfo>
 #include <QIcon>
 #include <QLocale>
+#include <QPixmap>
 #include <QStandardPaths>
 #include <QTimer>
 
@@ -203,8 +204,9 @@ int Run(int argc, char* argv[])
     app.setQuitOnLastWindowClosed(false);
     // Ties the windows to the menu entry on desktops that group by it.
     QGuiApplication::setDesktopFileName(QStringLiteral("tintora"));
-    // Every window shows the program's icon, installed or not.
-    QGuiApplication::setWindowIcon(QIcon(QStringLiteral(":/tintora/tintora.svg")));
+    // Every window shows the program's icon, installed or not: one pixmap,
+    // decoded once and handed to each window as it is.
+    QGuiApplication::setWindowIcon(QIcon(QPixmap(QStringLiteral(":/tintora/tintora.png"))));
     if (parser.isSet(pickOption)) {
         // --format was checked above; what can still fail is a notation the
         // picked colour has no form in (#rgb for most colours).
