@@ -291,11 +291,19 @@ void Drag(Target& t, const std::vector<std::pair<int, int>>& points, Samples& s)
     Button(true);
     Settle();
     for (std::size_t i = 1; i < points.size(); ++i) {
-        XDamageSubtract(g_dpy, t.damage, None, None);
-        XSync(g_dpy, False);
-        while (XPending(g_dpy)) {
-            XEvent e;
-            XNextEvent(g_dpy, &e);
+        // Empty the window's damage. Drawing that lands meanwhile (a late
+        // repaint of the move before) sends an event and leaves damage: then
+        // once more, or the move's drawing would send no event.
+        for (bool drawn = true; drawn;) {
+            XDamageSubtract(g_dpy, t.damage, None, None);
+            XSync(g_dpy, False);
+            drawn = false;
+            while (XPending(g_dpy)) {
+                XEvent e;
+                XNextEvent(g_dpy, &e);
+                drawn = drawn || (e.type == g_damageEvent + XDamageNotify &&
+                                  reinterpret_cast<XDamageNotifyEvent*>(&e)->damage == t.damage);
+            }
         }
         const long long ns0 = ThreadsRunNs(t.pid);
         const auto sent = Clock::now();
