@@ -88,14 +88,19 @@ clipboard() {
 
 # Puts `text` on the clipboard and returns once the server has it. `xclip -i`
 # returns before its background child has taken the selection; a child that
-# takes it late would replace whatever the program copies meanwhile.
+# takes it late would replace whatever the program copies meanwhile. A mark
+# no one else writes goes first: the clipboard may already hold `text`,
+# from a child that is not the new one.
 set_clipboard() { # text
-  printf '%s' "$1" | xclip -selection clipboard -i
-  for _ in $(seq 100); do
-    [ "$(clipboard)" = "$1" ] && return 0
-    sleep 0.05
+  local mark="e2e mark $$ $RANDOM$RANDOM" want
+  for want in "$mark" "$1"; do
+    printf '%s' "$want" | xclip -selection clipboard -i
+    for _ in $(seq 101); do
+      [ "$(clipboard)" = "$want" ] && continue 2
+      sleep 0.05
+    done
+    fail "the clipboard did not take '${want:0:40}'"
   done
-  fail "the clipboard did not take '$1'"
 }
 
 # Waits until the clipboard holds `expected` (events may take a moment on a
