@@ -452,14 +452,13 @@ int main(int argc, char** argv)
         Samples a, d;
         for (int k = 0; k < drags; ++k) {
             const bool appFirst = k % 2 == 0;
-            for (int turn = 0; turn < 2; ++turn) {
+            for (int turn = 0; turn < 2; ++turn)
                 if ((turn == 0) == appFirst)
                     Drag(app, m.onStrip ? StripPath(strip, k, moves) : PlanePath(plane, k, moves), a);
                 else
                     Drag(dialog,
                          m.onStrip ? StripPath(*dialogStrip, k, moves) : PlanePath(*dialogPlane, k, moves),
                          d);
-            }
         }
         const double ma = Median(a.latencyMs), md = Median(d.latencyMs);
         std::printf("%-17s %9.2f %12.2f %6.2f %16.0f %16.0f %18.0f %18.0f\n", m.name, ma, md,
