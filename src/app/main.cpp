@@ -210,7 +210,7 @@ int Run(int argc, char* argv[])
     // made from pixels compiled in, handed to each window as it is.
     QGuiApplication::setWindowIcon(QIcon(QPixmap::fromImage(
         QImage(tintora::kWindowIconRgba, tintora::kWindowIconSize, tintora::kWindowIconSize,
-               tintora::kWindowIconSize * 4, QImage::Format_RGBA8888_Premultiplied))));
+               qsizetype{tintora::kWindowIconSize} * 4, QImage::Format_RGBA8888_Premultiplied))));
     if (parser.isSet(pickOption)) {
         // --format was checked above; what can still fail is a notation the
         // picked colour has no form in (#rgb for most colours).
