@@ -58,6 +58,8 @@ test_packages=(
   xclip
   x11-utils
   libxdamage-dev
+  # Pointer moves sent by the drag latency benchmark (XTest).
+  libxtst-dev
   dbus-daemon
   clang-format
   clang-format-16

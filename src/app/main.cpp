@@ -2,6 +2,7 @@
 // Tintora: command line, then the application object.
 #include "app/cli_commands.h"
 #include "app/pick_command.h"
+#include "app/window_icon.h"
 #include "core/branding.h"
 #include "eyedropper/display_check.h"
 #include "mainwin/main_window.h"
@@ -17,7 +18,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QIcon>
+#include <QImage>
 #include <QLocale>
+#include <QPixmap>
 #include <QStandardPaths>
 #include <QTimer>
 
@@ -203,8 +206,11 @@ int Run(int argc, char* argv[])
     app.setQuitOnLastWindowClosed(false);
     // Ties the windows to the menu entry on desktops that group by it.
     QGuiApplication::setDesktopFileName(QStringLiteral("tintora"));
-    // Every window shows the program's icon, installed or not.
-    QGuiApplication::setWindowIcon(QIcon(QStringLiteral(":/tintora/tintora.svg")));
+    // Every window shows the program's icon, installed or not: one pixmap
+    // made from pixels compiled in, handed to each window as it is.
+    QGuiApplication::setWindowIcon(QIcon(QPixmap::fromImage(
+        QImage(tintora::kWindowIconRgba, tintora::kWindowIconSize, tintora::kWindowIconSize,
+               qsizetype{tintora::kWindowIconSize} * 4, QImage::Format_RGBA8888_Premultiplied))));
     if (parser.isSet(pickOption)) {
         // --format was checked above; what can still fail is a notation the
         // picked colour has no form in (#rgb for most colours).

@@ -46,7 +46,7 @@ type_into() { # x y text
 copies() { # step button(html|dec) where
   local step="$1" kind="$2" want="" got=""
   shift 2
-  printf 'sentinel' | xclip -selection clipboard -i
+  set_clipboard sentinel
   if [ "$kind" = dec ]; then click_at "$win" $DEC_COPY; else click_at "$win" $HTML_COPY; fi
   for _ in $(seq 60); do
     want=$(shown "$@")
@@ -60,7 +60,7 @@ copies() { # step button(html|dec) where
 # A click on a Copy button that must leave the clipboard alone.
 copies_nothing() { # step x y
   local step="$1"
-  printf 'sentinel' | xclip -selection clipboard -i
+  set_clipboard sentinel
   click_at "$win" "$2" "$3"
   sleep 0.3
   [ "$(clipboard)" = "sentinel" ] || fail "$step: the clipboard got '$(clipboard)'"
@@ -108,9 +108,9 @@ xdotool key Escape
 before=$(shown $NEW)
 for paste in big ctrl; do
   if [ "$paste" = big ]; then
-    head -c 1048576 /dev/zero | tr '\0' '7' | xclip -selection clipboard -i
+    set_clipboard "$(head -c 1048576 /dev/zero | tr '\0' '7')"
   else
-    printf 'red\001\002' | xclip -selection clipboard -i
+    set_clipboard "$(printf 'red\001\002')"
   fi
   click_at "$win" $HTML_FIELD
   xdotool key ctrl+a ctrl+v Return

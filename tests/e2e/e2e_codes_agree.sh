@@ -23,7 +23,7 @@ agree() { # step where
   local step="$1" want
   shift
   want=$(shown "$@")
-  xclip -selection clipboard -i </dev/null
+  set_clipboard sentinel
   click_at "$win" 206 378
   expect_clip "$want" "$step"
 }
@@ -33,7 +33,7 @@ agree_by_keys() { # step back where
   local step="$1" back="$2" want
   shift 2
   want=$(shown "$@")
-  xclip -selection clipboard -i </dev/null
+  set_clipboard sentinel
   xdotool key --delay 40 $(printf 'shift+Tab %.0s' $(seq "$back")) space $(printf 'Tab %.0s' $(seq "$back"))
   expect_clip "$want" "$step"
 }
@@ -92,7 +92,7 @@ xdotool key Return
 sleep 0.3
 [ "$(shown $NEW)" = "#66CCFF" ] || fail "typed #66CCFF: New is $(shown $NEW)"
 agree "typed code" $NEW
-printf '#336699' | xclip -selection clipboard -i
+set_clipboard '#336699'
 click_at "$win" 34 290                 # a history swatch takes the focus
 xdotool key ctrl+v
 sleep 0.3

@@ -39,30 +39,19 @@ cleanup() {
 }
 trap cleanup EXIT
 
+# The server picks a free display number itself and writes it once it
+# takes connections, so two tests started at once, from this build tree or
+# another, never end up on one server (and one clipboard).
 start_x() {
-  local n
-  for n in $(seq 90 140); do
-    if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then
-      Xvfb ":$n" -screen 0 2048x2048x24 -nolisten tcp >/dev/null 2>&1 &
-      xvfb_pid=$!
-      export DISPLAY=":$n"
-      for _ in $(seq 50); do
-        # Our own server must be the one answering: a server of the test
-        # before, still shutting down, can answer on the same number while
-        # ours has already given up.
-        kill -0 "$xvfb_pid" 2>/dev/null || break
-        if xdpyinfo >/dev/null 2>&1; then
-          sleep 0.2
-          kill -0 "$xvfb_pid" 2>/dev/null && return 0
-          break
-        fi
-        sleep 0.1
-      done
-      kill "$xvfb_pid" 2>/dev/null || true
-    fi
+  Xvfb -displayfd 3 -screen 0 2048x2048x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
+  xvfb_pid=$!
+  for _ in $(seq 300); do
+    [ -s "$work/display" ] && break
+    kill -0 "$xvfb_pid" 2>/dev/null || break
+    sleep 0.1
   done
-  echo "FAIL: no X server could be started"
-  exit 1
+  [ -s "$work/display" ] || fail "no X server could be started"
+  export DISPLAY=":$(head -n 1 "$work/display")"
 }
 
 fail() {
@@ -95,6 +84,23 @@ click_at() { # window x y
 
 clipboard() {
   xclip -o -selection clipboard 2>/dev/null || true
+}
+
+# Puts `text` on the clipboard and returns once the server has it. `xclip -i`
+# returns before its background child has taken the selection; a child that
+# takes it late would replace whatever the program copies meanwhile. A mark
+# no one else writes goes first: the clipboard may already hold `text`,
+# from a child that is not the new one.
+set_clipboard() { # text
+  local mark="e2e mark $$ $RANDOM$RANDOM" want
+  for want in "$mark" "$1"; do
+    printf '%s' "$want" | xclip -selection clipboard -i
+    for _ in $(seq 101); do
+      [ "$(clipboard)" = "$want" ] && continue 2
+      sleep 0.05
+    done
+    fail "the clipboard did not take '${want:0:40}'"
+  done
 }
 
 # Waits until the clipboard holds `expected` (events may take a moment on a

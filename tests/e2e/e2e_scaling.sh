@@ -69,12 +69,12 @@ html_after_clicks() { # scale "x y" ... -> the HTML code after each click
   for point in "$@"; do
     set -- $point
     click_at "$win" "$1" "$2"
-    xclip -selection clipboard -i </dev/null
+    set_clipboard sentinel
     click_at "$win" "$(scaled 206 "$scale")" "$(scaled 378 "$scale")"
     local now=""
     for _ in $(seq 60); do
       now=$(clipboard)
-      [ -n "$now" ] && break
+      [ "$now" != sentinel ] && break
       sleep 0.1
     done
     out="$out $now"

@@ -11,6 +11,10 @@ title="$EXPECTED_TITLE"
 win=$(main_window "$title")
 geometry=$(xdotool getwindowgeometry "$win" | sed -n 's/.*Geometry: //p')
 [ "$geometry" = "480x519" ] || fail "client area is $geometry, not 480x519"
+# The window offers its icon: 64 x 64 pixels, not all transparent.
+icon=$(xprop -id "$win" -notype 32c _NET_WM_ICON | tr -d ' ' | cut -d= -f2)
+[ "${icon%%,*}x$(echo "$icon" | cut -d, -f2)" = "64x64" ] || fail "window icon: '${icon:0:40}'"
+[ -n "$(echo "$icon" | cut -d, -f3- | tr -d '0,')" ] || fail "the window icon is blank"
 
 "$X11_CLOSE" "$title" || fail "could not ask the window to close"
 for _ in $(seq 100); do
@@ -26,4 +30,4 @@ status=$?
 set -e
 app_pid=""
 [ "$status" -eq 0 ] || fail "exit status $status after closing (log: $(cat "$work/out.log"))"
-echo "PASS: window '$title' 480x519, exit status 0 on close"
+echo "PASS: window '$title' 480x519 with its icon, exit status 0 on close"
