@@ -1004,10 +1004,8 @@ Exit-Status: 0 erledigt, 1 eine Datei oder ein Format schlug fehl, 2 ein falsche
         <translation>verfehlt</translation>
     </message>
     <message>
-        <source>Contrast %1 - AA: %2 - AAA: %3
-%4</source>
-        <translation>Kontrast %1 - AA: %2 - AAA: %3
-%4</translation>
+        <source>Contrast %1 - AA: %2 - AAA: %3</source>
+        <translation>Kontrast %1 - AA: %2 - AAA: %3</translation>
     </message>
     <message>
         <source>Name: %1 (exact)</source>

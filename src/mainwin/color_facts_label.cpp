@@ -5,6 +5,7 @@
 #include "core/css_color_names.h"
 
 #include <QEvent>
+#include <QLabel>
 
 namespace tintora {
 
@@ -42,11 +43,31 @@ quint32 Key(Rgb rgb)
 
 } // namespace
 
-ColorFactsLabel::ColorFactsLabel(QWidget* parent) : QLabel(parent)
+ColorFactsLabel::ColorFactsLabel(QWidget* parent)
+    : QWidget(parent), contrast_(new QLabel(this)), name_(new QLabel(this))
 {
     setObjectName(QStringLiteral("lblColorFacts"));
-    setTextFormat(Qt::PlainText);
+    contrast_->setObjectName(QStringLiteral("lblContrast"));
+    name_->setObjectName(QStringLiteral("lblColorName"));
+    for (QLabel* line : {contrast_, name_}) {
+        line->setTextFormat(Qt::PlainText);
+        // Opaque: a line's change repaints that line alone.
+        line->setAutoFillBackground(true);
+    }
     setColors(Rgb{}, Rgb{});
+}
+
+QString ColorFactsLabel::text() const
+{
+    return contrast_->text() + QLatin1Char('\n') + name_->text();
+}
+
+void ColorFactsLabel::resizeEvent(QResizeEvent* e)
+{
+    QWidget::resizeEvent(e);
+    const int half = height() / 2;
+    contrast_->setGeometry(0, 0, width(), half);
+    name_->setGeometry(0, half, width(), height() - half);
 }
 
 const ColorFactsLabel::Name& ColorFactsLabel::nameOf(Rgb rgb) const
@@ -69,13 +90,17 @@ void ColorFactsLabel::setColors(Rgb newColor, Rgb oldColor)
     shown_ = std::pair(newColor, oldColor);
     const ContrastVerdict v = ContrastOf(newColor, oldColor);
     const Name& name = nameOf(newColor);
-    const QString text =
-        tr("Contrast %1 - AA: %2 - AAA: %3\n%4")
-            .arg(Ratio(v.ratio), Passed(v.aaNormal, v.aaLarge), Passed(v.aaaNormal, v.aaaLarge),
-                 name.exact ? tr("Name: %1 (exact)").arg(name.text) : tr("Nearest name: %1").arg(name.text));
-    if (text == this->text())
+    const QString contrast =
+        tr("Contrast %1 - AA: %2 - AAA: %3")
+            .arg(Ratio(v.ratio), Passed(v.aaNormal, v.aaLarge), Passed(v.aaaNormal, v.aaaLarge));
+    const QString named =
+        name.exact ? tr("Name: %1 (exact)").arg(name.text) : tr("Nearest name: %1").arg(name.text);
+    if (contrast == contrast_->text() && named == name_->text())
         return;
-    setText(text);
+    if (contrast != contrast_->text())
+        contrast_->setText(contrast);
+    if (named != name_->text())
+        name_->setText(named);
     // A screen reader reads the details with the lines.
     setAccessibleDescription(details());
 }
@@ -103,7 +128,7 @@ bool ColorFactsLabel::event(QEvent* e)
 {
     if (e->type() == QEvent::ToolTip)
         setToolTip(details());
-    return QLabel::event(e);
+    return QWidget::event(e);
 }
 
 } // namespace tintora

@@ -20,21 +20,25 @@ namespace tintora {
 //
 // The ratio is cut to two decimals, never rounded up, so it never shows a
 // threshold that it misses. The tooltip and the accessible description
-// (details()) spell everything out.
-class ColorFactsLabel : public QLabel
+// (details()) spell everything out. Each line is a label of its own, so a
+// change repaints only the line that changed.
+class ColorFactsLabel : public QWidget
 {
     Q_OBJECT
 
 public:
     explicit ColorFactsLabel(QWidget* parent = nullptr);
 
-    // Channels 0..255 each. Sets the text only when it changes.
+    // Channels 0..255 each. Sets a line's text only when it changes.
     void setColors(Rgb newColor, Rgb oldColor);
+    // The two lines, separated by '\n'.
+    QString text() const;
     // The ratio, each level's verdict and the name's distance.
     QString details() const;
 
 protected:
     bool event(QEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
 
 private:
     struct Name {
@@ -46,6 +50,8 @@ private:
     // colours: names are kept by colour.
     const Name& nameOf(Rgb rgb) const;
 
+    QLabel* contrast_;
+    QLabel* name_;
     std::optional<std::pair<Rgb, Rgb>> shown_;
     mutable QHash<quint32, Name> names_;
 };

@@ -53,11 +53,21 @@ MainWindow::MainWindow(QString programDir, QString userDataDir, QWidget* parent)
     // itself alone and not the frame behind it.
     fieldStyle_ = std::make_unique<ClassicFieldStyle>();
     auto* keys = new FieldKeys(this, [this](QLineEdit* f) { return codes_->copyWholeCode(f); });
+    // Numbers, codes and the contrast line need no shaping (no ligatures,
+    // no joining scripts): their fonts skip it, where a drag would otherwise
+    // shape every changed text when it is set and again when it is painted.
+    const auto unshaped = [](QWidget* w) {
+        QFont font = w->font();
+        font.setStyleStrategy(QFont::PreferNoShaping);
+        w->setFont(font);
+    };
     for (QLineEdit* f : findChildren<QLineEdit*>()) {
         f->setAttribute(Qt::WA_OpaquePaintEvent);
         f->setStyle(fieldStyle_.get());
         f->installEventFilter(keys);
+        unshaped(f);
     }
+    unshaped(colorFacts_);
 }
 
 void MainWindow::connectControls()
