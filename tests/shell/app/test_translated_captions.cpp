@@ -3,6 +3,7 @@
 // button, label or group box fits its control, measured with the control's
 // own font and style.
 #include "core/branding.h"
+#include "file_contents.h"
 #include "mainwin/color_facts_label.h"
 #include "mainwin/main_window.h"
 #include "palettes/custom_colors_store.h"
@@ -18,7 +19,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
-#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMap>
@@ -234,11 +234,9 @@ TEST(TranslatedCaptions, GermanIsActuallyShown)
         {"damaged palette kept before a save",
          [&] {
              CustomColorsStore store(dir.path(), QString());
-             QFile file(store.FilePath());
-             if (!file.open(QIODevice::WriteOnly) || file.write("not a number\r\n") < 0)
-                 return QString();
-             file.close();
-             return store.Save(CustomColorArray{}).notice;
+             return test::WriteFile(store.FilePath(), "not a number\r\n")
+                        ? store.Save(CustomColorArray{}).notice
+                        : QString();
          },
          QStringLiteral("konnte nicht vollständig gelesen werden")},
         {"system error", [] { return FileErrorText(ENOSPC); }, QStringLiteral("Kein Speicherplatz")},
