@@ -80,7 +80,7 @@ struct Token {
     std::string_view text; // the ident, or the dimension's unit
 };
 
-constexpr std::size_t MaxTokens = 12;
+inline constexpr std::size_t MaxTokens = 12;
 
 struct TokenList {
     std::array<Token, MaxTokens> items{};
