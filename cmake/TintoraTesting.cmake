@@ -5,11 +5,12 @@
 function(tintora_add_test name)
   cmake_parse_arguments(T "GUI" "" "SOURCES;LIBS;LABELS" ${ARGN})
   add_executable(${name} ${T_SOURCES})
+  # The helpers tests share (tests/support).
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests/support)
   target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gmock)
   if(T_GUI)
     target_sources(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests/support/qt_test_main.cpp)
     target_link_libraries(${name} PRIVATE Qt6::Widgets Qt6::Test)
-    target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests/support)
   else()
     target_link_libraries(${name} PRIVATE GTest::gtest_main)
   endif()

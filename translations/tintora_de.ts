@@ -632,6 +632,10 @@ Exit-Status: 0 erledigt, 1 eine Datei oder ein Format schlug fehl, 2 ein falsche
         <source>something other than a file (a folder, a pipe or a device) has that name; it was left as it is</source>
         <translation>etwas anderes als eine Datei (ein Ordner, eine Pipe oder ein Gerät) trägt diesen Namen; es blieb unverändert</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; could not be read in full (%2), so the custom colours shown did not all come from it. Before saving over it, the old file was kept as &quot;%3&quot;.</source>
+        <translation>„%1“ konnte nicht vollständig gelesen werden (%2), daher stammten nicht alle angezeigten eigenen Farben daraus. Bevor sie überschrieben wurde, wurde die alte Datei als „%3“ aufbewahrt.</translation>
+    </message>
 </context>
 <context>
     <name>DisplayCheck</name>
@@ -662,6 +666,65 @@ Exit-Status: 0 erledigt, 1 eine Datei oder ein Format schlug fehl, 2 ein falsche
     <message>
         <source> or </source>
         <translation> oder </translation>
+    </message>
+</context>
+<context>
+    <name>FileError</name>
+    <message>
+        <source>No space left on device</source>
+        <translation>Kein Speicherplatz mehr auf dem Gerät</translation>
+    </message>
+    <message>
+        <source>Disk quota exceeded</source>
+        <translation>Speicherkontingent überschritten</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Keine Berechtigung</translation>
+    </message>
+    <message>
+        <source>Operation not permitted</source>
+        <translation>Vorgang nicht zulässig</translation>
+    </message>
+    <message>
+        <source>Read-only file system</source>
+        <translation>Das Dateisystem ist nur lesbar</translation>
+    </message>
+    <message>
+        <source>Input/output error</source>
+        <translation>Ein-/Ausgabefehler</translation>
+    </message>
+    <message>
+        <source>File too large</source>
+        <translation>Die Datei ist zu groß</translation>
+    </message>
+    <message>
+        <source>File name too long</source>
+        <translation>Der Dateiname ist zu lang</translation>
+    </message>
+    <message>
+        <source>No such file or directory</source>
+        <translation>Datei oder Ordner nicht gefunden</translation>
+    </message>
+    <message>
+        <source>Not a directory</source>
+        <translation>Kein Ordner</translation>
+    </message>
+    <message>
+        <source>Is a directory</source>
+        <translation>Ist ein Ordner</translation>
+    </message>
+    <message>
+        <source>Too many levels of symbolic links</source>
+        <translation>Zu viele Ebenen symbolischer Links</translation>
+    </message>
+    <message>
+        <source>Too many open files</source>
+        <translation>Zu viele offene Dateien</translation>
+    </message>
+    <message>
+        <source>File exists</source>
+        <translation>Die Datei existiert bereits</translation>
     </message>
 </context>
 <context>
@@ -765,6 +828,18 @@ Exit-Status: 0 erledigt, 1 eine Datei oder ein Format schlug fehl, 2 ein falsche
     <message>
         <source>the file holds no colour; expected one colour a line</source>
         <translation>die Datei enthält keine Farbe; erwartet eine Farbe je Zeile</translation>
+    </message>
+    <message>
+        <source>GIMP palette (*.gpl)</source>
+        <translation>GIMP-Palette (*.gpl)</translation>
+    </message>
+    <message>
+        <source>CSS custom properties (*.css)</source>
+        <translation>Benutzerdefinierte CSS-Eigenschaften (*.css)</translation>
+    </message>
+    <message>
+        <source>List of hex codes (*.txt *.hex)</source>
+        <translation>Liste von Hex-Codes (*.txt *.hex)</translation>
     </message>
 </context>
 <context>

@@ -95,13 +95,7 @@ void PalettePanel::addColorToPalette()
     // save over it: the user hears where, once.
     if (!saved.notice.isEmpty())
         emit message(saved.notice);
-    if (saved.ok) {
-        // A later failure is news again.
-        saveFailureReported_ = false;
-        return;
-    }
-    if (!saveFailureReported_) {
-        saveFailureReported_ = true;
+    if (palettes_.SaveFailureIsNews()) {
         emit message(tr("The custom colours could not be saved.\n\n%1\n\n"
                         "The colours you add stay in the palette, also when you switch to the other "
                         "grid and back, until a later \"Add\" saves them. Colours not saved by then "

@@ -64,7 +64,6 @@ private:
     ColorRef addColor_ = 0;
     const SystemColorTable& sys_;
     const BrandInfo& brand_;
-    bool saveFailureReported_ = false;
     FileDialogHook fileDialogHook_;
 
     QWidget* addPanel_ = nullptr;      // Frame3

@@ -3,6 +3,7 @@
 
 #include "core/file_replace.h"
 #include "core/unique_fd.h"
+#include "palettes/file_error_text.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -68,11 +69,6 @@ QString InFolder(const QString& dir, const char* name)
 QString Shown(const QString& path)
 {
     return QDir::toNativeSeparators(path);
-}
-
-QString ErrnoText(int error)
-{
-    return QString::fromLocal8Bit(std::strerror(error));
 }
 
 QString Failure(const QString& path, const QString& reason)
@@ -463,14 +459,15 @@ SaveResult CustomColorsStore::Save(const CustomColorArray& colors)
                     old.opened ? ProblemText(old.parse)
                                : QCoreApplication::translate("CustomColorsStore", "it could not be opened");
                 result.notice =
-                    QStringLiteral("\"%1\" could not be read in full (%2), so the custom colours "
-                                   "shown did not all come from it. Before saving over it, the old "
-                                   "file was kept as \"%3\".")
+                    QCoreApplication::translate(
+                        "CustomColorsStore", "\"%1\" could not be read in full (%2), so the custom colours "
+                                             "shown did not all come from it. Before saving over it, the old "
+                                             "file was kept as \"%3\".")
                         .arg(Shown(result.path), why, Shown(backup));
             }
         }
     } else if (statError != ENOENT) {
-        return fail(Failure(result.path, ErrnoText(statError)));
+        return fail(Failure(result.path, FileErrorText(statError)));
     }
 
     const CustomColorArray merged = WithUnsaved(fileColors_);
@@ -478,7 +475,7 @@ SaveResult CustomColorsStore::Save(const CustomColorArray& colors)
     FormatCustomColors(merged, text);
     const int writeError = ReplaceFileAtomically(Native(result.path).toStdString(), text.str(), mode);
     if (writeError != 0)
-        return fail(Failure(result.path, ErrnoText(writeError)));
+        return fail(Failure(result.path, FileErrorText(writeError)));
     result.ok = true;
     fileColors_ = merged;
     unsaved_.reset();

@@ -124,6 +124,8 @@ SaveResult PaletteController::AddColor(ColorRef addColor)
     DrawSafePicker(selectedCell_, true);
     DrawCell(selectedCell_, addColor);
     SaveResult saved = store_.Save(customColors_);
+    saveFailureIsNews_ = !saved.ok && lastSaveOk_;
+    lastSaveOk_ = saved.ok;
     // The save laid this cell over the file as it is now: cells that another
     // window saved meanwhile show here too.
     for (int i = 1; i <= GridCellCount; ++i) {

@@ -63,6 +63,10 @@ public:
     // then shows the palette as saved, with cells that another window saved
     // meanwhile.
     SaveResult AddColor(ColorRef addColor);
+    // Whether the last AddColor's failure is news to the user: the first
+    // failure, or the first after a save succeeded. A failure that repeats
+    // on every "Add" is said once.
+    bool SaveFailureIsNews() const { return saveFailureIsNews_; }
 
     // A swatch click: the swatch's colour becomes current and the readout
     // shows it; "New" and the picker stay as they are.
@@ -87,6 +91,8 @@ private:
     CustomColorArray customColors_{};
     PaletteView view_ = PaletteView::Picker;
     int selectedCell_ = 1;
+    bool lastSaveOk_ = true;
+    bool saveFailureIsNews_ = false;
 };
 
 } // namespace tintora

@@ -6,7 +6,9 @@
 #include "core/css_color_names.h"
 #include "core/file_replace.h"
 #include "core/numeric.h"
+#include "core/unique_fd.h"
 #include "palettes/custom_colors_store.h"
+#include "palettes/file_error_text.h"
 #include "surface/core_message.h"
 
 #include <QCoreApplication>
@@ -14,8 +16,9 @@
 #include <QFileInfo>
 
 #include <algorithm>
-#include <cstring>
+#include <cerrno>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 
 namespace tintora {
@@ -42,6 +45,9 @@ std::string_view Trim(std::string_view s)
         s.remove_suffix(1);
     return s;
 }
+
+constexpr const char* TooLargeText =
+    QT_TRANSLATE_NOOP("PaletteExchange", "the file has %1 bytes; palettes of more than %2 bytes are refused");
 
 constexpr const char* NotGplText =
     QT_TRANSLATE_NOOP("PaletteExchange", "not a GIMP palette: the first line must be \"GIMP Palette\"");
@@ -171,8 +177,10 @@ PaletteRead ParsePalette(std::string_view bytes, PaletteFileFormat format)
         return read;
     };
     if (bytes.size() > MaxPaletteFileBytes) {
-        return refuse("the file has " + std::to_string(bytes.size()) + " bytes; palettes of more than " +
-                      std::to_string(MaxPaletteFileBytes) + " bytes are refused");
+        return refuse(QCoreApplication::translate("PaletteExchange", TooLargeText)
+                          .arg(bytes.size())
+                          .arg(MaxPaletteFileBytes)
+                          .toStdString());
     }
     if (bytes.substr(0, 3) == "\xEF\xBB\xBF")
         bytes.remove_prefix(3);
@@ -346,14 +354,17 @@ PaletteImport ImportPaletteFile(const QString& path, const CustomColorArray& cur
     if (!info.isFile())
         return refuse(QCoreApplication::translate("PaletteExchange", "not a regular file"));
     if (static_cast<std::size_t>(info.size()) > MaxPaletteFileBytes) {
-        return refuse(
-            QCoreApplication::translate("PaletteExchange",
-                                        "the file has %1 bytes; palettes of more than %2 bytes are refused")
-                .arg(info.size())
-                .arg(MaxPaletteFileBytes));
+        return refuse(QCoreApplication::translate("PaletteExchange", TooLargeText)
+                          .arg(info.size())
+                          .arg(MaxPaletteFileBytes));
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    // Opened here rather than by QFile, whose reason for a failure is in
+    // English unless Qt's own translations are installed.
+    const Fd fd(::open(QFile::encodeName(path).constData(), O_RDONLY | O_NOCTTY | O_CLOEXEC));
+    if (fd.get() < 0)
+        return refuse(FileErrorText(errno));
+    QFile file;
+    if (!file.open(fd.get(), QIODevice::ReadOnly))
         return refuse(file.errorString());
     // One byte more than allowed, so a file that grew since the check is
     // still refused by the parser rather than read in part.
@@ -397,7 +408,7 @@ PaletteExport ExportPaletteFile(const QString& path, const CustomColorArray& col
     const int error = ReplaceFileAtomically(QFile::encodeName(target).toStdString(), text, mode);
     if (error != 0) {
         return PaletteExport{false, QCoreApplication::translate("PaletteExchange", "Cannot export to %1: %2.")
-                                        .arg(path, QString::fromLocal8Bit(std::strerror(error)))};
+                                        .arg(path, FileErrorText(error))};
     }
     return PaletteExport{true, QCoreApplication::translate("PaletteExchange", "Exported %1 colours to %2.")
                                    .arg(PaletteCellCount)
@@ -426,8 +437,10 @@ PaletteImport ImportPaletteIntoStore(const QString& path, CustomColorsStore& sto
 
 QString PaletteFileDialogFilter()
 {
-    return QStringLiteral(
-        "GIMP palette (*.gpl);;CSS custom properties (*.css);;List of hex codes (*.txt *.hex)");
+    return QCoreApplication::translate("PaletteExchange", "GIMP palette (*.gpl)") + QStringLiteral(";;") +
+           QCoreApplication::translate("PaletteExchange", "CSS custom properties (*.css)") +
+           QStringLiteral(";;") +
+           QCoreApplication::translate("PaletteExchange", "List of hex codes (*.txt *.hex)");
 }
 
 } // namespace tintora

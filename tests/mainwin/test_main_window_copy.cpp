@@ -4,6 +4,7 @@
 // click, a swatch click is marked and described, shortcuts work from any
 // field, and the whole plane shows.
 #include "main_window_fixture.h"
+#include "qt_print.h"
 
 #include "mainwin/color_facts_label.h"
 #include "mainwin/swatch_label.h"
@@ -18,11 +19,6 @@
 #include <QMenu>
 #include <QScreen>
 #include <QToolTip>
-
-inline void PrintTo(const QString& s, std::ostream* os)
-{
-    *os << '"' << s.toStdString() << '"';
-}
 
 namespace tintora::testing {
 namespace {

@@ -7,6 +7,7 @@
 #include "mainwin/field_keys.h"
 #include "mainwin/output_codes_panel.h"
 #include "platform/settings_store.h"
+#include "qt_print.h"
 
 #include <gtest/gtest.h>
 
@@ -20,11 +21,6 @@
 #include <QStandardPaths>
 #include <QTest>
 #include <QUuid>
-
-inline void PrintTo(const QString& s, std::ostream* os)
-{
-    *os << '"' << s.toStdString() << '"';
-}
 
 namespace tintora {
 namespace {

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "file_contents.h"
 #include "palettes/custom_colors_store.h"
 
 #include <gtest/gtest.h>
@@ -24,19 +25,11 @@
 namespace tintora {
 namespace {
 
-QByteArray ReadAll(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll();
-}
+using test::ReadAll;
 
 void WriteAll(const QString& path, const QByteArray& bytes)
 {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
-    ASSERT_EQ(file.write(bytes), bytes.size());
+    ASSERT_TRUE(test::WriteFile(path, bytes)) << path.toStdString();
 }
 
 QStringList Entries(const QString& dir)

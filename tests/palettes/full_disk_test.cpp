@@ -3,6 +3,7 @@
 // the test mounts (it needs root; without it the tests are skipped). A save
 // that cannot be written in full fails, says so, and leaves the old file as
 // it was, byte for byte.
+#include "file_contents.h"
 #include "palettes/custom_colors_store.h"
 #include "palettes/palette_exchange.h"
 #include "platform/settings_store.h"
@@ -24,18 +25,8 @@
 namespace tintora {
 namespace {
 
-QByteArray ReadAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool WriteFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size() &&
-           file.flush();
-}
+using test::ReadAll;
+using test::WriteFile;
 
 class FullDisk : public ::testing::Test
 {

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 
 namespace tintora {
@@ -75,6 +77,28 @@ namespace {
 
 // Two windows on one palette file: after B's "Add", B's grid shows the
 // colour A saved meanwhile, in its data and on its surface.
+// A save failure is said once while it repeats, and again after a save
+// succeeded in between. A folder in the palette file's place fails a save.
+TEST_F(PaletteControllerTest, SaveFailureIsNewsOnlyAfterASuccess)
+{
+    const struct {
+        bool blocked;
+        bool news;
+    } steps[] = {{true, true}, {true, false}, {false, false}, {true, true}, {true, false}};
+    const QString file = QDir(dir.path()).filePath(QString::fromLatin1(CustomColorsStore::FileName));
+    grid.SetView(PaletteView::CustomColors);
+    grid.LoadCustomColors();
+    int step = 0;
+    for (const auto& s : steps) {
+        SCOPED_TRACE(step++);
+        QFile::remove(file);
+        ASSERT_TRUE(QDir(file).removeRecursively());
+        ASSERT_TRUE(!s.blocked || QDir().mkpath(file));
+        EXPECT_EQ(grid.AddColor(MakeColorRef(step, 0, 0)).ok, !s.blocked);
+        EXPECT_EQ(grid.SaveFailureIsNews(), s.news);
+    }
+}
+
 TEST(PaletteControllerWindows, AddShowsWhatAnotherWindowSaved)
 {
     QTemporaryDir dir;

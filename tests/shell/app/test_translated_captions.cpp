@@ -3,8 +3,12 @@
 // button, label or group box fits its control, measured with the control's
 // own font and style.
 #include "core/branding.h"
+#include "file_contents.h"
 #include "mainwin/color_facts_label.h"
 #include "mainwin/main_window.h"
+#include "palettes/custom_colors_store.h"
+#include "palettes/file_error_text.h"
+#include "palettes/palette_exchange.h"
 #include "platform/settings_store.h"
 #include "platform/translations.h"
 #include "shell/windows/about_window.h"
@@ -27,6 +31,10 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <cerrno>
+#include <functional>
+#include <string>
 
 namespace tintora {
 namespace {
@@ -194,6 +202,8 @@ TEST(TranslatedCaptions, FitTheirControlsInEveryShippedLanguage)
     }
 }
 
+// German reaches the user wherever a text is made: a caption, and the
+// reasons and notes of palette files, which are made outside any window.
 TEST(TranslatedCaptions, GermanIsActuallyShown)
 {
     QTranslator translator;
@@ -201,13 +211,41 @@ TEST(TranslatedCaptions, GermanIsActuallyShown)
                                    {QString::fromLatin1(kBuiltinTranslationsDir)})
                      .file.isEmpty());
     QCoreApplication::installTranslator(&translator);
-    SettingsStore settings(QStringLiteral("tintora-captions-test"));
     QTemporaryDir dir;
-    HelpWindow help(BrandInfo{}, settings, {dir.path()}, nullptr);
+    const struct {
+        const char* what;
+        std::function<QString()> shown;
+        QString german; // a part of what is shown
+    } cases[] = {
+        {"help window caption",
+         [&] {
+             SettingsStore settings(QStringLiteral("tintora-captions-test"));
+             HelpWindow help(BrandInfo{}, settings, {dir.path()}, nullptr);
+             auto* check = help.findChild<QCheckBox*>(QStringLiteral("Check1"));
+             return check ? check->text() : QString();
+         },
+         QStringLiteral("Beim Start zeigen")},
+        {"palette too large",
+         [] {
+             const std::string big(MaxPaletteFileBytes + 1, '#');
+             return QString::fromStdString(ParsePalette(big, PaletteFileFormat::Gpl).error);
+         },
+         QStringLiteral("Paletten mit mehr als")},
+        {"damaged palette kept before a save",
+         [&] {
+             CustomColorsStore store(dir.path(), QString());
+             return test::WriteFile(store.FilePath(), "not a number\r\n")
+                        ? store.Save(CustomColorArray{}).notice
+                        : QString();
+         },
+         QStringLiteral("konnte nicht vollständig gelesen werden")},
+        {"system error", [] { return FileErrorText(ENOSPC); }, QStringLiteral("Kein Speicherplatz")},
+        {"file dialog filter", [] { return PaletteFileDialogFilter(); },
+         QStringLiteral("GIMP-Palette (*.gpl)")},
+    };
+    for (const auto& c : cases)
+        EXPECT_TRUE(c.shown().contains(c.german)) << c.what << ": " << c.shown().toStdString();
     QCoreApplication::removeTranslator(&translator);
-    auto* check = help.findChild<QCheckBox*>(QStringLiteral("Check1"));
-    ASSERT_NE(check, nullptr);
-    EXPECT_EQ(check->text(), QStringLiteral("Beim Start zeigen"));
 }
 
 } // namespace

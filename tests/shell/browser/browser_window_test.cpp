@@ -27,17 +27,8 @@
 #include "browser_test_main.h"
 #include "core/branding.h"
 #include "local_http_server.h"
+#include "qt_print.h"
 #include "shell/browser_api.h"
-
-// Readable failure messages for Qt values.
-inline void PrintTo(const QString& s, std::ostream* os)
-{
-    *os << '"' << s.toStdString() << '"';
-}
-inline void PrintTo(const QRect& r, std::ostream* os)
-{
-    *os << "QRect(" << r.x() << ", " << r.y() << ", " << r.width() << ", " << r.height() << ')';
-}
 
 namespace tintora {
 namespace {

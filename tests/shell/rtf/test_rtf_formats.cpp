@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "shell/rtf/rtf_field_instruction.h"
 #include "shell/rtf/rtf_reader.h"
+#include "text_document_formats.h"
 
 #include <QBuffer>
 #include <QFont>
@@ -21,16 +22,7 @@
 namespace tintora {
 namespace {
 
-// The format of the text fragment that holds `text`, if there is one.
-std::optional<QTextCharFormat> FormatOf(const QTextDocument& doc, const QString& text)
-{
-    for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) {
-        for (auto it = b.begin(); !it.atEnd(); ++it)
-            if (it.fragment().text().contains(text))
-                return it.fragment().charFormat();
-    }
-    return std::nullopt;
-}
+using test::FormatOf;
 
 std::optional<QTextBlockFormat> BlockFormatOf(const QTextDocument& doc, const QString& text)
 {

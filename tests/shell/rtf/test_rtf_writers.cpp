@@ -4,6 +4,7 @@
 // uses.
 
 #include "shell/rtf/rtf_reader.h"
+#include "text_document_formats.h"
 
 #include <QFile>
 #include <QImage>
@@ -20,6 +21,8 @@
 namespace tintora {
 namespace {
 
+using test::FormatOf;
+
 QString DataPath(const char* name)
 {
     return QStringLiteral(TINTORA_RTF_TEST_DATA "/") + QLatin1String(name);
@@ -29,16 +32,6 @@ QStringList Words(const QString& text)
 {
     static const QRegularExpression separators(QStringLiteral("[^\\p{L}\\p{N}]+"));
     return text.split(separators, Qt::SkipEmptyParts);
-}
-
-std::optional<QTextCharFormat> FormatOf(const QTextDocument& doc, const QString& text)
-{
-    for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) {
-        for (auto it = b.begin(); !it.atEnd(); ++it)
-            if (it.fragment().text().contains(text))
-                return it.fragment().charFormat();
-    }
-    return std::nullopt;
 }
 
 class WrittenBy : public ::testing::TestWithParam<const char*>
