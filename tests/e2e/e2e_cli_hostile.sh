@@ -12,8 +12,8 @@ set -euo pipefail
 work=$(mktemp -d)
 other=""
 cleanup() {
-  [ -n "${holder_pid:-}" ] && kill "$holder_pid" 2>/dev/null
-  [ -n "$other" ] && userdel "$other" 2>/dev/null
+  [ -z "${holder_pid:-}" ] || kill "$holder_pid" 2>/dev/null || true
+  [ -z "$other" ] || userdel "$other" 2>/dev/null || true
   mountpoint -q "$work/disk" 2>/dev/null && umount -l "$work/disk"
   rm -rf "$work"
 }
@@ -99,13 +99,11 @@ else
   cp "$TINTORA_BIN" "$work/port/tintora"
   cp "$TINTORA_BIN" "$work/inst2/bin/tintora"
   chmod -R go+rX "$work/port" "$work/inst2" "$work/data2"
-  setpriv --reuid="$other" --regid="$(id -g "$other")" --clear-groups python3 -c '
-import fcntl, os, sys, time
-fds = [os.open(p, os.O_RDONLY) for p in sys.argv[1:]]
-for fd in fds:
-    fcntl.flock(fd, fcntl.LOCK_EX)
-print("held", flush=True)
-time.sleep(120)' "$work/port" "$work/data2/Tintora/Tintora" >"$work/held" 2>&1 &
+  setpriv --reuid="$other" --regid="$(id -g "$other")" --clear-groups perl -e '
+use Fcntl qw(O_RDONLY LOCK_EX);
+my @held;
+for (@ARGV) { sysopen(my $fh, $_, O_RDONLY) or die "$_: $!"; flock($fh, LOCK_EX) or die; push @held, $fh; }
+$| = 1; print "held\n"; sleep 120;' "$work/port" "$work/data2/Tintora/Tintora" >"$work/held" 2>&1 &
   holder_pid=$!
   for _ in $(seq 100); do grep -q held "$work/held" && break; sleep 0.1; done
   grep -q held "$work/held" || fail "the other user could not take the folder locks: $(cat "$work/held")"
@@ -120,6 +118,7 @@ time.sleep(120)' "$work/port" "$work/data2/Tintora/Tintora" >"$work/held" 2>&1 &
   done
   kill "$holder_pid" 2>/dev/null || true
   wait "$holder_pid" 2>/dev/null || true
+  holder_pid=""
   locks=$(find "$work/run2" -name '*.lock' -user root -perm 600 | wc -l)
   [ "$locks" = 2 ] || fail "expected two private lock files: $(ls -l "$work/run2")"
   userdel "$other" && other=""
