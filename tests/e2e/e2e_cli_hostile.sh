@@ -94,14 +94,12 @@ if [ "$(id -u)" != 0 ] || ! useradd -M -N "tintora-e2e-$$" 2>/dev/null; then
 else
   other="tintora-e2e-$$"
   chmod 755 "$work"
-  mkdir -p "$work/port" "$work/inst2/bin" "$work/inst2/share/tintora" "$work/data2/Tintora/Tintora"
-  mkdir -m 700 "$work/run2"
-  cp "$TINTORA_BIN" "$work/port/tintora"
-  cp "$TINTORA_BIN" "$work/inst2/bin/tintora"
+  mkdir -p "$work/port" "$work/inst2/bin" "$work/inst2/share/tintora" "$work/data2/Tintora/Tintora" "$work/run2"
+  tee "$work/port/tintora" >"$work/inst2/bin/tintora" <"$TINTORA_BIN"
+  chmod 755 "$work/port/tintora" "$work/inst2/bin/tintora" && chmod 700 "$work/run2"
   chmod -R go+rX "$work/port" "$work/inst2" "$work/data2"
   setpriv --reuid="$other" --regid="$(id -g "$other")" --clear-groups perl -e '
-use Fcntl qw(O_RDONLY LOCK_EX);
-my @held;
+use Fcntl qw(O_RDONLY LOCK_EX); my @held;
 for (@ARGV) { sysopen(my $fh, $_, O_RDONLY) or die "$_: $!"; flock($fh, LOCK_EX) or die; push @held, $fh; }
 $| = 1; print "held\n"; sleep 120;' "$work/port" "$work/data2/Tintora/Tintora" >"$work/held" 2>&1 &
   holder_pid=$!
@@ -116,11 +114,8 @@ $| = 1; print "held\n"; sleep 120;' "$work/port" "$work/data2/Tintora/Tintora" >
     set -e
     [ "$status" = 0 ] || fail "$copy --import-palette beside another user's locks exited $status: $(cat "$work/err")"
   done
-  kill "$holder_pid" 2>/dev/null || true
-  wait "$holder_pid" 2>/dev/null || true
-  holder_pid=""
-  locks=$(find "$work/run2" -name '*.lock' -user root -perm 600 | wc -l)
-  [ "$locks" = 2 ] || fail "expected two private lock files: $(ls -l "$work/run2")"
+  kill "$holder_pid"; wait "$holder_pid" 2>/dev/null || holder_pid=""
+  [ "$(find "$work/run2" -name '*.lock' -user root -perm 600 | wc -l)" = 2 ] || fail "expected two private lock files: $(ls -l "$work/run2")"
   userdel "$other" && other=""
 fi
 

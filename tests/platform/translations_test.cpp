@@ -76,20 +76,16 @@ TEST(Translations, OverrideFolderCorruptOrMissingFile)
     EXPECT_EQ(ChooseTranslation(fromOverride, german, {dir.path(), kBuiltin}).file, corrupt);
 }
 
-QByteArray Be32(quint32 v)
-{
-    return QByteArray::fromHex(QByteArray::number(v, 16).rightJustified(8, '0'));
-}
-
-QByteArray Section(char tag, const QByteArray& body, int extra = 0)
-{
-    return tag + Be32(quint32(body.size() + extra)) + body;
-}
-
 // One record (translation "x", source "a") found by one hash entry; each
 // row breaks one rule of the structure.
 TEST(Translations, QmStructureRefusesEachBrokenRule)
 {
+    const auto Be32 = [](quint32 v) {
+        return QByteArray::fromHex(QByteArray::number(v, 16).rightJustified(8, '0'));
+    };
+    const auto Section = [&](char tag, const QByteArray& body, int extra = 0) {
+        return tag + Be32(quint32(body.size() + extra)) + body;
+    };
     const QByteArray magic = QByteArray::fromHex("3cb86418caef9c95cd211cbf60a1bddd");
     const QByteArray record = "\x03" + Be32(2) + QByteArray("\0x", 2) + "\x06" + Be32(1) + "a\x01";
     const QByteArray messages = Section('\x69', record);
