@@ -55,7 +55,7 @@ echo "== fuzz targets: ${targets[*]}"
 cmake --build "${build}" --target "${targets[@]}" -j "${jobs}"
 
 # Seeds: the shipped help file and small documents for the reader; typical
-# field texts for the number parse.
+# field texts for the number parse; the compiled translations.
 seeds="${build}/seeds"
 rm -rf "${seeds}"
 mkdir -p "${seeds}/fuzz_rtf" "${seeds}/fuzz_parse" "${seeds}/fuzz_palette"
@@ -68,6 +68,14 @@ done
 printf ' 0 \r\n 255 \r\n-5 \r\n\t2\t55x\r\n12.5\r\n99999999999\r\n' >"${seeds}/fuzz_palette/a"
 printf '0\nabc\n\0\n\n\n+.5\n-2147483648\n2147483648\n' >"${seeds}/fuzz_palette/b"
 cp "${root}/resources/Help.rtf" "${seeds}/fuzz_rtf/help.rtf"
+# The compiled translations (made while building the targets' libraries).
+if [ -d "${seeds}/fuzz_qm" ]; then
+  find "${build}/src" -name 'tintora_*.qm' -exec cp {} "${seeds}/fuzz_qm/" \;
+  if [ -z "$(ls -A "${seeds}/fuzz_qm")" ]; then
+    echo "FAILED: no compiled translation to seed fuzz_qm with"
+    exit 1
+  fi
+fi
 n=0
 while IFS= read -r line; do
   n=$((n + 1))

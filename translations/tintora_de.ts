@@ -456,10 +456,6 @@
         <translation>Mit --color oder --pick stattdessen eine Schreibweise ausgeben: eine von %1; oder eine Vorlage wie &apos;{r}, {g}, {b}&apos; oder &apos;0x{HEX}&apos; mit den Platzhaltern %2 ({{ und }} für geschweifte Klammern).</translation>
     </message>
     <message>
-        <source>With --color or --pick, also put the result on the clipboard: the --format text, else the HTML code. On X11 a small helper process keeps it there after exit, until another program copies.</source>
-        <translation>Mit --color oder --pick das Ergebnis auch in die Zwischenablage legen: den Text von --format, sonst den HTML-Code. Unter X11 hält ein kleiner Hilfsprozess ihn dort nach dem Beenden, bis ein anderes Programm kopiert.</translation>
-    </message>
-    <message>
         <source>Write the 224 custom colours to FILE and exit: a GIMP palette (.gpl), CSS custom properties (.css) or a list of hex codes (.txt, .hex).</source>
         <translation>Die 224 eigenen Farben in FILE schreiben und beenden: eine GIMP-Palette (.gpl), CSS Custom Properties (.css) oder eine Liste von Hex-Codes (.txt, .hex).</translation>
     </message>
@@ -568,6 +564,14 @@ Exit-Status: 0 erledigt, 1 eine Datei oder ein Format schlug fehl, 2 ein falsche
     <message>
         <source>cannot write the screenshot to %1</source>
         <translation>das Bildschirmfoto kann nicht nach %1 geschrieben werden</translation>
+    </message>
+    <message>
+        <source>With --color or --pick, also put the result on the clipboard: the --format text, else the HTML code. On X11 a small helper process keeps it there after exit, until another program copies. One colour only: with --color - it is refused (exit status 2).</source>
+        <translation>Mit --color oder --pick das Ergebnis auch in die Zwischenablage legen: den Text von --format, sonst den HTML-Code. Unter X11 hält ein kleiner Hilfsprozess ihn dort nach dem Beenden, bis ein anderes Programm kopiert. Nur eine Farbe: mit --color - wird es abgelehnt (Exit-Status 2).</translation>
+    </message>
+    <message>
+        <source>--copy takes one colour; it cannot be used with --color -</source>
+        <translation>--copy nimmt eine Farbe; es geht nicht zusammen mit --color -</translation>
     </message>
 </context>
 <context>

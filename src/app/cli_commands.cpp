@@ -64,7 +64,7 @@ const QCommandLineOption& CopyOption()
             "CommandLine",
             "With --color or --pick, also put the result on the clipboard: the --format text, "
             "else the HTML code. On X11 a small helper process keeps it there after exit, until "
-            "another program copies."));
+            "another program copies. One colour only: with --color - it is refused (exit status 2)."));
     return option;
 }
 
@@ -262,6 +262,11 @@ std::optional<int> RunCliCommands(const QCommandLineParser& parser, int& argc, c
     }
     if (parser.isSet(CopyOption()) && !color && !pick)
         return Fail(2, QCoreApplication::translate("CommandLine", "--copy needs --color VALUE or --pick"));
+    // Many lines give many results and the clipboard holds one: refused
+    // before any line is read, rather than copying some of them.
+    if (parser.isSet(CopyOption()) && color && parser.value(ColorOption()) == QStringLiteral("-"))
+        return Fail(2, QCoreApplication::translate(
+                           "CommandLine", "--copy takes one colour; it cannot be used with --color -"));
     if (color)
         return RunColor(parser);
     if (exporting || importing)

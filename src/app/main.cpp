@@ -83,6 +83,8 @@ namespace {
 
 int Run(int argc, char* argv[])
 {
+    // Before anything asks the locale for the user's languages.
+    tintora::DropRepeatedLanguages();
     const tintora::VersionInfo& version = tintora::ProgramVersionInfo();
     const QString product = QString::fromStdString(version.productName);
     const QString versionText = QString::fromStdString(tintora::VersionText(version));

@@ -260,22 +260,64 @@ QString KeepBackup(const QString& path, const struct stat& file, bool* already, 
 // How long a save waits for another program's save of the same palette.
 constexpr int LockWaitMs = 5000;
 
-// An exclusive lock on the palette's folder (flock on the folder itself),
-// held while the object lives. The system drops it when the process ends,
-// however it ends: a save killed at any moment leaves no lock behind, which
-// a lock file cannot promise (a lock file written only in part is taken
-// for a live one until it is old). No file is made for it.
-class FolderLock
+// A folder only this user can enter: $XDG_RUNTIME_DIR, else
+// /tmp/tintora-<uid>, made for the purpose. Empty when neither is this
+// user's own folder closed to everybody else (someone may have made the
+// second one first).
+QByteArray PrivateLockFolder()
+{
+    const auto isPrivate = [](const QByteArray& dir) {
+        struct stat st = {};
+        return dir.startsWith('/') && ::lstat(dir.constData(), &st) == 0 && S_ISDIR(st.st_mode) &&
+               st.st_uid == ::geteuid() && (st.st_mode & 077) == 0;
+    };
+    const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
+    if (isPrivate(runtime))
+        return runtime;
+    const QByteArray own = "/tmp/tintora-" + QByteArray::number(qulonglong(::geteuid()));
+    if (::mkdir(own.constData(), 0700) != 0 && errno != EEXIST)
+        return {};
+    return isPrivate(own) ? own : QByteArray();
+}
+
+// The lock file for the palette in `folder` (see PaletteLock), or -1.
+int OpenLockFile(const QString& folder)
+{
+    struct stat dir = {};
+    const QByteArray lockFolder = PrivateLockFolder();
+    if (lockFolder.isEmpty() || ::stat(Native(folder).constData(), &dir) != 0)
+        return -1;
+    const QByteArray name = lockFolder + "/tintora-palette-" +
+                            QByteArray::number(qulonglong(dir.st_dev), 16) + '-' +
+                            QByteArray::number(qulonglong(dir.st_ino), 16) + ".lock";
+    Fd fd(
+        ::open(name.constData(), O_RDONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0600));
+    struct stat st = {};
+    if (fd.get() < 0 || ::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_uid != ::geteuid())
+        return -1;
+    return fd.release();
+}
+
+// An exclusive lock (flock) for saving the palette in `folder`, held while
+// the object lives. The system drops it when the process ends, however it
+// ends, so a save killed at any moment leaves no lock behind.
+//
+// The lock is taken on a file in a folder only this user can enter (see
+// PrivateLockFolder), named after the palette folder's device and inode so
+// that every path to the folder finds the same file. It is made readable by
+// its owner only, opened without following links and used only when it is
+// this user's regular file: another local user can neither open it nor hold
+// the lock, and the palette's folder gets no file for it.
+class PaletteLock
 {
 public:
     enum class State {
         Locked,
-        Busy,      // another program held it for the whole wait
-        Unlockable // the folder cannot be opened or locked here
+        Busy,      // another of this user's programs held it for the whole wait
+        Unlockable // no private folder, or a file system without flock
     };
 
-    FolderLock(const QString& folder, int waitMs)
-        : fd_(::open(Native(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC))
+    PaletteLock(const QString& folder, int waitMs) : fd_(OpenLockFile(folder))
     {
         if (fd_.get() < 0)
             return;
@@ -373,8 +415,8 @@ CustomColorArray CustomColorsStore::Load()
     if (!target.isEmpty()) {
         // Another program's save in progress has its temporary file there:
         // only clean up while no save holds the lock.
-        const FolderLock lock(QFileInfo(target).absolutePath(), 0);
-        if (lock.state() == FolderLock::State::Locked)
+        const PaletteLock lock(QFileInfo(target).absolutePath(), 0);
+        if (lock.state() == PaletteLock::State::Locked)
             RemoveStaleTemporaries(QFileInfo(target).absolutePath());
     }
     const FileRead read = ReadPalette(LoadPath());
@@ -418,10 +460,10 @@ SaveResult CustomColorsStore::Save(const CustomColorArray& colors)
 
     // Reading the file, laying the changes over it and replacing it happen
     // under one lock, so two programs saving at once each keep the other's
-    // cells. Where the folder cannot be locked at all (a file system
-    // without flock), the save goes ahead as it did without a lock.
-    const FolderLock lock(folder, LockWaitMs);
-    if (lock.state() == FolderLock::State::Busy)
+    // cells. Where no lock can be had at all (a file system without flock,
+    // no private folder for the lock), the save goes ahead without one.
+    const PaletteLock lock(folder, LockWaitMs);
+    if (lock.state() == PaletteLock::State::Busy)
         return fail(
             Failure(result.path, QCoreApplication::translate("CustomColorsStore",
                                                              "another program is saving it; try again")));

@@ -72,8 +72,9 @@ public:
 
     // Saves the cells of colors that differ from what Load or the last Save
     // returned: these, and only these, are laid over the file as it is now
-    // (re-read under a lock on the palette's folder that other programs'
-    // saves take too; a save waits up to 5 s for it), and the file is replaced atomically: it is always
+    // (re-read under a lock that this user's other programs' saves of the
+    // same palette take too, kept where no other user can open it; a save
+    // waits up to 5 s for it), and the file is replaced atomically: it is always
     // either the old content or the new, every write and the sync are
     // checked, the folder is synced after the rename, and no temporary file
     // stays behind. A missing or unreadable file counts as holding the

@@ -8,7 +8,9 @@
 // Reads the text (UTF-8, at most kMaxTextBytes) from standard input, takes
 // the CLIPBOARD selection and exits 0 once it owns it; a detached child then
 // serves the text until another program takes the clipboard or the X
-// connection closes (the session ends). With --from-window, the selection is
+// connection closes (the session ends). A SelectionClear alone does not end
+// it, since any client can send one: only the X server telling that another
+// window owns the clipboard does. With --from-window, the selection is
 // taken only while that window still owns it, so that a copy made by another
 // program in the meantime is never overwritten (exit 6).
 //
@@ -40,6 +42,10 @@ namespace {
 // well below the smallest request size a server accepts (256 KiB), so every
 // answer fits in one property change and INCR is never needed.
 constexpr std::size_t kMaxTextBytes = std::size_t{64} * 1024;
+
+// Requests answered for one batch of queued events (see main); a paste
+// makes one or two.
+constexpr int kMaxAnswersPerBatch = 16;
 
 enum Status : int {
     kHeld = 0,
@@ -220,7 +226,6 @@ void Answer(xcb_connection_t* c, const xcb_selection_request_event_t& request, c
     notify.target = request.target;
     notify.property = property;
     xcb_send_event(c, 0, request.requestor, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char*>(&notify));
-    xcb_flush(c);
 }
 
 Text g_text; // large: kept out of the stack
@@ -309,20 +314,55 @@ int main(int argc, char** argv)
     RedirectToNull(1, O_WRONLY);
     RedirectToNull(2, O_WRONLY);
 
-    while (xcb_generic_event_t* event = xcb_wait_for_event(c)) {
-        const int type = event->response_type & 0x7F;
-        if (type == XCB_SELECTION_REQUEST) {
-            Answer(c, *reinterpret_cast<xcb_selection_request_event_t*>(event), atoms, g_text, since);
-        } else if (type == XCB_SELECTION_CLEAR &&
-                   reinterpret_cast<xcb_selection_clear_event_t*>(event)->selection == atoms.clipboard) {
-            // Another program has the clipboard now (or a newer holder).
-            std::free(event);
+    // Events are taken in batches: the first one waited for, then all that
+    // are already queued. Work stays bounded per batch, so events arrive no
+    // faster than they are dropped and the queue cannot grow:
+    //  - a SelectionRequest that another client sent itself (the send-event
+    //    bit) is forged, since the server makes every real one: ignored;
+    //  - at most kMaxAnswersPerBatch real requests are answered, the rest of
+    //    a flood of them is left unanswered;
+    //  - a SelectionClear, which any client can forge too, only leads to one
+    //    check per batch of who owns the clipboard now. It is asked on a
+    //    second connection, opened for the first check: on this one the
+    //    answer would come after every event sent before it, which would
+    //    all have to be read and kept.
+    xcb_connection_t* query = nullptr;
+    bool serving = true;
+    while (serving) {
+        xcb_generic_event_t* event = xcb_wait_for_event(c);
+        if (!event)
             break;
+        int answered = 0;
+        bool cleared = false;
+        for (; event; event = xcb_poll_for_queued_event(c)) {
+            const int type = event->response_type & 0x7F;
+            const bool forged = (event->response_type & 0x80) != 0;
+            if (type == XCB_SELECTION_REQUEST && !forged && answered < kMaxAnswersPerBatch) {
+                Answer(c, *reinterpret_cast<xcb_selection_request_event_t*>(event), atoms, g_text, since);
+                ++answered;
+            } else if (type == XCB_SELECTION_CLEAR &&
+                       reinterpret_cast<xcb_selection_clear_event_t*>(event)->selection == atoms.clipboard) {
+                cleared = true;
+            }
+            std::free(event);
         }
-        std::free(event);
+        xcb_flush(c);
+        // Another program has the clipboard now (or a newer holder), or the
+        // connection closed: GetSelectionOwner then answers nothing.
+        if (cleared && !query) {
+            query = xcb_connect(nullptr, nullptr);
+            if (xcb_connection_has_error(query)) {
+                xcb_disconnect(query);
+                query = c;
+            }
+        }
+        if (cleared)
+            serving = SelectionOwner(query, atoms.clipboard) == window;
     }
     // The selection was taken, or the connection closed (the X server or
     // the session ended).
+    if (query && query != c)
+        xcb_disconnect(query);
     xcb_disconnect(c);
     return 0;
 }

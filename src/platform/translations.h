@@ -13,6 +13,15 @@ namespace tintora {
 // Where the built-in translations live (compiled into the program).
 inline constexpr char kBuiltinTranslationsDir[] = ":/i18n";
 
+// Languages kept from LANGUAGE; nobody lists more.
+inline constexpr int kMaxLanguages = 64;
+
+// Rewrites LANGUAGE without empty entries and repeats, keeping the first
+// kMaxLanguages languages in their order. Qt reads the variable once, when
+// the locale is first asked for its languages, and its time grows with the
+// square of the list's length: call before any QLocale is made.
+void DropRepeatedLanguages();
+
 // The outcome of choosing a translation.
 struct TranslationChoice {
     QString file; // the .qm file loaded; empty when the program speaks English
@@ -24,9 +33,11 @@ struct TranslationChoice {
 QStringList TranslationCandidates(const QLocale& locale);
 
 // Loads into `translator` the first of the candidates that has a file
-// "tintora_<lang>.qm", looking in each of `dirs` in turn. A file that exists
-// but does not load leaves the translator empty (English) and says so in the
-// note; a language with no file anywhere is English without a note.
+// "tintora_<lang>.qm", looking in each of `dirs` in turn. A file is read
+// whole into memory, which the translator keeps, and loaded only when its
+// structure is sound (QmStructureIsSound). A file that exists but does not
+// load leaves the translator empty (English) and says so in the note; a
+// language with no file anywhere is English without a note.
 TranslationChoice ChooseTranslation(QTranslator& translator, const QLocale& locale, const QStringList& dirs);
 
 // The program's translators for the life of the process: its own, and Qt's

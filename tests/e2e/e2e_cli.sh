@@ -82,6 +82,7 @@ expect 2 "" "unknown placeholder {q}" -- --color red --format '{q}'
 expect 2 "" "--format needs --color VALUE or --pick" -- --format html
 expect 2 "" "give only one of" -- --color red --export-palette "$work/x.gpl"
 expect 2 "" "--copy needs --color VALUE or --pick" -- --copy
+expect 2 "" "--copy takes one colour; it cannot be used with --color -" -- --color - --copy
 # With no display the codes are still printed; the failed copy is not success.
 expect 1 "#FF0000" "--copy: " -- --color red --format html --copy
 expect 2 "" "expected a .gpl, .css, .txt or .hex file" -- --export-palette "$work/x.png"

@@ -3,12 +3,17 @@
 # The command line where things go wrong: --pick with no display to pick
 # from exits 3 with the reason and never waits; --export-palette and
 # --import-palette on a full disk fail, exit 1 and leave the files they
-# would replace as they were (a small tmpfs, mounted when root may).
+# would replace as they were (a small tmpfs, mounted when root may). Another
+# local user cannot hold the lock that palette saves take (a user made for
+# the test, when root may).
 set -euo pipefail
 : "${TINTORA_BIN:?path to the tintora program}"
 
 work=$(mktemp -d)
+other=""
 cleanup() {
+  [ -z "${holder_pid:-}" ] || kill "$holder_pid" 2>/dev/null || true
+  [ -z "$other" ] || userdel "$other" 2>/dev/null || true
   mountpoint -q "$work/disk" 2>/dev/null && umount -l "$work/disk"
   rm -rf "$work"
 }
@@ -79,6 +84,39 @@ else
   if ls "$(dirname "$palette")" | grep -q 'usercolors.cps\.[A-Za-z0-9]\{6\}$'; then
     fail "a temporary file stayed: $(ls "$(dirname "$palette")")"
   fi
+fi
+
+# Another local user holds what it can open on the way to a palette: the
+# folder of a portable copy and the per-user folder. Saves still go through
+# at once, and the lock files they take are closed to that user.
+if [ "$(id -u)" != 0 ] || ! useradd -M -N "tintora-e2e-$$" 2>/dev/null; then
+  echo "SKIP (other user part): cannot create a user here (needs root and useradd)"
+else
+  other="tintora-e2e-$$"
+  chmod 755 "$work"
+  mkdir -p "$work/port" "$work/inst2/bin" "$work/inst2/share/tintora" "$work/data2/Tintora/Tintora" "$work/run2"
+  tee "$work/port/tintora" >"$work/inst2/bin/tintora" <"$TINTORA_BIN"
+  chmod 755 "$work/port/tintora" "$work/inst2/bin/tintora" && chmod 700 "$work/run2"
+  chmod -R go+rX "$work/port" "$work/inst2" "$work/data2"
+  setpriv --reuid="$other" --regid="$(id -g "$other")" --clear-groups perl -e '
+use Fcntl qw(O_RDONLY LOCK_EX); my @held;
+for (@ARGV) { sysopen(my $fh, $_, O_RDONLY) or die "$_: $!"; flock($fh, LOCK_EX) or die; push @held, $fh; }
+$| = 1; print "held\n"; sleep 120;' "$work/port" "$work/data2/Tintora/Tintora" >"$work/held" 2>&1 &
+  holder_pid=$!
+  for _ in $(seq 100); do grep -q held "$work/held" && break; sleep 0.1; done
+  grep -q held "$work/held" || fail "the other user could not take the folder locks: $(cat "$work/held")"
+  printf '#102030\n' >"$work/one.txt"
+  for copy in "$work/port/tintora" "$work/inst2/bin/tintora"; do
+    set +e
+    XDG_DATA_HOME="$work/data2" XDG_RUNTIME_DIR="$work/run2" "$copy" --import-palette "$work/one.txt" \
+      >"$work/out" 2>"$work/err"
+    status=$?
+    set -e
+    [ "$status" = 0 ] || fail "$copy --import-palette beside another user's locks exited $status: $(cat "$work/err")"
+  done
+  kill "$holder_pid"; wait "$holder_pid" 2>/dev/null || holder_pid=""
+  [ "$(find "$work/run2" -name '*.lock' -user root -perm 600 | wc -l)" = 2 ] || fail "expected two private lock files: $(ls -l "$work/run2")"
+  userdel "$other" && other=""
 fi
 
 [ "$failures" = 0 ] || { echo "$failures failure(s)"; exit 1; }

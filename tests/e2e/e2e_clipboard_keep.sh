@@ -9,6 +9,7 @@
 source "$(dirname "${BASH_SOURCE[0]}")/e2e_lib.sh"
 : "${CLIPBOARD_HOLDER:?path to tintora-clipboard-holder}"
 : "${CLIPBOARD_MANAGER_STANDIN:?path to the stand-in clipboard manager}"
+: "${X11_FORGE:?path to the x11_forge helper}"
 cp "$CLIPBOARD_HOLDER" "$appdir/"
 holder="$appdir/tintora-clipboard-holder"
 not_first_start
@@ -87,6 +88,27 @@ set -e
 [ "$status" = "6 3" ] || fail "the holder exited $status, expected 6 (not the owner) and 3 (too long)"
 [ "$(clipboard)" = "255, 0, 0" ] || fail "a refused text changed the clipboard to '$(clipboard | head -c 40)'"
 expect_holders 1 "after the refused texts"
+
+# Any client can send the holder a SelectionClear, or a flood of forged
+# events: it keeps the code (the server still names it the owner) and its
+# memory (except under AddressSanitizer, which keeps what is freed).
+pid=$(holders)
+"$X11_FORGE" clear || fail "x11_forge could not send a SelectionClear"
+expect_clip "255, 0, 0" "a forged SelectionClear"
+"$X11_FORGE" flood 100000 || fail "x11_forge could not send its flood"
+expect_clip "255, 0, 0" "a flood of forged events"
+peak=$(awk '/^VmHWM/ {print $2}' "/proc/$pid/status")
+ldd "$holder" | grep -q libasan || [ "$peak" -lt 4096 ] || fail "the holder grew to $peak kB under forged events"
+
+# STRING is ISO 8859-1: a code with "é" is offered in it, one with a
+# character beyond it only as UTF-8.
+printf '#\xc3\xa91' | "$holder" || fail "the holder refused a code with é"
+[ "$(xclip -o -selection clipboard -t STRING | od -An -tx1 | tr -d ' \n')" = 23e931 ] || fail "STRING of #é1 is not Latin-1"
+[ "$(xclip -o -selection clipboard -t UTF8_STRING)" = "#é1" ] || fail "UTF8_STRING of #é1 is wrong"
+printf '#\xc5\x911' | "$holder" || fail "the holder refused a code with ő"
+xclip -o -selection clipboard -t TARGETS | grep -qx STRING && fail "STRING is offered for #ő1"
+[ "$(xclip -o -selection clipboard -t UTF8_STRING)" = "#ő1" ] || fail "UTF8_STRING of #ő1 is wrong"
+expect_holders 1 "after the Latin-1 checks"
 
 # The holder never outlives the X server.
 pid=$(holders)

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "platform/qm_structure.h"
 #include "platform/translations.h"
 
 #include <QDir>
@@ -73,6 +74,45 @@ TEST(Translations, OverrideFolderCorruptOrMissingFile)
     ASSERT_TRUE(QFile::rename(corrupt + QStringLiteral(".good"), corrupt));
     QTranslator fromOverride;
     EXPECT_EQ(ChooseTranslation(fromOverride, german, {dir.path(), kBuiltin}).file, corrupt);
+}
+
+// One record (translation "x", source "a") found by one hash entry; each
+// row breaks one rule of the structure.
+TEST(Translations, QmStructureRefusesEachBrokenRule)
+{
+    const auto Be32 = [](quint32 v) {
+        return QByteArray::fromHex(QByteArray::number(v, 16).rightJustified(8, '0'));
+    };
+    const auto Section = [&](char tag, const QByteArray& body, int extra = 0) {
+        return tag + Be32(quint32(body.size() + extra)) + body;
+    };
+    const QByteArray magic = QByteArray::fromHex("3cb86418caef9c95cd211cbf60a1bddd");
+    const QByteArray record = "\x03" + Be32(2) + QByteArray("\0x", 2) + "\x06" + Be32(1) + "a\x01";
+    const QByteArray messages = Section('\x69', record);
+    const QByteArray hash = Be32(7) + Be32(0);
+    const QByteArray rows[][2] = {
+        {Section('\x42', hash) + messages, "1"},
+        {Section('\x42', hash) + Section('\x69', record.left(record.size() - 1)), "record without end"},
+        {Section('\x42', hash) + Section('\x69', "\x03" + Be32(1) + "x\x01"), "odd translation"},
+        {Section('\x42', hash) + Section('\x69', "\x03" + Be32(10) + "x\x01"), "length past section"},
+        {Section('\x42', Be32(7) + Be32(1)) + messages, "offset inside a record"},
+        {Section('\x42', Be32(7) + Be32(99)) + messages, "offset past messages"},
+        {Section('\x42', Be32(9) + Be32(0) + hash) + messages, "hashes out of order"},
+        {Section('\x42', hash + QByteArray(1, '\0')) + messages, "partial entry"},
+        {Section('\x42', hash, 1) + messages, "section past the end"},
+        {messages + messages, "section twice"},
+        {messages + Section('\x96', "x"), "dependencies"},
+        {Section('\x2f', QByteArray(2, '\0')) + messages, "no context buckets"},
+        {Section('\x2f', QByteArray::fromHex("0001000100")) + messages, "context list past section"},
+        {Section('\x88', "\x01") + messages, "plural rule without operand"},
+    };
+    for (const auto& [body, what] : rows) {
+        const QByteArray file = magic + body;
+        EXPECT_EQ(QmStructureIsSound(reinterpret_cast<const unsigned char*>(file.constData()),
+                                     std::size_t(file.size())),
+                  what == "1")
+            << what.toStdString();
+    }
 }
 
 } // namespace
