@@ -1232,6 +1232,14 @@ Platzhalter: {r} {g} {b} {rx} {gx} {bx} {RX} {GX} {BX} {hex} {HEX}
 <context>
     <name>tintora::MainWindow</name>
     <message>
+        <source>&amp;Picker</source>
+        <translation>&amp;Wähler</translation>
+    </message>
+    <message>
+        <source>&amp;Preset</source>
+        <translation>&amp;Vorgaben</translation>
+    </message>
+    <message>
         <source>Pick from Screen</source>
         <translation>Vom Schirm wählen</translation>
     </message>
@@ -1401,14 +1409,6 @@ Platzhalter: {r} {g} {b} {rx} {gx} {bx} {RX} {GX} {BX} {hex} {HEX}
         <translation>Sichere Palette (216)</translation>
     </message>
     <message>
-        <source>&amp;Picker</source>
-        <translation>&amp;Wähler</translation>
-    </message>
-    <message>
-        <source>&amp;Preset</source>
-        <translation>&amp;Vorgaben</translation>
-    </message>
-    <message>
         <source>The custom colours could not be saved.
 
 %1
@@ -1538,6 +1538,14 @@ Die hinzugefügten Farben bleiben in der Palette, auch wenn Sie zum anderen Rast
     <message>
         <source>Pick from Screen...</source>
         <translation>Vom Bildschirm wählen...</translation>
+    </message>
+    <message>
+        <source>Undo colour</source>
+        <translation>Farbe rückgängig</translation>
+    </message>
+    <message>
+        <source>Redo colour</source>
+        <translation>Farbe wiederherstellen</translation>
     </message>
 </context>
 <context>

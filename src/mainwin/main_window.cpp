@@ -30,6 +30,7 @@
 #include <QShortcut>
 
 #include <cmath>
+#include <utility>
 
 namespace tintora {
 
@@ -103,6 +104,19 @@ void MainWindow::connectControls()
     auto* pick = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_E), this);
     pick->setContext(Qt::WindowShortcut);
     connect(pick, &QShortcut::activated, this, &MainWindow::pickFromScreen);
+    // A text field with the focus takes these keys for its own undo.
+    const std::pair<QKeySequence, void (MainWindow::*)()> steps[] = {
+        {QKeySequence::Undo, &MainWindow::undoColor},
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), &MainWindow::redoColor},
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), &MainWindow::redoColor},
+    };
+    for (const auto& [keys, step] : steps) {
+        auto* shortcut = new QShortcut(keys, this);
+        shortcut->setContext(Qt::WindowShortcut);
+        connect(shortcut, &QShortcut::activated, this, step);
+    }
+    connect(swatches_, &SwatchRow::undoRequested, this, &MainWindow::undoColor);
+    connect(swatches_, &SwatchRow::redoRequested, this, &MainWindow::redoColor);
 }
 
 MainWindow::~MainWindow() = default;
@@ -157,8 +171,13 @@ void MainWindow::apply(const ViewUpdate& u)
         show();
     }
     channels_->showTexts(u.fields);
-    if (u.swatch)
+    if (u.swatch && *u.swatch != state_.newColor) {
+        if (picker_.PlaneDragging() || picker_.SliderDragging())
+            dragFrom_ = dragFrom_.value_or(state_.newColor);
+        else if (!stepping_)
+            steps_.Record(state_.newColor, *u.swatch);
         state_.newColor = *u.swatch;
+    }
     if (u.current) {
         const ColorChange change = color_.SetCurrentColor(*u.current, sys_);
         codes_->showOutputs(change.outputs, change.rgb);
@@ -174,6 +193,7 @@ void MainWindow::apply(const ViewUpdate& u)
         update(QRect(r.x, r.y, r.width, r.height));
     if (u.swatch || u.current)
         showState();
+    swatches_->showSteps(steps_.CanUndo(), steps_.CanRedo());
     describeAreas();
 }
 
@@ -302,6 +322,28 @@ void MainWindow::mouseMoveEvent(QMouseEvent* e)
 void MainWindow::mouseReleaseEvent(QMouseEvent*)
 {
     apply(picker_.Release(pickerInput()));
+    if (dragFrom_)
+        steps_.Record(*std::exchange(dragFrom_, std::nullopt), state_.newColor);
+    swatches_->showSteps(steps_.CanUndo(), steps_.CanRedo());
+}
+
+void MainWindow::undoColor()
+{
+    takeStep(steps_.Undo());
+}
+
+void MainWindow::redoColor()
+{
+    takeStep(steps_.Redo());
+}
+
+void MainWindow::takeStep(std::optional<ColorRef> color)
+{
+    stepping_ = true;
+    if (color)
+        showColor(SplitColor(ResolveColor(*color, sys_)));
+    stepping_ = false;
+    swatches_->showSteps(steps_.CanUndo(), steps_.CanRedo());
 }
 
 // ---- keyboard ------------------------------------------------------------------

@@ -3,6 +3,7 @@
 
 #include "core/branding.h"
 #include "core/color_state.h"
+#include "core/color_steps.h"
 #include "core/view_update.h"
 #include "mainwin/area_input.h"
 #include "mainwin/palette_panel.h"
@@ -17,6 +18,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QComboBox;
 class QLabel;
@@ -67,6 +69,10 @@ public:
     // and the readout show its colour, "New" and the picker stay.
     void showSwatch(SwatchId id);
     void pickFromScreen() { screenPick_->start(); } // the eyedropper
+    // Ctrl+Z and Ctrl+Shift+Z (or Ctrl+Y): "New" steps back or forward
+    // through its changes, each made current as a typed code is.
+    void undoColor();
+    void redoColor();
 
     const WindowState& state() const { return state_; }
     const PickerController& picker() const { return picker_; }
@@ -114,6 +120,8 @@ private:
     PickerInput pickerInput() const;
     void setMode(PickerMode mode);
     void showColor(const Rgb& rgb);
+    // Makes an undone or redone colour current, recording no step.
+    void takeStep(std::optional<ColorRef> color);
     void buildControls();
     void connectControls();
     void showMessage(const QString& text);
@@ -130,6 +138,11 @@ private:
     CustomColorsStore store_;
     PaletteController palettes_;
     AreaInput areas_{picker_, palettes_, sys_};
+    ColorSteps steps_;
+    // The "New" colour before a drag that changed it: the drag is one step,
+    // recorded when it ends.
+    std::optional<ColorRef> dragFrom_;
+    bool stepping_ = false; // applying an undo or a redo
     bool loaded_ = false;
     bool painted_ = false;
     MessageHook messageHook_;

@@ -54,6 +54,14 @@ void SwatchRow::hookUp(SwatchLabel* s, SwatchId id)
             menu->addAction(tr("Use as New"), this, [this, id] { emit useRequested(id); });
         menu->addAction(tr("Pick from Screen..."), QKeySequence(Qt::CTRL | Qt::Key_E), this,
                         &SwatchRow::pickRequested);
+        if (id == SwatchId::New) {
+            menu->addSeparator();
+            menu->addAction(tr("Undo colour"), QKeySequence::Undo, this, &SwatchRow::undoRequested)
+                ->setEnabled(canUndo_);
+            menu->addAction(tr("Redo colour"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), this,
+                            &SwatchRow::redoRequested)
+                ->setEnabled(canRedo_);
+        }
         menu->popup(s->mapToGlobal(p));
     });
 }
@@ -66,6 +74,12 @@ SwatchLabel* SwatchRow::swatch(SwatchId id) const
         return oldSwatch_;
     const int i = static_cast<int>(id);
     return i >= 0 && i < ColorHistory::Size ? history_[static_cast<std::size_t>(i)] : nullptr;
+}
+
+void SwatchRow::showSteps(bool canUndo, bool canRedo)
+{
+    canUndo_ = canUndo;
+    canRedo_ = canRedo;
 }
 
 void SwatchRow::show(const WindowState& state)

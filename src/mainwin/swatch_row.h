@@ -32,11 +32,15 @@ public:
     // The swatch of an id, or nullptr for none.
     SwatchLabel* swatch(SwatchId id) const;
     void show(const WindowState& state);
+    // Whether "New"'s menu offers to undo or redo a colour; emits nothing.
+    void showSteps(bool canUndo, bool canRedo);
 
 signals:
     void showRequested(tintora::SwatchId id);
     void useRequested(tintora::SwatchId id);
     void pickRequested();
+    void undoRequested();
+    void redoRequested();
 
 private:
     void hookUp(SwatchLabel* s, SwatchId id);
@@ -45,6 +49,8 @@ private:
     SwatchLabel* newSwatch_ = nullptr;                       // lblSelColor
     SwatchLabel* oldSwatch_ = nullptr;                       // Label2
     std::array<SwatchLabel*, ColorHistory::Size> history_{}; // hist(i)
+    bool canUndo_ = false;
+    bool canRedo_ = false;
 };
 
 } // namespace tintora

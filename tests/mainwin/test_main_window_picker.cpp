@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "main_window_fixture.h"
 
+#include "core/color_steps.h"
 #include "picker/renderers.h"
 
 #include <QAbstractButton>
@@ -186,6 +187,47 @@ TEST_F(MainWindowPicker, HueStripDragShowsOneColourAtEveryMove)
     release(282, 60);
     agree("release");
     EXPECT_EQ(text("txtColor4") + text("Text1") + text("txtH"), codes);
+}
+
+// Undo and redo step "New" through its changes, a whole drag as one step,
+// each colour made current with the ring at its place; Keep is no step, and
+// a text field keeps Ctrl+Z for its own undo.
+TEST_F(MainWindowPicker, UndoAndRedoStepThroughTheColoursOfNew)
+{
+    const std::int32_t red = form->state().newColor;
+    click(60, 60);
+    const std::int32_t first = form->state().newColor;
+    press(100, 100);
+    drag(150, 120);
+    drag(200, 200);
+    release(200, 200);
+    const std::int32_t dragged = form->state().newColor;
+    form->keepColor();
+    const auto step = [&](QKeySequence keys, std::int32_t want, const char* what) {
+        QTest::keySequence(form.get(), keys);
+        EXPECT_EQ(form->state().newColor, want) << what;
+        EXPECT_EQ(form->colorModel().CurrentColor(), want) << what;
+        EXPECT_EQ(pixel(form->picker().layout().SelX, form->picker().layout().SelY), want) << what;
+    };
+    step(QKeySequence::Undo, first, "the drag undone at once");
+    step(QKeySequence::Undo, red, "the click undone");
+    step(QKeySequence::Undo, red, "nothing before the start");
+    step(QKeySequence(Qt::CTRL | Qt::Key_Y), first, "redone");
+    step(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), dragged, "redone again");
+    auto* html = child<QLineEdit>("txtColor4");
+    html->setFocus();
+    QTest::keyClick(html, Qt::Key_Backspace);
+    QTest::keySequence(html, QKeySequence::Undo);
+    EXPECT_EQ(form->state().newColor, dragged);
+    EXPECT_EQ(html->text(), QStringLiteral("#%1").arg(SplitColor(dragged).ToRrggbb(), 6, 16, QLatin1Char('0')).toUpper());
+
+    ColorSteps steps; // a long session keeps the latest steps
+    for (ColorRef c = 1; c <= 300; ++c)
+        steps.Record(c - 1, c);
+    int undone = 0;
+    while (steps.Undo())
+        ++undone;
+    EXPECT_EQ(undone, static_cast<int>(ColorSteps::Capacity));
 }
 
 TEST_F(MainWindowPicker, ModeSwitchToHuePlacesRingFromTheFields)
