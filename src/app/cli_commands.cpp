@@ -77,7 +77,7 @@ const QCommandLineOption& ExportOption()
         QCoreApplication::translate(
             "CommandLine",
             "Write the 224 custom colours to FILE and exit: a GIMP palette (.gpl), CSS custom properties "
-            "(.css) or a list of hex codes (.txt, .hex)."),
+            "(.css), a list of hex codes (.txt, .hex) or Adobe Swatch Exchange (.ase)."),
         QStringLiteral("FILE"));
     return option;
 }
@@ -86,10 +86,10 @@ const QCommandLineOption& ImportOption()
 {
     static const QCommandLineOption option(
         QStringLiteral("import-palette"),
-        QCoreApplication::translate(
-            "CommandLine",
-            "Read FILE (.gpl, .css, .txt or .hex) into the custom colours from cell 1 on, save them, say "
-            "where they went and exit. A malformed file changes nothing."),
+        QCoreApplication::translate("CommandLine",
+                                    "Read FILE (.gpl, .ase, .css, .txt or .hex) into the custom colours from "
+                                    "cell 1 on, save them, say "
+                                    "where they went and exit. A malformed file changes nothing."),
         QStringLiteral("FILE"));
     return option;
 }
@@ -183,11 +183,11 @@ int RunPaletteCommand(const QCommandLineParser& parser, int& argc, char** argv)
         QFileInfo(parser.value(exporting ? ExportOption() : ImportOption())).absoluteFilePath();
     if (!PaletteFormatForPath(file)) {
         return Fail(
-            2,
-            QCoreApplication::translate(
-                "CommandLine", "%1: '%2' has an unknown file type; expected a .gpl, .css, .txt or .hex file")
-                .arg(exporting ? QStringLiteral("--export-palette") : QStringLiteral("--import-palette"),
-                     file));
+            2, QCoreApplication::translate(
+                   "CommandLine",
+                   "%1: '%2' has an unknown file type; expected a .gpl, .ase, .css, .txt or .hex file")
+                   .arg(exporting ? QStringLiteral("--export-palette") : QStringLiteral("--import-palette"),
+                        file));
     }
     // applicationDirPath() and the per-user folder need an application
     // object; a core one needs no display.

@@ -87,7 +87,7 @@ expect 2 "" "give only one of" -- --color red --export-palette "$work/x.gpl"
 expect 2 "" "--copy needs --color VALUE or --pick" -- --copy
 # With no display the codes are still printed; the failed copy is not success.
 expect 1 "#FF0000" "--copy: " -- --color red --format html --copy
-expect 2 "" "expected a .gpl, .css, .txt or .hex file" -- --export-palette "$work/x.png"
+expect 2 "" "expected a .gpl, .ase, .css, .txt or .hex file" -- --export-palette "$work/x.png"
 expect 1 "" "no exact #rgb form" -- --color '#010203' --format hex3
 
 # Many colours at once: one result a line, bad lines named on stderr with
