@@ -124,7 +124,8 @@ PaletteRead ParseAsePalette(std::string_view bytes)
     std::uint32_t blocks = 0;
     if (bytes.substr(0, 4) != "ASEF" || !file.Skip(4) || !file.Read(2, &major) || !file.Read(2, &minor) ||
         !file.Read(4, &blocks))
-        return refuse(Tr("not an Adobe Swatch Exchange file; expected it to start with \"ASEF\""));
+        return refuse(Tr(QT_TRANSLATE_NOOP(
+            "PaletteExchange", "not an Adobe Swatch Exchange file; expected it to start with \"ASEF\"")));
     if (major != 1) {
         return refuse(
             QCoreApplication::translate("PaletteExchange", "version %1.%2 of the swatch format; expected 1.0")
@@ -158,7 +159,8 @@ PaletteRead ParseAsePalette(std::string_view bytes)
         }
         const std::optional<std::string> name = ReadName(block);
         if (!name)
-            return refuse(At(body, Tr("the name runs past the end of its block")));
+            return refuse(At(
+                body, Tr(QT_TRANSLATE_NOOP("PaletteExchange", "the name runs past the end of its block"))));
         if (type == kGroupStart) {
             if (read.name.empty())
                 read.name = *name;
@@ -171,17 +173,22 @@ PaletteRead ParseAsePalette(std::string_view bytes)
                                                                         : 0;
         if (channels == 0) {
             return refuse(
-                At(body, Tr("unknown colour model; expected \"RGB \", \"CMYK\", \"LAB \" or \"Gray\"")));
+                At(body, Tr(QT_TRANSLATE_NOOP(
+                             "PaletteExchange",
+                             "unknown colour model; expected \"RGB \", \"CMYK\", \"LAB \" or \"Gray\""))));
         }
         double v[4] = {};
         for (std::size_t i = 0; i < channels; ++i) {
             std::uint32_t bits = 0;
             const std::size_t at = body + length - block.left();
             if (!block.Read(4, &bits))
-                return refuse(At(at, Tr("the colour's values run past the end of its block")));
+                return refuse(
+                    At(at, Tr(QT_TRANSLATE_NOOP("PaletteExchange",
+                                                "the colour's values run past the end of its block"))));
             v[i] = std::bit_cast<float>(bits);
             if (!std::isfinite(v[i]))
-                return refuse(At(at, Tr("a colour value is not a finite number")));
+                return refuse(At(
+                    at, Tr(QT_TRANSLATE_NOOP("PaletteExchange", "a colour value is not a finite number"))));
         }
         Rgb rgb;
         if (model == "RGB ") {
@@ -200,10 +207,12 @@ PaletteRead ParseAsePalette(std::string_view bytes)
             read.colors.push_back(rgb);
     }
     if (read.colorsInFile == 0)
-        return refuse(Tr("the file holds no colour"));
+        return refuse(Tr(QT_TRANSLATE_NOOP("PaletteExchange", "the file holds no colour")));
     if (cmyk) {
-        read.note = Tr("CMYK colours were converted without a colour profile, by red = (1 - C)(1 - K) and "
-                       "so on; a printer's profile would give other colours.");
+        read.note = Tr(QT_TRANSLATE_NOOP(
+            "PaletteExchange",
+            "CMYK colours were converted without a colour profile, by red = (1 - C)(1 - K) and "
+            "so on; a printer's profile would give other colours."));
     }
     return read;
 }
