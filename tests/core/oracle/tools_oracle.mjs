@@ -9,14 +9,35 @@
 //     relative luminance (0.2126, 0.7152, 0.0722) of colorjs.io's linear
 //     channels, encoded by colorjs.io as a grey.
 //
-//   node tools_oracle.mjs [COUNT] > cases.tsv
+//   - Adobe Swatch Exchange by ase-utils: it encodes a palette of RGB, Gray
+//     and CMYK entries to the file ASE_FILE for Tintora's reader, and with
+//     "decode FILE" decodes what Tintora's writer made and checks that each
+//     entry is an RGB colour named by its own HTML code.
+//
+//   node tools_oracle.mjs [COUNT [ASE_FILE]] > cases.tsv
+//   node tools_oracle.mjs decode FILE
 //
 // Lines:
 //   apca <tab> r,g,b <tab> r,g,b <tab> Lc (17 significant digits)
 //   KIND <tab> r,g,b <tab> the encoded channels before rounding, 0..255
+//   ase <tab> entry number <tab> the channels before rounding, 0..255
 
 import Color from "colorjs.io";
 import { APCAcontrast, sRGBtoY } from "apca-w3";
+import ase from "ase-utils";
+import { readFileSync, writeFileSync } from "node:fs";
+
+if (process.argv[2] === "decode") {
+  const { colors } = ase.decode(readFileSync(process.argv[3]));
+  const hex = (v) => Math.round(v * 255).toString(16).toUpperCase().padStart(2, "0");
+  const bad = colors.filter((c) => c.model !== "RGB" || c.name !== "#" + c.color.map(hex).join(""));
+  if (colors.length !== 224 || bad.length > 0) {
+    console.error(`ase-utils read ${colors.length} entries; wrong: ${JSON.stringify(bad.slice(0, 3))}`);
+    process.exit(1);
+  }
+  console.log("ase-utils read Tintora's 224 entries, each named by its colour");
+  process.exit(0);
+}
 
 const count = Number(process.argv[2] || 4000);
 
@@ -81,4 +102,20 @@ for (let i = 0; i < count; ++i) {
   const y = 0.2126 * lin[0] + 0.7152 * lin[1] + 0.0722 * lin[2];
   out.push(`achromatopsia\t${rgb}\t${encoded([y, y, y])}`);
 }
+// A palette of 200 entries for the .ase reader; float32 as the file holds it.
+const swatches = [];
+for (let i = 0; i < 200; ++i) {
+  const v = () => Math.fround((next() % 100001) / 100000);
+  const model = ["RGB", "Gray", "CMYK"][next() % 3];
+  const color = model === "RGB" ? [v(), v(), v()] : model === "Gray" ? [v()] : [v(), v(), v(), v()];
+  const rgb =
+    model === "RGB"
+      ? color
+      : model === "Gray"
+        ? [color[0], color[0], color[0]]
+        : color.slice(0, 3).map((c) => (1 - c) * (1 - color[3]));
+  swatches.push({ name: `swatch ${i} ü`, model, color, type: ["global", "spot", "normal"][i % 3] });
+  out.push(`ase\t${i}\t${rgb.map((c) => (c * 255).toFixed(9))}`);
+}
+if (process.argv[3]) writeFileSync(process.argv[3], ase.encode({ colors: swatches }));
 process.stdout.write(out.join("\n") + "\n");
