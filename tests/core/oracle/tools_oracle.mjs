@@ -1,26 +1,19 @@
 // SPDX-License-Identifier: MIT
 //
-// Makes the cases of the differential contrast and colour-vision test from a
-// seeded generator and answers them with independent code:
-//   - APCA Lc by apca-w3 0.1.9: APCAcontrast(sRGBtoY(text), sRGBtoY(bg));
-//   - the Machado, Oliveira & Fernandes (2009) matrices at severity 1.0,
-//     written here as the published literals, applied to linear-light sRGB
-//     that colorjs.io decodes and encodes; achromatopsia as the WCAG
-//     relative luminance (0.2126, 0.7152, 0.0722) of colorjs.io's linear
-//     channels, encoded by colorjs.io as a grey.
-//
-//   - Adobe Swatch Exchange by ase-utils: it encodes a palette of RGB, Gray
-//     and CMYK entries to the file ASE_FILE for Tintora's reader, and with
-//     "decode FILE" decodes what Tintora's writer made and checks that each
-//     entry is an RGB colour named by its own HTML code.
-//
+// Makes the cases of the differential contrast, colour-vision and .ase test
+// from a seeded generator and answers them with independent code: APCA Lc
+// by apca-w3 0.1.9 (APCAcontrast(sRGBtoY(text), sRGBtoY(bg))); the Machado,
+// Oliveira & Fernandes (2009) matrices at severity 1.0, written here as the
+// published literals, on linear-light sRGB that colorjs.io decodes and
+// encodes (achromatopsia: the WCAG relative luminance as a grey); .ase files
+// by ase-utils, which encodes RGB, Gray and CMYK entries to ASE_FILE and,
+// with "decode FILE", checks that Tintora's file holds 224 RGB entries each
+// named by its own HTML code.
 //   node tools_oracle.mjs [COUNT [ASE_FILE]] > cases.tsv
 //   node tools_oracle.mjs decode FILE
-//
-// Lines:
-//   apca <tab> r,g,b <tab> r,g,b <tab> Lc (17 significant digits)
-//   KIND <tab> r,g,b <tab> the encoded channels before rounding, 0..255
-//   ase <tab> entry number <tab> the channels before rounding, 0..255
+// Lines: "apca, r,g,b, r,g,b, Lc"; "KIND, r,g,b, the encoded channels before
+// rounding (0..255)"; "ase, entry number, its channels before rounding";
+// tab-separated.
 
 import Color from "colorjs.io";
 import { APCAcontrast, sRGBtoY } from "apca-w3";
@@ -62,20 +55,11 @@ const colour = () => [channel(), channel(), channel()];
 
 const MATRICES = {
   protanopia: [
-    [0.152286, 1.052583, -0.204868],
-    [0.114503, 0.786281, 0.099216],
-    [-0.003882, -0.048116, 1.051998],
-  ],
+    [0.152286, 1.052583, -0.204868], [0.114503, 0.786281, 0.099216], [-0.003882, -0.048116, 1.051998]],
   deuteranopia: [
-    [0.367322, 0.860646, -0.227968],
-    [0.280085, 0.672501, 0.047413],
-    [-0.01182, 0.04294, 0.968881],
-  ],
+    [0.367322, 0.860646, -0.227968], [0.280085, 0.672501, 0.047413], [-0.01182, 0.04294, 0.968881]],
   tritanopia: [
-    [1.255528, -0.076749, -0.178779],
-    [-0.078411, 0.930809, 0.147602],
-    [0.004733, 0.691367, 0.3039],
-  ],
+    [1.255528, -0.076749, -0.178779], [-0.078411, 0.930809, 0.147602], [0.004733, 0.691367, 0.3039]],
 };
 
 const out = [];
