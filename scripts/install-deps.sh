@@ -103,9 +103,10 @@ if [ "$(id -u)" -ne 0 ]; then
   SUDO="sudo"
 fi
 
-# The differential notation test's oracle (colorjs.io and a CSS grammar
-# reader) comes from the npm registry, pinned by its package-lock.json. Run
-# again only when the lock file is newer than what is installed.
+# The differential tests' oracles (colorjs.io, a CSS grammar reader,
+# apca-w3 and ase-utils) come from the npm registry, pinned by their
+# package-lock.json. Run again only when the lock file is newer than what is
+# installed.
 install_oracle() {
   local dir
   dir="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)/tests/core/oracle"

@@ -456,20 +456,20 @@
         <translation>Mit --color oder --pick stattdessen eine Schreibweise ausgeben: eine von %1; oder eine Vorlage wie &apos;{r}, {g}, {b}&apos; oder &apos;0x{HEX}&apos; mit den Platzhaltern %2 ({{ und }} für geschweifte Klammern).</translation>
     </message>
     <message>
-        <source>Write the 224 custom colours to FILE and exit: a GIMP palette (.gpl), CSS custom properties (.css) or a list of hex codes (.txt, .hex).</source>
-        <translation>Die 224 eigenen Farben in FILE schreiben und beenden: eine GIMP-Palette (.gpl), CSS Custom Properties (.css) oder eine Liste von Hex-Codes (.txt, .hex).</translation>
+        <source>Write the 224 custom colours to FILE and exit: a GIMP palette (.gpl), CSS custom properties (.css), a list of hex codes (.txt, .hex) or Adobe Swatch Exchange (.ase).</source>
+        <translation>Die 224 eigenen Farben in FILE schreiben und beenden: eine GIMP-Palette (.gpl), CSS Custom Properties (.css), eine Liste von Hex-Codes (.txt, .hex) oder Adobe Swatch Exchange (.ase).</translation>
     </message>
     <message>
-        <source>Read FILE (.gpl, .css, .txt or .hex) into the custom colours from cell 1 on, save them, say where they went and exit. A malformed file changes nothing.</source>
-        <translation>FILE (.gpl, .css, .txt oder .hex) ab Zelle 1 in die eigenen Farben lesen, sie speichern, sagen, wohin sie kamen, und beenden. Eine fehlerhafte Datei ändert nichts.</translation>
+        <source>Read FILE (.gpl, .ase, .css, .txt or .hex) into the custom colours from cell 1 on, save them, say where they went and exit. A malformed file changes nothing.</source>
+        <translation>FILE (.gpl, .ase, .css, .txt oder .hex) ab Zelle 1 in die eigenen Farben lesen, sie speichern, sagen, wohin sie kamen, und beenden. Eine fehlerhafte Datei ändert nichts.</translation>
     </message>
     <message>
         <source>read as the decimal value %1; for the hex colour, type #%1</source>
         <translation>als Dezimalwert %1 gelesen; für die Hex-Farbe #%1 eingeben</translation>
     </message>
     <message>
-        <source>%1: &apos;%2&apos; has an unknown file type; expected a .gpl, .css, .txt or .hex file</source>
-        <translation>%1: &apos;%2&apos; hat einen unbekannten Dateityp; erwartet wird eine .gpl-, .css-, .txt- oder .hex-Datei</translation>
+        <source>%1: &apos;%2&apos; has an unknown file type; expected a .gpl, .ase, .css, .txt or .hex file</source>
+        <translation>%1: &apos;%2&apos; hat einen unbekannten Dateityp; erwartet wird eine .gpl-, .ase-, .css-, .txt- oder .hex-Datei</translation>
     </message>
     <message>
         <source>%1 custom colours</source>
@@ -487,6 +487,8 @@ Examples:
   %1 --pick --format hex-lower           pick from the screen, print #rrggbb
   %1 --export-palette colours.gpl        for GIMP, Inkscape, Krita
   %1 --import-palette colours.gpl
+  %1 --contrast &apos;#767676&apos; white          WCAG 2 ratio and APCA Lc
+  %1 --color orange --simulate deuteranopia --format hex-lower
 
 Exit status: 0 done, 1 a file or format failed, 2 a bad value or option.
 </source>
@@ -501,6 +503,8 @@ Beispiele:
   %1 --pick --format hex-lower           vom Bildschirm wählen, #rrggbb ausgeben
   %1 --export-palette farben.gpl         für GIMP, Inkscape, Krita
   %1 --import-palette farben.gpl
+  %1 --contrast &apos;#767676&apos; white          WCAG-2-Verhältnis und APCA-Lc
+  %1 --color orange --simulate deuteranopia --format hex-lower
 
 Exit-Status: 0 erledigt, 1 eine Datei oder ein Format schlug fehl, 2 ein falscher Wert oder eine falsche Option.
 </translation>
@@ -572,6 +576,50 @@ Exit-Status: 0 erledigt, 1 eine Datei oder ein Format schlug fehl, 2 ein falsche
     <message>
         <source>--copy takes one colour; it cannot be used with --color -</source>
         <translation>--copy nimmt eine Farbe; es geht nicht zusammen mit --color -</translation>
+    </message>
+    <message>
+        <source>Print the contrast of TEXT on the colour BACKGROUND that follows it and exit: the WCAG 2 ratio with the levels it passes, and the APCA lightness contrast Lc (positive for dark text on a light background, negative for light on dark). Both are any notation --color reads.</source>
+        <translation>Den Kontrast von TEXT auf der danach genannten Farbe BACKGROUND ausgeben und beenden: das WCAG-2-Verhältnis mit den erreichten Stufen und den APCA-Helligkeitskontrast Lc (positiv für dunklen Text auf hellem Grund, negativ für hellen auf dunklem). Beide sind jede Schreibweise, die --color liest.</translation>
+    </message>
+    <message>
+        <source>With --color VALUE, print the colour as seen with the colour-vision deficiency KIND: %1.</source>
+        <translation>Mit --color VALUE die Farbe so ausgeben, wie sie mit der Farbsehschwäche KIND gesehen wird: %1.</translation>
+    </message>
+    <message>
+        <source>normal, large</source>
+        <translation>normal, groß</translation>
+    </message>
+    <message>
+        <source>large</source>
+        <translation>groß</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>--contrast needs two colours: TEXT and BACKGROUND</source>
+        <translation>--contrast braucht zwei Farben: TEXT und BACKGROUND</translation>
+    </message>
+    <message>
+        <source>WCAG 2: %1 - AA: %2 - AAA: %3</source>
+        <translation>WCAG 2: %1 - AA: %2 - AAA: %3</translation>
+    </message>
+    <message>
+        <source>APCA: Lc %1</source>
+        <translation>APCA: Lc %1</translation>
+    </message>
+    <message>
+        <source>--contrast takes no other command; give it alone with its two colours</source>
+        <translation>--contrast nimmt keinen anderen Befehl; allein mit seinen zwei Farben angeben</translation>
+    </message>
+    <message>
+        <source>--simulate needs --color VALUE</source>
+        <translation>--simulate braucht --color VALUE</translation>
+    </message>
+    <message>
+        <source>--simulate: unknown kind &apos;%1&apos;; expected one of %2</source>
+        <translation>--simulate: unbekannte Art &apos;%1&apos;; erwartet wird eine von %2</translation>
     </message>
 </context>
 <context>
@@ -758,8 +806,8 @@ Exit-Status: 0 erledigt, 1 eine Datei oder ein Format schlug fehl, 2 ein falsche
         <translation> Die Datei enthält %1 Farben; nur die ersten %2 passen, die übrigen %3 wurden ausgelassen.</translation>
     </message>
     <message>
-        <source>unknown file type; expected a .gpl, .css, .txt or .hex file</source>
-        <translation>unbekannter Dateityp; erwartet wird eine .gpl-, .css-, .txt- oder .hex-Datei</translation>
+        <source>unknown file type; expected a .gpl, .ase, .css, .txt or .hex file</source>
+        <translation>unbekannter Dateityp; erwartet wird eine .gpl-, .ase-, .css-, .txt- oder .hex-Datei</translation>
     </message>
     <message>
         <source>the file does not exist</source>
@@ -774,8 +822,8 @@ Exit-Status: 0 erledigt, 1 eine Datei oder ein Format schlug fehl, 2 ein falsche
         <translation>die Datei hat %1 Bytes; Paletten mit mehr als %2 Bytes werden abgelehnt</translation>
     </message>
     <message>
-        <source>Cannot export to %1: unknown file type; expected a .gpl, .css, .txt or .hex file</source>
-        <translation>Export nach %1 nicht möglich: unbekannter Dateityp; erwartet wird eine .gpl-, .css-, .txt- oder .hex-Datei</translation>
+        <source>Cannot export to %1: unknown file type; expected a .gpl, .ase, .css, .txt or .hex file</source>
+        <translation>Export nach %1 nicht möglich: unbekannter Dateityp; erwartet wird eine .gpl-, .ase-, .css-, .txt- oder .hex-Datei</translation>
     </message>
     <message>
         <source>Cannot export to %1: it is not a regular file.</source>
@@ -844,6 +892,54 @@ Exit-Status: 0 erledigt, 1 eine Datei oder ein Format schlug fehl, 2 ein falsche
     <message>
         <source>List of hex codes (*.txt *.hex)</source>
         <translation>Liste von Hex-Codes (*.txt *.hex)</translation>
+    </message>
+    <message>
+        <source>byte %1: %2</source>
+        <translation>Byte %1: %2</translation>
+    </message>
+    <message>
+        <source>not an Adobe Swatch Exchange file; expected it to start with &quot;ASEF&quot;</source>
+        <translation>keine Adobe-Swatch-Exchange-Datei; erwartet wird, dass sie mit &quot;ASEF&quot; beginnt</translation>
+    </message>
+    <message>
+        <source>version %1.%2 of the swatch format; expected 1.0</source>
+        <translation>Version %1.%2 des Farbfeldformats; erwartet wird 1.0</translation>
+    </message>
+    <message>
+        <source>the file ends inside block %1 of %2; it is truncated</source>
+        <translation>die Datei endet in Block %1 von %2; sie ist abgeschnitten</translation>
+    </message>
+    <message>
+        <source>unknown block type 0x%1; expected a colour or a group</source>
+        <translation>unbekannter Blocktyp 0x%1; erwartet wird eine Farbe oder eine Gruppe</translation>
+    </message>
+    <message>
+        <source>the name runs past the end of its block</source>
+        <translation>der Name reicht über das Ende seines Blocks hinaus</translation>
+    </message>
+    <message>
+        <source>unknown colour model; expected &quot;RGB &quot;, &quot;CMYK&quot;, &quot;LAB &quot; or &quot;Gray&quot;</source>
+        <translation>unbekanntes Farbmodell; erwartet wird &quot;RGB &quot;, &quot;CMYK&quot;, &quot;LAB &quot; oder &quot;Gray&quot;</translation>
+    </message>
+    <message>
+        <source>the colour&apos;s values run past the end of its block</source>
+        <translation>die Werte der Farbe reichen über das Ende ihres Blocks hinaus</translation>
+    </message>
+    <message>
+        <source>a colour value is not a finite number</source>
+        <translation>ein Farbwert ist keine endliche Zahl</translation>
+    </message>
+    <message>
+        <source>the file holds no colour</source>
+        <translation>die Datei enthält keine Farbe</translation>
+    </message>
+    <message>
+        <source>CMYK colours were converted without a colour profile, by red = (1 - C)(1 - K) and so on; a printer&apos;s profile would give other colours.</source>
+        <translation>CMYK-Farben wurden ohne Farbprofil umgerechnet, mit Rot = (1 - C)(1 - K) und so weiter; das Profil eines Druckers ergäbe andere Farben.</translation>
+    </message>
+    <message>
+        <source>Adobe Swatch Exchange (*.ase)</source>
+        <translation>Adobe Swatch Exchange (*.ase)</translation>
     </message>
 </context>
 <context>

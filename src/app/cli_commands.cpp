@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "app/cli_commands.h"
 
+#include "app/cli_color_tools.h"
+
 #include "core/color_formats.h"
 #include "core/color_lines.h"
 #include "core/color_notation.h"
@@ -75,7 +77,7 @@ const QCommandLineOption& ExportOption()
         QCoreApplication::translate(
             "CommandLine",
             "Write the 224 custom colours to FILE and exit: a GIMP palette (.gpl), CSS custom properties "
-            "(.css) or a list of hex codes (.txt, .hex)."),
+            "(.css), a list of hex codes (.txt, .hex) or Adobe Swatch Exchange (.ase)."),
         QStringLiteral("FILE"));
     return option;
 }
@@ -84,10 +86,10 @@ const QCommandLineOption& ImportOption()
 {
     static const QCommandLineOption option(
         QStringLiteral("import-palette"),
-        QCoreApplication::translate(
-            "CommandLine",
-            "Read FILE (.gpl, .css, .txt or .hex) into the custom colours from cell 1 on, save them, say "
-            "where they went and exit. A malformed file changes nothing."),
+        QCoreApplication::translate("CommandLine",
+                                    "Read FILE (.gpl, .ase, .css, .txt or .hex) into the custom colours from "
+                                    "cell 1 on, save them, say "
+                                    "where they went and exit. A malformed file changes nothing."),
         QStringLiteral("FILE"));
     return option;
 }
@@ -137,7 +139,7 @@ int RunColor(const QCommandLineParser& parser)
     const NotationParse parsed = ParseColorNotation(value.toStdString());
     if (!parsed.color)
         return Fail(2, QStringLiteral("--color: ") + TranslatedMessage(parsed.message));
-    const Rgb c = *parsed.color;
+    const Rgb c = SimulatedIfAsked(parser, *parsed.color);
     // Six digits could be meant as hex: say how they were read, and what
     // the colour gave up (alpha, a gamut beyond sRGB), on stderr.
     const QString trimmed = value.trimmed();
@@ -181,11 +183,11 @@ int RunPaletteCommand(const QCommandLineParser& parser, int& argc, char** argv)
         QFileInfo(parser.value(exporting ? ExportOption() : ImportOption())).absoluteFilePath();
     if (!PaletteFormatForPath(file)) {
         return Fail(
-            2,
-            QCoreApplication::translate(
-                "CommandLine", "%1: '%2' has an unknown file type; expected a .gpl, .css, .txt or .hex file")
-                .arg(exporting ? QStringLiteral("--export-palette") : QStringLiteral("--import-palette"),
-                     file));
+            2, QCoreApplication::translate(
+                   "CommandLine",
+                   "%1: '%2' has an unknown file type; expected a .gpl, .ase, .css, .txt or .hex file")
+                   .arg(exporting ? QStringLiteral("--export-palette") : QStringLiteral("--import-palette"),
+                        file));
     }
     // applicationDirPath() and the per-user folder need an application
     // object; a core one needs no display.
@@ -219,6 +221,8 @@ void AddCliOptions(QCommandLineParser& parser)
     parser.addOption(CopyOption());
     parser.addOption(ExportOption());
     parser.addOption(ImportOption());
+    parser.addOption(ContrastOption());
+    parser.addOption(SimulateOption());
 }
 
 QString CliHelpExamples(const QString& program)
@@ -234,6 +238,8 @@ QString CliHelpExamples(const QString& program)
                        "  %1 --pick --format hex-lower           pick from the screen, print #rrggbb\n"
                        "  %1 --export-palette colours.gpl        for GIMP, Inkscape, Krita\n"
                        "  %1 --import-palette colours.gpl\n"
+                       "  %1 --contrast '#767676' white          WCAG 2 ratio and APCA Lc\n"
+                       "  %1 --color orange --simulate deuteranopia --format hex-lower\n"
                        "\nExit status: 0 done, 1 a file or format failed, 2 a bad value or option.\n");
     return examples.arg(program);
 }
@@ -247,6 +253,8 @@ std::optional<int> RunCliCommands(const QCommandLineParser& parser, int& argc, c
     const bool exporting = parser.isSet(ExportOption());
     const bool importing = parser.isSet(ImportOption());
     const int commands = int(pick) + int(color) + int(exporting) + int(importing);
+    if (const std::optional<int> status = RunColorTools(parser, commands))
+        return *status;
     if (commands > 1) {
         return Fail(
             2, QCoreApplication::translate(

@@ -24,7 +24,7 @@ namespace tintora::cli {
 //   --copy                with --color or --pick, also put the result on
 //                         the clipboard (the --format text, else the HTML
 //                         code), kept there after exit (X11)
-//   --export-palette FILE write the custom palette to FILE (.gpl, .css,
+//   --export-palette FILE write the custom palette to FILE (.gpl, .ase, .css,
 //                         .txt or .hex)
 //   --import-palette FILE read FILE into the custom palette and save it
 //

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Tintora: command line, then the application object.
+#include "app/cli_color_tools.h"
 #include "app/cli_commands.h"
 #include "app/pick_command.h"
 #include "app/window_icon.h"
@@ -165,10 +166,11 @@ int Run(int argc, char* argv[])
         std::printf("%s %s\n", product.toLocal8Bit().constData(), versionText.toLocal8Bit().constData());
         return 0;
     }
-    if (!parser.positionalArguments().isEmpty()) {
+    if (const qsizetype taken = tintora::cli::PositionalArgumentsTaken(parser);
+        parser.positionalArguments().size() > taken) {
         PrintErr(product + QStringLiteral(": ") +
                  QCoreApplication::translate("CommandLine", "unexpected argument '%1'")
-                     .arg(parser.positionalArguments().first()));
+                     .arg(parser.positionalArguments().at(taken)));
         return 2;
     }
     // --color, --format and the palette files need no display.

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "palettes/palette_exchange.h"
 
+#include "palettes/palette_ase.h"
+
 #include "core/color_formats.h"
 #include "core/color_notation.h"
 #include "core/css_color_names.h"
@@ -130,6 +132,8 @@ std::optional<PaletteFileFormat> PaletteFormatForPath(const QString& path)
         return PaletteFileFormat::Css;
     if (suffix == QLatin1String("txt") || suffix == QLatin1String("hex"))
         return PaletteFileFormat::HexList;
+    if (suffix == QLatin1String("ase"))
+        return PaletteFileFormat::Ase;
     return std::nullopt;
 }
 
@@ -163,6 +167,9 @@ std::string FormatPalette(const CustomColorArray& colors, PaletteFileFormat form
         for (int cell = 1; cell <= PaletteCellCount; ++cell)
             out += Html(Rgb::FromColorRef(colors[static_cast<std::size_t>(cell)])) + '\n';
         break;
+    case PaletteFileFormat::Ase:
+        out = FormatAsePalette(colors);
+        break;
     }
     return out;
 }
@@ -182,6 +189,8 @@ PaletteRead ParsePalette(std::string_view bytes, PaletteFileFormat format)
                           .arg(MaxPaletteFileBytes)
                           .toStdString());
     }
+    if (format == PaletteFileFormat::Ase)
+        return ParseAsePalette(bytes);
     if (bytes.substr(0, 3) == "\xEF\xBB\xBF")
         bytes.remove_prefix(3);
     int lineNumber = 0;
@@ -267,7 +276,8 @@ PaletteRead ParsePalette(std::string_view bytes, PaletteFileFormat format)
             color = *parsed.color;
             break;
         }
-        case PaletteFileFormat::HexList: {
+        case PaletteFileFormat::HexList:
+        case PaletteFileFormat::Ase: { // read above
             const NotationParse parsed = ParseColorNotation(line);
             if (!parsed.color)
                 return refuse(LineError(lineNumber, TranslatedMessage(parsed.message).toStdString()));
@@ -322,6 +332,8 @@ PaletteImport ApplyPaletteImport(const CustomColorArray& current, const PaletteR
                 .arg(n + 1)
                 .arg(PaletteCellCount);
     }
+    if (!read.note.empty())
+        result.message += QLatin1Char(' ') + QString::fromStdString(read.note);
     if (read.colorsInFile > PaletteCellCount) {
         result.message +=
             QCoreApplication::translate(
@@ -346,7 +358,7 @@ PaletteImport ImportPaletteFile(const QString& path, const CustomColorArray& cur
     const std::optional<PaletteFileFormat> format = PaletteFormatForPath(path);
     if (!format)
         return refuse(QCoreApplication::translate(
-            "PaletteExchange", "unknown file type; expected a .gpl, .css, .txt or .hex file"));
+            "PaletteExchange", "unknown file type; expected a .gpl, .ase, .css, .txt or .hex file"));
     const QFileInfo info(path);
     if (!info.exists())
         return refuse(QCoreApplication::translate("PaletteExchange", "the file does not exist"));
@@ -379,10 +391,11 @@ PaletteExport ExportPaletteFile(const QString& path, const CustomColorArray& col
     const std::optional<PaletteFileFormat> format = PaletteFormatForPath(path);
     if (!format) {
         return PaletteExport{
-            false, QCoreApplication::translate(
-                       "PaletteExchange",
-                       "Cannot export to %1: unknown file type; expected a .gpl, .css, .txt or .hex file")
-                       .arg(path)};
+            false,
+            QCoreApplication::translate(
+                "PaletteExchange",
+                "Cannot export to %1: unknown file type; expected a .gpl, .ase, .css, .txt or .hex file")
+                .arg(path)};
     }
     const std::string text = FormatPalette(colors, *format, name.toStdString());
     // A link is followed, as an editor saving the file would; anything but
@@ -438,6 +451,8 @@ PaletteImport ImportPaletteIntoStore(const QString& path, CustomColorsStore& sto
 QString PaletteFileDialogFilter()
 {
     return QCoreApplication::translate("PaletteExchange", "GIMP palette (*.gpl)") + QStringLiteral(";;") +
+           QCoreApplication::translate("PaletteExchange", "Adobe Swatch Exchange (*.ase)") +
+           QStringLiteral(";;") +
            QCoreApplication::translate("PaletteExchange", "CSS custom properties (*.css)") +
            QStringLiteral(";;") +
            QCoreApplication::translate("PaletteExchange", "List of hex codes (*.txt *.hex)");

@@ -29,10 +29,11 @@ namespace tintora {
 //    color(display-p3 ...), ...), in blocks such as ":root {" or Tailwind's
 //    "@theme {"; comments on one line or several.
 //  - HexList: one "#RRGGBB" a line.
-enum class PaletteFileFormat { Gpl, Css, HexList };
+//  - Ase: Adobe Swatch Exchange, binary (see palette_ase.h).
+enum class PaletteFileFormat { Gpl, Css, HexList, Ase };
 
-// The format of a file name by its extension, any case: .gpl, .css, and .txt
-// or .hex for the hex list. nullopt for anything else.
+// The format of a file name by its extension, any case: .gpl, .css, .txt
+// or .hex for the hex list, and .ase. nullopt for anything else.
 std::optional<PaletteFileFormat> PaletteFormatForPath(const QString& path);
 
 // Bounds of the importer: a bigger file, or a longer line, is refused
@@ -53,6 +54,7 @@ struct PaletteRead {
     int colorsInFile = 0;    // every colour line, also those past 224
     std::string name;        // a .gpl's "Name:", else empty
     std::string error;       // set when the file is refused; colors is then empty
+    std::string note;        // what the reader changed on the way (an .ase's CMYK)
 };
 
 // Reads palette text. Refused, with a message that names the line and what

@@ -77,6 +77,21 @@ TEST(CliCommands, FormatPrintsOneNotationAndBadInputExitsTwoPrintingNothing)
         {{"--color", "red", "--format", "nope"}, 2, "", "unknown format 'nope'"},
         {{"--format", "html"}, 2, "", "--format needs --color VALUE or --pick"},
         {{"--color", "#010203", "--format", "hex3"}, 1, "", "no exact #rgb form"},
+        // Contrast and colour vision; the Lc values are apca-w3's.
+        {{"--contrast", "#767676", "white"},
+         0,
+         "WCAG 2: 4.54:1 - AA: normal, large - AAA: large\nAPCA: Lc 71.6\n",
+         ""},
+        {{"--contrast", "yellow", "navy"},
+         0,
+         "WCAG 2: 14.9:1 - AA: normal, large - AAA: normal, large\nAPCA: Lc -98.7\n",
+         ""},
+        {{"--contrast", "white", "#12345"}, 2, "", "--contrast: #12345: "},
+        {{"--color", "red", "--simulate", "protanopia", "--format", "hex-lower"}, 0, "#6d5f00\n", ""},
+        {{"--color", "red", "--simulate", "red"},
+         2,
+         "",
+         "expected one of protanopia, deuteranopia, tritanopia, achromatopsia"},
     };
     for (const auto& c : cases) {
         const std::string shown = c.args.join(u' ').toStdString();

@@ -68,6 +68,9 @@ expect 0 "3368601" "" -- --color '#996633' --format decimal
 expect 0 "0x663399" "" -- --color rebeccapurple --format '0x{HEX}'
 expect 0 "255, 255, 0" "" -- --color 65535 --format '{r}, {g}, {b}'
 expect 0 "{ff0000}" "" -- --color red --format '{{{hex}}}'
+# --contrast takes the background as the next argument, and no more.
+expect 0 "WCAG 2: 21:1 - AA: normal, large - AAA: normal, large${nl}APCA: Lc 106.0" "" -- --contrast black 'rgb(100% 100% 100%)'
+expect 2 "" "unexpected argument 'red'" -- --contrast black white red
 
 # Bad values exit 2 and name what was expected.
 expect 2 "" "'G' is not a hexadecimal digit; expected #RGB, #RGBA, #RRGGBB or #RRGGBBAA" -- --color '#GGGGGG'
@@ -85,7 +88,7 @@ expect 2 "" "--copy needs --color VALUE or --pick" -- --copy
 expect 2 "" "--copy takes one colour; it cannot be used with --color -" -- --color - --copy
 # With no display the codes are still printed; the failed copy is not success.
 expect 1 "#FF0000" "--copy: " -- --color red --format html --copy
-expect 2 "" "expected a .gpl, .css, .txt or .hex file" -- --export-palette "$work/x.png"
+expect 2 "" "expected a .gpl, .ase, .css, .txt or .hex file" -- --export-palette "$work/x.png"
 expect 1 "" "no exact #rgb form" -- --color '#010203' --format hex3
 
 # Many colours at once: one result a line, bad lines named on stderr with

@@ -10,8 +10,11 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
+#include <bit>
+#include <limits>
 #include <string>
 #include <sys/stat.h>
+#include <vector>
 
 namespace tintora {
 namespace {
@@ -164,14 +167,87 @@ TEST(PaletteExchange, ExportedFilesReadBack)
               std::string::npos);
     EXPECT_EQ(FormatPalette(colors, PaletteFileFormat::HexList, "Mine").substr(0, 16), "#FF0000\n#996633\n");
 
-    for (const PaletteFileFormat f :
-         {PaletteFileFormat::Gpl, PaletteFileFormat::Css, PaletteFileFormat::HexList}) {
+    for (const PaletteFileFormat f : {PaletteFileFormat::Gpl, PaletteFileFormat::Css,
+                                      PaletteFileFormat::HexList, PaletteFileFormat::Ase}) {
         const PaletteRead read = ParsePalette(FormatPalette(colors, f, "Mine"), f);
         ASSERT_EQ(read.error, "");
         const PaletteImport back = ApplyPaletteImport(CustomColorArray{}, read, "f");
         CustomColorArray expected = colors;
         expected[0] = 0;
         EXPECT_EQ(back.colors, expected);
+    }
+}
+
+// Big-endian pieces of an .ase file.
+std::string Be(std::uint32_t v, int bytes)
+{
+    std::string out;
+    for (int i = bytes - 1; i >= 0; --i)
+        out += static_cast<char>(v >> (8 * i) & 0xFF);
+    return out;
+}
+std::string AseName(const std::string& ascii)
+{
+    std::string out = Be(static_cast<std::uint32_t>(ascii.size() + 1), 2);
+    for (const char ch : ascii)
+        out += Be(static_cast<unsigned char>(ch), 2);
+    return out + Be(0, 2);
+}
+std::string AseBlock(std::uint32_t type, const std::string& body)
+{
+    return Be(type, 2) + Be(static_cast<std::uint32_t>(body.size()), 4) + body;
+}
+std::string AseColor(const std::string& model, std::initializer_list<float> values)
+{
+    std::string body = AseName("x") + model;
+    for (const float v : values)
+        body += Be(std::bit_cast<std::uint32_t>(v), 4);
+    return AseBlock(1, body + Be(2, 2));
+}
+std::string Ase(const std::string& blocks, int count, std::uint32_t major = 1)
+{
+    return "ASEF" + Be(major, 2) + Be(0, 2) + Be(static_cast<std::uint32_t>(count), 4) + blocks;
+}
+
+TEST(PaletteExchange, ReadsAdobeSwatchExchangeAndRefusesBrokenFiles)
+{
+    // Lab is D50 with L stored as 0..1; the expected colours are colorjs.io's
+    // for lab(70 -20 40) and lab(50 20 -30).
+    const std::string grouped =
+        Ase(AseBlock(0xC001, AseName("Brand")) + AseColor("RGB ", {0.4f, 0.8f, 1.0f}) +
+                AseColor("Gray", {0.2f}) + AseBlock(0xC002, "") + AseColor("LAB ", {0.7f, -20, 40}) +
+                AseColor("LAB ", {0.5f, 20, -30}) + AseColor("CMYK", {0, 1, 1, 0}),
+            7);
+    const PaletteRead read = ParsePalette(grouped, PaletteFileFormat::Ase);
+    ASSERT_EQ(read.error, "");
+    EXPECT_EQ(read.name, "Brand");
+    EXPECT_EQ(read.colors, (std::vector<Rgb>{
+                               {102, 204, 255}, {51, 51, 51}, {153, 181, 95}, {133, 108, 170}, {255, 0, 0}}));
+    EXPECT_NE(read.note.find("CMYK"), std::string::npos);
+    EXPECT_TRUE(
+        ApplyPaletteImport(CustomColorArray{}, read, "s.ase").message.contains(QStringLiteral("CMYK")));
+
+    const std::string rgb = AseColor("RGB ", {1, 0, 0});
+    const struct {
+        std::string bytes;
+        const char* errorPart;
+    } refused[] = {
+        {"ASEF", "expected it to start with \"ASEF\""},
+        {"GIMP Palette\n0 0 0\n", "expected it to start with \"ASEF\""},
+        {Ase(rgb, 1, 2), "version 2.0"},
+        {Ase(rgb, 2), "ends inside block 2 of 2"},
+        {Ase(rgb.substr(0, rgb.size() - 3), 1), "truncated"},
+        {Ase(AseColor("HSV ", {1, 0, 0}), 1), "unknown colour model"},
+        {Ase(AseColor("RGB ", {1, std::numeric_limits<float>::quiet_NaN(), 0}), 1), "not a finite number"},
+        {Ase(AseColor("CMYK", {1, 0, 0}), 1), "past the end of its block"},
+        {Ase(AseBlock(1, Be(40000, 2) + "ab"), 1), "name runs past"},
+        {Ase(AseBlock(0x0002, ""), 1), "unknown block type 0x0002"},
+        {Ase(AseBlock(0xC001, AseName("empty")), 1), "holds no colour"},
+    };
+    for (const auto& c : refused) {
+        const PaletteRead bad = ParsePalette(c.bytes, PaletteFileFormat::Ase);
+        EXPECT_TRUE(bad.colors.empty()) << c.errorPart;
+        EXPECT_NE(bad.error.find(c.errorPart), std::string::npos) << bad.error;
     }
 }
 
