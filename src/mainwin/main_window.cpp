@@ -174,7 +174,7 @@ void MainWindow::apply(const ViewUpdate& u)
     if (u.swatch && *u.swatch != state_.newColor) {
         if (picker_.PlaneDragging() || picker_.SliderDragging())
             dragFrom_ = dragFrom_.value_or(state_.newColor);
-        else if (!stepping_)
+        else if (!stepping_ && loaded_) // the start-up red is no step
             steps_.Record(state_.newColor, *u.swatch);
         state_.newColor = *u.swatch;
     }
