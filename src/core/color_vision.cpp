@@ -59,19 +59,17 @@ Rgb ApplyMatrix(const Matrix& m, Rgb rgb)
 
 std::string_view VisionKindName(VisionKind kind)
 {
-    for (const Named& n : kNames) {
+    for (const Named& n : kNames)
         if (n.kind == kind)
             return n.name;
-    }
     return {};
 }
 
 std::optional<VisionKind> VisionKindFromName(std::string_view name)
 {
-    for (const Named& n : kNames) {
+    for (const Named& n : kNames)
         if (n.name == name)
             return n.kind;
-    }
     return std::nullopt;
 }
 

@@ -271,7 +271,7 @@ QByteArray PrivateLockFolder()
         return dir.startsWith('/') && ::lstat(dir.constData(), &st) == 0 && S_ISDIR(st.st_mode) &&
                st.st_uid == ::geteuid() && (st.st_mode & 077) == 0;
     };
-    const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
+    QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
     if (isPrivate(runtime))
         return runtime;
     const QByteArray own = "/tmp/tintora-" + QByteArray::number(qulonglong(::geteuid()));

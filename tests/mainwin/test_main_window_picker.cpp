@@ -218,7 +218,8 @@ TEST_F(MainWindowPicker, UndoAndRedoStepThroughTheColoursOfNew)
     QTest::keyClick(html, Qt::Key_Backspace);
     QTest::keySequence(html, QKeySequence::Undo);
     EXPECT_EQ(form->state().newColor, dragged);
-    EXPECT_EQ(html->text(), QStringLiteral("#%1").arg(SplitColor(dragged).ToRrggbb(), 6, 16, QLatin1Char('0')).toUpper());
+    EXPECT_EQ(html->text(),
+              QStringLiteral("#%1").arg(SplitColor(dragged).ToRrggbb(), 6, 16, QLatin1Char('0')).toUpper());
 
     ColorSteps steps; // a long session keeps the latest steps
     for (ColorRef c = 1; c <= 300; ++c)
