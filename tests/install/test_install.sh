@@ -14,7 +14,7 @@
 #    personal palette beside itself or, when its folder is read-only, in the
 #    per-user data folder.
 #
-# usage: install_test.sh BUILD_DIR SOURCE_DIR HAS_BROWSER(0|1) [CMAKE]
+# usage: test_install.sh BUILD_DIR SOURCE_DIR HAS_BROWSER(0|1) [CMAKE]
 # Exit status: 0 passed, 1 failed, 77 skipped (a needed tool is missing).
 
 set -u -o pipefail

@@ -16,7 +16,7 @@
 #    in a message box when that fails too, and opens the built-in browser
 #    when the package is there.
 #
-# usage: deb_test.sh SOURCE_DIR HAS_BROWSER(0|1)
+# usage: test_deb.sh SOURCE_DIR HAS_BROWSER(0|1)
 # Exit status: 0 passed, 1 failed, 77 skipped (a needed tool is missing).
 # With ccache on PATH, the package build compiles through it.
 
