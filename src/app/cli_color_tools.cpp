@@ -29,16 +29,9 @@ int Fail(const QString& message)
     return 2;
 }
 
-// The ratio as the window's facts line shows it: cut to two decimals,
-// trailing zeros dropped ("4.5:1", "21:1").
 QString Ratio(double ratio)
 {
-    QString text = QString::number(ContrastRatioForDisplay(ratio), 'f', 2);
-    while (text.endsWith(QLatin1Char('0')))
-        text.chop(1);
-    if (text.endsWith(QLatin1Char('.')))
-        text.chop(1);
-    return text + QStringLiteral(":1");
+    return QString::fromStdString(ContrastRatioText(ratio));
 }
 
 QString Passed(bool normal, bool large)

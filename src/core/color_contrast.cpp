@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 
 namespace tintora {
 
@@ -37,6 +38,18 @@ double ContrastRatioForDisplay(double ratio)
     // A small allowance keeps ratios that are exact in decimal (21, 4.5)
     // from dropping a hundredth through binary rounding.
     return std::floor(ratio * 100.0 + 1e-9) / 100.0;
+}
+
+std::string ContrastRatioText(double ratio)
+{
+    char digits[32];
+    std::snprintf(digits, sizeof digits, "%.2f", ContrastRatioForDisplay(ratio));
+    std::string text = digits;
+    while (text.back() == '0')
+        text.pop_back();
+    if (text.back() == '.')
+        text.pop_back();
+    return text + ":1";
 }
 
 } // namespace tintora

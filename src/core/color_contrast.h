@@ -3,6 +3,8 @@
 
 #include "core/color_types.h"
 
+#include <string>
+
 namespace tintora {
 
 // Relative luminance of an sRGB colour as WCAG 2.x defines it, 0..1.
@@ -25,5 +27,8 @@ ContrastVerdict ContrastOf(Rgb a, Rgb b);
 // The ratio for display with two decimals, cut rather than rounded so that a
 // failing ratio never shows as its threshold: 4.4999 gives 4.49, never 4.50.
 double ContrastRatioForDisplay(double ratio);
+// That ratio as the window and the command line show it, trailing zeros
+// dropped: "4.5:1", "21:1", "4.49:1".
+std::string ContrastRatioText(double ratio);
 
 } // namespace tintora

@@ -13,12 +13,7 @@ namespace {
 
 QString Ratio(double ratio)
 {
-    QString text = QString::number(ContrastRatioForDisplay(ratio), 'f', 2);
-    while (text.endsWith(QLatin1Char('0')))
-        text.chop(1);
-    if (text.endsWith(QLatin1Char('.')))
-        text.chop(1);
-    return text + QStringLiteral(":1");
+    return QString::fromStdString(ContrastRatioText(ratio));
 }
 
 QString Passed(bool normal, bool large)
