@@ -54,21 +54,11 @@ MainWindow::MainWindow(QString programDir, QString userDataDir, QWidget* parent)
     // itself alone and not the frame behind it.
     fieldStyle_ = std::make_unique<ClassicFieldStyle>();
     auto* keys = new FieldKeys(this, [this](QLineEdit* f) { return codes_->copyWholeCode(f); });
-    // Numbers, codes and the contrast line need no shaping (no ligatures,
-    // no joining scripts): their fonts skip it, where a drag would otherwise
-    // shape every changed text when it is set and again when it is painted.
-    const auto unshaped = [](QWidget* w) {
-        QFont font = w->font();
-        font.setStyleStrategy(QFont::PreferNoShaping);
-        w->setFont(font);
-    };
     for (QLineEdit* f : findChildren<QLineEdit*>()) {
         f->setAttribute(Qt::WA_OpaquePaintEvent);
         f->setStyle(fieldStyle_.get());
         f->installEventFilter(keys);
-        unshaped(f);
     }
-    unshaped(colorFacts_);
 }
 
 void MainWindow::connectControls()
@@ -120,6 +110,23 @@ void MainWindow::connectControls()
 }
 
 MainWindow::~MainWindow() = default;
+
+void MainWindow::skipShaping()
+{
+    // Numbers, codes and the contrast line need no shaping (no ligatures, no
+    // joining scripts): their fonts skip it, where a drag would otherwise
+    // shape every changed text when it is set and again when it is painted.
+    // It is done once the first frame is on screen, since such a font needs
+    // a font engine of its own, which the first frame would wait for.
+    const QList<QLineEdit*> fields = findChildren<QLineEdit*>();
+    QList<QWidget*> unshaped(fields.cbegin(), fields.cend());
+    unshaped.append(colorFacts_);
+    for (QWidget* w : unshaped) {
+        QFont font = w->font();
+        font.setStyleStrategy(QFont::PreferNoShaping);
+        w->setFont(font);
+    }
+}
 
 void MainWindow::Load()
 {
@@ -274,6 +281,7 @@ void MainWindow::paintEvent(QPaintEvent* e)
     if (loaded_ && !painted_) {
         painted_ = true;
         emit firstPaintDone();
+        QMetaObject::invokeMethod(this, &MainWindow::skipShaping, Qt::QueuedConnection);
     }
 }
 

@@ -123,6 +123,7 @@ private:
     // Makes an undone or redone colour current, recording no step.
     void takeStep(std::optional<ColorRef> color);
     void buildControls();
+    void skipShaping();
     void connectControls();
     void showMessage(const QString& text);
     void showNote(const QString& text); // the band's message line
