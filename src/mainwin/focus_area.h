@@ -39,14 +39,4 @@ private:
     AreaDescription description_;
 };
 
-// What a key does in a focus area: a step in pixels (arrows one, ten with
-// Shift; on the slider only up and down, and Page Up and Page Down ten), or
-// activate (Space, Return, Enter) on the plane's grid.
-struct AreaKey {
-    int dx = 0;
-    int dy = 0;
-    bool activate = false;
-};
-AreaKey AreaKeyOf(int key, bool shift, bool slider);
-
 } // namespace tintora

@@ -88,22 +88,19 @@ void MainWindow::connectControls()
     connect(swatches_, &SwatchRow::useRequested, this,
             [this](SwatchId id) { showColor(SplitColor(ResolveColor(state_.swatchColor(id), sys_))); });
     connect(swatches_, &SwatchRow::pickRequested, this, &MainWindow::pickFromScreen);
-    auto* help = new QShortcut(QKeySequence::HelpContents, this);
-    help->setContext(Qt::WindowShortcut);
-    connect(help, &QShortcut::activated, this, &MainWindow::helpRequested);
-    auto* pick = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_E), this);
-    pick->setContext(Qt::WindowShortcut);
-    connect(pick, &QShortcut::activated, this, &MainWindow::pickFromScreen);
-    // A text field with the focus takes these keys for its own undo.
-    const std::pair<QKeySequence, void (MainWindow::*)()> steps[] = {
+    // F1, Ctrl+E and the colour's undo keys, anywhere in the window; a text
+    // field with the focus takes the undo keys for its own undo.
+    const std::pair<QKeySequence, void (MainWindow::*)()> shortcuts[] = {
+        {QKeySequence::HelpContents, &MainWindow::helpRequested},
+        {QKeySequence(Qt::CTRL | Qt::Key_E), &MainWindow::pickFromScreen},
         {QKeySequence::Undo, &MainWindow::undoColor},
         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), &MainWindow::redoColor},
         {QKeySequence(Qt::CTRL | Qt::Key_Y), &MainWindow::redoColor},
     };
-    for (const auto& [keys, step] : steps) {
+    for (const auto& [keys, action] : shortcuts) {
         auto* shortcut = new QShortcut(keys, this);
         shortcut->setContext(Qt::WindowShortcut);
-        connect(shortcut, &QShortcut::activated, this, step);
+        connect(shortcut, &QShortcut::activated, this, action);
     }
     connect(swatches_, &SwatchRow::undoRequested, this, &MainWindow::undoColor);
     connect(swatches_, &SwatchRow::redoRequested, this, &MainWindow::redoColor);

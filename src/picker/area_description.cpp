@@ -100,4 +100,29 @@ AreaDescription DescribeGridCell(int cell, int cellCount, Rgb color)
     return d;
 }
 
+AreaKey AreaKeyOf(int key, bool shift, bool slider)
+{
+    const int step = shift ? 10 : 1;
+    switch (key) {
+    case Qt::Key_Left:
+        return {slider ? 0 : -step, 0};
+    case Qt::Key_Right:
+        return {slider ? 0 : step, 0};
+    case Qt::Key_Up:
+        return {0, -step};
+    case Qt::Key_Down:
+        return {0, step};
+    case Qt::Key_PageUp:
+        return {0, slider ? -10 : 0};
+    case Qt::Key_PageDown:
+        return {0, slider ? 10 : 0};
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return {0, 0, !slider};
+    default:
+        return {};
+    }
+}
+
 } // namespace tintora

@@ -29,4 +29,14 @@ AreaDescription DescribeStrip(PickerMode mode, const ChannelTexts& fields);
 // that cell's colour ("Cell 17 of 224, #336699").
 AreaDescription DescribeGridCell(int cell, int cellCount, Rgb color);
 
+// What a key does on the plane, the strip or the grid: a step in pixels (arrows one, ten with
+// Shift; on the slider only up and down, and Page Up and Page Down ten), or
+// activate (Space, Return, Enter) on the plane's grid.
+struct AreaKey {
+    int dx = 0;
+    int dy = 0;
+    bool activate = false;
+};
+AreaKey AreaKeyOf(int key, bool shift, bool slider);
+
 } // namespace tintora
