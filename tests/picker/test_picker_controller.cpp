@@ -129,26 +129,6 @@ TEST_F(PickerControllerTest, DragsAreClampedOnAllFourSides)
     }
 }
 
-// Each press and move on the hue strip draws the plane for its hue and
-// takes the pixel under the ring; the release changes nothing.
-TEST_F(PickerControllerTest, HueStripDragKeepsThePlaneAndTheColourInStep)
-{
-    Click(PickerMode::Hue, 100, 100);
-    for (const double y : {200.0, 150.0, 60.0}) {
-        const ViewUpdate u = y == 200.0 ? picker.Press(Input(PickerMode::Hue), LeftButton, 282, y)
-                                        : picker.Drag(Input(PickerMode::Hue), LeftButton, 282, y);
-        ASSERT_TRUE(u.current) << y;
-        EXPECT_EQ(*u.current, surface.Point(100, 100)) << y;
-        EXPECT_EQ(*u.swatch, *u.current) << y;
-        EXPECT_EQ(surface.Point(265, 10), surface.Point(282, picker.MarkerRow()))
-            << y; // the plane's pure hue
-        Take(u);
-    }
-    const ViewUpdate released = picker.Release(Input(PickerMode::Hue));
-    EXPECT_FALSE(released.current);
-    EXPECT_FALSE(released.swatch);
-}
-
 TEST_F(PickerControllerTest, ModeSwitchesNeverChangeTheCurrentColour)
 {
     for (PickerMode mode : {PickerMode::Saturation, PickerMode::Brightness, PickerMode::Hue}) {
