@@ -90,32 +90,27 @@ void ColorFactsLabel::setColors(Rgb newColor, Rgb oldColor)
             .arg(Ratio(v.ratio), Passed(v.aaNormal, v.aaLarge), Passed(v.aaaNormal, v.aaaLarge));
     const QString named =
         name.exact ? tr("Name: %1 (exact)").arg(name.text) : tr("Nearest name: %1").arg(name.text);
-    if (contrast == contrast_->text() && named == name_->text())
-        return;
     if (contrast != contrast_->text())
         contrast_->setText(contrast);
     if (named != name_->text())
         name_->setText(named);
-    // A screen reader reads the details with the lines.
-    setAccessibleDescription(details());
+    // A screen reader reads the details with the lines; the tooltip shows them.
+    setAccessibleDescription(tr("Contrast of \"New\" on \"Old\": %1 (WCAG 2.x)\n"
+                                "Normal text: AA %2 (4.5:1), AAA %3 (7:1)\n"
+                                "Large text: AA %4 (3:1), AAA %5 (4.5:1)\n"
+                                "%6")
+                                 .arg(Ratio(v.ratio), Verdict(v.aaNormal), Verdict(v.aaaNormal),
+                                      Verdict(v.aaLarge), Verdict(v.aaaLarge),
+                                      name.exact ? tr("CSS name: %1").arg(name.text)
+                                                 : tr("Nearest CSS name: %1 (CIELAB distance %2)")
+                                                       .arg(name.text)
+                                                       .arg(name.deltaE, 0, 'f', 1)));
 }
 
 QString ColorFactsLabel::details() const
 {
-    if (!shown_)
-        return {};
-    const ContrastVerdict v = ContrastOf(shown_->first, shown_->second);
-    const Name& name = nameOf(shown_->first);
-    return tr("Contrast of \"New\" on \"Old\": %1 (WCAG 2.x)\n"
-              "Normal text: AA %2 (4.5:1), AAA %3 (7:1)\n"
-              "Large text: AA %4 (3:1), AAA %5 (4.5:1)\n"
-              "%6")
-        .arg(
-            Ratio(v.ratio), Verdict(v.aaNormal), Verdict(v.aaaNormal), Verdict(v.aaLarge),
-            Verdict(v.aaaLarge),
-            name.exact
-                ? tr("CSS name: %1").arg(name.text)
-                : tr("Nearest CSS name: %1 (CIELAB distance %2)").arg(name.text).arg(name.deltaE, 0, 'f', 1));
+    // Worked out with the lines, once per change of colour.
+    return accessibleDescription();
 }
 
 // The tooltip is written when it is asked for.
